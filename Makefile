@@ -1,0 +1,23 @@
+# Thin front end over CMake and CTest; see the README.
+BUILD ?= build
+JOBS ?= $(shell nproc)
+
+.PHONY: configure build run test bench clean
+
+configure:
+	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo
+
+build: configure
+	cmake --build $(BUILD) -j $(JOBS)
+
+run: build
+	./$(BUILD)/quorvel
+
+test: build
+	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+
+bench: build
+	./$(BUILD)/bench/engine_bench
+
+clean:
+	rm -rf $(BUILD)

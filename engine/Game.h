@@ -1,0 +1,70 @@
+#pragma once
+
+#include "Board.h"
+#include "GameHost.h"
+#include "Piece.h"
+#include "Random.h"
+
+#include <cstdint>
+#include <memory>
+
+namespace quorvel {
+
+// The state of one game and the operations on it. The window owns a Game and
+// serves as its GameHost; every operation runs on the window's event thread.
+class Game {
+public:
+    explicit Game(GameHost& host, std::unique_ptr<RandomSource> random = std::make_unique<ClockSeededRandom>());
+
+    // The start-up preparation: a board with a piece waiting, nothing painted.
+    void PrepareStartUp();
+    void StartNewGame();
+    // One tick of the 20 ms timer.
+    void Boxupdate();
+
+    void MoveLeft();
+    void MoveRight();
+    void CycleColours();
+    void Launch();
+
+    // Held in Easy..Wicked whatever the caller passes.
+    void SetKindCount(int kindCount) { kindCount_ = ClampKindCount(kindCount); }
+    // A confirmed difficulty change ends the running game before the new one.
+    void SetGameOver() { gameOver_ = true; }
+
+    int KindCount() const { return kindCount_; }
+    int32_t Score() const { return score_; }
+    bool GameOver() const { return gameOver_; }
+    const Board& board() const { return board_; }
+    int32_t Cell(int column, int row) const { return board_[column][row]; }
+    const Piece& piece() const { return piece_; }
+    const NextPiece& nextPiece() const { return nextPiece_; }
+
+    // For setting up positions, as a level editor or a test would.
+    Board& board() { return board_; }
+
+private:
+    std::array<BlockKind, 3> DealTrio();
+    void SpawnPiece();
+    void DealPieces();
+    void Fill(int32_t value, int firstColumn, int lastColumn, int firstRow, int lastRow);
+    bool LaunchBlocked() const;
+    bool EntryRowFull() const;
+    int Rise();
+    void BringInNextPiece();
+    void EndGame();
+    bool SteeringAllowed() const { return !host_.TimerRunning() && !gameOver_; }
+    void ShiftPiece(int columnStep);
+
+    GameHost& host_;
+    std::unique_ptr<RandomSource> random_;
+    Board board_{};
+    MarkGrid markGrid_{};
+    Piece piece_{};
+    NextPiece nextPiece_{};
+    int kindCount_ = 7;
+    int32_t score_ = 0;
+    bool gameOver_ = false;
+};
+
+} // namespace quorvel

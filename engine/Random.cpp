@@ -1,0 +1,12 @@
+#include "Random.h"
+
+#include <ctime>
+
+namespace quorvel {
+
+void ClockSeededRandom::Reseed()
+{
+    generator_.seed(static_cast<uint32_t>(std::time(nullptr)));
+}
+
+} // namespace quorvel
