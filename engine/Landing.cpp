@@ -55,9 +55,10 @@ void ClearMarked(Board& board, MarkGrid& marks)
 }
 
 // Blocks hang from the top row: each column becomes one unbroken stack under
-// the Floor row, keeping its order.
-void SettleColumns(Board& board)
+// the Floor row, keeping its order. Returns whether any block moved.
+bool SettleColumns(Board& board)
 {
+    bool moved = false;
     for (int c = FirstColumn; c <= LastColumn; ++c) {
         auto& column = board[c];
         int target = TopRow;
@@ -67,25 +68,29 @@ void SettleColumns(Board& board)
             if (r != target) {
                 column[target] = column[r];
                 column[r] = Empty;
+                moved = true;
             }
             --target;
         }
     }
+    return moved;
 }
 
 } // namespace
 
 int32_t ResolveLanding(Board& board, MarkGrid& marks, int kindCount)
 {
-    // A pass that marks nothing would change nothing in all the passes left.
+    // Once a pass neither marks nor moves anything, all the passes left would
+    // change nothing either.
     int32_t points = 0;
     for (int pass = 0; pass < ResolutionPasses; ++pass) {
         const int marked = MarkRuns(board, marks, kindCount);
-        if (marked == 0)
-            break;
         points += marked * PointsPerBlock(kindCount);
-        ClearMarked(board, marks);
-        SettleColumns(board);
+        if (marked != 0)
+            ClearMarked(board, marks);
+        const bool moved = SettleColumns(board);
+        if (marked == 0 && !moved)
+            break;
     }
     return points;
 }

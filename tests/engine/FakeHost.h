@@ -49,12 +49,12 @@ private:
     void log(const std::string& call) { calls.push_back(call); }
 };
 
-// Hands out the given values in turn, round and round: value v deals kind
-// 1 + v mod KindCount.
+// Hands out the given values in turn, round and round, from the first one
+// again at every reseed: value v deals kind 1 + v mod KindCount.
 class ScriptedRandom final : public RandomSource {
 public:
     explicit ScriptedRandom(std::vector<uint32_t> values) : values_(std::move(values)) {}
-    void Reseed() override {}
+    void Reseed() override { next_ = 0; }
     uint32_t Next() override { return values_[next_++ % values_.size()]; }
 
 private:

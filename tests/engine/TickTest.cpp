@@ -1,0 +1,120 @@
+#include "GameFixture.h"
+
+namespace quorvel::testing {
+namespace {
+
+// Every cell of the play area gets a kind that makes no run of three in any
+// direction, so a landing there clears nothing.
+BlockKind Lattice(int column, int row) { return 1 + (column + 2 * row) % 6; }
+
+using Flight = GameFixture;
+using Events = std::vector<std::string>;
+
+TEST_F(Flight, PieceBlockedAboveTheLaunchRowEndsTheGameBeforeAnythingMoves)
+{
+    for (int column = 12; column <= 18; ++column) {
+        game.StartNewGame();
+        game.board()[column][EntryRow] = 7;
+        game.Launch();
+        host.calls.clear();
+        game.Boxupdate();
+        const bool underPiece = column >= 14 && column <= 16;
+        EXPECT_EQ(game.GameOver(), underPiece) << column;
+        if (underPiece) {
+            EXPECT_EQ(Rows(), (std::vector<int>{18, 18, 18}));
+            // The final board and score are shown before the window takes over.
+            EXPECT_EQ(host.calls, (Events{"stop", "paint", "score 0", "end"}));
+        } else {
+            EXPECT_EQ(Rows(), (std::vector<int>{19, 19, 19}));
+            EXPECT_TRUE(host.timerRunning);
+        }
+    }
+}
+
+TEST_F(Flight, BlocksRiseOnTheirOwnAndLandTogether)
+{
+    Draw(game.board(), {"....7", "....8"});
+    game.Launch();
+    Tick(7);
+    EXPECT_EQ(Rows(), (std::vector<int>{25, 25, 25}));
+    Tick(1);
+    EXPECT_EQ(Rows(), (std::vector<int>{26, 25, 26})) << "block 2 stops under the 8";
+    Tick(1);
+    EXPECT_EQ(Rows(), (std::vector<int>{27, 25, 27})) << "free blocks rise to the top row";
+    EXPECT_TRUE(host.timerRunning) << "landing waits for the tick in which none can rise";
+    Tick(1);
+    EXPECT_FALSE(host.timerRunning);
+    EXPECT_EQ(PictureOf(game.board()),
+              FullPicture({"...173", "....8", "....2", "", "", "", "", "", "", "...456"}));
+    EXPECT_EQ(game.nextPiece(), (NextPiece{7, 8, 9}));
+    EXPECT_EQ(game.Score(), 0);
+    EXPECT_EQ(host.calls.back(), "score 0");
+}
+
+TEST_F(Flight, ALandingThatCompletesALineClearsAndScores)
+{
+    Draw(game.board(), {"...1", "...1"});
+    game.Launch();
+    EXPECT_EQ(host.Fly(game), 10);
+    EXPECT_EQ(game.Score(), 3 * 4);
+    EXPECT_EQ(host.shownScore, 12);
+    EXPECT_EQ(PictureOf(game.board()), FullPicture({"....23", "", "", "", "", "", "", "", "", "...456"}));
+}
+
+struct EntryCase {
+    const char* rowBefore; // row 19, before the piece lands in columns 14 to 16
+    bool ends;
+};
+
+class EntryTest : public GameFixture, public ::testing::WithParamInterface<EntryCase> {
+protected:
+    // The first piece takes the lattice's kinds for columns 14 to 16 of row 19.
+    EntryTest() : GameFixture({4, 5, 0, 0, 1, 2}, MinKindCount) {}
+};
+
+TEST_P(EntryTest, GameEndsWhenRow19HasNoThreeAdjacentFreeCells)
+{
+    for (int c = FirstColumn; c <= LastColumn; ++c) {
+        for (int r = EntryRow + 1; r <= TopRow; ++r)
+            game.board()[c][r] = Lattice(c, r);
+        if (GetParam().rowBefore[c - FirstColumn] == 'X')
+            game.board()[c][EntryRow] = Lattice(c, EntryRow);
+    }
+    game.Launch();
+    host.Fly(game);
+    EXPECT_EQ(game.Score(), 0);
+    EXPECT_EQ(game.GameOver(), GetParam().ends);
+    EXPECT_FALSE(host.timerRunning);
+    const Events endOfTick(host.calls.end() - 4, host.calls.end());
+    if (GetParam().ends)
+        EXPECT_EQ(endOfTick, (Events{"stop", "paint", "score 0", "end"}));
+    else
+        EXPECT_EQ(endOfTick, (Events{"score 0", "stop", "paint", "score 0"}));
+}
+
+INSTANTIATE_TEST_SUITE_P(Row19, EntryTest,
+                         ::testing::Values(EntryCase{"..........", false}, EntryCase{"XXX...X...", false},
+                                           EntryCase{"XXX...XX..", true}, EntryCase{"..X...X..X", true},
+                                           EntryCase{"X.X...X.X.", true}));
+
+TEST_F(Flight, AScoreReachedOnTheLastLandingIsShownBeforeTheGameEnds)
+{
+    // Every column full down to row 19 but the piece's; block 1 (kind 1)
+    // completes a line of 1s in column 14 and the two others close row 19.
+    for (int c = FirstColumn; c <= LastColumn; ++c) {
+        const int lowest = (c >= 14 && c <= 16) ? EntryRow + 1 : EntryRow;
+        for (int r = lowest; r <= TopRow; ++r)
+            game.board()[c][r] = Lattice(c, r);
+    }
+    game.board()[14][20] = 1;
+    game.board()[14][21] = 1;
+    game.Launch();
+    EXPECT_EQ(host.Fly(game), 2);
+    EXPECT_TRUE(game.GameOver());
+    EXPECT_EQ(game.Score(), 3 * 4);
+    EXPECT_EQ(host.calls.back(), "end");
+    EXPECT_EQ(host.shownScore, 12);
+}
+
+} // namespace
+} // namespace quorvel::testing
