@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Installs the Debian 12 packages that building, playing and testing Quorvel need.
-# Only what is missing is installed, so a second run is quick.
+# Installs the Debian 12 packages that building, playing and testing Quorvel need,
+# and any further packages named on the command line. Only what is missing is
+# installed, so a second run is quick.
 set -euo pipefail
 
 packages=(
@@ -9,6 +10,7 @@ packages=(
   libgtest-dev libbenchmark-dev
   clang-14 libclang-rt-14-dev
   desktop-file-utils appstream dpkg-dev file
+  "$@"
 )
 
 missing=()

@@ -1,0 +1,432 @@
+#include "Geometry.h"
+#include "RadioGroup.h"
+#include "WindowFixture.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QSettings>
+
+#include <random>
+
+using namespace quorvel;
+using namespace quorvel::ui;
+using quorvel::testing::WindowUnderTest;
+
+namespace {
+
+QByteArray ReadAll(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+bool WriteAll(const QString& path, const QByteArray& bytes)
+{
+    QFile file(path);
+    return QDir().mkpath(QFileInfo(path).path()) && file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
+// The value of a key as the file holds it, read by a plain line scan.
+QString ValueIn(const QByteArray& file, const QString& section, const QString& key)
+{
+    QString current;
+    for (const QByteArray& raw : file.split('\n')) {
+        const QString line = QString::fromUtf8(raw).trimmed();
+        if (line.startsWith('['))
+            current = line.mid(1, line.size() - 2);
+        else if (current == section && line.startsWith(key + '='))
+            return line.mid(key.size() + 1);
+    }
+    return QStringLiteral("<absent>");
+}
+
+// Settles a whole flight at once, tick by tick, as the timer would.
+void Fly(TForm1& form)
+{
+    for (int tick = 0; tick < 100 && form.TimerRunning(); ++tick)
+        form.Boxupdate();
+}
+
+// Plays one game to its end through the window's own handlers, with moves
+// drawn from a fixed seed, so that the same seed plays the same game again.
+void PlayToTheEnd(TForm1& form, uint32_t seed)
+{
+    std::mt19937 moves(seed);
+    void (TForm1::*const handlers[])() = {&TForm1::Panel7Click, &TForm1::Panel8Click, &TForm1::ChangeClick};
+    while (!form.game().GameOver()) {
+        for (int i = moves() % 4; i > 0; --i)
+            (form.*handlers[moves() % 3])();
+        form.GoClick();
+        Fly(form);
+    }
+}
+
+QByteArray TableWithLine10(int32_t line10)
+{
+    QByteArray file;
+    for (int k = 1; k <= 10; ++k)
+        file += "[Scoreline" + QByteArray::number(k) + "]\nName=P" + QByteArray::number(k) + "\nLevel=7\nScore=" +
+                QByteArray::number(k == 10 ? line10 : line10 + 100 - 10 * k) + "\n";
+    return file;
+}
+
+} // namespace
+
+class FlowTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void firstStartWithoutAFile();
+    void savedOptionsApplyWithoutAQuestion_data();
+    void savedOptionsApplyWithoutAQuestion();
+    void newGameAsksFirst_data();
+    void newGameAsksFirst();
+    void newGameLeavesTheNameEntryOpen();
+    void difficultyClick_data();
+    void difficultyClick();
+    void backgroundChoiceIsSavedOnceAndRepainted();
+    void optionsAndHighScoresFreezeAFlightThatLaunchResumes();
+    void helpBoxLetsTheFlightGoOn();
+    void wholeGames();
+    void emptyNameIsEnteredAsEmpty();
+    void failedWriteAtStartUpStillOpensTheGame();
+    void failedNameEntryLosesNothingAndCanBeConfirmedAgain();
+};
+
+void FlowTest::firstStartWithoutAFile()
+{
+    WindowUnderTest window;
+    TForm1& form = *window.form;
+    QVERIFY(window.boxes.empty());
+    QCOMPARE(form.game().KindCount(), 7);
+    QCOMPARE(form.blockslbl->text(), QStringLiteral("Medium"));
+    QCOMPARE(form.Label1->text(), QStringLiteral("0"));
+    QCOMPARE(form.BackgroundIndex(), 0);
+    QCOMPARE(form.Playersname->text(), QStringLiteral("Anonymous"));
+    QVERIFY(!form.Panel1->isVisibleTo(&form) && !form.Scorepanel->isVisibleTo(&form) && !form.overpanel->isVisibleTo(&form));
+    QVERIFY(!form.TimerRunning() && !form.game().GameOver());
+    for (int k = 0; k < 10; ++k) {
+        QCOMPARE(form.name[k]->text(), QStringLiteral("Bobby"));
+        QCOMPARE(form.level[k]->text(), QStringLiteral("Easy"));
+        QCOMPARE(form.score[k]->text(), QString::number(100 - 10 * k));
+    }
+    const QByteArray file = ReadAll(window.settingsFile());
+    QCOMPARE(ValueIn(file, "Settings", "Background"), QStringLiteral("0"));
+    QCOMPARE(ValueIn(file, "Settings", "Blocks"), QStringLiteral("<absent>"));
+}
+
+void FlowTest::savedOptionsApplyWithoutAQuestion_data()
+{
+    QTest::addColumn<QByteArray>("saved");
+    QTest::addColumn<int>("kindCount");
+    QTest::addColumn<QString>("levelName");
+    QTest::addColumn<int>("background");
+    QTest::addColumn<QString>("blocksWritten");
+    QTest::newRow("Wicked") << QByteArray("[Settings]\nBlocks=9\n") << 9 << "Wicked" << 0 << "9";
+    QTest::newRow("Medium is not written back") << QByteArray("[Settings]\nBlocks=7\nBackground=3\n") << 7 << "Medium" << 3 << "7";
+    QTest::newRow("Easy") << QByteArray("[Settings]\nBlocks=6\n") << 6 << "Easy" << 0 << "6";
+    QTest::newRow("out of range, held in") << QByteArray("[Settings]\nBlocks=12\nBackground=-4\n") << 9 << "Wicked" << 0 << "9";
+    QTest::newRow("too low, held in") << QByteArray("[Settings]\nBlocks=2\nBackground=99\n") << 6 << "Easy" << 4 << "6";
+}
+
+void FlowTest::savedOptionsApplyWithoutAQuestion()
+{
+    QFETCH(QByteArray, saved);
+    QFETCH(int, kindCount);
+    QFETCH(QString, levelName);
+    QFETCH(int, background);
+    QFETCH(QString, blocksWritten);
+    QTemporaryDir config;
+    QVERIFY(WriteAll(config.path() + "/quorvel/vemlo.ini", saved));
+    qputenv("XDG_CONFIG_HOME", config.path().toUtf8());
+    bool asked = false;
+    TForm1 form(std::make_unique<FixedSeedRandom>(3));
+    form.setMessageBox([&](const QString&, const QString&, BoxButtons) { return asked = true, BoxAnswer::Yes; });
+    QVERIFY(!asked);
+    QCOMPARE(form.game().KindCount(), kindCount);
+    QCOMPARE(form.blockslbl->text(), levelName);
+    QCOMPARE(form.Blocksgroup->itemIndex(), kindCount - 6);
+    QCOMPARE(form.BackgroundIndex(), background);
+    QCOMPARE(form.backchoice->itemIndex(), background);
+    QVERIFY(!form.game().GameOver() && !form.TimerRunning());
+    QCOMPARE(form.Label1->text(), QStringLiteral("0"));
+    const QByteArray file = ReadAll(config.path() + "/quorvel/vemlo.ini");
+    QCOMPARE(ValueIn(file, "Settings", "Blocks"), blocksWritten);
+    QCOMPARE(ValueIn(file, "Settings", "Background"), QString::number(background));
+}
+
+void FlowTest::newGameAsksFirst_data()
+{
+    QTest::addColumn<bool>("inFlight");
+    QTest::addColumn<bool>("yes");
+    QTest::newRow("waiting, No") << false << false;
+    QTest::newRow("waiting, Yes") << false << true;
+    QTest::newRow("in flight, No") << true << false;
+    QTest::newRow("in flight, Yes") << true << true;
+}
+
+void FlowTest::newGameAsksFirst()
+{
+    QFETCH(bool, inFlight);
+    QFETCH(bool, yes);
+    WindowUnderTest window;
+    TForm1& form = *window.form;
+    form.Panel7Click();
+    if (inFlight) {
+        form.GoClick();
+        form.Boxupdate();
+    }
+    const Board before = form.game().board();
+    window.answer = yes ? BoxAnswer::Yes : BoxAnswer::No;
+    form.NewGame1Click();
+    QCOMPARE(window.boxes.size(), size_t(1));
+    QCOMPARE(window.boxes[0].text, QStringLiteral("Are you sure?"));
+    QCOMPARE(window.boxes[0].caption, QStringLiteral("New game"));
+    QVERIFY(window.boxes[0].buttons == BoxButtons::YesNo);
+    if (yes) {
+        QCOMPARE(form.game().piece()[0].column, 14);
+        QCOMPARE(form.game().piece()[0].row, LaunchRow);
+        QVERIFY2(!form.TimerRunning(), "a new game waits for its first launch");
+    } else {
+        QVERIFY(form.game().board() == before);
+        QCOMPARE(form.TimerRunning(), inFlight);
+    }
+}
+
+void FlowTest::newGameLeavesTheNameEntryOpen()
+{
+    WindowUnderTest window;
+    TForm1& form = *window.form;
+    form.overpanel->show();
+    form.NewGame1Click();
+    QVERIFY(form.overpanel->isVisibleTo(&form));
+    QVERIFY(!form.game().GameOver());
+}
+
+void FlowTest::difficultyClick_data()
+{
+    QTest::addColumn<QString>("state");
+    QTest::addColumn<bool>("yes");
+    QTest::addColumn<bool>("asked");
+    QTest::addColumn<bool>("changes");
+    QTest::newRow("waiting, Yes") << "waiting" << true << true << true;
+    QTest::newRow("waiting, No") << "waiting" << false << true << false;
+    QTest::newRow("in flight, Yes") << "flight" << true << true << true;
+    QTest::newRow("in flight, No") << "flight" << false << true << false;
+    QTest::newRow("ended, no question") << "ended" << false << false << true;
+}
+
+void FlowTest::difficultyClick()
+{
+    QFETCH(QString, state);
+    QFETCH(bool, yes);
+    QFETCH(bool, asked);
+    QFETCH(bool, changes);
+    WindowUnderTest window;
+    TForm1& form = *window.form;
+    form.Options1Click();
+    if (state == "flight") {
+        form.GoClick();
+        form.Boxupdate();
+    } else if (state == "ended") {
+        PlayToTheEnd(form, 5);
+        window.boxes.clear();
+    }
+    const QByteArray fileBefore = ReadAll(window.settingsFile());
+    const Board boardBefore = form.game().board();
+    window.answer = yes ? BoxAnswer::Yes : BoxAnswer::No;
+
+    form.Blocksgroup->setItemIndex(3);
+
+    QCOMPARE(window.boxes.size(), size_t(asked ? 1 : 0));
+    if (asked) {
+        QCOMPARE(window.boxes[0].text, QStringLiteral("This will start a new game. Go ahead?"));
+        QCOMPARE(window.boxes[0].caption, QStringLiteral("Levels"));
+    }
+    if (changes) {
+        QCOMPARE(form.game().KindCount(), 9);
+        QCOMPARE(form.blockslbl->text(), QStringLiteral("Wicked"));
+        QCOMPARE(ValueIn(ReadAll(window.settingsFile()), "Settings", "Blocks"), QStringLiteral("9"));
+        QVERIFY(!form.Panel1->isVisibleTo(&form));
+        QVERIFY(!form.game().GameOver() && !form.TimerRunning());
+        QCOMPARE(form.game().piece()[0].column, 14);
+    } else {
+        QCOMPARE(form.game().KindCount(), 7);
+        QCOMPARE(form.blockslbl->text(), QStringLiteral("Medium"));
+        QCOMPARE(form.Blocksgroup->itemIndex(), 1);
+        QCOMPARE(ReadAll(window.settingsFile()), fileBefore);
+        QVERIFY(form.game().board() == boardBefore);
+        QVERIFY(form.Panel1->isVisibleTo(&form));
+    }
+}
+
+void FlowTest::backgroundChoiceIsSavedOnceAndRepainted()
+{
+    WindowUnderTest window;
+    TForm1& form = *window.form;
+    form.Options1Click();
+    form.backchoice->setItemIndex(2);
+    QCOMPARE(form.BackgroundIndex(), 2);
+    QCOMPARE(ValueIn(ReadAll(window.settingsFile()), "Settings", "Background"), QStringLiteral("2"));
+    const QImage shot = form.client->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    const QImage tile = form.pictures().background(2).toImage().convertToFormat(QImage::Format_RGB32);
+    for (const QPoint at : {QPoint(1, 1), QPoint(65, 200), QPoint(950, 600), QPoint(999, 639)})
+        QCOMPARE(shot.pixel(at), tile.pixel(at.x() % 190, at.y() % 190));
+    QVERIFY(form.Panel1->isVisibleTo(&form));
+
+    QVERIFY(QFile::remove(window.settingsFile()));
+    form.backchoice->setItemIndex(2);
+    QVERIFY2(!QFile::exists(window.settingsFile()), "choosing the background in force writes nothing");
+}
+
+void FlowTest::optionsAndHighScoresFreezeAFlightThatLaunchResumes()
+{
+    for (void (TForm1::*freeze)() : {&TForm1::Options1Click, &TForm1::HighScores1Click}) {
+        WindowUnderTest window;
+        TForm1& form = *window.form;
+        form.GoClick();
+        form.Boxupdate();
+        form.Boxupdate();
+        (form.*freeze)();
+        QVERIFY(!form.TimerRunning());
+        QCOMPARE(form.game().piece()[1].row, LaunchRow + 2);
+        QCOMPARE(form.Panel1->isVisibleTo(&form), freeze == &TForm1::Options1Click);
+        QCOMPARE(form.Scorepanel->isVisibleTo(&form), freeze == &TForm1::HighScores1Click);
+        form.dxButton1Click();
+        form.dxButton2Click();
+        QVERIFY(!form.TimerRunning());
+        form.GoClick();
+        QVERIFY(form.TimerRunning());
+        form.Boxupdate();
+        QCOMPARE(form.game().piece()[1].row, LaunchRow + 3);
+    }
+}
+
+void FlowTest::helpBoxLetsTheFlightGoOn()
+{
+    WindowUnderTest window;
+    TForm1& form = *window.form;
+    form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    form.GoClick();
+    int rowWhileOpen = 0;
+    QTimer::singleShot(300, window.about.get(), [&] {
+        rowWhileOpen = form.game().piece()[1].row;
+        window.about->accept();
+    });
+    form.About1Click();
+    QVERIFY2(rowWhileOpen > LaunchRow + 3 || !form.TimerRunning(), "the piece rises behind the open box");
+}
+
+void FlowTest::wholeGames()
+{
+    int32_t finalScore = 0;
+    {
+        WindowUnderTest first(11);
+        PlayToTheEnd(*first.form, 21);
+        finalScore = first.form->game().Score();
+        QCOMPARE(first.form->Label1->text(), QString::number(finalScore));
+    }
+    QVERIFY2(finalScore > 0, "the seeded game should clear lines");
+    for (const int32_t line10 : {finalScore, finalScore - 1}) {
+        WindowUnderTest window(11, TableWithLine10(line10));
+        window.answer = BoxAnswer::Ok;
+        TForm1& form = *window.form;
+        PlayToTheEnd(form, 21);
+        QCOMPARE(form.game().Score(), finalScore);
+        const bool qualifies = line10 < finalScore;
+        QCOMPARE(form.overpanel->isVisibleTo(&form), qualifies);
+        if (!qualifies) {
+            QCOMPARE(window.boxes.size(), size_t(1));
+            QCOMPARE(window.boxes[0].text, QStringLiteral("Game over"));
+            QCOMPARE(window.boxes[0].caption, QStringLiteral("Game"));
+            QVERIFY(window.boxes[0].buttons == BoxButtons::Ok);
+            continue;
+        }
+        QVERIFY(window.boxes.empty());
+        form.Playersname->setText(QStringLiteral("Ada"));
+        QTest::mouseClick(form.dxButton3, Qt::LeftButton);
+        QVERIFY(!form.overpanel->isVisibleTo(&form));
+        QVERIFY(form.Scorepanel->isVisibleTo(&form));
+        QCOMPARE(form.name[9]->text(), QStringLiteral("Ada"));
+        QCOMPARE(form.score[9]->text(), QString::number(finalScore));
+        QCOMPARE(form.level[9]->text(), QStringLiteral("Medium"));
+        QCOMPARE(form.ScoreTable()[9], finalScore);
+        const QByteArray file = ReadAll(window.settingsFile());
+        for (int k = 1; k <= 10; ++k)
+            for (const char* key : {"Name", "Level", "Score"})
+                QVERIFY(ValueIn(file, QStringLiteral("Scoreline%1").arg(k), key) != QStringLiteral("<absent>"));
+        QCOMPARE(ValueIn(file, "Scoreline10", "Name"), QStringLiteral("Ada"));
+        QCOMPARE(ValueIn(file, "Settings", "Name"), QStringLiteral("Ada"));
+        QVERIFY(form.game().GameOver());
+    }
+}
+
+void FlowTest::emptyNameIsEnteredAsEmpty()
+{
+    WindowUnderTest window(1, TableWithLine10(-5));
+    TForm1& form = *window.form;
+    form.overpanel->show();
+    form.Playersname->clear();
+    form.dxButton3Click();
+    QCOMPARE(form.name[9]->text(), QString());
+    const QByteArray file = ReadAll(window.settingsFile());
+    QCOMPARE(ValueIn(file, "Scoreline10", "Name"), QString());
+    QCOMPARE(ValueIn(file, "Settings", "Name"), QString());
+}
+
+void FlowTest::failedWriteAtStartUpStillOpensTheGame()
+{
+    QTemporaryDir config;
+    QVERIFY(WriteAll(config.path() + "/quorvel", "not a folder"));
+    qputenv("XDG_CONFIG_HOME", config.path().toUtf8());
+    std::vector<QString> errors;
+    // The start-up write-back fails before a test can answer, so the box is
+    // caught through the standard one: close it as soon as it shows.
+    QTimer closer;
+    connect(&closer, &QTimer::timeout, [&] {
+        if (QWidget* box = QApplication::activeModalWidget()) {
+            errors.push_back(box->findChild<QLabel*>(QStringLiteral("qt_msgbox_label"))->text());
+            box->close();
+        }
+    });
+    closer.start(50);
+    TForm1 form(std::make_unique<FixedSeedRandom>(3));
+    closer.stop();
+    QCOMPARE(errors, std::vector<QString>{QStringLiteral("Unable to write to vemlo.ini")});
+    QVERIFY(!form.game().GameOver());
+    form.Panel7Click();
+    QCOMPARE(form.game().piece()[0].column, 13);
+}
+
+void FlowTest::failedNameEntryLosesNothingAndCanBeConfirmedAgain()
+{
+    WindowUnderTest window(1, TableWithLine10(-5));
+    TForm1& form = *window.form;
+    form.Playersname->setText(QStringLiteral("Grace"));
+    form.overpanel->show();
+    const QByteArray before = ReadAll(window.settingsFile());
+    const auto tableBefore = form.ScoreTable();
+    const QString folder = window.config.path() + "/quorvel";
+    QVERIFY(QDir(folder).removeRecursively());
+    QVERIFY(WriteAll(folder, "in the way"));
+
+    form.dxButton3Click();
+    QCOMPARE(window.boxes.size(), size_t(1));
+    QCOMPARE(window.boxes[0].text, QStringLiteral("Unable to write to vemlo.ini"));
+    QVERIFY(window.boxes[0].buttons == BoxButtons::ErrorOk);
+    QVERIFY(form.overpanel->isVisibleTo(&form));
+    QVERIFY(form.ScoreTable() == tableBefore);
+    QCOMPARE(form.name[9]->text(), QStringLiteral("P10"));
+
+    QVERIFY(QFile::remove(folder));
+    QVERIFY(WriteAll(window.settingsFile(), before));
+    form.dxButton3Click();
+    QCOMPARE(window.boxes.size(), size_t(1));
+    QVERIFY(!form.overpanel->isVisibleTo(&form));
+    QCOMPARE(form.name[9]->text(), QStringLiteral("Grace"));
+    QCOMPARE(ValueIn(ReadAll(window.settingsFile()), "Settings", "Name"), QStringLiteral("Grace"));
+}
+
+QTEST_MAIN(FlowTest)
+#include "FlowTest.moc"

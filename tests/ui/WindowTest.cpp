@@ -1,0 +1,317 @@
+#include "DxButton.h"
+#include "Geometry.h"
+#include "PictureControl.h"
+#include "RadioGroup.h"
+#include "WindowFixture.h"
+
+#include <QDesktopServices>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+
+using namespace quorvel;
+using namespace quorvel::ui;
+using quorvel::testing::WindowUnderTest;
+
+namespace {
+
+std::vector<int> Columns(const Game& game)
+{
+    return {game.piece()[0].column, game.piece()[1].column, game.piece()[2].column};
+}
+
+std::vector<int> Kinds(const Game& game)
+{
+    return {game.piece()[0].kind, game.piece()[1].kind, game.piece()[2].kind};
+}
+
+} // namespace
+
+// Stands in for the desktop's browser and mail program.
+class UrlRecorder : public QObject {
+    Q_OBJECT
+public:
+    QList<QUrl> urls;
+public slots:
+    void open(const QUrl& url) { urls << url; }
+};
+
+class WindowTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void controlsStandWhereTheLayoutPutsThem_data();
+    void controlsStandWhereTheLayoutPutsThem();
+    void menuBarHoldsTheFourCommands();
+    void paintedWellShowsTilesAndBackground();
+    void keysCallTheirMoves_data();
+    void keysCallTheirMoves();
+    void keysGoOnToTheFocusedControl();
+    void keysDoNothingWhileADialogIsOpen();
+    void picturesCallTheirMoves_data();
+    void picturesCallTheirMoves();
+    void namesFromTheFileShowAsTyped();
+    void helpBoxShowsTheKeysAndOpensItsLinks();
+    void boardAnnouncesThePiece();
+};
+
+void WindowTest::controlsStandWhereTheLayoutPutsThem_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QRect>("geometry");
+    const std::pair<const char*, QRect> controls[] = {
+        {"Image5", {680, 232, 201, 49}},   {"Image6", {680, 280, 201, 49}},   {"Image1", {680, 368, 57, 49}},
+        {"Image2", {744, 368, 57, 49}},    {"Image3", {808, 368, 57, 49}},    {"Image4", {680, 432, 105, 49}},
+        {"Panel1", {128, 120, 337, 337}},  {"Panel2", {24, 32, 137, 233}},    {"Blocksgroup", {24, 16, 89, 193}},
+        {"dxButton1", {128, 288, 81, 25}}, {"Panel5", {176, 32, 137, 233}},   {"backchoice", {24, 16, 89, 193}},
+        {"Scorepanel", {56, 64, 489, 481}}, {"Panel6", {40, 56, 409, 353}},   {"dxButton2", {200, 432, 89, 25}},
+        {"overpanel", {216, 224, 225, 177}}, {"Playersname", {48, 80, 129, 24}}, {"dxButton3", {72, 128, 81, 25}},
+    };
+    for (const auto& [name, geometry] : controls)
+        QTest::newRow(name) << QString::fromLatin1(name) << geometry;
+    const std::pair<const char*, QPoint> labels[] = {
+        {"Label16", {704, 248}}, {"blockslbl", {768, 248}}, {"Label2", {704, 296}}, {"Label1", {768, 296}},
+        {"Label4", {200, 24}},   {"lblgameover", {48, 16}}, {"Label13", {56, 48}},  {"Label5", {16, 24}},
+        {"name1", {56, 24}},     {"level4", {184, 120}},    {"score10", {296, 312}}, {"Label15", {16, 312}},
+    };
+    for (const auto& [name, at] : labels)
+        QTest::newRow(name) << QString::fromLatin1(name) << QRect(at, QSize());
+}
+
+void WindowTest::controlsStandWhereTheLayoutPutsThem()
+{
+    QFETCH(QString, name);
+    QFETCH(QRect, geometry);
+    WindowUnderTest window;
+    QCOMPARE(window.form->client->size(), ClientSize);
+    auto* control = window.form->findChild<QWidget*>(name);
+    QVERIFY2(control, qPrintable(name));
+    if (geometry.isEmpty()) {
+        QCOMPARE(control->pos(), geometry.topLeft());
+        QCOMPARE(control->height(), 16);
+    } else {
+        QCOMPARE(control->geometry(), geometry);
+    }
+}
+
+void WindowTest::menuBarHoldsTheFourCommands()
+{
+    WindowUnderTest window;
+    QStringList captions;
+    for (QAction* item : window.form->menuBar()->actions()) {
+        captions << item->text();
+        QVERIFY(!item->menu());
+    }
+    QCOMPARE(captions, (QStringList{"New Game", "Options", "High Scores", "Help/About"}));
+    QCOMPARE(window.form->windowTitle(), QStringLiteral("Quorvel"));
+    QVERIFY(!(window.form->windowFlags() & Qt::WindowMaximizeButtonHint));
+}
+
+void WindowTest::paintedWellShowsTilesAndBackground()
+{
+    WindowUnderTest window;
+    const TForm1& form = *window.form;
+    const QImage shot = form.client->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    const QImage pattern = form.pictures().background(form.BackgroundIndex()).toImage().convertToFormat(QImage::Format_RGB32);
+    const auto tilePixel = [&](int kind, QPoint at) {
+        return form.pictures().block(kind).toImage().convertToFormat(QImage::Format_RGB32).pixel(at);
+    };
+    const auto backgroundPixel = [&](int x, int y) { return pattern.pixel(x % 190, y % 190); };
+
+    for (int c = FirstColumn; c <= LastColumn; ++c) {
+        for (int r = LaunchRow; r <= TopRow; ++r) {
+            const int kind = form.game().Cell(c, r);
+            for (const QPoint inside : {QPoint(31, 31), QPoint(0, 0), QPoint(61, 61), QPoint(20, 45)})
+                QCOMPARE(shot.pixel(CellOrigin(c, r) + inside), tilePixel(kind, inside));
+        }
+    }
+    QVERIFY(tilePixel(form.game().Cell(15, LaunchRow), {31, 31}) != tilePixel(0, {31, 31}));
+    for (int i = 1; i <= 3; ++i)
+        QCOMPARE(shot.pixel(PreviewOrigin(i) + QPoint(31, 31)), tilePixel(form.game().nextPiece()[i - 1], {31, 31}));
+    // The gaps between tiles, the strip above the top row and the frame of
+    // the well show the pattern, never the window's colour.
+    for (const QPoint at : {QPoint(65, 300), QPoint(300, 570), QPoint(128, 507), QPoint(100, 0), QPoint(400, 2),
+                            QPoint(1, 300), QPoint(640, 600), QPoint(900, 630)})
+        QCOMPARE(shot.pixel(at), backgroundPixel(at.x(), at.y()));
+}
+
+Q_DECLARE_METATYPE(Qt::KeyboardModifiers)
+
+void WindowTest::keysCallTheirMoves_data()
+{
+    QTest::addColumn<int>("key");
+    QTest::addColumn<Qt::KeyboardModifiers>("modifiers");
+    QTest::addColumn<QString>("effect");
+    const Qt::KeyboardModifiers none, keypad(Qt::KeypadModifier);
+    QTest::newRow("Left") << int(Qt::Key_Left) << none << "left";
+    QTest::newRow("Shift+Left") << int(Qt::Key_Left) << Qt::KeyboardModifiers(Qt::ShiftModifier) << "left";
+    QTest::newRow("Ctrl+Left") << int(Qt::Key_Left) << Qt::KeyboardModifiers(Qt::ControlModifier) << "left";
+    QTest::newRow("keypad 4") << int(Qt::Key_4) << keypad << "left";
+    QTest::newRow("digit 4") << int(Qt::Key_4) << none << "nothing";
+    QTest::newRow("Right") << int(Qt::Key_Right) << none << "right";
+    QTest::newRow("Alt+Right") << int(Qt::Key_Right) << Qt::KeyboardModifiers(Qt::AltModifier) << "right";
+    QTest::newRow("keypad 6") << int(Qt::Key_6) << keypad << "right";
+    QTest::newRow("Down") << int(Qt::Key_Down) << none << "cycle";
+    QTest::newRow("keypad 5") << int(Qt::Key_5) << keypad << "cycle";
+    QTest::newRow("digit 5") << int(Qt::Key_5) << none << "nothing";
+    QTest::newRow("keypad 8") << int(Qt::Key_8) << keypad << "nothing";
+    QTest::newRow("keypad 2") << int(Qt::Key_2) << keypad << "nothing";
+    QTest::newRow("Up") << int(Qt::Key_Up) << none << "launch";
+    QTest::newRow("Space") << int(Qt::Key_Space) << none << "launch";
+    QTest::newRow("Shift+Space") << int(Qt::Key_Space) << Qt::KeyboardModifiers(Qt::ShiftModifier) << "launch";
+    QTest::newRow("A") << int(Qt::Key_A) << none << "nothing";
+    QTest::newRow("Return") << int(Qt::Key_Return) << none << "nothing";
+}
+
+void WindowTest::keysCallTheirMoves()
+{
+    QFETCH(int, key);
+    QFETCH(Qt::KeyboardModifiers, modifiers);
+    QFETCH(QString, effect);
+    WindowUnderTest window;
+    TForm1& form = *window.form;
+    form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    const std::vector<int> kinds = Kinds(form.game());
+    QTest::keyClick(form.windowHandle(), Qt::Key(key), modifiers);
+    const std::vector<int> columns = Columns(form.game());
+    QCOMPARE(columns, effect == "left" ? std::vector<int>{13, 14, 15} : effect == "right" ? std::vector<int>{15, 16, 17}
+                                                                                        : std::vector<int>{14, 15, 16});
+    const std::vector<int> cycled{kinds[1], kinds[2], kinds[0]};
+    QCOMPARE(Kinds(form.game()), effect == "cycle" ? cycled : kinds);
+    QCOMPARE(form.TimerRunning(), effect == "launch");
+}
+
+void WindowTest::keysGoOnToTheFocusedControl()
+{
+    WindowUnderTest window;
+    TForm1& form = *window.form;
+    form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    form.overpanel->show();
+    form.Playersname->clear();
+    form.Playersname->setFocus();
+    QTest::keyClick(form.windowHandle(), Qt::Key_Space);
+    QCOMPARE(form.Playersname->text(), QStringLiteral(" "));
+    QVERIFY(form.TimerRunning());
+}
+
+void WindowTest::keysDoNothingWhileADialogIsOpen()
+{
+    WindowUnderTest window;
+    TForm1& form = *window.form;
+    form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    std::vector<int> columnsWhileOpen;
+    QTimer::singleShot(0, window.about.get(), [&] {
+        QTest::keyClick(form.windowHandle(), Qt::Key_Left);
+        QTest::keyClick(window.about->windowHandle(), Qt::Key_Left);
+        columnsWhileOpen = Columns(form.game());
+        window.about->accept();
+    });
+    form.About1Click();
+    QCOMPARE(columnsWhileOpen, (std::vector<int>{14, 15, 16}));
+    QTest::keyClick(form.windowHandle(), Qt::Key_Left);
+    QCOMPARE(Columns(form.game()), (std::vector<int>{13, 14, 15}));
+}
+
+void WindowTest::picturesCallTheirMoves_data()
+{
+    QTest::addColumn<QString>("picture");
+    QTest::addColumn<int>("firstColumn");
+    QTest::addColumn<bool>("cycled");
+    QTest::addColumn<bool>("launched");
+    QTest::newRow("Image1") << "Image1" << 13 << false << false;
+    QTest::newRow("Image2") << "Image2" << 15 << false << false;
+    QTest::newRow("Image3") << "Image3" << 14 << true << false;
+    QTest::newRow("Image4") << "Image4" << 14 << false << true;
+    QTest::newRow("Image5 takes no clicks") << "Image5" << 14 << false << false;
+    QTest::newRow("the well takes no clicks") << "client" << 14 << false << false;
+}
+
+void WindowTest::picturesCallTheirMoves()
+{
+    QFETCH(QString, picture);
+    QFETCH(int, firstColumn);
+    QFETCH(bool, cycled);
+    QFETCH(bool, launched);
+    WindowUnderTest window;
+    TForm1& form = *window.form;
+    form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    const std::vector<int> kinds = Kinds(form.game());
+    auto* target = form.findChild<QWidget*>(picture);
+    QVERIFY(target);
+    QTest::mouseClick(target, Qt::LeftButton, {}, picture == "client" ? QPoint(300, 300) : QPoint(20, 20));
+    QCOMPARE(form.game().piece()[0].column, firstColumn);
+    QCOMPARE(Kinds(form.game()) != kinds, cycled);
+    QCOMPARE(form.TimerRunning(), launched);
+    if (auto* button = qobject_cast<PictureControl*>(target); button && picture != "Image5")
+        QCOMPARE(button->cursor().shape(), Qt::PointingHandCursor);
+}
+
+void WindowTest::namesFromTheFileShowAsTyped()
+{
+    QTemporaryDir config;
+    QVERIFY(QDir(config.path()).mkpath(QStringLiteral("quorvel")));
+    QFile file(config.path() + QStringLiteral("/quorvel/vemlo.ini"));
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    QVERIFY(file.write("[Scoreline1]\nName=<b>x</b>\n[Scoreline2]\nName=<img src=a>\n[Settings]\nName=<i>me</i>\n") > 0);
+    file.close();
+    qputenv("XDG_CONFIG_HOME", config.path().toUtf8());
+    TForm1 form(std::make_unique<FixedSeedRandom>(1));
+    for (const auto& [label, text] : {std::pair{"name1", "<b>x</b>"}, std::pair{"name2", "<img src=a>"}}) {
+        auto* shown = form.findChild<QLabel*>(label);
+        QCOMPARE(shown->text(), QString::fromLatin1(text));
+        // Shown as markup it would be one letter or a picture; as typed it
+        // needs the width of every character.
+        QVERIFY(shown->sizeHint().width() >= shown->fontMetrics().horizontalAdvance(QString::fromLatin1(text)));
+    }
+    QCOMPARE(form.Playersname->text(), QStringLiteral("<i>me</i>"));
+}
+
+void WindowTest::helpBoxShowsTheKeysAndOpensItsLinks()
+{
+    WindowUnderTest window;
+    TAboutBox& box = *window.about;
+    const std::pair<const char*, const char*> texts[] = {
+        {"Label3", "Quorvel   1.0"},
+        {"Label2", "Controls:"},
+        {"Label6", "Left      -  Left Arrow Key       or       keypad Key 4"},
+        {"Label7", "Right    -  Right Arrow Key     or       keypad Key 6"},
+        {"Label8", "Rotate  -  Down Arrow Key     or      keypad Key 5"},
+        {"Label9", "Up        -  Up Arrow Key         or      Space bar"},
+    };
+    for (const auto& [name, text] : texts)
+        QCOMPARE(box.findChild<QLabel*>(name)->text(), QString::fromLatin1(text));
+    QCOMPARE(box.Label4->palette().color(QPalette::WindowText), QColor(Qt::yellow));
+    QCOMPARE(box.Label4->cursor().shape(), Qt::PointingHandCursor);
+
+    UrlRecorder opened;
+    QDesktopServices::setUrlHandler(QStringLiteral("https"), &opened, "open");
+    QDesktopServices::setUrlHandler(QStringLiteral("mailto"), &opened, "open");
+    box.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&box));
+    QTest::mouseClick(box.Label4, Qt::LeftButton);
+    QTest::mouseClick(box.Label5, Qt::LeftButton);
+    QDesktopServices::unsetUrlHandler(QStringLiteral("https"));
+    QDesktopServices::unsetUrlHandler(QStringLiteral("mailto"));
+    QCOMPARE(opened.urls, (QList<QUrl>{QUrl(box.Label4->text()), QUrl(QStringLiteral("mailto:") + box.Label5->text())}));
+    QVERIFY(box.isVisible());
+}
+
+void WindowTest::boardAnnouncesThePiece()
+{
+    WindowUnderTest window;
+    TForm1& form = *window.form;
+    form.PaintBoard();
+    const QString waiting = form.client->accessibleDescription();
+    QVERIFY2(waiting.startsWith(QStringLiteral("Piece in columns 4 to 6 of 10, row 1: ")), qPrintable(waiting));
+    form.Panel8Click();
+    QVERIFY(form.client->accessibleDescription().startsWith(QStringLiteral("Piece in columns 5 to 7 of 10, row 1: ")));
+    QCOMPARE(form.Image4->accessibleName(), QStringLiteral("Launch"));
+    QCOMPARE(form.Image3->accessibleName(), QStringLiteral("Rotate colours"));
+}
+
+QTEST_MAIN(WindowTest)
+#include "WindowTest.moc"

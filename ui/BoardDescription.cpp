@@ -1,0 +1,48 @@
+#include "BoardDescription.h"
+
+#include <QStringList>
+
+namespace quorvel::ui {
+namespace {
+
+QString ColourName(BlockKind kind)
+{
+    static const char* const names[] = {"blue", "green", "crimson", "violet", "gold",
+                                        "turquoise", "black", "pink", "plum"};
+    return kind >= 1 && kind <= MaxKind ? QLatin1String(names[kind - 1]) : QString();
+}
+
+QString Colours(const NextPiece& kinds)
+{
+    return QStringList{ColourName(kinds[0]), ColourName(kinds[1]), ColourName(kinds[2])}.join(QStringLiteral(", "));
+}
+
+// Columns count from 1 at the left wall, rows from 1 at the bottom.
+int ColumnNumber(int column) { return column - FirstColumn + 1; }
+int RowNumber(int row) { return row - LaunchRow + 1; }
+
+QString Rows(const Piece& piece)
+{
+    if (piece[0].row == piece[1].row && piece[1].row == piece[2].row)
+        return QStringLiteral("row %1").arg(RowNumber(piece[0].row));
+    return QStringLiteral("rows %1, %2 and %3").arg(RowNumber(piece[0].row)).arg(RowNumber(piece[1].row)).arg(RowNumber(piece[2].row));
+}
+
+} // namespace
+
+QString BoardDescription(const Game& game)
+{
+    const Piece& piece = game.piece();
+    if (game.GameOver())
+        return QStringLiteral("Game over with %1 points.").arg(game.Score());
+    const QString next = QStringLiteral("Next: %1.").arg(Colours(game.nextPiece()));
+    return QStringLiteral("Piece in columns %1 to %2 of %3, %4: %5. %6")
+        .arg(ColumnNumber(piece[0].column))
+        .arg(ColumnNumber(piece[2].column))
+        .arg(ColumnCount)
+        .arg(Rows(piece))
+        .arg(Colours({piece[0].kind, piece[1].kind, piece[2].kind}))
+        .arg(next);
+}
+
+} // namespace quorvel::ui

@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QWidget>
+
+#include <functional>
+
+namespace quorvel::ui {
+
+// The main window's client area, below the menu bar: the surface that the
+// background, the well and the preview are painted on.
+class ClientArea final : public QWidget {
+public:
+    using Painter = std::function<void(QPainter&)>;
+    ClientArea(Painter paint, QWidget* parent);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    Painter paint_;
+};
+
+} // namespace quorvel::ui

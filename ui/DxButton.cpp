@@ -1,0 +1,35 @@
+#include "DxButton.h"
+
+#include <QLinearGradient>
+#include <QPainter>
+#include <QStyleOptionFocusRect>
+
+namespace quorvel::ui {
+namespace {
+
+const QColor Outline(0x00, 0x3C, 0x73);
+const QColor FaceTop(Qt::white);
+const QColor FaceBottom(0xEF, 0xEB, 0xE7);
+constexpr qreal CornerRadius = 4;
+
+} // namespace
+
+DxButton::DxButton(const QString& caption, QWidget* parent) : QPushButton(caption, parent) {}
+
+void DxButton::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing);
+    const QRectF frame = QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5);
+    QLinearGradient face(frame.topLeft(), frame.bottomLeft());
+    const bool pressed = isDown();
+    face.setColorAt(0, pressed ? FaceBottom : FaceTop);
+    face.setColorAt(1, pressed ? FaceTop : FaceBottom);
+    painter.setPen(QPen(Outline, hasFocus() ? 2 : 1));
+    painter.setBrush(face);
+    painter.drawRoundedRect(frame, CornerRadius, CornerRadius);
+    painter.setPen(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::ButtonText));
+    painter.drawText(rect().translated(pressed ? 1 : 0, pressed ? 1 : 0), Qt::AlignCenter, text());
+}
+
+} // namespace quorvel::ui

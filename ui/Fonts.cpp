@@ -1,0 +1,17 @@
+#include "Fonts.h"
+
+#include <QFontDatabase>
+
+namespace quorvel::ui {
+
+QFont GameFont(int pixelSize, bool bold)
+{
+    static const QString family =
+        QFontDatabase::families().contains(QStringLiteral("Verdana")) ? QStringLiteral("Verdana") : QStringLiteral("DejaVu Sans");
+    QFont font(family);
+    font.setPixelSize(pixelSize);
+    font.setBold(bold);
+    return font;
+}
+
+} // namespace quorvel::ui

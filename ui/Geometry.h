@@ -1,0 +1,40 @@
+#pragma once
+
+#include "Board.h"
+
+#include <QPoint>
+#include <QRect>
+
+namespace quorvel::ui {
+
+// Where the well and the preview stand on the window's client area: the one
+// mapping from cells to pixels, used by painting and by tests alike.
+inline constexpr int TileSize = 62;
+inline constexpr int TilePitch = 63; // a 1-pixel line of background between tiles
+inline constexpr int BoardLeft = 3;
+inline constexpr int LaunchRowTop = 571;
+inline constexpr int PreviewLeft = 620;
+inline constexpr int PreviewTop = 110;
+
+inline constexpr QPoint CellOrigin(int column, int row)
+{
+    return {TilePitch * (column - FirstColumn) + BoardLeft, LaunchRowTop - TilePitch * (row - LaunchRow)};
+}
+
+// Position 1, 2 or 3 of the preview, from the left.
+inline constexpr QPoint PreviewOrigin(int position) { return {TilePitch * position + PreviewLeft, PreviewTop}; }
+
+inline constexpr QRect CellRect(int column, int row) { return {CellOrigin(column, row), QSize(TileSize, TileSize)}; }
+
+// Everything PaintBoard draws: the ten columns from the launch row up to the
+// Floor row, and the three preview tiles.
+inline constexpr QRect BoardRect{CellOrigin(FirstColumn, FloorRow),
+                                 CellOrigin(LastColumn, LaunchRow) + QPoint(TileSize - 1, TileSize - 1)};
+inline constexpr QRect PreviewRect{PreviewOrigin(1), PreviewOrigin(3) + QPoint(TileSize - 1, TileSize - 1)};
+
+// The background pattern covers this much of the client area; a window
+// dragged larger shows its own colour beyond it.
+inline constexpr QRect PatternRect{0, 0, 1000, 700};
+inline constexpr QSize ClientSize{919, 640};
+
+} // namespace quorvel::ui

@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QPixmap>
+#include <QString>
+
+#include <array>
+
+namespace quorvel::ui {
+
+// The game's pictures, each drawn at 1x and at 2x: a screen with a device
+// pixel ratio above 1 gets the 2x drawing, so tiles stay crisp.
+class Pictures {
+public:
+    // `devicePixelRatio` of the screen the window opens on.
+    explicit Pictures(qreal devicePixelRatio);
+
+    // Tile n of the block list, 0 the empty cell; null for any other value.
+    const QPixmap& block(int kind) const;
+    // Tile n of the background list; null outside 0..4.
+    const QPixmap& background(int index) const;
+    // The side column's plates, their white outer frame made transparent.
+    QPixmap side(const QString& name) const;
+    QPixmap icon(int size) const;
+
+    static constexpr int BlockTiles = 10;
+    static constexpr int BackgroundTiles = 5;
+    static constexpr int BackgroundTileSize = 190;
+
+private:
+    QPixmap load(const QString& path) const;
+
+    qreal scale_;
+    std::array<QPixmap, BlockTiles> blocks_;
+    std::array<QPixmap, BackgroundTiles> backgrounds_;
+    QPixmap none_;
+};
+
+} // namespace quorvel::ui

@@ -1,0 +1,302 @@
+#include "Unit1.h"
+
+#include "BoardDescription.h"
+#include "ClientArea.h"
+#include "Geometry.h"
+#include "KeyCodes.h"
+#include "RadioGroup.h"
+#include "Settings.h"
+#include "Unit2.h"
+#include "WriteError.h"
+
+#include <QAccessible>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPainter>
+#include <QScreen>
+#include <QWindow>
+
+namespace quorvel::ui {
+namespace {
+
+constexpr int TickMilliseconds = 20;
+constexpr int InitialDifficultyItem = 1; // "Medium", before the saved one is applied
+
+BoxAnswer StandardMessageBox(QWidget* parent, const QString& text, const QString& caption, BoxButtons buttons)
+{
+    if (buttons == BoxButtons::ErrorOk) {
+        QMessageBox box(QMessageBox::Critical, caption, text, QMessageBox::Ok, parent);
+        box.setTextFormat(Qt::PlainText);
+        box.exec();
+        return BoxAnswer::Ok;
+    }
+    const bool question = buttons == BoxButtons::YesNo;
+    QMessageBox box(QMessageBox::NoIcon, caption, text, question ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok,
+                    parent);
+    box.setTextFormat(Qt::PlainText);
+    box.setDefaultButton(question ? QMessageBox::Yes : QMessageBox::Ok);
+    const int answer = box.exec();
+    return answer == QMessageBox::Yes ? BoxAnswer::Yes : answer == QMessageBox::No ? BoxAnswer::No : BoxAnswer::Ok;
+}
+
+} // namespace
+
+TForm1::TForm1(std::unique_ptr<RandomSource> random, QWidget* parent)
+    : QMainWindow(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                              Qt::WindowCloseButtonHint),
+      game_(*this, std::move(random)), pictures_(qGuiApp->devicePixelRatio()),
+      messageBox_([this](const QString& text, const QString& caption, BoxButtons buttons) {
+          return StandardMessageBox(this, text, caption, buttons);
+      })
+{
+    CreateControls();
+    Timer1.setObjectName(QStringLiteral("Timer1"));
+    connect(&Timer1, &QTimer::timeout, this, &TForm1::Boxupdate);
+
+    // The saved options are applied through the groups' own handlers; while
+    // no game runs they ask nothing.
+    overpanel->hide();
+    Timer1.stop();
+    game_.SetGameOver();
+    ReadSettings();
+    Timer1.setInterval(TickMilliseconds);
+    Blocksgroup->setItemIndex(game_.KindCount() - MinKindCount);
+    ShowLevelName(blockslbl, game_.KindCount());
+    game_.PrepareStartUp();
+    ShowScore(game_.Score());
+    winId();
+    windowHandle()->installEventFilter(this);
+}
+
+TForm1::~TForm1() = default;
+
+void TForm1::ReadSettings()
+{
+    const persist::StartupSettings saved = persist::ReadStartup();
+    ShowScoreLines(saved.lines);
+    scoreTable_ = saved.scores;
+    backgroundIndex_ = persist::ClampBackground(saved.background);
+    backchoice->setItemIndex(backgroundIndex_);
+    game_.SetKindCount(saved.blocks);
+    Playersname->setText(saved.playerName);
+}
+
+void TForm1::ShowScoreLines(const persist::ScoreLines& lines)
+{
+    for (int k = 0; k < persist::ScoreLineCount; ++k) {
+        name[k]->setText(lines[k].name);
+        name[k]->adjustSize();
+        score[k]->setText(QString::number(lines[k].score));
+        score[k]->adjustSize();
+        ShowLevelName(level[k], lines[k].level);
+    }
+}
+
+// A value without a name leaves the label as it was.
+void TForm1::ShowLevelName(QLabel* label, int value)
+{
+    if (const std::optional<QString> text = persist::LevelName(value)) {
+        label->setText(*text);
+        label->adjustSize();
+    }
+}
+
+bool TForm1::Save(const std::function<void()>& write)
+{
+    try {
+        write();
+        return true;
+    } catch (const persist::WriteError& error) {
+        Ask(QString::fromUtf8(error.what()), QStringLiteral("Quorvel"), BoxButtons::ErrorOk);
+        return false;
+    }
+}
+
+BoxAnswer TForm1::Ask(const QString& text, const QString& caption, BoxButtons buttons)
+{
+    return messageBox_(text, caption, buttons);
+}
+
+void TForm1::keyprocess(int key)
+{
+    if (key == VK_LEFT || key == VK_NUMPAD0 + 4)
+        game_.MoveLeft();
+    if (key == VK_RIGHT || key == VK_NUMPAD0 + 6)
+        game_.MoveRight();
+    if (key == VK_DOWN || key == VK_NUMPAD0 + 5)
+        game_.CycleColours();
+    if (key == VK_UP || key == VK_SPACE)
+        game_.Launch();
+}
+
+// Every key-down of the window passes here before the focused control gets
+// it, and goes on to that control unchanged. A modal box or dialog has a
+// window of its own, so its keys never come this way.
+bool TForm1::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == windowHandle() && event->type() == QEvent::KeyPress) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        keyprocess(VirtualKeyCode(key->key(), key->modifiers()));
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void TForm1::showEvent(QShowEvent* event)
+{
+    QMainWindow::showEvent(event);
+    if (!centred_ && screen()) {
+        centred_ = true;
+        QRect frame = frameGeometry();
+        frame.moveCenter(screen()->availableGeometry().center());
+        move(frame.topLeft());
+    }
+}
+
+void TForm1::NewGame1Click()
+{
+    if (Ask(QStringLiteral("Are you sure?"), QStringLiteral("New game"), BoxButtons::YesNo) == BoxAnswer::Yes)
+        game_.StartNewGame();
+}
+
+void TForm1::Options1Click()
+{
+    Scorepanel->hide();
+    Panel1->show();
+    Timer1.stop();
+}
+
+void TForm1::HighScores1Click()
+{
+    Scorepanel->show();
+    Panel1->hide();
+    Timer1.stop();
+}
+
+void TForm1::About1Click()
+{
+    if (AboutBox)
+        AboutBox->exec();
+}
+
+void TForm1::BlocksgroupClick()
+{
+    if (!game_.GameOver() &&
+        Ask(QStringLiteral("This will start a new game. Go ahead?"), QStringLiteral("Levels"), BoxButtons::YesNo) ==
+            BoxAnswer::Yes)
+        game_.SetGameOver();
+    if (!game_.GameOver()) {
+        Blocksgroup->showItemIndex(game_.KindCount() - MinKindCount);
+        return;
+    }
+    game_.SetKindCount(Blocksgroup->itemIndex() + MinKindCount);
+    ShowLevelName(blockslbl, game_.KindCount());
+    if (!Save([this] { persist::WriteBlocks(game_.KindCount()); }))
+        return;
+    game_.StartNewGame();
+}
+
+void TForm1::backchoiceClick()
+{
+    backgroundIndex_ = backchoice->itemIndex();
+    if (!Save([this] { persist::WriteBackground(backgroundIndex_); }))
+        return;
+    MakeBackgroundPattern();
+    client->repaint();
+}
+
+void TForm1::dxButton1Click()
+{
+    Panel1->hide();
+    PaintBoard();
+}
+
+void TForm1::dxButton2Click()
+{
+    Scorepanel->hide();
+    PaintBoard();
+}
+
+void TForm1::dxButton3Click()
+{
+    persist::ScoreLines lines;
+    if (!Save([&] { lines = persist::InsertResult(scoreTable_, Playersname->text(), game_.KindCount(), game_.Score()); }))
+        return;
+    ShowScoreLines(lines);
+    overpanel->hide();
+    Scorepanel->show();
+    Save([this] { persist::WritePlayerName(Playersname->text()); });
+}
+
+void TForm1::EndOfGame()
+{
+    if (persist::Qualifies(scoreTable_, game_.Score()))
+        overpanel->show();
+    else
+        Ask(QStringLiteral("Game over"), QStringLiteral("Game"), BoxButtons::Ok);
+}
+
+void TForm1::ShowScore(int32_t value)
+{
+    Label1->setText(QString::number(value));
+    Label1->adjustSize();
+}
+
+void TForm1::HideScoreAndOptionsPanels()
+{
+    Scorepanel->hide();
+    Panel1->hide();
+}
+
+// The well and the preview are drawn there and then, so the window shows the
+// new state when this returns.
+void TForm1::PaintBoard()
+{
+    client->repaint(QRegion(BoardRect) + PreviewRect);
+    const QString description = BoardDescription(game_);
+    if (client->accessibleDescription() != description) {
+        client->setAccessibleDescription(description);
+        QAccessibleEvent changed(client, QAccessible::DescriptionChanged);
+        QAccessible::updateAccessibility(&changed);
+    }
+}
+
+void TForm1::redraw(QPainter& painter)
+{
+    PaintBackground(painter, PatternRect);
+    PaintTiles(painter);
+}
+
+// The picture is made once per choice: the chosen tile on white, so that a
+// choice without a tile fills plain white.
+void TForm1::MakeBackgroundPattern()
+{
+    const QPixmap& tile = pictures_.background(backgroundIndex_);
+    const qreal scale = tile.isNull() ? 1 : tile.devicePixelRatio();
+    QPixmap pattern(QSize(Pictures::BackgroundTileSize, Pictures::BackgroundTileSize) * scale);
+    pattern.setDevicePixelRatio(scale);
+    pattern.fill(Qt::white);
+    QPainter(&pattern).drawPixmap(0, 0, tile);
+    backgroundPattern_ = pattern;
+}
+
+void TForm1::PaintBackground(QPainter& painter, const QRect& area)
+{
+    if (backgroundPattern_.isNull())
+        MakeBackgroundPattern();
+    // Tiled from the client origin, wherever the area starts.
+    painter.drawTiledPixmap(area, backgroundPattern_, area.topLeft());
+}
+
+void TForm1::PaintTiles(QPainter& painter)
+{
+    for (int c = FirstColumn; c <= LastColumn; ++c)
+        for (int r = LaunchRow; r <= FloorRow; ++r)
+            painter.drawPixmap(CellOrigin(c, r), pictures_.block(game_.Cell(c, r)));
+    for (int i = 0; i < 3; ++i)
+        painter.drawPixmap(PreviewOrigin(i + 1), pictures_.block(game_.nextPiece()[i]));
+}
+
+} // namespace quorvel::ui

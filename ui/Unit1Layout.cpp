@@ -1,0 +1,175 @@
+// The main window's controls, each at the place, size, text and colour the
+// game's layout gives it, on the client area below the menu bar.
+#include "ClientArea.h"
+#include "DxButton.h"
+#include "Fonts.h"
+#include "PictureControl.h"
+#include "RadioGroup.h"
+#include "Unit1.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+
+namespace quorvel::ui {
+namespace {
+
+const QColor WindowColour(0x74, 0x72, 0x7E);
+const QColor PanelColour(0xD1, 0xDD, 0xFC);
+const QColor NamePanelColour(0xFE, 0xFE, 0xC2);
+
+constexpr int NameLength = 12;
+
+template <typename Widget>
+Widget* Place(Widget* widget, const char* objectName, const QRect& geometry)
+{
+    widget->setObjectName(QLatin1String(objectName));
+    widget->setGeometry(geometry);
+    return widget;
+}
+
+// Labels show their text as typed, never as markup, and size themselves to it.
+QLabel* MakeLabel(QWidget* parent, const char* objectName, const QString& text, QPoint at, bool bold = false)
+{
+    auto* label = Place(new QLabel(parent), objectName, QRect(at, QSize(1, 16)));
+    label->setTextFormat(Qt::PlainText);
+    label->setFont(GameFont(WindowTextPixels, bold));
+    label->setText(text);
+    label->adjustSize();
+    return label;
+}
+
+QFrame* MakePanel(QWidget* parent, const char* objectName, const QRect& geometry, const QColor& colour, QFrame::Shadow bevel)
+{
+    auto* panel = Place(new QFrame(parent), objectName, geometry);
+    panel->setFrameStyle(QFrame::Panel | bevel);
+    QPalette palette = panel->palette();
+    palette.setColor(QPalette::Window, colour);
+    palette.setColor(QPalette::WindowText, Qt::black);
+    panel->setPalette(palette);
+    panel->setAutoFillBackground(true);
+    return panel;
+}
+
+} // namespace
+
+void TForm1::CreateControls()
+{
+    setWindowTitle(QStringLiteral("Quorvel"));
+    setFont(GameFont(WindowTextPixels));
+    client = new ClientArea([this](QPainter& painter) { redraw(painter); }, this);
+    client->setObjectName(QStringLiteral("client"));
+    QPalette palette = client->palette();
+    palette.setColor(QPalette::Window, WindowColour);
+    client->setPalette(palette);
+    setCentralWidget(client);
+    CreateMenu();
+    CreateSideColumn();
+    CreateOptionsPanel();
+    CreateScorePanel();
+    CreateNamePanel();
+    resize(ClientSize.width(), ClientSize.height() + menuBar()->sizeHint().height());
+}
+
+void TForm1::CreateMenu()
+{
+    QMenuBar* MainMenu1 = menuBar();
+    MainMenu1->setObjectName(QStringLiteral("MainMenu1"));
+    const auto add = [&](const char* objectName, const QString& caption, void (TForm1::*handler)()) {
+        QAction* item = MainMenu1->addAction(caption);
+        item->setObjectName(QLatin1String(objectName));
+        connect(item, &QAction::triggered, this, handler);
+        return item;
+    };
+    NewGame1 = add("NewGame1", QStringLiteral("New Game"), &TForm1::NewGame1Click);
+    Options1 = add("Options1", QStringLiteral("Options"), &TForm1::Options1Click);
+    HighScores1 = add("HighScores1", QStringLiteral("High Scores"), &TForm1::HighScores1Click);
+    About1 = add("About1", QStringLiteral("Help/About"), &TForm1::About1Click);
+}
+
+void TForm1::CreateSideColumn()
+{
+    const QPixmap plate = pictures_.side(QStringLiteral("plate"));
+    Image5 = Place(new PictureControl(plate, client), "Image5", QRect(680, 232, 201, 49));
+    Image6 = Place(new PictureControl(plate, client), "Image6", QRect(680, 280, 201, 49));
+    const auto button = [&](const char* objectName, const char* picture, const QRect& geometry, const QString& action,
+                            const QString& description, void (TForm1::*handler)()) {
+        auto* image = Place(new PictureControl(pictures_.side(QLatin1String(picture)), client), objectName, geometry);
+        image->setClickHandler([this, handler] { (this->*handler)(); });
+        image->setAccessibleName(action);
+        image->setAccessibleDescription(description);
+        return image;
+    };
+    Image1 = button("Image1", "left", QRect(680, 368, 57, 49), QStringLiteral("Move left"),
+                    QStringLiteral("Moves the waiting piece one column to the left"), &TForm1::Panel7Click);
+    Image2 = button("Image2", "right", QRect(744, 368, 57, 49), QStringLiteral("Move right"),
+                    QStringLiteral("Moves the waiting piece one column to the right"), &TForm1::Panel8Click);
+    Image3 = button("Image3", "cycle", QRect(808, 368, 57, 49), QStringLiteral("Rotate colours"),
+                    QStringLiteral("Rotates the waiting piece's colours one place to the left"), &TForm1::ChangeClick);
+    Image4 = button("Image4", "launch", QRect(680, 432, 105, 49), QStringLiteral("Launch"),
+                    QStringLiteral("Launches the waiting piece up the well"), &TForm1::GoClick);
+    Label16 = MakeLabel(client, "Label16", QStringLiteral("Level:"), {704, 248}, true);
+    blockslbl = MakeLabel(client, "blockslbl", QStringLiteral("Medium"), {768, 248}, true);
+    Label2 = MakeLabel(client, "Label2", QStringLiteral("Score:"), {704, 296}, true);
+    Label1 = MakeLabel(client, "Label1", QStringLiteral("0"), {768, 296}, true);
+}
+
+void TForm1::CreateOptionsPanel()
+{
+    Panel1 = MakePanel(client, "Panel1", QRect(128, 120, 337, 337), PanelColour, QFrame::Raised);
+    QFrame* Panel2 = MakePanel(Panel1, "Panel2", QRect(24, 32, 137, 233), PanelColour, QFrame::Sunken);
+    Blocksgroup = Place(new RadioGroup(QStringLiteral("Level"),
+                                       {QStringLiteral("Easy"), QStringLiteral("Medium"), QStringLiteral("Hard"),
+                                        QStringLiteral("Wicked")},
+                                       Panel2),
+                        "Blocksgroup", QRect(24, 16, 89, 193));
+    Blocksgroup->showItemIndex(1);
+    Blocksgroup->setChangeHandler([this] { BlocksgroupClick(); });
+    dxButton1 = Place(new DxButton(QStringLiteral("Ok"), Panel1), "dxButton1", QRect(128, 288, 81, 25));
+    connect(dxButton1, &QPushButton::clicked, this, &TForm1::dxButton1Click);
+    QFrame* Panel5 = MakePanel(Panel1, "Panel5", QRect(176, 32, 137, 233), PanelColour, QFrame::Sunken);
+    backchoice = Place(new RadioGroup(QStringLiteral("Background"),
+                                      {QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3"), QStringLiteral("4"),
+                                       QStringLiteral("5")},
+                                      Panel5),
+                       "backchoice", QRect(24, 16, 89, 193));
+    backchoice->setChangeHandler([this] { backchoiceClick(); });
+    setTabOrder(Blocksgroup, dxButton1);
+    setTabOrder(dxButton1, backchoice);
+    Panel1->hide();
+}
+
+void TForm1::CreateScorePanel()
+{
+    Scorepanel = MakePanel(client, "Scorepanel", QRect(56, 64, 489, 481), PanelColour, QFrame::Sunken);
+    MakeLabel(Scorepanel, "Label4", QStringLiteral("High Scores"), {200, 24});
+    QFrame* Panel6 = MakePanel(Scorepanel, "Panel6", QRect(40, 56, 409, 353), PanelColour, QFrame::Sunken);
+    static const char* const rankNames[] = {"Label5", "Label6",  "Label7",  "Label8",  "Label9",
+                                            "Label10", "Label11", "Label12", "Label14", "Label15"};
+    for (int k = 0; k < persist::ScoreLineCount; ++k) {
+        const int top = 24 + 32 * k;
+        const QByteArray line = QByteArray::number(k + 1);
+        MakeLabel(Panel6, rankNames[k], QString::number(k + 1), {16, top});
+        name[k] = MakeLabel(Panel6, ("name" + line).constData(), QString(), {56, top});
+        level[k] = MakeLabel(Panel6, ("level" + line).constData(), QString(), {184, top});
+        score[k] = MakeLabel(Panel6, ("score" + line).constData(), QString(), {296, top});
+    }
+    dxButton2 = Place(new DxButton(QStringLiteral("Ok"), Scorepanel), "dxButton2", QRect(200, 432, 89, 25));
+    connect(dxButton2, &QPushButton::clicked, this, &TForm1::dxButton2Click);
+    Scorepanel->hide();
+}
+
+void TForm1::CreateNamePanel()
+{
+    overpanel = MakePanel(client, "overpanel", QRect(216, 224, 225, 177), NamePanelColour, QFrame::Raised);
+    MakeLabel(overpanel, "lblgameover", QStringLiteral("Congratulations!"), {48, 16}, true);
+    MakeLabel(overpanel, "Label13", QStringLiteral("Enter your name"), {56, 48});
+    Playersname = Place(new QLineEdit(overpanel), "Playersname", QRect(48, 80, 129, 24));
+    Playersname->setMaxLength(NameLength);
+    dxButton3 = Place(new DxButton(QStringLiteral("Ok"), overpanel), "dxButton3", QRect(72, 128, 81, 25));
+    connect(dxButton3, &QPushButton::clicked, this, &TForm1::dxButton3Click);
+    setTabOrder(Playersname, dxButton3);
+    overpanel->hide();
+}
+
+} // namespace quorvel::ui

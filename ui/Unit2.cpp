@@ -1,0 +1,131 @@
+#include "Unit2.h"
+
+#include "AboutText.h"
+#include "DxButton.h"
+#include "Fonts.h"
+#include "PictureControl.h"
+#include "Pictures.h"
+
+#include <QBitmap>
+#include <QDesktopServices>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QUrl>
+
+namespace quorvel::ui {
+namespace {
+
+const QColor DialogColour(0x3E, 0x37, 0x53);
+const QColor LinkColour(0xFF, 0xFF, 0x00);
+const QRgb TileLavender = qRgb(0xE8, 0xE7, 0xFE);
+constexpr int PurpleTile = 9;
+constexpr QSize ClientSize(341, 380);
+
+// A label that runs a handler when clicked, shown as a link: yellow, with the
+// pointing hand.
+class LinkLabel final : public QLabel {
+public:
+    LinkLabel(const QString& text, std::function<void()> clicked, QWidget* parent)
+        : QLabel(text, parent), clicked_(std::move(clicked))
+    {
+        setCursor(Qt::PointingHandCursor);
+    }
+
+protected:
+    void mouseReleaseEvent(QMouseEvent* event) override
+    {
+        if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
+            clicked_();
+    }
+
+private:
+    std::function<void()> clicked_;
+};
+
+QLabel* Place(QLabel* label, const char* objectName, QPoint at, int pixelSize = AboutTextPixels)
+{
+    label->setObjectName(QLatin1String(objectName));
+    label->setTextFormat(Qt::PlainText);
+    label->setFont(GameFont(pixelSize));
+    label->move(at);
+    label->adjustSize();
+    return label;
+}
+
+// The sphere stands free on the dark dialog: the tile's lavender corners are
+// made transparent.
+QPixmap FreeSphere(const QPixmap& tile)
+{
+    QPixmap sphere = tile;
+    sphere.setMask(QBitmap::fromImage(tile.toImage().createMaskFromColor(TileLavender, Qt::MaskInColor)));
+    return sphere;
+}
+
+} // namespace
+
+TAboutBox::TAboutBox(const Pictures& pictures, QWidget* parent)
+    : QDialog(parent, Qt::Tool | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
+{
+    setObjectName(QStringLiteral("AboutBox"));
+    setWindowTitle(QString());
+    resize(ClientSize);
+    QPalette palette = this->palette();
+    palette.setColor(QPalette::Window, DialogColour);
+    palette.setColor(QPalette::WindowText, Qt::white);
+    setPalette(palette);
+    setAutoFillBackground(true);
+    setFont(GameFont(AboutTextPixels));
+
+    Place(new QLabel(QStringLiteral("Quorvel   1.0"), this), "Label3", {24, 24}, WindowTextPixels);
+    auto* Image1 = new PictureControl(FreeSphere(pictures.block(PurpleTile)), this);
+    Image1->setObjectName(QStringLiteral("Image1"));
+    Image1->setGeometry(232, 16, 65, 65);
+    Place(new QLabel(QStringLiteral(QUORVEL_CREDITS), this), "Label1", {24, 48});
+    Place(new QLabel(QStringLiteral("Controls:"), this), "Label2", {24, 88});
+    Place(new QLabel(QStringLiteral("Left      -  Left Arrow Key       or       keypad Key 4"), this), "Label6", {24, 120});
+    Place(new QLabel(QStringLiteral("Right    -  Right Arrow Key     or       keypad Key 6"), this), "Label7", {24, 144});
+    Place(new QLabel(QStringLiteral("Rotate  -  Down Arrow Key     or      keypad Key 5"), this), "Label8", {24, 168});
+    Place(new QLabel(QStringLiteral("Up        -  Up Arrow Key         or      Space bar"), this), "Label9", {24, 192});
+    Label4 = Place(new LinkLabel(QStringLiteral(QUORVEL_WEB_ADDRESS), [this] { Label4Click(); }, this), "Label4", {32, 256});
+    Label5 = Place(new LinkLabel(QStringLiteral(QUORVEL_MAIL_ADDRESS), [this] { Label5Click(); }, this), "Label5", {32, 280});
+    for (QLabel* link : {Label4, Label5}) {
+        QPalette linkPalette = link->palette();
+        linkPalette.setColor(QPalette::WindowText, LinkColour);
+        link->setPalette(linkPalette);
+    }
+    dxButton1 = new DxButton(QStringLiteral("OK"), this);
+    dxButton1->setObjectName(QStringLiteral("dxButton1"));
+    dxButton1->setGeometry(128, 320, 89, 25);
+    dxButton1->setFont(GameFont(AboutTextPixels));
+    QPalette buttonPalette = dxButton1->palette();
+    buttonPalette.setColor(QPalette::ButtonText, Qt::black);
+    dxButton1->setPalette(buttonPalette);
+    dxButton1->setDefault(true);
+    connect(dxButton1, &QPushButton::clicked, this, &QDialog::accept);
+}
+
+void TAboutBox::Label4Click()
+{
+    QDesktopServices::openUrl(QUrl(Label4->text()));
+}
+
+void TAboutBox::Label5Click()
+{
+    QDesktopServices::openUrl(QUrl(QStringLiteral("mailto:") + Label5->text()));
+}
+
+// Centred over the main window the first time; after that it opens where
+// the player last left it.
+void TAboutBox::showEvent(QShowEvent* event)
+{
+    QDialog::showEvent(event);
+    if (!placed_ && parentWidget()) {
+        placed_ = true;
+        QRect frame = frameGeometry();
+        frame.moveCenter(parentWidget()->frameGeometry().center());
+        move(frame.topLeft());
+    }
+    dxButton1->setFocus();
+}
+
+} // namespace quorvel::ui

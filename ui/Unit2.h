@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QDialog>
+
+class QLabel;
+
+namespace quorvel::ui {
+
+class DxButton;
+class Pictures;
+
+// The help/about box: the game's name and version, the control keys and two
+// links to the makers. Made once and shown again at each request.
+class TAboutBox final : public QDialog {
+public:
+    TAboutBox(const Pictures& pictures, QWidget* parent);
+
+    void Label4Click();
+    void Label5Click();
+
+    QLabel* Label4 = nullptr;
+    QLabel* Label5 = nullptr;
+    DxButton* dxButton1 = nullptr;
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    bool placed_ = false;
+};
+
+} // namespace quorvel::ui
