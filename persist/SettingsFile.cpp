@@ -42,10 +42,13 @@ IniDocument ReadForChange(const QString& path)
     return std::move(*document);
 }
 
+// Unbuffered, because a write error that only shows when commit() flushes
+// its buffer is not noticed there, and a cut-off file would replace the old
+// one.
 void Commit(const QString& path, const std::string& bytes)
 {
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         throw WriteError();
     const auto size = static_cast<qint64>(bytes.size());
     if (file.write(bytes.data(), size) != size)
