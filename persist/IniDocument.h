@@ -1,0 +1,50 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace quorvel::persist {
+
+// An ini file held as its lines, so that a write changes only the line it
+// must and everything else goes back out byte for byte: comments, blank
+// lines, order, spelling and line ends.
+class IniDocument {
+public:
+    explicit IniDocument(std::string_view bytes = {});
+
+    std::string Bytes() const;
+
+    // The value of the first matching key of the first matching section, as
+    // UTF-8; a value that is not valid UTF-8 is taken as Windows-1252.
+    std::optional<std::string> Text(std::string_view section, std::string_view key) const;
+    std::optional<int32_t> Integer(std::string_view section, std::string_view key) const;
+
+    // CR, LF and NUL are dropped from the value so that no text can add keys
+    // or lines.
+    void SetText(std::string_view section, std::string_view key, std::string_view utf8);
+    void SetInteger(std::string_view section, std::string_view key, int32_t value);
+
+private:
+    struct Line {
+        std::string text;
+        std::string ending;
+    };
+
+    std::optional<std::size_t> FindSection(std::string_view section) const;
+    std::optional<std::size_t> FindEntry(std::size_t header, std::string_view key) const;
+    std::optional<std::string_view> RawValue(std::string_view section, std::string_view key) const;
+    std::size_t LastLineOfEntries(std::size_t header) const;
+    std::size_t AppendSection(std::string_view section);
+    void InsertAfter(std::size_t index, std::string text);
+    std::string FirstEnding() const;
+    void SetValue(std::string_view section, std::string_view key, const std::string& value);
+
+    bool hasByteOrderMark_ = false;
+    std::vector<Line> lines_;
+};
+
+} // namespace quorvel::persist

@@ -1,0 +1,72 @@
+#include "ConfigHome.h"
+
+#include "SettingsFile.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+namespace quorvel::persist::testing {
+namespace {
+
+constexpr char ConfigHomeVariable[] = "XDG_CONFIG_HOME";
+
+} // namespace
+
+void ConfigHomeTest::SetUp()
+{
+    ASSERT_TRUE(home_.isValid());
+    if (qEnvironmentVariableIsSet(ConfigHomeVariable))
+        previousHome_ = qgetenv(ConfigHomeVariable);
+    ASSERT_TRUE(qputenv(ConfigHomeVariable, home_.path().toLocal8Bit()));
+}
+
+void ConfigHomeTest::TearDown()
+{
+    if (previousHome_)
+        qputenv(ConfigHomeVariable, *previousHome_);
+    else
+        qunsetenv(ConfigHomeVariable);
+}
+
+QString ConfigHomeTest::FolderPath() const
+{
+    return QFileInfo(SettingsFilePath()).absolutePath();
+}
+
+void ConfigHomeTest::WriteSettingsFile(std::string_view bytes) const
+{
+    ASSERT_TRUE(QDir().mkpath(FolderPath()));
+    WriteFileBytes(SettingsFilePath(), bytes);
+}
+
+std::optional<std::string> ConfigHomeTest::SettingsFileBytes() const
+{
+    return FileBytes(SettingsFilePath());
+}
+
+void WriteFileBytes(const QString& path, std::string_view bytes)
+{
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate)) << path.toStdString();
+    ASSERT_EQ(file.write(bytes.data(), static_cast<qint64>(bytes.size())), static_cast<qint64>(bytes.size()));
+    ASSERT_TRUE(file.flush());
+}
+
+std::optional<std::string> FileBytes(const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    const QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError)
+        return std::nullopt;
+    return bytes.toStdString();
+}
+
+} // namespace quorvel::persist::testing
+
+void PrintTo(const QString& text, std::ostream* out)
+{
+    *out << '"' << text.toStdString() << '"';
+}

@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QString>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace quorvel::persist::testing {
+
+// Each test gets a configuration home of its own, so the settings file it
+// sees starts missing and no test reads another's leftovers.
+class ConfigHomeTest : public ::testing::Test {
+protected:
+    void SetUp() override;
+    void TearDown() override;
+
+    QString HomePath() const { return home_.path(); }
+    QString FolderPath() const;
+    void WriteSettingsFile(std::string_view bytes) const;
+    // Nothing when the file is missing or cannot be read.
+    std::optional<std::string> SettingsFileBytes() const;
+
+private:
+    QTemporaryDir home_;
+    std::optional<QByteArray> previousHome_;
+};
+
+void WriteFileBytes(const QString& path, std::string_view bytes);
+std::optional<std::string> FileBytes(const QString& path);
+
+} // namespace quorvel::persist::testing
+
+// Lets failed expectations show the text rather than the bytes of a QString.
+void PrintTo(const QString& text, std::ostream* out);

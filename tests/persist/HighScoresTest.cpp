@@ -1,0 +1,183 @@
+#include "ConfigHome.h"
+#include "HighScores.h"
+#include "Settings.h"
+
+#include <gtest/gtest.h>
+
+#include <climits>
+#include <string>
+#include <vector>
+
+namespace quorvel::persist::testing {
+namespace {
+
+using HighScoresTest = ConfigHomeTest;
+
+struct Line {
+    const char* name;
+    int level;
+    int32_t score;
+};
+using Lines = std::array<Line, ScoreLineCount>;
+
+constexpr ScoreTable DefaultTable = {100, 90, 80, 70, 60, 50, 40, 30, 20, 10};
+
+Lines DefaultLinesWith(int position, Line entered)
+{
+    Lines lines;
+    for (int k = 0, from = 0; k < ScoreLineCount; ++k)
+        lines[k] = k == position ? entered : Line{"Bobby", 6, DefaultTable[from++]};
+    return lines;
+}
+
+void ExpectLines(const ScoreLines& shown, const Lines& expected)
+{
+    for (int k = 0; k < ScoreLineCount; ++k) {
+        SCOPED_TRACE(k + 1);
+        EXPECT_EQ(shown[k].name, QString::fromUtf8(expected[k].name));
+        EXPECT_EQ(shown[k].level, expected[k].level);
+        EXPECT_EQ(shown[k].score, expected[k].score);
+    }
+}
+
+ScoreTable ScoresOf(const Lines& lines)
+{
+    ScoreTable scores{};
+    for (int k = 0; k < ScoreLineCount; ++k)
+        scores[k] = lines[k].score;
+    return scores;
+}
+
+std::string FileOf(const Lines& lines)
+{
+    std::string file;
+    for (int k = 0; k < ScoreLineCount; ++k)
+        file += "[Scoreline" + std::to_string(k + 1) + "]\nName=" + lines[k].name + "\nLevel=" + std::to_string(lines[k].level) +
+                "\nScore=" + std::to_string(lines[k].score) + "\n";
+    return file;
+}
+
+// The table, the labels and a fresh read of the file must all agree.
+void ExpectInsertion(ScoreTable table, const Line& result, const Lines& expected)
+{
+    const ScoreLines shown = InsertResult(table, QString::fromUtf8(result.name), result.level, result.score);
+    ExpectLines(shown, expected);
+    EXPECT_EQ(table, ScoresOf(expected));
+    ExpectLines(ReadStartup().lines, expected);
+}
+
+TEST(Qualifies, OnlyAScoreAboveLineTenEntersTheTable)
+{
+    ScoreTable lowest = DefaultTable;
+    lowest.back() = INT_MIN;
+    const std::tuple<ScoreTable, int32_t, bool> cases[] = {
+        {DefaultTable, 10, false}, {DefaultTable, 11, true}, {DefaultTable, 0, false}, {DefaultTable, -5, false},
+        {lowest, INT_MIN, false}, {lowest, INT_MIN + 1, true},
+    };
+    for (const auto& [table, score, qualifies] : cases)
+        EXPECT_EQ(Qualifies(table, score), qualifies) << score;
+}
+
+TEST_F(HighScoresTest, ResultsTakeTheirPlaceInTheDefaultTable)
+{
+    const struct {
+        Line result;
+        int position;
+    } cases[] = {
+        {{"Ann", 8, 11}, 9},
+        {{"Ann", 7, 55}, 5},
+        {{"Ann", 9, 100}, 1},
+        {{"Ann", 6, 101}, 0},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.result.score);
+        WriteSettingsFile("");
+        ExpectInsertion(DefaultTable, c.result, DefaultLinesWith(c.position, c.result));
+    }
+}
+
+TEST_F(HighScoresTest, FirstInsertionWritesAllTenLinesAndKeepsTheRestOfTheFile)
+{
+    const std::string before = "; Quorvel\r\n[Settings]\r\nName=Ann\r\n";
+    WriteSettingsFile(before);
+    ScoreTable table = DefaultTable;
+    InsertResult(table, "Ann", 8, 11);
+    std::string expected;
+    for (int k = 0; k < ScoreLineCount; ++k) {
+        const bool entered = k == ScoreLineCount - 1;
+        expected += "\r\n[Scoreline" + std::to_string(k + 1) + "]\r\nName=" + (entered ? "Ann" : "Bobby") + "\r\nLevel=" +
+                    (entered ? "8" : "6") + "\r\nScore=" + std::to_string(table[k]) + "\r\n";
+    }
+    EXPECT_EQ(SettingsFileBytes(), before + expected);
+}
+
+TEST_F(HighScoresTest, ResultSettlesBelowEveryEqualScore)
+{
+    const Lines file = {{{"A", 6, 100}, {"B", 7, 50}, {"C", 8, 50}, {"D", 9, 50}, {"E", 6, 40}, {"F", 6, 30},
+        {"G", 6, 20}, {"H", 6, 10}, {"I", 6, 5}, {"J", 6, 1}}};
+    WriteSettingsFile(FileOf(file));
+    const Lines expected = {{{"A", 6, 100}, {"B", 7, 50}, {"C", 8, 50}, {"D", 9, 50}, {"New", 7, 50}, {"E", 6, 40},
+        {"F", 6, 30}, {"G", 6, 20}, {"H", 6, 10}, {"I", 6, 5}}};
+    ExpectInsertion(ScoresOf(file), {"New", 7, 50}, expected);
+}
+
+TEST_F(HighScoresTest, AHandEditedTableOutOfOrderIsShownAsReadAndSortedByTheNextInsertion)
+{
+    const Lines file = {{{"A", 6, 10}, {"B", 7, 100}, {"C", 8, 20}, {"D", 9, 90}, {"E", 6, 30}, {"F", 7, 80},
+        {"G", 8, 40}, {"H", 9, 70}, {"I", 6, 60}, {"J", 7, 50}}};
+    WriteSettingsFile(FileOf(file));
+    const StartupSettings startup = ReadStartup();
+    ExpectLines(startup.lines, file);
+    EXPECT_FALSE(Qualifies(startup.scores, 50));
+    EXPECT_TRUE(Qualifies(startup.scores, 55));
+    const Lines expected = {{{"B", 7, 100}, {"D", 9, 90}, {"F", 7, 80}, {"H", 9, 70}, {"I", 6, 60}, {"New", 9, 55},
+        {"J", 7, 50}, {"G", 8, 40}, {"E", 6, 30}, {"C", 8, 20}}};
+    ExpectInsertion(startup.scores, {"New", 9, 55}, expected);
+}
+
+TEST_F(HighScoresTest, NamesAndLevelsComeFromTheFileAsItIsNowScoresFromMemory)
+{
+    WriteSettingsFile("");
+    const ScoreTable table = ReadStartup().scores;
+    Lines changed;
+    for (int k = 0; k < ScoreLineCount; ++k)
+        changed[k] = {"Zed", 9, 1000 - k};
+    WriteSettingsFile(FileOf(changed) + "[Scoreline2]\nName=Shadowed\n");
+    Lines expected;
+    for (int k = 0; k < ScoreLineCount; ++k)
+        expected[k] = {"Zed", 9, DefaultTable[k]};
+    expected[9] = {"Ann", 7, 15};
+    ExpectInsertion(table, {"Ann", 7, 15}, expected);
+}
+
+TEST_F(HighScoresTest, MissingNamesAndLevelsTakeTheirDefaults)
+{
+    WriteSettingsFile("[Scoreline3]\nName=Cy\n[Scoreline4]\nLevel=9\n");
+    Lines expected = DefaultLinesWith(9, {"Ann", 8, 12});
+    expected[2].name = "Cy";
+    expected[3].level = 9;
+    ExpectInsertion(DefaultTable, {"Ann", 8, 12}, expected);
+}
+
+TEST_F(HighScoresTest, AnEmptyNameIsEnteredAsEmpty)
+{
+    ScoreTable table = DefaultTable;
+    const ScoreLines shown = InsertResult(table, "", 6, 95);
+    EXPECT_EQ(shown[1].name, "");
+    EXPECT_EQ(ReadStartup().lines[1].name, "");
+    EXPECT_NE(SettingsFileBytes()->find("[Scoreline2]\nName=\nLevel=6\nScore=95\n"), std::string::npos);
+}
+
+TEST_F(HighScoresTest, ATableOfEqualScoresStillTurnsAwayATie)
+{
+    ScoreTable table;
+    table.fill(7);
+    EXPECT_FALSE(Qualifies(table, 7));
+    const ScoreLines shown = InsertResult(table, "Ann", 6, 8);
+    EXPECT_EQ(shown[0].name, "Ann");
+    EXPECT_EQ(table[0], 8);
+    EXPECT_EQ(table[9], 7);
+}
+
+} // namespace
+} // namespace quorvel::persist::testing

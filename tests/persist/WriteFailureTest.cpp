@@ -1,0 +1,149 @@
+#include "ConfigHome.h"
+#include "HighScores.h"
+#include "Settings.h"
+#include "SettingsFile.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QLockFile>
+
+#include <gtest/gtest.h>
+
+#include <csignal>
+#include <functional>
+#include <memory>
+#include <sys/resource.h>
+
+namespace quorvel::persist::testing {
+namespace {
+
+// Longer than any lock file, so that only the save itself hits the limit.
+constexpr rlim_t FileSizeLimit = 256;
+
+const std::string OldFile = "; kept as it is" + std::string(300, '.') +
+                            "\n[Scoreline10]\nName=Old\nLevel=9\nScore=10\n[Settings]\nBackground=3\nName=Old\n";
+
+// A disk that fills up midway through a save. Root is not exempt from it.
+class FullDisk {
+public:
+    FullDisk()
+    {
+        previousHandler_ = std::signal(SIGXFSZ, SIG_IGN);
+        getrlimit(RLIMIT_FSIZE, &previous_);
+        rlimit limited = previous_;
+        limited.rlim_cur = FileSizeLimit;
+        active_ = setrlimit(RLIMIT_FSIZE, &limited) == 0;
+    }
+    ~FullDisk()
+    {
+        setrlimit(RLIMIT_FSIZE, &previous_);
+        std::signal(SIGXFSZ, previousHandler_);
+    }
+    FullDisk(const FullDisk&) = delete;
+    FullDisk& operator=(const FullDisk&) = delete;
+    bool Active() const { return active_; }
+
+private:
+    rlimit previous_{};
+    void (*previousHandler_)(int) = nullptr;
+    bool active_ = false;
+};
+
+class WriteFailureTest : public ConfigHomeTest {
+protected:
+    // Everything at the folder's place: the bytes of each entry, or of the
+    // regular file that stands there instead.
+    std::string Snapshot() const
+    {
+        const QFileInfo folder(FolderPath());
+        if (!folder.isDir())
+            return "file " + FileBytes(FolderPath()).value_or("<unreadable>");
+        std::string listing;
+        for (const QFileInfo& entry : QDir(FolderPath()).entryInfoList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden, QDir::Name))
+            listing += entry.fileName().toStdString() + " " + (entry.isDir() ? "<folder>" : FileBytes(entry.filePath()).value_or("<unreadable>")) + "\n";
+        return listing;
+    }
+
+    std::unique_ptr<QLockFile> otherCopysLock_;
+};
+
+struct Blocker {
+    const char* title;
+    std::function<void()> prepare;
+    bool fullDisk;
+};
+
+struct Action {
+    const char* title;
+    std::function<void(ScoreTable&)> run;
+};
+
+void ExpectRefused(const Action& action, const std::string& before, const std::function<std::string()>& snapshot, bool fullDisk)
+{
+    SCOPED_TRACE(action.title);
+    const ScoreTable original = {100, 90, 80, 70, 60, 50, 40, 30, 20, 10};
+    ScoreTable table = original;
+    try {
+        std::unique_ptr<FullDisk> disk;
+        if (fullDisk) {
+            disk = std::make_unique<FullDisk>();
+            ASSERT_TRUE(disk->Active());
+        }
+        action.run(table);
+        ADD_FAILURE() << "no error";
+    } catch (const WriteError& error) {
+        EXPECT_STREQ(error.what(), "Unable to write to vemlo.ini");
+    }
+    EXPECT_EQ(snapshot(), before);
+    EXPECT_EQ(table, original);
+}
+
+TEST_F(WriteFailureTest, EveryActionThatCannotSaveChangesNothing)
+{
+    const Blocker blockers[] = {
+        {"a regular file where the folder should be",
+            [this] { WriteFileBytes(HomePath() + "/quorvel", "not a folder\n"); }, false},
+        {"the lock held by another copy of the game",
+            [this] {
+                WriteSettingsFile(OldFile);
+                otherCopysLock_ = std::make_unique<QLockFile>(SettingsFilePath() + ".lock");
+                ASSERT_TRUE(otherCopysLock_->tryLock(0));
+            },
+            false},
+        {"a disk that fills up during the save", [this] { WriteSettingsFile(OldFile); }, true},
+        {"a folder where the file should be", [] { ASSERT_TRUE(QDir().mkpath(SettingsFilePath())); }, false},
+    };
+    const Action actions[] = {
+        {"InsertResult", [](ScoreTable& table) { InsertResult(table, "Ann", 9, 95); }},
+        {"WriteBackground", [](ScoreTable&) { WriteBackground(1); }},
+        {"WriteBlocks", [](ScoreTable&) { WriteBlocks(8); }},
+        {"WritePlayerName", [](ScoreTable&) { WritePlayerName("Ann"); }},
+    };
+    for (const Blocker& blocker : blockers) {
+        SCOPED_TRACE(blocker.title);
+        ASSERT_TRUE(QDir(HomePath()).removeRecursively());
+        ASSERT_TRUE(QDir().mkpath(HomePath()));
+        otherCopysLock_.reset();
+        blocker.prepare();
+        const std::string before = Snapshot();
+        for (const Action& action : actions)
+            ExpectRefused(action, before, [this] { return Snapshot(); }, blocker.fullDisk);
+    }
+}
+
+TEST_F(WriteFailureTest, TheSameResultCanBeEnteredOnceTheCauseIsGone)
+{
+    WriteSettingsFile(OldFile);
+    otherCopysLock_ = std::make_unique<QLockFile>(SettingsFilePath() + ".lock");
+    ASSERT_TRUE(otherCopysLock_->tryLock(0));
+    ScoreTable table = ReadStartup().scores;
+    EXPECT_THROW(InsertResult(table, "Ann", 9, 95), WriteError);
+    otherCopysLock_->unlock();
+    const ScoreLines shown = InsertResult(table, "Ann", 9, 95);
+    EXPECT_EQ(shown[1].name, "Ann");
+    EXPECT_EQ(table[1], 95);
+    EXPECT_EQ(ReadStartup().lines[1].score, 95);
+}
+
+} // namespace
+} // namespace quorvel::persist::testing
