@@ -59,8 +59,6 @@ void Commit(const QString& path, const std::string& bytes)
 
 } // namespace
 
-WriteError::WriteError() : std::runtime_error(std::string("Unable to write to ") + FileName) {}
-
 QString SettingsFilePath()
 {
     const QString configHome = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);

@@ -6,7 +6,7 @@
 
 #include <climits>
 #include <string>
-#include <vector>
+#include <tuple>
 
 namespace quorvel::persist::testing {
 namespace {
@@ -166,17 +166,6 @@ TEST_F(HighScoresTest, AnEmptyNameIsEnteredAsEmpty)
     EXPECT_EQ(shown[1].name, "");
     EXPECT_EQ(ReadStartup().lines[1].name, "");
     EXPECT_NE(SettingsFileBytes()->find("[Scoreline2]\nName=\nLevel=6\nScore=95\n"), std::string::npos);
-}
-
-TEST_F(HighScoresTest, ATableOfEqualScoresStillTurnsAwayATie)
-{
-    ScoreTable table;
-    table.fill(7);
-    EXPECT_FALSE(Qualifies(table, 7));
-    const ScoreLines shown = InsertResult(table, "Ann", 6, 8);
-    EXPECT_EQ(shown[0].name, "Ann");
-    EXPECT_EQ(table[0], 8);
-    EXPECT_EQ(table[9], 7);
 }
 
 } // namespace

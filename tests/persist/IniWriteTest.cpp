@@ -63,14 +63,5 @@ TEST(IniWrite, ChangesOnlyWhatItMustAndPlacesNewLinesByTheirSection)
     }
 }
 
-TEST(IniWrite, InjectedTextCannotChangeAnotherKey)
-{
-    IniDocument document("[Settings]\nBlocks=7\n");
-    document.SetText("Settings", "Name", "x\nBlocks=1\r[Settings]\nBlocks=2");
-    const IniDocument reread(document.Bytes());
-    EXPECT_EQ(reread.Integer("Settings", "Blocks"), 7);
-    EXPECT_EQ(reread.Text("Settings", "Name"), "xBlocks=1[Settings]Blocks=2");
-}
-
 } // namespace
 } // namespace quorvel::persist::testing
