@@ -1,6 +1,7 @@
 #include "Fonts.h"
 
 #include <QFontDatabase>
+#include <QStringList>
 
 namespace quorvel::ui {
 

@@ -3,6 +3,7 @@
 #include "ClientArea.h"
 #include "DxButton.h"
 #include "Fonts.h"
+#include "Geometry.h"
 #include "PictureControl.h"
 #include "RadioGroup.h"
 #include "Unit1.h"

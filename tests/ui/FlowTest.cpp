@@ -1,3 +1,4 @@
+#include "ClientArea.h"
 #include "Geometry.h"
 #include "RadioGroup.h"
 #include "WindowFixture.h"
