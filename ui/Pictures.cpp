@@ -1,5 +1,7 @@
 #include "Pictures.h"
 
+#include "Assets.h"
+
 #include <QImage>
 
 namespace quorvel::ui {
@@ -7,10 +9,11 @@ namespace {
 
 const QRgb FrameWhite = qRgb(255, 255, 255);
 
-// The plates were drawn on white; only their outermost ring is frame, so only
-// white there becomes transparent.
-QImage ClearFrame(QImage image, int ring)
+// The plates are framed in white; only their outermost ring is frame, so
+// only white there becomes transparent.
+QImage ClearFrame(QImage image)
 {
+    const int ring = static_cast<int>(image.devicePixelRatio());
     image = image.convertToFormat(QImage::Format_ARGB32);
     for (int y = 0; y < image.height(); ++y) {
         for (int x = 0; x < image.width(); ++x) {
@@ -24,19 +27,13 @@ QImage ClearFrame(QImage image, int ring)
 
 } // namespace
 
-Pictures::Pictures(qreal devicePixelRatio) : scale_(devicePixelRatio > 1 ? 2 : 1)
+Pictures::Pictures(qreal devicePixelRatio) : ratio_(devicePixelRatio)
 {
+    InitialiseAssets();
     for (int i = 0; i < BlockTiles; ++i)
-        blocks_[i] = load(QStringLiteral(":/blocks/%1").arg(i));
+        blocks_[i] = QPixmap::fromImage(LoadPicture(BlockTilePath(i), ratio_));
     for (int i = 0; i < BackgroundTiles; ++i)
-        backgrounds_[i] = load(QStringLiteral(":/backgrounds/%1").arg(i));
-}
-
-QPixmap Pictures::load(const QString& path) const
-{
-    QPixmap picture(scale_ > 1 ? path + QStringLiteral("@2x.png") : path + QStringLiteral(".png"));
-    picture.setDevicePixelRatio(scale_);
-    return picture;
+        backgrounds_[i] = QPixmap::fromImage(LoadPicture(BackgroundPath(i), ratio_));
 }
 
 const QPixmap& Pictures::block(int kind) const
@@ -49,17 +46,17 @@ const QPixmap& Pictures::background(int index) const
     return index >= 0 && index < BackgroundTiles ? backgrounds_[index] : none_;
 }
 
-QPixmap Pictures::side(const QString& name) const
+QPixmap Pictures::side(const char* path) const
 {
-    const QPixmap plate = load(QStringLiteral(":/side/") + name);
-    QPixmap clear = QPixmap::fromImage(ClearFrame(plate.toImage(), static_cast<int>(scale_)));
-    clear.setDevicePixelRatio(scale_);
-    return clear;
+    return QPixmap::fromImage(ClearFrame(LoadPicture(QLatin1String(path), ratio_)));
 }
 
-QPixmap Pictures::icon(int size) const
+QIcon Pictures::icon()
 {
-    return QPixmap(QStringLiteral(":/icon/quorvel-%1.png").arg(size));
+    QIcon icon;
+    for (const int size : {16, 32, 48, 64, 128, 256})
+        icon.addFile(IconPath(size), QSize(size, size));
+    return icon;
 }
 
 } // namespace quorvel::ui

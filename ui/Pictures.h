@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QIcon>
 #include <QPixmap>
 #include <QString>
 
@@ -18,18 +19,17 @@ public:
     const QPixmap& block(int kind) const;
     // Tile n of the background list; null outside 0..4.
     const QPixmap& background(int index) const;
-    // The side column's plates, their white outer frame made transparent.
-    QPixmap side(const QString& name) const;
-    QPixmap icon(int size) const;
+    // A picture of the side column (one of the paths in Assets.h), its white
+    // outer frame made transparent.
+    QPixmap side(const char* path) const;
+    static QIcon icon();
 
     static constexpr int BlockTiles = 10;
     static constexpr int BackgroundTiles = 5;
     static constexpr int BackgroundTileSize = 190;
 
 private:
-    QPixmap load(const QString& path) const;
-
-    qreal scale_;
+    qreal ratio_;
     std::array<QPixmap, BlockTiles> blocks_;
     std::array<QPixmap, BackgroundTiles> backgrounds_;
     QPixmap none_;

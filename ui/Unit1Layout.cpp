@@ -1,5 +1,6 @@
 // The main window's controls, each at the place, size, text and colour the
 // game's layout gives it, on the client area below the menu bar.
+#include "Assets.h"
 #include "ClientArea.h"
 #include "DxButton.h"
 #include "Fonts.h"
@@ -57,6 +58,7 @@ QFrame* MakePanel(QWidget* parent, const char* objectName, const QRect& geometry
 void TForm1::CreateControls()
 {
     setWindowTitle(QStringLiteral("Quorvel"));
+    setWindowIcon(Pictures::icon());
     setFont(GameFont(WindowTextPixels));
     client = new ClientArea([this](QPainter& painter) { redraw(painter); }, this);
     client->setObjectName(QStringLiteral("client"));
@@ -70,6 +72,7 @@ void TForm1::CreateControls()
     CreateScorePanel();
     CreateNamePanel();
     resize(ClientSize.width(), ClientSize.height() + menuBar()->sizeHint().height());
+    client->resize(ClientSize);
 }
 
 void TForm1::CreateMenu()
@@ -90,24 +93,24 @@ void TForm1::CreateMenu()
 
 void TForm1::CreateSideColumn()
 {
-    const QPixmap plate = pictures_.side(QStringLiteral("plate"));
+    const QPixmap plate = pictures_.side(PlatePicture);
     Image5 = Place(new PictureControl(plate, client), "Image5", QRect(680, 232, 201, 49));
     Image6 = Place(new PictureControl(plate, client), "Image6", QRect(680, 280, 201, 49));
     const auto button = [&](const char* objectName, const char* picture, const QRect& geometry, const QString& action,
                             const QString& description, void (TForm1::*handler)()) {
-        auto* image = Place(new PictureControl(pictures_.side(QLatin1String(picture)), client), objectName, geometry);
+        auto* image = Place(new PictureControl(pictures_.side(picture), client), objectName, geometry);
         image->setClickHandler([this, handler] { (this->*handler)(); });
         image->setAccessibleName(action);
         image->setAccessibleDescription(description);
         return image;
     };
-    Image1 = button("Image1", "left", QRect(680, 368, 57, 49), QStringLiteral("Move left"),
+    Image1 = button("Image1", LeftButtonPicture, QRect(680, 368, 57, 49), QStringLiteral("Move left"),
                     QStringLiteral("Moves the waiting piece one column to the left"), &TForm1::Panel7Click);
-    Image2 = button("Image2", "right", QRect(744, 368, 57, 49), QStringLiteral("Move right"),
+    Image2 = button("Image2", RightButtonPicture, QRect(744, 368, 57, 49), QStringLiteral("Move right"),
                     QStringLiteral("Moves the waiting piece one column to the right"), &TForm1::Panel8Click);
-    Image3 = button("Image3", "cycle", QRect(808, 368, 57, 49), QStringLiteral("Rotate colours"),
+    Image3 = button("Image3", CycleButtonPicture, QRect(808, 368, 57, 49), QStringLiteral("Rotate colours"),
                     QStringLiteral("Rotates the waiting piece's colours one place to the left"), &TForm1::ChangeClick);
-    Image4 = button("Image4", "launch", QRect(680, 432, 105, 49), QStringLiteral("Launch"),
+    Image4 = button("Image4", LaunchButtonPicture, QRect(680, 432, 105, 49), QStringLiteral("Launch"),
                     QStringLiteral("Launches the waiting piece up the well"), &TForm1::GoClick);
     Label16 = MakeLabel(client, "Label16", QStringLiteral("Level:"), {704, 248}, true);
     blockslbl = MakeLabel(client, "blockslbl", QStringLiteral("Medium"), {768, 248}, true);

@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QImage>
+#include <QString>
+
+namespace quorvel {
+
+// Resource paths of the pictures at scale 1. Each has a twin drawn at twice
+// the size beside it ("3.png" and "3@2x.png"); LoadPicture picks between them.
+QString BlockTilePath(int index);
+QString BackgroundPath(int index);
+inline constexpr const char* LeftButtonPicture = ":/side/left.png";
+inline constexpr const char* RightButtonPicture = ":/side/right.png";
+inline constexpr const char* CycleButtonPicture = ":/side/cycle.png";
+inline constexpr const char* LaunchButtonPicture = ":/side/launch.png";
+// The Level and Score plates share one picture.
+inline constexpr const char* PlatePicture = ":/side/plate.png";
+// The icon comes in these sizes: ":/icon/quorvel-16.png" up to "-256.png".
+QString IconPath(int size);
+
+// Makes the pictures built into the program available under ":/". Call it
+// once, before the first picture is loaded.
+void InitialiseAssets();
+
+// The picture at a scale-1 path, in the version that suits a screen of the
+// given device pixel ratio: above 1 the twice-as-large twin, marked with
+// ratio 2 so that it paints at the same size as the scale-1 picture. A null
+// image if there is no such picture.
+QImage LoadPicture(const QString& path, qreal devicePixelRatio);
+
+} // namespace quorvel

@@ -1,0 +1,12 @@
+#pragma once
+
+#include <QImage>
+
+namespace quorvel::assetgen {
+
+// Tile 0 is the empty cell, tiles 1 to 9 the block kinds.
+constexpr int BlockTileCount = 10;
+
+QImage BlockTile(int index, int scale);
+
+} // namespace quorvel::assetgen

@@ -1,0 +1,58 @@
+#include "Catalogue.h"
+
+#include "Backgrounds.h"
+#include "BlockTiles.h"
+#include "Icon.h"
+#include "SidePlates.h"
+
+namespace quorvel::assetgen {
+
+std::vector<Picture> Catalogue()
+{
+    std::vector<Picture> pictures;
+    for (int index = 0; index < BlockTileCount; ++index)
+        pictures.push_back({QStringLiteral("blocks/%1").arg(index), [index](int scale) { return BlockTile(index, scale); }, true});
+    for (int index = 0; index < BackgroundCount; ++index)
+        pictures.push_back({QStringLiteral("backgrounds/%1").arg(index), [index](int scale) { return BackgroundTile(index, scale); }, true});
+    const auto plate = [](const char* name, PlateSymbol symbol, QSize size, uint64_t seed) {
+        return Picture{QStringLiteral("side/") + QLatin1String(name),
+                       [=](int scale) { return SidePlate(symbol, size, seed, scale); }, true};
+    };
+    pictures.push_back(plate("left", PlateSymbol::LeftChevron, QSize(57, 47), 301));
+    pictures.push_back(plate("right", PlateSymbol::RightChevron, QSize(57, 47), 302));
+    pictures.push_back(plate("cycle", PlateSymbol::Ring, QSize(57, 46), 303));
+    pictures.push_back(plate("launch", PlateSymbol::Caret, QSize(106, 46), 304));
+    pictures.push_back(plate("plate", PlateSymbol::None, QSize(198, 49), 305));
+    // Each icon size is drawn for itself; the larger ones serve dense screens.
+    for (int size : IconSizes)
+        pictures.push_back({QStringLiteral("icon/quorvel-%1").arg(size), [size](int) { return IconImage(size); }, false});
+    return pictures;
+}
+
+QString FileName(const Picture& picture, int scale)
+{
+    return scale == SingleScale ? picture.name + QStringLiteral(".png") : picture.name + QStringLiteral("@%1x.png").arg(scale);
+}
+
+namespace {
+
+QString ResourceCollection(const std::vector<Picture>& pictures)
+{
+    QString text = QStringLiteral("<!DOCTYPE RCC>\n<RCC version=\"1.0\">\n<qresource prefix=\"/\">\n");
+    for (const Picture& picture : pictures) {
+        text += QStringLiteral("    <file>%1</file>\n").arg(FileName(picture, SingleScale));
+        if (picture.doubled)
+            text += QStringLiteral("    <file>%1</file>\n").arg(FileName(picture, DoubleScale));
+    }
+    text += QStringLiteral("</qresource>\n</RCC>\n");
+    return text;
+}
+
+} // namespace
+
+std::vector<TextFile> TextFiles(const std::vector<Picture>& pictures)
+{
+    return {{QStringLiteral("assets.qrc"), ResourceCollection(pictures)}, {QStringLiteral("icon/quorvel.svg"), IconSvg()}};
+}
+
+} // namespace quorvel::assetgen

@@ -1,0 +1,37 @@
+#pragma once
+
+#include <QImage>
+#include <QString>
+
+#include <functional>
+#include <vector>
+
+namespace quorvel::assetgen {
+
+// One picture of the game.
+struct Picture {
+    // Where it lives under the assets folder, without ".png", like "blocks/3".
+    QString name;
+    std::function<QImage(int scale)> draw;
+    // Whether it also comes drawn at twice the size, as "name@2x.png".
+    bool doubled;
+};
+
+constexpr int SingleScale = 1;
+constexpr int DoubleScale = 2;
+
+std::vector<Picture> Catalogue();
+
+// The file name of the picture at a scale, relative to the assets folder.
+QString FileName(const Picture& picture, int scale);
+
+// A file that is written as text, like the resource collection.
+struct TextFile {
+    QString name;
+    QString text;
+};
+
+// The resource collection that embeds every picture, and the scalable icon.
+std::vector<TextFile> TextFiles(const std::vector<Picture>& pictures);
+
+} // namespace quorvel::assetgen

@@ -1,0 +1,97 @@
+#include "Noise.h"
+
+#include <cmath>
+
+namespace quorvel::assetgen {
+
+namespace {
+
+uint32_t Hash(int x, int y, uint32_t seed)
+{
+    uint32_t h = seed * 0x9E3779B1u;
+    h ^= static_cast<uint32_t>(x) * 0x85EBCA77u;
+    h = (h << 13) | (h >> 19);
+    h ^= static_cast<uint32_t>(y) * 0xC2B2AE3Du;
+    h ^= h >> 16;
+    h *= 0x7FEB352Du;
+    h ^= h >> 15;
+    h *= 0x846CA68Bu;
+    h ^= h >> 16;
+    return h;
+}
+
+double LatticeValue(int x, int y, uint32_t seed, int period)
+{
+    if (period > 0) {
+        x = ((x % period) + period) % period;
+        y = ((y % period) + period) % period;
+    }
+    return Hash(x, y, seed) / 4294967295.0;
+}
+
+double Fade(double t)
+{
+    return t * t * t * (t * (t * 6.0 - 15.0) + 10.0);
+}
+
+} // namespace
+
+uint64_t Rng::Next()
+{
+    state_ += 0x9E3779B97F4A7C15ull;
+    uint64_t z = state_;
+    z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ull;
+    z = (z ^ (z >> 27)) * 0x94D049BB133111EBull;
+    return z ^ (z >> 31);
+}
+
+double Rng::Unit()
+{
+    return static_cast<double>(Next() >> 11) * 0x1.0p-53;
+}
+
+double Rng::Range(double low, double high)
+{
+    return low + (high - low) * Unit();
+}
+
+int Rng::Below(int count)
+{
+    return static_cast<int>(Unit() * count);
+}
+
+bool Rng::Chance(double probability)
+{
+    return Unit() < probability;
+}
+
+double ValueNoise(double x, double y, uint32_t seed, int period)
+{
+    const double fx = std::floor(x);
+    const double fy = std::floor(y);
+    const int ix = static_cast<int>(fx);
+    const int iy = static_cast<int>(fy);
+    const double tx = Fade(x - fx);
+    const double ty = Fade(y - fy);
+    const double top = LatticeValue(ix, iy, seed, period) * (1.0 - tx) + LatticeValue(ix + 1, iy, seed, period) * tx;
+    const double bottom = LatticeValue(ix, iy + 1, seed, period) * (1.0 - tx) + LatticeValue(ix + 1, iy + 1, seed, period) * tx;
+    return top * (1.0 - ty) + bottom * ty;
+}
+
+double Fractal(double x, double y, uint32_t seed, int octaves, int period)
+{
+    double sum = 0.0;
+    double weight = 1.0;
+    double total = 0.0;
+    for (int octave = 0; octave < octaves; ++octave) {
+        sum += weight * ValueNoise(x, y, seed + static_cast<uint32_t>(octave) * 101u, period);
+        total += weight;
+        weight *= 0.5;
+        x *= 2.0;
+        y *= 2.0;
+        period *= 2;
+    }
+    return sum / total;
+}
+
+} // namespace quorvel::assetgen

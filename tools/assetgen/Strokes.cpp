@@ -1,0 +1,58 @@
+#include "Strokes.h"
+
+#include <QRadialGradient>
+
+#include <cmath>
+
+namespace quorvel::assetgen {
+
+QPointF Polar(double radius, double angle)
+{
+    return {radius * std::cos(angle), radius * std::sin(angle)};
+}
+
+QPen RoundPen(const QColor& colour, double width)
+{
+    return QPen(colour, width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
+}
+
+void Glow(QPainter& painter, QPointF centre, double radius, const QColor& colour)
+{
+    QRadialGradient gradient(centre, radius);
+    QColor edge = colour;
+    edge.setAlpha(0);
+    gradient.setColorAt(0.0, colour);
+    gradient.setColorAt(1.0, edge);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(gradient);
+    painter.drawEllipse(centre, radius, radius);
+}
+
+void Twinkle(QPainter& painter, QPointF centre, double across, double upright, double width, const QColor& colour)
+{
+    painter.setPen(RoundPen(colour, width));
+    painter.drawLine(centre - QPointF(across, 0.0), centre + QPointF(across, 0.0));
+    painter.drawLine(centre - QPointF(0.0, upright), centre + QPointF(0.0, upright));
+}
+
+void DrawBranches(QPainter& painter, Rng& rng, const BranchStyle& style, QPointF start, double angle, double length,
+                  double width, int depth)
+{
+    QPointF point = start;
+    const double segment = length / style.segments;
+    for (int i = 0; i < style.segments; ++i) {
+        angle += rng.Range(-style.wander, style.wander);
+        const double taper = 1.0 - 0.5 * i / style.segments;
+        const QPointF next = point + Polar(segment, angle);
+        painter.setPen(RoundPen(style.colour, width * taper));
+        painter.drawLine(point, next);
+        if (depth > 0 && rng.Chance(style.forking)) {
+            const double side = rng.Chance(0.5) ? 1.0 : -1.0;
+            DrawBranches(painter, rng, style, next, angle + side * rng.Range(0.45, 0.95), length * rng.Range(0.3, 0.5),
+                         width * 0.6 * taper, depth - 1);
+        }
+        point = next;
+    }
+}
+
+} // namespace quorvel::assetgen

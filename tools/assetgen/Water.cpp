@@ -1,0 +1,165 @@
+#include "BackgroundPainters.h"
+#include "Backgrounds.h"
+#include "Canvas.h"
+#include "Strokes.h"
+
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <numbers>
+#include <vector>
+
+namespace quorvel::assetgen {
+
+namespace {
+
+constexpr double Size = BackgroundSize;
+constexpr int WaveCount = 7;
+constexpr double SlopeGain = 3.4;
+constexpr double CrestSharpness = 0.7;
+// Samples per pixel along each axis: the glints are too small for one.
+constexpr int Subsamples = 3;
+constexpr double GlintSharpness = 260.0;
+constexpr double SparkleThreshold = 0.55;
+constexpr int MaxSparkles = 14;
+
+// A ripple with a whole number of crests across the tile, so it repeats.
+struct Wave {
+    int kx;
+    int ky;
+    double amplitude;
+    double phase;
+};
+
+struct Ripples {
+    std::array<Wave, WaveCount> waves;
+    uint32_t seed;
+
+    double Height(double x, double y) const
+    {
+        const double warp = 2.2 * (TiledNoise(x, y, Size, 4, seed, 3) - 0.5);
+        double h = 0.0;
+        // Narrow crests over broad troughs, as wind ripples have.
+        for (const Wave& w : waves)
+            h += w.amplitude * std::exp(CrestSharpness * (std::cos(2.0 * std::numbers::pi * (w.kx * x + w.ky * y) / Size + w.phase + warp * 3.0) - 1.0));
+        return h + 0.25 * (TiledNoise(x, y, Size, 24, seed + 1, 3) - 0.5);
+    }
+
+    // The surface normal from the slope, as (x, y, z) with z towards the eye.
+    std::array<double, 3> Normal(double x, double y) const
+    {
+        constexpr double Step = 0.3;
+        const double dx = (Height(x + Step, y) - Height(x - Step, y)) / (2.0 * Step);
+        const double dy = (Height(x, y + Step) - Height(x, y - Step)) / (2.0 * Step);
+        const double nx = -dx * SlopeGain;
+        const double ny = -dy * SlopeGain;
+        const double length = std::sqrt(nx * nx + ny * ny + 1.0);
+        return {nx / length, ny / length, 1.0 / length};
+    }
+
+    // How brightly the sun is mirrored at a point, 0 to 1.
+    double Glint(double x, double y) const
+    {
+        return GlintFor(Normal(x, y));
+    }
+
+    static double GlintFor(const std::array<double, 3>& n)
+    {
+        static const std::array<double, 3> sun = [] {
+            const double sx = -0.30, sy = -0.42, sz = 0.86;
+            const double l = std::sqrt(sx * sx + sy * sy + sz * sz);
+            return std::array<double, 3>{sx / l, sy / l, sz / l};
+        }();
+        const std::array<double, 3> mirrored{2.0 * n[2] * n[0], 2.0 * n[2] * n[1], 2.0 * n[2] * n[2] - 1.0};
+        const double facing = std::max(0.0, mirrored[0] * sun[0] + mirrored[1] * sun[1] + mirrored[2] * sun[2]);
+        return std::pow(facing, GlintSharpness);
+    }
+
+    // The colour of a pixel of the given logical size centred at (x, y).
+    Rgb Colour(double x, double y, double pixel) const
+    {
+        Rgb sum;
+        for (int j = 0; j < Subsamples; ++j)
+            for (int i = 0; i < Subsamples; ++i)
+                sum = sum + SampleColour(x + ((i + 0.5) / Subsamples - 0.5) * pixel, y + ((j + 0.5) / Subsamples - 0.5) * pixel);
+        return sum * (1.0 / (Subsamples * Subsamples));
+    }
+
+    Rgb SampleColour(double x, double y) const
+    {
+        const auto n = Normal(x, y);
+        const double skyward = -0.45 * n[0] - 0.75 * n[1];
+        const double depth = TiledNoise(x, y, Size, 3, seed + 2, 3);
+        const Rgb deep = Mix(FromHex(0x144A68), FromHex(0x2A6C8E), depth);
+        const Rgb sky = FromHex(0xC0EAF8);
+        Rgb colour = Mix(deep, sky, SmoothStep(-0.35, 0.6, skyward));
+        colour = Mix(colour, FromHex(0x143E56), SmoothStep(0.0, -0.4, skyward) * 0.5);
+        return Clamped(colour + Rgb{1.0, 1.0, 1.0} * GlintFor(n));
+    }
+};
+
+Ripples MakeRipples(Rng& rng)
+{
+    Ripples ripples{};
+    ripples.seed = static_cast<uint32_t>(rng.Next());
+    for (Wave& w : ripples.waves) {
+        w.kx = rng.Below(11) - 5;
+        w.ky = 7 + rng.Below(10);
+        w.amplitude = 1.8 / std::hypot(w.kx, w.ky);
+        w.phase = rng.Range(0.0, 2.0 * std::numbers::pi);
+    }
+    return ripples;
+}
+
+struct Sparkle {
+    QPointF at;
+    double strength;
+};
+
+std::vector<Sparkle> BrightestGlints(const Ripples& ripples)
+{
+    std::vector<Sparkle> found;
+    for (int y = 0; y < static_cast<int>(Size); ++y)
+        for (int x = 0; x < static_cast<int>(Size); ++x) {
+            const double g = ripples.Glint(x + 0.5, y + 0.5);
+            if (g > SparkleThreshold)
+                found.push_back({QPointF(x + 0.5, y + 0.5), g});
+        }
+    std::stable_sort(found.begin(), found.end(), [](const Sparkle& a, const Sparkle& b) { return a.strength > b.strength; });
+    std::vector<Sparkle> chosen;
+    for (const Sparkle& s : found) {
+        const bool crowded = std::any_of(chosen.begin(), chosen.end(), [&](const Sparkle& c) {
+            return std::hypot(c.at.x() - s.at.x(), c.at.y() - s.at.y()) < 14.0;
+        });
+        if (!crowded)
+            chosen.push_back(s);
+        if (static_cast<int>(chosen.size()) == MaxSparkles)
+            break;
+    }
+    return chosen;
+}
+
+void DrawSparkle(QPainter& painter, const Sparkle& sparkle)
+{
+    const double arm = 2.0 + 2.5 * sparkle.strength;
+    Glow(painter, sparkle.at, arm, QColor(255, 255, 255, 200));
+    Twinkle(painter, sparkle.at, arm, arm * 0.7, 0.45, QColor(255, 255, 255, 210));
+}
+
+} // namespace
+
+void PaintWater(QImage& image, int scale, Rng& rng)
+{
+    const Ripples ripples = MakeRipples(rng);
+    FillByPosition(image, scale, [&](double x, double y) { return ripples.Colour(x, y, 1.0 / scale); });
+    QPainter painter;
+    BeginLogical(painter, image, scale);
+    for (const Sparkle& sparkle : BrightestGlints(ripples)) {
+        const QRectF bounds(sparkle.at - QPointF(6.0, 6.0), QSizeF(12.0, 12.0));
+        DrawWrapped(painter, Size, bounds, [&] { DrawSparkle(painter, sparkle); });
+    }
+    painter.end();
+}
+
+} // namespace quorvel::assetgen
