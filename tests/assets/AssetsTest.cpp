@@ -1,5 +1,5 @@
 #include "Assets.h"
-#include "DesignValues.h"
+#include "ExpectedLook.h"
 #include "PictureMeasures.h"
 
 #include <QDirIterator>

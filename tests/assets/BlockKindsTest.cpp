@@ -1,4 +1,4 @@
-#include "DesignValues.h"
+#include "ExpectedLook.h"
 #include "PictureMeasures.h"
 
 #include <gtest/gtest.h>

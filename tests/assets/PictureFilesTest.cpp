@@ -1,4 +1,4 @@
-#include "DesignValues.h"
+#include "ExpectedLook.h"
 #include "PictureMeasures.h"
 
 #include <QFile>
@@ -11,15 +11,15 @@
 namespace quorvel::testing {
 namespace {
 
-struct PictureSpec {
+struct ExpectedPicture {
     QString name;
     int width;
     int height;
 };
 
-const std::vector<PictureSpec>& SidePictures()
+const std::vector<ExpectedPicture>& SidePictures()
 {
-    static const std::vector<PictureSpec> pictures{
+    static const std::vector<ExpectedPicture> pictures{
         {QStringLiteral("side/left"), 57, 47},   {QStringLiteral("side/right"), 57, 47},   {QStringLiteral("side/cycle"), 57, 46},
         {QStringLiteral("side/launch"), 106, 46}, {QStringLiteral("side/plate"), 198, 49},
     };
@@ -36,14 +36,14 @@ QString BackgroundName(size_t index)
     return QStringLiteral("backgrounds/%1").arg(index);
 }
 
-std::vector<PictureSpec> AllScaledPictures()
+std::vector<ExpectedPicture> AllScaledPictures()
 {
-    std::vector<PictureSpec> pictures;
+    std::vector<ExpectedPicture> pictures;
     for (int kind = 0; kind <= BlockKinds; ++kind)
         pictures.push_back({BlockName(kind), TileSize, TileSize});
     for (size_t index = 0; index < BackgroundAverages.size(); ++index)
         pictures.push_back({BackgroundName(index), BackgroundSize, BackgroundSize});
-    for (const PictureSpec& side : SidePictures())
+    for (const ExpectedPicture& side : SidePictures())
         pictures.push_back(side);
     return pictures;
 }
@@ -60,7 +60,7 @@ bool IsLavender(QRgb pixel)
 
 TEST(PictureFiles, EachHasItsSizeAndATwinDrawnAtTwiceTheSize)
 {
-    for (const PictureSpec& picture : AllScaledPictures()) {
+    for (const ExpectedPicture& picture : AllScaledPictures()) {
         SCOPED_TRACE(picture.name.toStdString());
         const QImage single = AtScale(picture.name, 1);
         const QImage twin = AtScale(picture.name, 2);
@@ -75,7 +75,7 @@ TEST(PictureFiles, EachHasItsSizeAndATwinDrawnAtTwiceTheSize)
 
 TEST(PictureFiles, TwinsAreDrawnFinerNotMerelyEnlarged)
 {
-    for (const PictureSpec& picture : AllScaledPictures()) {
+    for (const ExpectedPicture& picture : AllScaledPictures()) {
         if (picture.name == BlockName(0))
             continue;
         SCOPED_TRACE(picture.name.toStdString());
@@ -87,7 +87,7 @@ TEST(PictureFiles, TwinsAreDrawnFinerNotMerelyEnlarged)
 
 TEST(PictureFiles, BlocksAndBackgroundsAreOpaque)
 {
-    for (const PictureSpec& picture : AllScaledPictures()) {
+    for (const ExpectedPicture& picture : AllScaledPictures()) {
         if (picture.name.startsWith(QLatin1String("side/")))
             continue;
         for (int scale : Scales) {
@@ -101,7 +101,7 @@ TEST(PictureFiles, BlocksAndBackgroundsAreOpaque)
 
 TEST(SidePictures, OnlyTheirOuterFrameIsClear)
 {
-    for (const PictureSpec& picture : SidePictures())
+    for (const ExpectedPicture& picture : SidePictures())
         for (int scale : Scales) {
             const QImage image = AtScale(picture.name, scale);
             for (int y = 0; y < image.height(); ++y)
@@ -174,7 +174,7 @@ TEST(SidePictures, SymbolsPointTheWayTheirButtonsMove)
 
 TEST(SidePictures, OnlyTheButtonsCarryABlackSymbol)
 {
-    for (const PictureSpec& picture : SidePictures())
+    for (const ExpectedPicture& picture : SidePictures())
         for (int scale : Scales) {
             const QImage image = AtScale(picture.name, scale);
             const bool hasSymbol = !std::isnan(MeanDarkPosition(image, {true, 0.0, 1.0}));
@@ -227,7 +227,7 @@ TEST(BlockTiles, SpheresAreSixtyPixelsAcrossAndCentred)
         }
 }
 
-TEST(BlockTiles, SphereAveragesMatchTheDesign)
+TEST(BlockTiles, SphereAveragesAreTheKindsColours)
 {
     for (int kind = 1; kind <= BlockKinds; ++kind)
         for (int scale : Scales) {
@@ -259,7 +259,7 @@ TEST(BlockTiles, TheWhiteHighlightSitsAtTheUpperLeft)
         }
 }
 
-TEST(Backgrounds, AveragesMatchTheDesign)
+TEST(Backgrounds, AveragesAreTheTilesColours)
 {
     for (size_t index = 0; index < BackgroundAverages.size(); ++index)
         for (int scale : Scales) {

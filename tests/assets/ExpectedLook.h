@@ -16,7 +16,7 @@ constexpr std::array<unsigned, BlockKinds> SphereAverages{0x5180CB, 0x49AA63, 0x
 constexpr std::array<unsigned, 5> BackgroundAverages{0x516024, 0x7B502E, 0x383218, 0x588EA4, 0x495F1C};
 constexpr std::array<int, 6> IconSizes{16, 32, 48, 64, 128, 256};
 
-// The design allows this much on each channel of a mean colour.
+// How far a mean colour may stray on each channel.
 constexpr double AverageTolerance = 12.0;
 // The sphere is 60 pixels across; its own pixels are measured clear of the
 // smoothed rim.
