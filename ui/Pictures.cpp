@@ -2,30 +2,7 @@
 
 #include "Assets.h"
 
-#include <QImage>
-
 namespace quorvel::ui {
-namespace {
-
-const QRgb FrameWhite = qRgb(255, 255, 255);
-
-// The plates are framed in white; only their outermost ring is frame, so
-// only white there becomes transparent.
-QImage ClearFrame(QImage image)
-{
-    const int ring = static_cast<int>(image.devicePixelRatio());
-    image = image.convertToFormat(QImage::Format_ARGB32);
-    for (int y = 0; y < image.height(); ++y) {
-        for (int x = 0; x < image.width(); ++x) {
-            const bool inRing = x < ring || y < ring || x >= image.width() - ring || y >= image.height() - ring;
-            if (inRing && image.pixel(x, y) == FrameWhite)
-                image.setPixel(x, y, qRgba(0, 0, 0, 0));
-        }
-    }
-    return image;
-}
-
-} // namespace
 
 Pictures::Pictures(qreal devicePixelRatio) : ratio_(devicePixelRatio)
 {
@@ -48,7 +25,7 @@ const QPixmap& Pictures::background(int index) const
 
 QPixmap Pictures::side(const char* path) const
 {
-    return QPixmap::fromImage(ClearFrame(LoadPicture(QLatin1String(path), ratio_)));
+    return QPixmap::fromImage(LoadPicture(QLatin1String(path), ratio_));
 }
 
 QIcon Pictures::icon()

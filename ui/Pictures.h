@@ -19,8 +19,8 @@ public:
     const QPixmap& block(int kind) const;
     // Tile n of the background list; null outside 0..4.
     const QPixmap& background(int index) const;
-    // A picture of the side column (one of the paths in Assets.h), its white
-    // outer frame made transparent.
+    // A picture of the side column, one of the paths in Assets.h; its outer
+    // frame is transparent, so the background shows through.
     QPixmap side(const char* path) const;
     static QIcon icon();
 

@@ -108,32 +108,49 @@ void WindowTest::menuBarHoldsTheFourCommands()
     QVERIFY(!(window.form->windowFlags() & Qt::WindowMaximizeButtonHint));
 }
 
+// Run at a device pixel ratio of 2 as well: every pixel then comes from the
+// pictures drawn at twice the size, none from a 1x picture blown up.
 void WindowTest::paintedWellShowsTilesAndBackground()
 {
     WindowUnderTest window;
     const TForm1& form = *window.form;
-    const QImage shot = form.client->grab().toImage().convertToFormat(QImage::Format_RGB32);
-    const QImage pattern = form.pictures().background(form.BackgroundIndex()).toImage().convertToFormat(QImage::Format_RGB32);
-    const auto tilePixel = [&](int kind, QPoint at) {
-        return form.pictures().block(kind).toImage().convertToFormat(QImage::Format_RGB32).pixel(at);
+    const QPixmap grabbed = form.client->grab();
+    const int ratio = qRound(grabbed.devicePixelRatio());
+    QCOMPARE(ratio, qRound(qApp->devicePixelRatio()));
+    if (qEnvironmentVariableIsSet("QT_SCALE_FACTOR"))
+        QCOMPARE(ratio, qEnvironmentVariableIntValue("QT_SCALE_FACTOR"));
+    const QImage shot = grabbed.toImage().convertToFormat(QImage::Format_RGB32);
+    const auto pixelOf = [&](const QPixmap& picture, QPoint at) {
+        return picture.toImage().convertToFormat(QImage::Format_RGB32).pixel(at);
     };
-    const auto backgroundPixel = [&](int x, int y) { return pattern.pixel(x % 190, y % 190); };
+    const QPixmap& pattern = form.pictures().background(form.BackgroundIndex());
+    QCOMPARE(qRound(pattern.devicePixelRatio()), ratio);
+    QCOMPARE(qRound(form.pictures().block(1).devicePixelRatio()), ratio);
+    const QSize tile = pattern.size();
 
+    // Device pixels, so that at ratio 2 the odd ones are checked too.
+    const QPoint insideTile[] = {{0, 0}, {61, 61}, {62, 62}, {ratio * 62 - 1, ratio * 62 - 1}, {41, 90}, {40, 91}};
     for (int c = FirstColumn; c <= LastColumn; ++c) {
         for (int r = LaunchRow; r <= TopRow; ++r) {
-            const int kind = form.game().Cell(c, r);
-            for (const QPoint inside : {QPoint(31, 31), QPoint(0, 0), QPoint(61, 61), QPoint(20, 45)})
-                QCOMPARE(shot.pixel(CellOrigin(c, r) + inside), tilePixel(kind, inside));
+            const QPixmap& block = form.pictures().block(form.game().Cell(c, r));
+            for (const QPoint inside : insideTile)
+                if (block.rect().contains(inside))
+                    QCOMPARE(shot.pixel(CellOrigin(c, r) * ratio + inside), pixelOf(block, inside));
         }
     }
-    QVERIFY(tilePixel(form.game().Cell(15, LaunchRow), {31, 31}) != tilePixel(0, {31, 31}));
+    const QPoint centre(31 * ratio, 31 * ratio);
+    QVERIFY(pixelOf(form.pictures().block(form.game().Cell(15, LaunchRow)), centre) !=
+            pixelOf(form.pictures().block(0), centre));
     for (int i = 1; i <= 3; ++i)
-        QCOMPARE(shot.pixel(PreviewOrigin(i) + QPoint(31, 31)), tilePixel(form.game().nextPiece()[i - 1], {31, 31}));
+        QCOMPARE(shot.pixel(PreviewOrigin(i) * ratio + centre),
+                 pixelOf(form.pictures().block(form.game().nextPiece()[i - 1]), centre));
     // The gaps between tiles, the strip above the top row and the frame of
     // the well show the pattern, never the window's colour.
     for (const QPoint at : {QPoint(65, 300), QPoint(300, 570), QPoint(128, 507), QPoint(100, 0), QPoint(400, 2),
-                            QPoint(1, 300), QPoint(640, 600), QPoint(900, 630)})
-        QCOMPARE(shot.pixel(at), backgroundPixel(at.x(), at.y()));
+                            QPoint(1, 300), QPoint(640, 600), QPoint(900, 630)}) {
+        const QPoint device = at * ratio;
+        QCOMPARE(shot.pixel(device), pixelOf(pattern, QPoint(device.x() % tile.width(), device.y() % tile.height())));
+    }
 }
 
 Q_DECLARE_METATYPE(Qt::KeyboardModifiers)

@@ -39,6 +39,8 @@ QPainterPath Zigzag(Rng& rng, QPointF from, QPointF to, int steps, double amplit
     return path;
 }
 
+// A dark glossy bead with one or two smaller beads strung on from it, so
+// that the chains fork into clusters.
 void Bead(Surface& surface, QPointF centre, double radius, double heading, int depth)
 {
     QPainter& painter = surface.painter;
@@ -141,8 +143,8 @@ void ManyPointedStar(Surface& surface)
     star.closeSubpath();
     QRadialGradient fill(QPointF(0, 0), 1.3);
     fill.setColorAt(0.0, HexColour(0xFF92F2));
-    fill.setColorAt(0.5, HexColour(0xE44CDA));
-    fill.setColorAt(1.0, HexColour(0xB42CB4));
+    fill.setColorAt(0.5, HexColour(0xE250E6));
+    fill.setColorAt(1.0, HexColour(0xB834D4));
     painter.setPen(RoundPen(HexColour(0x4E0846), surface.pixel * 0.9));
     painter.setBrush(fill);
     painter.drawPath(star);

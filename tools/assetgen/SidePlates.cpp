@@ -86,7 +86,7 @@ void DrawDendrites(QPainter& painter, Rng& rng, const QRectF& face)
 {
     const BranchStyle crack{HexColour(0x7A5428, 0.2), 6, 0.45, 0.6};
     painter.save();
-    painter.setClipRect(face);
+    painter.setClipRect(face, Qt::IntersectClip);
     for (int i = 0; i < Dendrites; ++i) {
         const QPointF start(rng.Range(face.left(), face.right()), rng.Range(face.top(), face.bottom()));
         const double length = rng.Range(0.35, 0.7) * face.height() + rng.Range(0.0, 0.15) * face.width();
@@ -132,9 +132,10 @@ QImage SidePlate(PlateSymbol symbol, QSize size, uint64_t seed, int scale)
     Rng rng(seed);
     QPainter painter;
     BeginLogical(painter, image, scale);
+    // Smoothed edges must not reach into the frame, which stays clear.
+    painter.setClipRect(plate);
     painter.save();
     painter.resetTransform();
-    painter.setClipRect(QRectF(plate.topLeft() * scale, plate.size() * scale));
     painter.drawImage(0, 0, faceImage);
     painter.restore();
     DrawDendrites(painter, rng, face);

@@ -1,5 +1,7 @@
 #include "Sphere.h"
 
+#include "Vector3.h"
+
 #include <algorithm>
 #include <cmath>
 #include <numbers>
@@ -23,21 +25,6 @@ constexpr double LightX = -0.50;
 constexpr double LightY = -0.62;
 constexpr double LightZ = 0.60;
 constexpr double FineGrainStrength = 0.07;
-
-struct Vector3 {
-    double x, y, z;
-};
-
-Vector3 Normalised(Vector3 v)
-{
-    const double length = std::sqrt(v.x * v.x + v.y * v.y + v.z * v.z);
-    return {v.x / length, v.y / length, v.z / length};
-}
-
-double Dot(Vector3 a, Vector3 b)
-{
-    return a.x * b.x + a.y * b.y + a.z * b.z;
-}
 
 // The painted skin held as numbers for quick bilinear look-ups: the grain
 // that varies the sphere's own colour, and the pattern laid over it.

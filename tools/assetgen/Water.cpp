@@ -2,6 +2,7 @@
 #include "Backgrounds.h"
 #include "Canvas.h"
 #include "Strokes.h"
+#include "Vector3.h"
 
 
 #include <algorithm>
@@ -46,16 +47,13 @@ struct Ripples {
         return h + 0.25 * (TiledNoise(x, y, Size, 24, seed + 1, 3) - 0.5);
     }
 
-    // The surface normal from the slope, as (x, y, z) with z towards the eye.
-    std::array<double, 3> Normal(double x, double y) const
+    // The surface normal from the slope.
+    Vector3 Normal(double x, double y) const
     {
         constexpr double Step = 0.3;
         const double dx = (Height(x + Step, y) - Height(x - Step, y)) / (2.0 * Step);
         const double dy = (Height(x, y + Step) - Height(x, y - Step)) / (2.0 * Step);
-        const double nx = -dx * SlopeGain;
-        const double ny = -dy * SlopeGain;
-        const double length = std::sqrt(nx * nx + ny * ny + 1.0);
-        return {nx / length, ny / length, 1.0 / length};
+        return Normalised({-dx * SlopeGain, -dy * SlopeGain, 1.0});
     }
 
     // How brightly the sun is mirrored at a point, 0 to 1.
@@ -64,16 +62,12 @@ struct Ripples {
         return GlintFor(Normal(x, y));
     }
 
-    static double GlintFor(const std::array<double, 3>& n)
+    static double GlintFor(Vector3 n)
     {
-        static const std::array<double, 3> sun = [] {
-            const double sx = -0.30, sy = -0.42, sz = 0.86;
-            const double l = std::sqrt(sx * sx + sy * sy + sz * sz);
-            return std::array<double, 3>{sx / l, sy / l, sz / l};
-        }();
-        const std::array<double, 3> mirrored{2.0 * n[2] * n[0], 2.0 * n[2] * n[1], 2.0 * n[2] * n[2] - 1.0};
-        const double facing = std::max(0.0, mirrored[0] * sun[0] + mirrored[1] * sun[1] + mirrored[2] * sun[2]);
-        return std::pow(facing, GlintSharpness);
+        static const Vector3 sun = Normalised({-0.30, -0.42, 0.86});
+        // The line of sight mirrored in the surface.
+        const Vector3 mirrored{2.0 * n.z * n.x, 2.0 * n.z * n.y, 2.0 * n.z * n.z - 1.0};
+        return std::pow(std::max(0.0, Dot(mirrored, sun)), GlintSharpness);
     }
 
     // The colour of a pixel of the given logical size centred at (x, y).
@@ -88,8 +82,8 @@ struct Ripples {
 
     Rgb SampleColour(double x, double y) const
     {
-        const auto n = Normal(x, y);
-        const double skyward = -0.45 * n[0] - 0.75 * n[1];
+        const Vector3 n = Normal(x, y);
+        const double skyward = -0.45 * n.x - 0.75 * n.y;
         const double depth = TiledNoise(x, y, Size, 3, seed + 2, 3);
         const Rgb deep = Mix(FromHex(0x144A68), FromHex(0x2A6C8E), depth);
         const Rgb sky = FromHex(0xC0EAF8);

@@ -1,0 +1,61 @@
+#pragma once
+
+#include <QImage>
+#include <QString>
+
+#include <array>
+#include <functional>
+#include <vector>
+
+namespace quorvel::testing {
+
+// A colour as three channels from 0 to 255.
+using Colour = std::array<double, 3>;
+
+// A picture committed in the assets folder, by its path there.
+QImage Committed(const QString& relativePath);
+
+Colour ColourOf(QRgb pixel);
+Colour FromHex(unsigned rgb);
+double Distance(const Colour& a, const Colour& b);
+// The largest difference on any one channel.
+double ChannelMiss(const Colour& a, const Colour& b);
+
+using PixelFilter = std::function<bool(int x, int y)>;
+Colour MeanColour(const QImage& image, const PixelFilter& include);
+
+// The pixels of a block tile whose centre lies within `radius` scale-1
+// pixels of the tile's centre.
+PixelFilter WithinRadius(const QImage& tile, double radius);
+double CentreDistance(const QImage& tile, int x, int y);
+
+// How a colour looks to a player without working red or green cones.
+enum class Vision { Protanopia, Deuteranopia };
+Colour AsSeenWith(Vision vision, const Colour& colour);
+
+// The fine structure of a sphere's pattern as its brightness would show it:
+// brightness minus its local mean, over the pixels within `radius`, scaled
+// to unit spread. Smooth shading falls away, strokes and dots remain.
+struct Detail {
+    std::vector<double> values;
+    // The spread before scaling, in brightness levels.
+    double contrast;
+};
+Detail DetailOf(const QImage& tile, double radius, Vision* vision = nullptr);
+
+// Correlation of two detail maps of the same size, from -1 to 1.
+double Correlation(const Detail& a, const Detail& b);
+
+// The share of 2-by-2 pixel blocks whose four pixels are all alike, among
+// those whose top left pixel the filter lets through: near 1 for a picture
+// merely enlarged from half its size.
+double FlatQuadShare(const QImage& image, const PixelFilter& include);
+
+// Halves a picture by averaging 2-by-2 blocks.
+QImage Halved(const QImage& image);
+
+// The mean per-channel difference of two pictures of one size, ignoring
+// fully transparent pixels of the first.
+double MeanDifference(const QImage& a, const QImage& b);
+
+} // namespace quorvel::testing
