@@ -6,6 +6,8 @@
 int main(int argc, char* argv[])
 {
     QApplication application(argc, argv);
+    // Ties the window to its desktop entry, so the task bar shows its icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("io.quorvel.Quorvel"));
     quorvel::ui::TForm1 form;
     quorvel::ui::TAboutBox about(form.pictures(), &form);
     form.setAboutBox(&about);

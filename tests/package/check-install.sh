@@ -1,0 +1,36 @@
+#!/usr/bin/env bash
+# Installs the game into a temporary prefix and checks that every file a
+# desktop needs is there and passes the distributions' own validators.
+#   check-install.sh BUILD_DIR
+set -euo pipefail
+here=$(cd "$(dirname "$0")" && pwd)
+build=$1
+prefix=$(mktemp -d)
+trap 'rm -rf "$prefix"' EXIT
+
+cmake --install "$build" --prefix "$prefix" > /dev/null
+status=0
+while read -r file; do
+  if [ ! -s "$prefix/$file" ]; then
+    echo "missing from the install tree: $file"
+    status=1
+  fi
+done < "$here/InstalledFiles.txt"
+[ -x "$prefix/bin/quorvel" ] || { echo "bin/quorvel is not executable"; status=1; }
+
+for size in 16 32 48 64 128 256; do
+  actual=$(file -b "$prefix/share/icons/hicolor/${size}x${size}/apps/io.quorvel.Quorvel.png")
+  case "$actual" in
+    *"$size x $size"*) ;;
+    *) echo "the ${size}x${size} icon is not that size: $actual"; status=1 ;;
+  esac
+done
+
+desktop-file-validate "$prefix/share/applications/io.quorvel.Quorvel.desktop" || status=1
+appstreamcli validate --no-net "$prefix/share/metainfo/io.quorvel.Quorvel.metainfo.xml" || status=1
+grep -q '^Icon=io.quorvel.Quorvel$' "$prefix/share/applications/io.quorvel.Quorvel.desktop" || {
+  echo "the desktop entry does not name the icon after its id"; status=1; }
+zcat "$prefix/share/man/man6/quorvel.6.gz" | grep -q 'vemlo.ini' || { echo "the manual does not name the settings file"; status=1; }
+
+[ $status -eq 0 ] && echo "install tree complete and valid"
+exit $status
