@@ -4,6 +4,7 @@
 #include "ClientArea.h"
 #include "Geometry.h"
 #include "KeyCodes.h"
+#include "Placement.h"
 #include "RadioGroup.h"
 #include "Settings.h"
 #include "Unit2.h"
@@ -149,9 +150,7 @@ void TForm1::showEvent(QShowEvent* event)
     QMainWindow::showEvent(event);
     if (!centred_ && screen()) {
         centred_ = true;
-        QRect frame = frameGeometry();
-        frame.moveCenter(screen()->availableGeometry().center());
-        move(frame.topLeft());
+        CentreWindow(*this, screen()->availableGeometry());
     }
 }
 

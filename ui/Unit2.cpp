@@ -4,6 +4,7 @@
 #include "DxButton.h"
 #include "Fonts.h"
 #include "PictureControl.h"
+#include "Placement.h"
 #include "Pictures.h"
 
 #include <QBitmap>
@@ -121,9 +122,7 @@ void TAboutBox::showEvent(QShowEvent* event)
     QDialog::showEvent(event);
     if (!placed_ && parentWidget()) {
         placed_ = true;
-        QRect frame = frameGeometry();
-        frame.moveCenter(parentWidget()->frameGeometry().center());
-        move(frame.topLeft());
+        CentreWindow(*this, parentWidget()->frameGeometry());
     }
     dxButton1->setFocus();
 }

@@ -1,0 +1,16 @@
+#pragma once
+
+#include <QRect>
+#include <QWidget>
+
+namespace quorvel::ui {
+
+// Moves a top-level window so that its frame is centred on `area`.
+inline void CentreWindow(QWidget& window, const QRect& area)
+{
+    QRect frame = window.frameGeometry();
+    frame.moveCenter(area.center());
+    window.move(frame.topLeft());
+}
+
+} // namespace quorvel::ui
