@@ -55,6 +55,7 @@ TForm1::TForm1(std::unique_ptr<RandomSource> random, QWidget* parent)
 {
     CreateControls();
     Timer1.setObjectName(QStringLiteral("Timer1"));
+    Timer1.setTimerType(Qt::PreciseTimer);
     connect(&Timer1, &QTimer::timeout, this, &TForm1::Boxupdate);
 
     // The saved options are applied through the groups' own handlers; while
