@@ -3,6 +3,14 @@
 #include "Landing.h"
 
 namespace quorvel {
+namespace {
+
+// A new game clears a wide block of the grid round the well, and lays the
+// Floor row out far to the right.
+constexpr int ResetFirstRow = 10;
+constexpr int FloorRowEnd = 28;
+
+} // namespace
 
 Game::Game(GameHost& host, std::unique_ptr<RandomSource> random) : host_(host), random_(std::move(random)) {}
 
@@ -68,8 +76,8 @@ void Game::StartNewGame()
     host_.ShowScore(score_);
     host_.HideScoreAndOptionsPanels();
     random_->Reseed();
-    Fill(Empty, FirstColumn - 1, LastColumn, 10, FloorRow);
-    Fill(Floor, FirstColumn - 1, 28, FloorRow, FloorRow);
+    Fill(Empty, FirstColumn - 1, LastColumn, ResetFirstRow, FloorRow);
+    Fill(Floor, FirstColumn - 1, FloorRowEnd, FloorRow, FloorRow);
     DealPieces();
     host_.PaintBoard();
 }

@@ -40,7 +40,7 @@ public:
     const Piece& piece() const { return piece_; }
     const NextPiece& nextPiece() const { return nextPiece_; }
 
-    // For setting up positions, as a level editor or a test would.
+    // Direct access to the cells, for setting up a position.
     Board& board() { return board_; }
 
 private:

@@ -17,7 +17,7 @@ public:
 
     // Shows the current board and preview before returning.
     virtual void PaintBoard() = 0;
-    // Label1.
+    // The score beside "Score:".
     virtual void ShowScore(int32_t score) = 0;
     // The high-score panel and the options panel; never the name entry.
     virtual void HideScoreAndOptionsPanels() = 0;

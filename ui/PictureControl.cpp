@@ -7,12 +7,6 @@ namespace quorvel::ui {
 
 PictureControl::PictureControl(const QPixmap& picture, QWidget* parent) : QWidget(parent), picture_(picture) {}
 
-void PictureControl::setPicture(const QPixmap& picture)
-{
-    picture_ = picture;
-    update();
-}
-
 void PictureControl::setClickHandler(std::function<void()> handler)
 {
     clicked_ = std::move(handler);

@@ -14,9 +14,7 @@ class PictureControl final : public QWidget {
 public:
     PictureControl(const QPixmap& picture, QWidget* parent);
 
-    void setPicture(const QPixmap& picture);
     void setClickHandler(std::function<void()> handler);
-    const QPixmap& picture() const { return picture_; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;

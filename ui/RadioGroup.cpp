@@ -5,10 +5,17 @@
 #include <QVBoxLayout>
 
 namespace quorvel::ui {
+namespace {
+
+constexpr int ItemIndent = 6;
+
+} // namespace
 
 RadioGroup::RadioGroup(const QString& caption, const QStringList& items, QWidget* parent) : QGroupBox(caption, parent)
 {
     auto* column = new QVBoxLayout(this);
+    // The groups are narrow: the items get all the width the frame leaves.
+    column->setContentsMargins(ItemIndent, column->contentsMargins().top(), 0, column->contentsMargins().bottom());
     for (int i = 0; i < items.size(); ++i) {
         auto* item = new QRadioButton(items[i], this);
         buttons_.addButton(item, i);

@@ -10,6 +10,7 @@
 #include "Unit2.h"
 #include "WriteError.h"
 
+#include <QAbstractButton>
 #include <QAccessible>
 #include <QGuiApplication>
 #include <QKeyEvent>
@@ -24,21 +25,19 @@ namespace quorvel::ui {
 namespace {
 
 constexpr int TickMilliseconds = 20;
-constexpr int InitialDifficultyItem = 1; // "Medium", before the saved one is applied
 
-BoxAnswer StandardMessageBox(QWidget* parent, const QString& text, const QString& caption, BoxButtons buttons)
+// The desktop's plain message box. One raised while the window is still
+// being built has no window to centre on, so it takes the screen's centre.
+BoxAnswer StandardMessageBox(QWidget* window, const QString& text, const QString& caption, BoxButtons buttons)
 {
-    if (buttons == BoxButtons::ErrorOk) {
-        QMessageBox box(QMessageBox::Critical, caption, text, QMessageBox::Ok, parent);
-        box.setTextFormat(Qt::PlainText);
-        box.exec();
-        return BoxAnswer::Ok;
-    }
     const bool question = buttons == BoxButtons::YesNo;
-    QMessageBox box(QMessageBox::NoIcon, caption, text, question ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok,
-                    parent);
+    QMessageBox box(buttons == BoxButtons::ErrorOk ? QMessageBox::Critical : QMessageBox::NoIcon, caption, text,
+                    question ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok,
+                    window->isVisible() ? window : nullptr);
     box.setTextFormat(Qt::PlainText);
     box.setDefaultButton(question ? QMessageBox::Yes : QMessageBox::Ok);
+    for (QAbstractButton* button : box.buttons())
+        button->setIcon(QIcon());
     const int answer = box.exec();
     return answer == QMessageBox::Yes ? BoxAnswer::Yes : answer == QMessageBox::No ? BoxAnswer::No : BoxAnswer::Ok;
 }
@@ -112,14 +111,9 @@ bool TForm1::Save(const std::function<void()>& write)
         write();
         return true;
     } catch (const persist::WriteError& error) {
-        Ask(QString::fromUtf8(error.what()), QStringLiteral("Quorvel"), BoxButtons::ErrorOk);
+        messageBox_(QString::fromUtf8(error.what()), QStringLiteral("Quorvel"), BoxButtons::ErrorOk);
         return false;
     }
-}
-
-BoxAnswer TForm1::Ask(const QString& text, const QString& caption, BoxButtons buttons)
-{
-    return messageBox_(text, caption, buttons);
 }
 
 void TForm1::keyprocess(int key)
@@ -157,7 +151,7 @@ void TForm1::showEvent(QShowEvent* event)
 
 void TForm1::NewGame1Click()
 {
-    if (Ask(QStringLiteral("Are you sure?"), QStringLiteral("New game"), BoxButtons::YesNo) == BoxAnswer::Yes)
+    if (messageBox_(QStringLiteral("Are you sure?"), QStringLiteral("New game"), BoxButtons::YesNo) == BoxAnswer::Yes)
         game_.StartNewGame();
 }
 
@@ -181,28 +175,36 @@ void TForm1::About1Click()
         AboutBox->exec();
 }
 
+// A game that ends while the question is open counts as over, whatever the
+// answer. The new difficulty stands only once it is saved: a refused save
+// leaves the running game and the difficulty in force as they were.
 void TForm1::BlocksgroupClick()
 {
-    if (!game_.GameOver() &&
-        Ask(QStringLiteral("This will start a new game. Go ahead?"), QStringLiteral("Levels"), BoxButtons::YesNo) ==
-            BoxAnswer::Yes)
-        game_.SetGameOver();
-    if (!game_.GameOver()) {
+    bool goAhead = game_.GameOver();
+    if (!goAhead)
+        goAhead = messageBox_(QStringLiteral("This will start a new game. Go ahead?"), QStringLiteral("Levels"),
+                              BoxButtons::YesNo) == BoxAnswer::Yes ||
+                  game_.GameOver();
+    const int chosen = ClampKindCount(Blocksgroup->itemIndex() + MinKindCount);
+    if (!goAhead || !Save([chosen] { persist::WriteBlocks(chosen); })) {
         Blocksgroup->showItemIndex(game_.KindCount() - MinKindCount);
         return;
     }
-    game_.SetKindCount(Blocksgroup->itemIndex() + MinKindCount);
+    game_.SetGameOver();
+    game_.SetKindCount(chosen);
     ShowLevelName(blockslbl, game_.KindCount());
-    if (!Save([this] { persist::WriteBlocks(game_.KindCount()); }))
-        return;
     game_.StartNewGame();
 }
 
+// A refused save keeps the background in force, on screen and in the group.
 void TForm1::backchoiceClick()
 {
-    backgroundIndex_ = backchoice->itemIndex();
-    if (!Save([this] { persist::WriteBackground(backgroundIndex_); }))
+    const int chosen = backchoice->itemIndex();
+    if (!Save([chosen] { persist::WriteBackground(chosen); })) {
+        backchoice->showItemIndex(backgroundIndex_);
         return;
+    }
+    backgroundIndex_ = chosen;
     MakeBackgroundPattern();
     client->repaint();
 }
@@ -235,7 +237,7 @@ void TForm1::EndOfGame()
     if (persist::Qualifies(scoreTable_, game_.Score()))
         overpanel->show();
     else
-        Ask(QStringLiteral("Game over"), QStringLiteral("Game"), BoxButtons::Ok);
+        messageBox_(QStringLiteral("Game over"), QStringLiteral("Game"), BoxButtons::Ok);
 }
 
 void TForm1::ShowScore(int32_t value)
@@ -255,6 +257,10 @@ void TForm1::HideScoreAndOptionsPanels()
 void TForm1::PaintBoard()
 {
     client->repaint(QRegion(BoardRect) + PreviewRect);
+    // A rising piece would change the description fifty times a second; a
+    // screen reader hears of the piece where it waits or lands.
+    if (TimerRunning())
+        return;
     const QString description = BoardDescription(game_);
     if (client->accessibleDescription() != description) {
         client->setAccessibleDescription(description);

@@ -26,8 +26,7 @@ class RadioGroup;
 class TAboutBox;
 
 enum class BoxButtons { Ok, YesNo, ErrorOk };
-// The answers keep the desktop's old numbering: OK 1, Yes 6, No 7.
-enum class BoxAnswer { Ok = 1, Yes = 6, No = 7 };
+enum class BoxAnswer { Ok, Yes, No };
 
 // The main window: it owns the game, its clock and every control, and runs
 // the game flow in its handlers.
@@ -43,20 +42,17 @@ public:
     // Every question and message of the game goes through this one function.
     void setMessageBox(MessageBoxFunction function) { messageBox_ = std::move(function); }
 
-    // Input handlers.
     void keyprocess(int key);
     void Panel7Click() { game_.MoveLeft(); }
     void Panel8Click() { game_.MoveRight(); }
     void ChangeClick() { game_.CycleColours(); }
     void GoClick() { game_.Launch(); }
 
-    // Menu commands.
     void NewGame1Click();
     void Options1Click();
     void HighScores1Click();
     void About1Click();
 
-    // Panels.
     void BlocksgroupClick();
     void backchoiceClick();
     void dxButton1Click();
@@ -65,7 +61,6 @@ public:
 
     void Boxupdate() { game_.Boxupdate(); }
 
-    // GameHost.
     void StartTimer() override { Timer1.start(); }
     void StopTimer() override { Timer1.stop(); }
     bool TimerRunning() const override { return Timer1.isActive(); }
@@ -101,8 +96,6 @@ private:
     void PaintBackground(QPainter& painter, const QRect& area);
     void PaintTiles(QPainter& painter);
     void MakeBackgroundPattern();
-
-    BoxAnswer Ask(const QString& text, const QString& caption, BoxButtons buttons);
 
     Game game_;
     Pictures pictures_;

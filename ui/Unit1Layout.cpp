@@ -21,6 +21,10 @@ const QColor PanelColour(0xD1, 0xDD, 0xFC);
 const QColor NamePanelColour(0xFE, 0xFE, 0xC2);
 
 constexpr int NameLength = 12;
+constexpr int InitialDifficultyItem = 1; // "Medium", until the saved difficulty is applied
+// A long name read from the file is cut at the level column rather than
+// written over it.
+constexpr int NameColumnWidth = 124;
 
 template <typename Widget>
 Widget* Place(Widget* widget, const char* objectName, const QRect& geometry)
@@ -127,7 +131,7 @@ void TForm1::CreateOptionsPanel()
                                         QStringLiteral("Wicked")},
                                        Panel2),
                         "Blocksgroup", QRect(24, 16, 89, 193));
-    Blocksgroup->showItemIndex(1);
+    Blocksgroup->showItemIndex(InitialDifficultyItem);
     Blocksgroup->setChangeHandler([this] { BlocksgroupClick(); });
     dxButton1 = Place(new DxButton(QStringLiteral("Ok"), Panel1), "dxButton1", QRect(128, 288, 81, 25));
     connect(dxButton1, &QPushButton::clicked, this, &TForm1::dxButton1Click);
@@ -155,6 +159,7 @@ void TForm1::CreateScorePanel()
         const QByteArray line = QByteArray::number(k + 1);
         MakeLabel(Panel6, rankNames[k], QString::number(k + 1), {16, top});
         name[k] = MakeLabel(Panel6, ("name" + line).constData(), QString(), {56, top});
+        name[k]->setMaximumWidth(NameColumnWidth);
         level[k] = MakeLabel(Panel6, ("level" + line).constData(), QString(), {184, top});
         score[k] = MakeLabel(Panel6, ("score" + line).constData(), QString(), {296, top});
     }
@@ -172,6 +177,8 @@ void TForm1::CreateNamePanel()
     Playersname->setMaxLength(NameLength);
     dxButton3 = Place(new DxButton(QStringLiteral("Ok"), overpanel), "dxButton3", QRect(72, 128, 81, 25));
     connect(dxButton3, &QPushButton::clicked, this, &TForm1::dxButton3Click);
+    // Enter in the name box confirms the name, as in any desktop form.
+    connect(Playersname, &QLineEdit::returnPressed, this, &TForm1::dxButton3Click);
     setTabOrder(Playersname, dxButton3);
     overpanel->hide();
 }

@@ -68,7 +68,8 @@ TAboutBox::TAboutBox(const Pictures& pictures, QWidget* parent)
     : QDialog(parent, Qt::Tool | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
 {
     setObjectName(QStringLiteral("AboutBox"));
-    setWindowTitle(QString());
+    // No caption; an empty title would make the desktop show the program's name.
+    setWindowTitle(QStringLiteral(" "));
     resize(ClientSize);
     QPalette palette = this->palette();
     palette.setColor(QPalette::Window, DialogColour);

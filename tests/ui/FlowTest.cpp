@@ -94,6 +94,7 @@ private slots:
     void emptyNameIsEnteredAsEmpty();
     void failedWriteAtStartUpStillOpensTheGame();
     void failedNameEntryLosesNothingAndCanBeConfirmedAgain();
+    void failedOptionSaveKeepsWhatWasInForce();
 };
 
 void FlowTest::firstStartWithoutAFile()
@@ -436,6 +437,31 @@ void FlowTest::failedNameEntryLosesNothingAndCanBeConfirmedAgain()
     QVERIFY(!form.overpanel->isVisibleTo(&form));
     QCOMPARE(form.name[9]->text(), QStringLiteral("Grace"));
     QCOMPARE(ValueIn(ReadAll(window.settingsFile()), "Settings", "Name"), QStringLiteral("Grace"));
+}
+
+void FlowTest::failedOptionSaveKeepsWhatWasInForce()
+{
+    WindowUnderTest window;
+    TForm1& form = *window.form;
+    form.Options1Click();
+    form.Panel8Click();
+    const Board board = form.game().board();
+    QVERIFY(QFile::remove(window.settingsFile()));
+    QVERIFY(QDir().mkpath(window.settingsFile()));
+
+    form.Blocksgroup->setItemIndex(2);
+    form.backchoice->setItemIndex(3);
+
+    QCOMPARE(window.boxes.size(), size_t(3));
+    QCOMPARE(window.boxes[1].text, QStringLiteral("Unable to write to vemlo.ini"));
+    QCOMPARE(window.boxes[2].text, QStringLiteral("Unable to write to vemlo.ini"));
+    QVERIFY2(!form.game().GameOver(), "the running game goes on");
+    QVERIFY(form.game().board() == board);
+    QCOMPARE(form.game().KindCount(), 7);
+    QCOMPARE(form.blockslbl->text(), QStringLiteral("Medium"));
+    QCOMPARE(form.Blocksgroup->itemIndex(), 1);
+    QCOMPARE(form.BackgroundIndex(), 0);
+    QCOMPARE(form.backchoice->itemIndex(), 0);
 }
 
 QTEST_MAIN(FlowTest)

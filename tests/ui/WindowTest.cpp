@@ -54,6 +54,7 @@ private slots:
     void namesFromTheFileShowAsTyped();
     void helpBoxShowsTheKeysAndOpensItsLinks();
     void boardAnnouncesThePiece();
+    void textsFitTheirPlaces();
 };
 
 void WindowTest::controlsStandWhereTheLayoutPutsThem_data()
@@ -328,6 +329,26 @@ void WindowTest::boardAnnouncesThePiece()
     QVERIFY(form.client->accessibleDescription().startsWith(QStringLiteral("Piece in columns 5 to 7 of 10, row 1: ")));
     QCOMPARE(form.Image4->accessibleName(), QStringLiteral("Launch"));
     QCOMPARE(form.Image3->accessibleName(), QStringLiteral("Rotate colours"));
+}
+
+// No text is cut short or drawn over another control, whatever face stands
+// in for Verdana.
+void WindowTest::textsFitTheirPlaces()
+{
+    WindowUnderTest window;
+    window.form->Options1Click();
+    window.form->show();
+    QVERIFY(QTest::qWaitForWindowExposed(window.form.get()));
+    for (const RadioGroup* group : {window.form->Blocksgroup, window.form->backchoice})
+        for (const QAbstractButton* item : group->findChildren<QAbstractButton*>())
+            QVERIFY2(item->geometry().right() < group->contentsRect().right() + 1 &&
+                         item->sizeHint().width() <= item->width(),
+                     qPrintable(item->text()));
+    const QList<QWidget*> controls = window.about->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly);
+    for (const QWidget* a : controls)
+        for (const QWidget* b : controls)
+            QVERIFY2(a == b || !a->geometry().intersects(b->geometry()),
+                     qPrintable(a->objectName() + " overlaps " + b->objectName()));
 }
 
 QTEST_MAIN(WindowTest)
