@@ -15,6 +15,9 @@ enum VirtualKey : int {
     VK_RIGHT = 0x27,
     VK_DOWN = 0x28,
     VK_NUMPAD0 = 0x60,
+    VK_NUMPAD4 = 0x64,
+    VK_NUMPAD5 = 0x65,
+    VK_NUMPAD6 = 0x66,
 };
 
 int VirtualKeyCode(int qtKey, Qt::KeyboardModifiers modifiers);

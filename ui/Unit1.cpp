@@ -68,6 +68,8 @@ TForm1::TForm1(std::unique_ptr<RandomSource> random, QWidget* parent)
     ShowLevelName(blockslbl, game_.KindCount());
     game_.PrepareStartUp();
     ShowScore(game_.Score());
+    // Keys are watched on the window itself, before any control sees them;
+    // it must exist for that, shown or not.
     winId();
     windowHandle()->installEventFilter(this);
 }
@@ -118,11 +120,11 @@ bool TForm1::Save(const std::function<void()>& write)
 
 void TForm1::keyprocess(int key)
 {
-    if (key == VK_LEFT || key == VK_NUMPAD0 + 4)
+    if (key == VK_LEFT || key == VK_NUMPAD4)
         game_.MoveLeft();
-    if (key == VK_RIGHT || key == VK_NUMPAD0 + 6)
+    if (key == VK_RIGHT || key == VK_NUMPAD6)
         game_.MoveRight();
-    if (key == VK_DOWN || key == VK_NUMPAD0 + 5)
+    if (key == VK_DOWN || key == VK_NUMPAD5)
         game_.CycleColours();
     if (key == VK_UP || key == VK_SPACE)
         game_.Launch();
