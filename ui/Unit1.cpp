@@ -4,6 +4,7 @@
 #include "ClientArea.h"
 #include "Geometry.h"
 #include "KeyCodes.h"
+#include "Labels.h"
 #include "Placement.h"
 #include "RadioGroup.h"
 #include "Settings.h"
@@ -90,10 +91,8 @@ void TForm1::ReadSettings()
 void TForm1::ShowScoreLines(const persist::ScoreLines& lines)
 {
     for (int k = 0; k < persist::ScoreLineCount; ++k) {
-        name[k]->setText(lines[k].name);
-        name[k]->adjustSize();
-        score[k]->setText(QString::number(lines[k].score));
-        score[k]->adjustSize();
+        ShowText(name[k], lines[k].name);
+        ShowText(score[k], QString::number(lines[k].score));
         ShowLevelName(level[k], lines[k].level);
     }
 }
@@ -101,10 +100,8 @@ void TForm1::ShowScoreLines(const persist::ScoreLines& lines)
 // A value without a name leaves the label as it was.
 void TForm1::ShowLevelName(QLabel* label, int value)
 {
-    if (const std::optional<QString> text = persist::LevelName(value)) {
-        label->setText(*text);
-        label->adjustSize();
-    }
+    if (const std::optional<QString> text = persist::LevelName(value))
+        ShowText(label, *text);
 }
 
 bool TForm1::Save(const std::function<void()>& write)
@@ -244,8 +241,7 @@ void TForm1::EndOfGame()
 
 void TForm1::ShowScore(int32_t value)
 {
-    Label1->setText(QString::number(value));
-    Label1->adjustSize();
+    ShowText(Label1, QString::number(value));
 }
 
 void TForm1::HideScoreAndOptionsPanels()

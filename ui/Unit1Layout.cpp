@@ -5,6 +5,7 @@
 #include "DxButton.h"
 #include "Fonts.h"
 #include "Geometry.h"
+#include "Labels.h"
 #include "PictureControl.h"
 #include "RadioGroup.h"
 #include "Unit1.h"
@@ -34,15 +35,9 @@ Widget* Place(Widget* widget, const char* objectName, const QRect& geometry)
     return widget;
 }
 
-// Labels show their text as typed, never as markup, and size themselves to it.
 QLabel* MakeLabel(QWidget* parent, const char* objectName, const QString& text, QPoint at, bool bold = false)
 {
-    auto* label = Place(new QLabel(parent), objectName, QRect(at, QSize(1, 16)));
-    label->setTextFormat(Qt::PlainText);
-    label->setFont(GameFont(WindowTextPixels, bold));
-    label->setText(text);
-    label->adjustSize();
-    return label;
+    return PlaceLabel(new QLabel(parent), objectName, at, GameFont(WindowTextPixels, bold), text);
 }
 
 QFrame* MakePanel(QWidget* parent, const char* objectName, const QRect& geometry, const QColor& colour, QFrame::Shadow bevel)

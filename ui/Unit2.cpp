@@ -3,6 +3,7 @@
 #include "AboutText.h"
 #include "DxButton.h"
 #include "Fonts.h"
+#include "Labels.h"
 #include "PictureControl.h"
 #include "Placement.h"
 #include "Pictures.h"
@@ -26,8 +27,7 @@ constexpr QSize ClientSize(341, 380);
 // pointing hand.
 class LinkLabel final : public QLabel {
 public:
-    LinkLabel(const QString& text, std::function<void()> clicked, QWidget* parent)
-        : QLabel(text, parent), clicked_(std::move(clicked))
+    LinkLabel(std::function<void()> clicked, QWidget* parent) : QLabel(parent), clicked_(std::move(clicked))
     {
         setCursor(Qt::PointingHandCursor);
     }
@@ -42,16 +42,6 @@ protected:
 private:
     std::function<void()> clicked_;
 };
-
-QLabel* Place(QLabel* label, const char* objectName, QPoint at, int pixelSize = AboutTextPixels)
-{
-    label->setObjectName(QLatin1String(objectName));
-    label->setTextFormat(Qt::PlainText);
-    label->setFont(GameFont(pixelSize));
-    label->move(at);
-    label->adjustSize();
-    return label;
-}
 
 // The sphere stands free on the dark dialog: the tile's lavender corners are
 // made transparent.
@@ -76,20 +66,23 @@ TAboutBox::TAboutBox(const Pictures& pictures, QWidget* parent)
     palette.setColor(QPalette::WindowText, Qt::white);
     setPalette(palette);
     setAutoFillBackground(true);
-    setFont(GameFont(AboutTextPixels));
+    const QFont text = GameFont(AboutTextPixels);
+    setFont(text);
 
-    Place(new QLabel(QStringLiteral("Quorvel   1.0"), this), "Label3", {24, 24}, WindowTextPixels);
+    PlaceLabel(new QLabel(this), "Label3", {24, 24}, GameFont(WindowTextPixels), QStringLiteral("Quorvel   1.0"));
     auto* Image1 = new PictureControl(FreeSphere(pictures.block(PurpleTile)), this);
     Image1->setObjectName(QStringLiteral("Image1"));
     Image1->setGeometry(232, 16, 65, 65);
-    Place(new QLabel(QStringLiteral(QUORVEL_CREDITS), this), "Label1", {24, 48});
-    Place(new QLabel(QStringLiteral("Controls:"), this), "Label2", {24, 88});
-    Place(new QLabel(QStringLiteral("Left      -  Left Arrow Key       or       keypad Key 4"), this), "Label6", {24, 120});
-    Place(new QLabel(QStringLiteral("Right    -  Right Arrow Key     or       keypad Key 6"), this), "Label7", {24, 144});
-    Place(new QLabel(QStringLiteral("Rotate  -  Down Arrow Key     or      keypad Key 5"), this), "Label8", {24, 168});
-    Place(new QLabel(QStringLiteral("Up        -  Up Arrow Key         or      Space bar"), this), "Label9", {24, 192});
-    Label4 = Place(new LinkLabel(QStringLiteral(QUORVEL_WEB_ADDRESS), [this] { Label4Click(); }, this), "Label4", {32, 256});
-    Label5 = Place(new LinkLabel(QStringLiteral(QUORVEL_MAIL_ADDRESS), [this] { Label5Click(); }, this), "Label5", {32, 280});
+    PlaceLabel(new QLabel(this), "Label1", {24, 48}, text, QStringLiteral(QUORVEL_CREDITS));
+    PlaceLabel(new QLabel(this), "Label2", {24, 88}, text, QStringLiteral("Controls:"));
+    PlaceLabel(new QLabel(this), "Label6", {24, 120}, text, QStringLiteral("Left      -  Left Arrow Key       or       keypad Key 4"));
+    PlaceLabel(new QLabel(this), "Label7", {24, 144}, text, QStringLiteral("Right    -  Right Arrow Key     or       keypad Key 6"));
+    PlaceLabel(new QLabel(this), "Label8", {24, 168}, text, QStringLiteral("Rotate  -  Down Arrow Key     or      keypad Key 5"));
+    PlaceLabel(new QLabel(this), "Label9", {24, 192}, text, QStringLiteral("Up        -  Up Arrow Key         or      Space bar"));
+    Label4 = PlaceLabel(new LinkLabel([this] { Label4Click(); }, this), "Label4", {32, 256}, text,
+                        QStringLiteral(QUORVEL_WEB_ADDRESS));
+    Label5 = PlaceLabel(new LinkLabel([this] { Label5Click(); }, this), "Label5", {32, 280}, text,
+                        QStringLiteral(QUORVEL_MAIL_ADDRESS));
     for (QLabel* link : {Label4, Label5}) {
         QPalette linkPalette = link->palette();
         linkPalette.setColor(QPalette::WindowText, LinkColour);
@@ -98,7 +91,7 @@ TAboutBox::TAboutBox(const Pictures& pictures, QWidget* parent)
     dxButton1 = new DxButton(QStringLiteral("OK"), this);
     dxButton1->setObjectName(QStringLiteral("dxButton1"));
     dxButton1->setGeometry(128, 320, 89, 25);
-    dxButton1->setFont(GameFont(AboutTextPixels));
+    dxButton1->setFont(text);
     QPalette buttonPalette = dxButton1->palette();
     buttonPalette.setColor(QPalette::ButtonText, Qt::black);
     dxButton1->setPalette(buttonPalette);
