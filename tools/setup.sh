@@ -10,6 +10,8 @@ packages=(
   libgtest-dev libbenchmark-dev
   clang-14 libclang-rt-14-dev
   desktop-file-utils appstream dpkg-dev file
+  # the accessibility test: a private D-Bus session, the AT-SPI bus, pyatspi, a virtual display
+  dbus-daemon at-spi2-core python3-pyatspi xvfb
   "$@"
 )
 

@@ -20,4 +20,18 @@ private:
     Painter paint_;
 };
 
+// Stands over the painted well for assistive technology, which finds it as a
+// picture named "Well" and described by `describe`. It draws nothing, takes
+// no clicks and lets the client area's painting show through.
+class WellArea final : public QWidget {
+public:
+    WellArea(std::function<QString()> describe, QWidget* parent);
+
+    // Takes the description afresh and tells assistive technology if it changed.
+    void describe();
+
+private:
+    std::function<QString()> describe_;
+};
+
 } // namespace quorvel::ui

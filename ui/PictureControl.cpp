@@ -1,36 +1,29 @@
 #include "PictureControl.h"
 
-#include <QMouseEvent>
 #include <QPainter>
 
 namespace quorvel::ui {
 
 PictureControl::PictureControl(const QPixmap& picture, QWidget* parent) : QWidget(parent), picture_(picture) {}
 
-void PictureControl::setClickHandler(std::function<void()> handler)
-{
-    clicked_ = std::move(handler);
-    setCursor(Qt::PointingHandCursor);
-}
-
 void PictureControl::paintEvent(QPaintEvent*)
 {
     QPainter(this).drawPixmap(0, 0, picture_);
 }
 
-void PictureControl::mousePressEvent(QMouseEvent* event)
+PictureButton::PictureButton(const QPixmap& picture, const QString& action, const QString& keys, QWidget* parent)
+    : QAbstractButton(parent), picture_(picture)
 {
-    pressed_ = event->button() == Qt::LeftButton;
+    setFocusPolicy(Qt::NoFocus);
+    setCursor(Qt::PointingHandCursor);
+    setAccessibleName(action);
+    setToolTip(QStringLiteral("%1 (%2)").arg(action, keys));
 }
 
-// A click completes when the button comes up over the picture, as with any
-// button on the desktop.
-void PictureControl::mouseReleaseEvent(QMouseEvent* event)
+// The picture is the same up or down, as the layout gives it.
+void PictureButton::paintEvent(QPaintEvent*)
 {
-    const bool click = pressed_ && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint());
-    pressed_ = false;
-    if (click && clicked_)
-        clicked_();
+    QPainter(this).drawPixmap(0, 0, picture_);
 }
 
 } // namespace quorvel::ui

@@ -1,30 +1,37 @@
 #pragma once
 
+#include <QAbstractButton>
 #include <QPixmap>
 #include <QWidget>
-
-#include <functional>
 
 namespace quorvel::ui {
 
 // A picture drawn unscaled at its control's top left, letting the window's
-// background show through its transparent pixels. One that has a click
-// handler shows the pointing hand.
+// background show through its transparent pixels.
 class PictureControl final : public QWidget {
 public:
     PictureControl(const QPixmap& picture, QWidget* parent);
 
-    void setClickHandler(std::function<void()> handler);
-
 protected:
     void paintEvent(QPaintEvent* event) override;
-    void mousePressEvent(QMouseEvent* event) override;
-    void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
     QPixmap picture_;
-    std::function<void()> clicked_;
-    bool pressed_ = false;
+};
+
+// A picture that is a button: it shows the pointing hand, a click (the left
+// button coming up over it) emits clicked(), and assistive technology finds a
+// push button named `action` that it can press. It never takes the keyboard
+// focus: the window's own keys do what it does.
+class PictureButton final : public QAbstractButton {
+public:
+    PictureButton(const QPixmap& picture, const QString& action, const QString& keys, QWidget* parent);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    QPixmap picture_;
 };
 
 } // namespace quorvel::ui

@@ -1,10 +1,10 @@
 #include "Unit1.h"
 
-#include "BoardDescription.h"
 #include "ClientArea.h"
 #include "Geometry.h"
 #include "KeyCodes.h"
 #include "Labels.h"
+#include "OverlayPanel.h"
 #include "Placement.h"
 #include "RadioGroup.h"
 #include "Settings.h"
@@ -12,36 +12,19 @@
 #include "WriteError.h"
 
 #include <QAbstractButton>
-#include <QAccessible>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMessageBox>
 #include <QPainter>
 #include <QScreen>
+#include <QShortcut>
 #include <QWindow>
 
 namespace quorvel::ui {
 namespace {
 
 constexpr int TickMilliseconds = 20;
-
-// The desktop's plain message box. One raised while the window is still
-// being built has no window to centre on, so it takes the screen's centre.
-BoxAnswer StandardMessageBox(QWidget* window, const QString& text, const QString& caption, BoxButtons buttons)
-{
-    const bool question = buttons == BoxButtons::YesNo;
-    QMessageBox box(buttons == BoxButtons::ErrorOk ? QMessageBox::Critical : QMessageBox::NoIcon, caption, text,
-                    question ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok,
-                    window->isVisible() ? window : nullptr);
-    box.setTextFormat(Qt::PlainText);
-    box.setDefaultButton(question ? QMessageBox::Yes : QMessageBox::Ok);
-    for (QAbstractButton* button : box.buttons())
-        button->setIcon(QIcon());
-    const int answer = box.exec();
-    return answer == QMessageBox::Yes ? BoxAnswer::Yes : answer == QMessageBox::No ? BoxAnswer::No : BoxAnswer::Ok;
-}
 
 } // namespace
 
@@ -69,6 +52,10 @@ TForm1::TForm1(std::unique_ptr<RandomSource> random, QWidget* parent)
     ShowLevelName(blockslbl, game_.KindCount());
     game_.PrepareStartUp();
     ShowScore(game_.Score());
+    well->describe();
+    // Escape closes the options and high-score panels as their "Ok" does;
+    // the name entry has no way out but its "Ok".
+    connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, this, &TForm1::CloseTopPanel);
     // Keys are watched on the window itself, before any control sees them;
     // it must exist for that, shown or not.
     winId();
@@ -208,6 +195,17 @@ void TForm1::backchoiceClick()
     client->repaint();
 }
 
+// The high-score panel lies over the options panel, so it goes first.
+void TForm1::CloseTopPanel()
+{
+    for (OverlayPanel* panel : {Scorepanel, Panel1}) {
+        if (panel->showing()) {
+            panel->okButton()->click();
+            return;
+        }
+    }
+}
+
 void TForm1::dxButton1Click()
 {
     Panel1->hide();
@@ -257,14 +255,8 @@ void TForm1::PaintBoard()
     client->repaint(QRegion(BoardRect) + PreviewRect);
     // A rising piece would change the description fifty times a second; a
     // screen reader hears of the piece where it waits or lands.
-    if (TimerRunning())
-        return;
-    const QString description = BoardDescription(game_);
-    if (client->accessibleDescription() != description) {
-        client->setAccessibleDescription(description);
-        QAccessibleEvent changed(client, QAccessible::DescriptionChanged);
-        QAccessible::updateAccessibility(&changed);
-    }
+    if (!TimerRunning())
+        well->describe();
 }
 
 void TForm1::redraw(QPainter& painter)

@@ -3,6 +3,7 @@
 #include "Game.h"
 #include "GameHost.h"
 #include "HighScores.h"
+#include "MessageBoxes.h"
 #include "Pictures.h"
 
 #include <QMainWindow>
@@ -13,7 +14,6 @@
 #include <memory>
 
 class QAction;
-class QFrame;
 class QLabel;
 class QLineEdit;
 
@@ -21,12 +21,12 @@ namespace quorvel::ui {
 
 class ClientArea;
 class DxButton;
+class OverlayPanel;
+class PictureButton;
 class PictureControl;
 class RadioGroup;
 class TAboutBox;
-
-enum class BoxButtons { Ok, YesNo, ErrorOk };
-enum class BoxAnswer { Ok, Yes, No };
+class WellArea;
 
 // The main window: it owns the game, its clock and every control, and runs
 // the game flow in its handlers.
@@ -87,6 +87,7 @@ private:
     void CreateScorePanel();
     void CreateNamePanel();
     void ReadSettings();
+    void CloseTopPanel();
     void ShowScoreLines(const persist::ScoreLines& lines);
     void ShowLevelName(QLabel* label, int level);
     // Runs one save; on failure tells the player and returns false.
@@ -110,30 +111,31 @@ public:
     QTimer Timer1;
     TAboutBox* AboutBox = nullptr;
     ClientArea* client = nullptr;
+    WellArea* well = nullptr;
     QAction* NewGame1 = nullptr;
     QAction* Options1 = nullptr;
     QAction* HighScores1 = nullptr;
     QAction* About1 = nullptr;
-    PictureControl* Image1 = nullptr;
-    PictureControl* Image2 = nullptr;
-    PictureControl* Image3 = nullptr;
-    PictureControl* Image4 = nullptr;
+    PictureButton* Image1 = nullptr;
+    PictureButton* Image2 = nullptr;
+    PictureButton* Image3 = nullptr;
+    PictureButton* Image4 = nullptr;
     PictureControl* Image5 = nullptr;
     PictureControl* Image6 = nullptr;
     QLabel* Label16 = nullptr;
     QLabel* blockslbl = nullptr;
     QLabel* Label2 = nullptr;
     QLabel* Label1 = nullptr;
-    QFrame* Panel1 = nullptr;
+    OverlayPanel* Panel1 = nullptr;
     RadioGroup* Blocksgroup = nullptr;
     RadioGroup* backchoice = nullptr;
     DxButton* dxButton1 = nullptr;
-    QFrame* Scorepanel = nullptr;
+    OverlayPanel* Scorepanel = nullptr;
     std::array<QLabel*, persist::ScoreLineCount> name{};
     std::array<QLabel*, persist::ScoreLineCount> level{};
     std::array<QLabel*, persist::ScoreLineCount> score{};
     DxButton* dxButton2 = nullptr;
-    QFrame* overpanel = nullptr;
+    OverlayPanel* overpanel = nullptr;
     QLineEdit* Playersname = nullptr;
     DxButton* dxButton3 = nullptr;
 };

@@ -1,11 +1,13 @@
 // The main window's controls, each at the place, size, text and colour the
 // game's layout gives it, on the client area below the menu bar.
 #include "Assets.h"
+#include "BoardDescription.h"
 #include "ClientArea.h"
 #include "DxButton.h"
 #include "Fonts.h"
 #include "Geometry.h"
 #include "Labels.h"
+#include "OverlayPanel.h"
 #include "PictureControl.h"
 #include "RadioGroup.h"
 #include "Unit1.h"
@@ -40,9 +42,10 @@ QLabel* MakeLabel(QWidget* parent, const char* objectName, const QString& text, 
     return PlaceLabel(new QLabel(parent), objectName, at, GameFont(WindowTextPixels, bold), text);
 }
 
-QFrame* MakePanel(QWidget* parent, const char* objectName, const QRect& geometry, const QColor& colour, QFrame::Shadow bevel)
+template <typename Panel = QFrame>
+Panel* MakePanel(QWidget* parent, const char* objectName, const QRect& geometry, const QColor& colour, QFrame::Shadow bevel)
 {
-    auto* panel = Place(new QFrame(parent), objectName, geometry);
+    auto* panel = Place(new Panel(parent), objectName, geometry);
     panel->setFrameStyle(QFrame::Panel | bevel);
     QPalette palette = panel->palette();
     palette.setColor(QPalette::Window, colour);
@@ -65,6 +68,7 @@ void TForm1::CreateControls()
     palette.setColor(QPalette::Window, WindowColour);
     client->setPalette(palette);
     setCentralWidget(client);
+    well = Place(new WellArea([this] { return BoardDescription(game_); }, client), "well", BoardRect);
     CreateMenu();
     CreateSideColumn();
     CreateOptionsPanel();
@@ -96,30 +100,31 @@ void TForm1::CreateSideColumn()
     Image5 = Place(new PictureControl(plate, client), "Image5", QRect(680, 232, 201, 49));
     Image6 = Place(new PictureControl(plate, client), "Image6", QRect(680, 280, 201, 49));
     const auto button = [&](const char* objectName, const char* picture, const QRect& geometry, const QString& action,
-                            const QString& description, void (TForm1::*handler)()) {
-        auto* image = Place(new PictureControl(pictures_.side(picture), client), objectName, geometry);
-        image->setClickHandler([this, handler] { (this->*handler)(); });
-        image->setAccessibleName(action);
-        image->setAccessibleDescription(description);
+                            const QString& keys, void (TForm1::*handler)()) {
+        auto* image = Place(new PictureButton(pictures_.side(picture), action, keys, client), objectName, geometry);
+        connect(image, &QAbstractButton::clicked, this, handler);
         return image;
     };
     Image1 = button("Image1", LeftButtonPicture, QRect(680, 368, 57, 49), QStringLiteral("Move left"),
-                    QStringLiteral("Moves the waiting piece one column to the left"), &TForm1::Panel7Click);
+                    QStringLiteral("Left arrow or keypad 4"), &TForm1::Panel7Click);
     Image2 = button("Image2", RightButtonPicture, QRect(744, 368, 57, 49), QStringLiteral("Move right"),
-                    QStringLiteral("Moves the waiting piece one column to the right"), &TForm1::Panel8Click);
+                    QStringLiteral("Right arrow or keypad 6"), &TForm1::Panel8Click);
     Image3 = button("Image3", CycleButtonPicture, QRect(808, 368, 57, 49), QStringLiteral("Rotate colours"),
-                    QStringLiteral("Rotates the waiting piece's colours one place to the left"), &TForm1::ChangeClick);
+                    QStringLiteral("Down arrow or keypad 5"), &TForm1::ChangeClick);
     Image4 = button("Image4", LaunchButtonPicture, QRect(680, 432, 105, 49), QStringLiteral("Launch"),
-                    QStringLiteral("Launches the waiting piece up the well"), &TForm1::GoClick);
+                    QStringLiteral("Up arrow or Space"), &TForm1::GoClick);
     Label16 = MakeLabel(client, "Label16", QStringLiteral("Level:"), {704, 248}, true);
     blockslbl = MakeLabel(client, "blockslbl", QStringLiteral("Medium"), {768, 248}, true);
     Label2 = MakeLabel(client, "Label2", QStringLiteral("Score:"), {704, 296}, true);
     Label1 = MakeLabel(client, "Label1", QStringLiteral("0"), {768, 296}, true);
+    // Assistive technology reads each value with its caption.
+    Label16->setBuddy(blockslbl);
+    Label2->setBuddy(Label1);
 }
 
 void TForm1::CreateOptionsPanel()
 {
-    Panel1 = MakePanel(client, "Panel1", QRect(128, 120, 337, 337), PanelColour, QFrame::Raised);
+    Panel1 = MakePanel<OverlayPanel>(client, "Panel1", QRect(128, 120, 337, 337), PanelColour, QFrame::Raised);
     QFrame* Panel2 = MakePanel(Panel1, "Panel2", QRect(24, 32, 137, 233), PanelColour, QFrame::Sunken);
     Blocksgroup = Place(new RadioGroup(QStringLiteral("Level"),
                                        {QStringLiteral("Easy"), QStringLiteral("Medium"), QStringLiteral("Hard"),
@@ -129,7 +134,7 @@ void TForm1::CreateOptionsPanel()
     Blocksgroup->showItemIndex(InitialDifficultyItem);
     Blocksgroup->setChangeHandler([this] { BlocksgroupClick(); });
     dxButton1 = Place(new DxButton(QStringLiteral("Ok"), Panel1), "dxButton1", QRect(128, 288, 81, 25));
-    connect(dxButton1, &QPushButton::clicked, this, &TForm1::dxButton1Click);
+    Panel1->setOkButton(dxButton1, [this] { dxButton1Click(); });
     QFrame* Panel5 = MakePanel(Panel1, "Panel5", QRect(176, 32, 137, 233), PanelColour, QFrame::Sunken);
     backchoice = Place(new RadioGroup(QStringLiteral("Background"),
                                       {QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3"), QStringLiteral("4"),
@@ -144,7 +149,7 @@ void TForm1::CreateOptionsPanel()
 
 void TForm1::CreateScorePanel()
 {
-    Scorepanel = MakePanel(client, "Scorepanel", QRect(56, 64, 489, 481), PanelColour, QFrame::Sunken);
+    Scorepanel = MakePanel<OverlayPanel>(client, "Scorepanel", QRect(56, 64, 489, 481), PanelColour, QFrame::Sunken);
     MakeLabel(Scorepanel, "Label4", QStringLiteral("High Scores"), {200, 24});
     QFrame* Panel6 = MakePanel(Scorepanel, "Panel6", QRect(40, 56, 409, 353), PanelColour, QFrame::Sunken);
     static const char* const rankNames[] = {"Label5", "Label6",  "Label7",  "Label8",  "Label9",
@@ -159,21 +164,22 @@ void TForm1::CreateScorePanel()
         score[k] = MakeLabel(Panel6, ("score" + line).constData(), QString(), {296, top});
     }
     dxButton2 = Place(new DxButton(QStringLiteral("Ok"), Scorepanel), "dxButton2", QRect(200, 432, 89, 25));
-    connect(dxButton2, &QPushButton::clicked, this, &TForm1::dxButton2Click);
+    Scorepanel->setOkButton(dxButton2, [this] { dxButton2Click(); });
     Scorepanel->hide();
 }
 
 void TForm1::CreateNamePanel()
 {
-    overpanel = MakePanel(client, "overpanel", QRect(216, 224, 225, 177), NamePanelColour, QFrame::Raised);
+    overpanel = MakePanel<OverlayPanel>(client, "overpanel", QRect(216, 224, 225, 177), NamePanelColour, QFrame::Raised);
     MakeLabel(overpanel, "lblgameover", QStringLiteral("Congratulations!"), {48, 16}, true);
-    MakeLabel(overpanel, "Label13", QStringLiteral("Enter your name"), {56, 48});
+    QLabel* Label13 = MakeLabel(overpanel, "Label13", QStringLiteral("Enter your name"), {56, 48});
     Playersname = Place(new QLineEdit(overpanel), "Playersname", QRect(48, 80, 129, 24));
+    Label13->setBuddy(Playersname);
     Playersname->setMaxLength(NameLength);
     dxButton3 = Place(new DxButton(QStringLiteral("Ok"), overpanel), "dxButton3", QRect(72, 128, 81, 25));
-    connect(dxButton3, &QPushButton::clicked, this, &TForm1::dxButton3Click);
-    // Enter in the name box confirms the name, as in any desktop form.
-    connect(Playersname, &QLineEdit::returnPressed, this, &TForm1::dxButton3Click);
+    overpanel->setOkButton(dxButton3, [this] { dxButton3Click(); });
+    // Enter in the name box presses "Ok", as in any desktop form.
+    connect(Playersname, &QLineEdit::returnPressed, dxButton3, &QAbstractButton::click);
     setTabOrder(Playersname, dxButton3);
     overpanel->hide();
 }

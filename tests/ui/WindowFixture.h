@@ -1,12 +1,16 @@
 #pragma once
 
+#include "OverlayPanel.h"
 #include "Unit1.h"
 #include "Unit2.h"
 
+#include <QAbstractButton>
+#include <QMenuBar>
 #include <QTemporaryDir>
 #include <QtTest>
 
 #include <memory>
+#include <random>
 #include <vector>
 
 namespace quorvel::testing {
@@ -46,6 +50,57 @@ struct WindowUnderTest {
     }
 
     QString settingsFile() const { return config.path() + QStringLiteral("/quorvel/vemlo.ini"); }
+
+    // Shows the window as the desktop does, ready for the player's keys.
+    bool showActive()
+    {
+        form->show();
+        QApplication::setActiveWindow(form.get());
+        return QTest::qWaitForWindowActive(form.get());
+    }
+
+    // A key as the player presses it: into the window, whose key preview sees
+    // it first, and on to the control that has the focus,
+    // QApplication::focusWidget(), whatever that is.
+    void press(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
+    {
+        QTest::keyClick(form->windowHandle(), key, modifiers);
+    }
+    void type(const QString& text)
+    {
+        for (const QChar c : text)
+            QTest::keyClick(form->windowHandle(), c.toLatin1());
+    }
+    void chooseMenu(QAction* item)
+    {
+        QTest::mouseClick(form->menuBar(), Qt::LeftButton, {}, form->menuBar()->actionGeometry(item).center());
+    }
+    // Clicks a radio item of a group by its text.
+    void clickItem(QWidget* group, const QString& text)
+    {
+        for (QAbstractButton* item : group->findChildren<QAbstractButton*>())
+            if (item->text() == text)
+                QTest::mouseClick(item, Qt::LeftButton, {}, QPoint(6, item->height() / 2));
+    }
+
+    // Runs a flight's ticks at once, as the timer would.
+    void fly()
+    {
+        for (int tick = 0; tick < 100 && form->TimerRunning(); ++tick)
+            form->Boxupdate();
+    }
+    // Plays to the end of the game with the keys, moves drawn from `seed`.
+    void playToTheEndWithKeys(uint32_t seed)
+    {
+        std::mt19937 moves(seed);
+        const Qt::Key steering[] = {Qt::Key_Left, Qt::Key_Right, Qt::Key_Down};
+        while (!form->game().GameOver()) {
+            for (int i = moves() % 4; i > 0; --i)
+                press(steering[moves() % 3]);
+            press(Qt::Key_Space);
+            fly();
+        }
+    }
 
     QTemporaryDir config;
     std::unique_ptr<ui::TForm1> form;

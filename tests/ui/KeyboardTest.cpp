@@ -1,0 +1,186 @@
+// The keyboard as a player uses it: every key goes into the window and on to
+// the control that has the focus, every click onto the control clicked.
+#include "DxButton.h"
+#include "MessageBoxes.h"
+#include "RadioGroup.h"
+#include "WindowFixture.h"
+
+#include <QLabel>
+#include <QLineEdit>
+
+using namespace quorvel;
+using namespace quorvel::ui;
+using quorvel::testing::WindowUnderTest;
+
+namespace {
+
+QByteArray EveryLineScores(int32_t score)
+{
+    QByteArray file;
+    for (int k = 1; k <= 10; ++k)
+        file += "[Scoreline" + QByteArray::number(k) + "]\nName=P" + QByteArray::number(k) +
+                "\nLevel=7\nScore=" + QByteArray::number(score) + "\n";
+    return file;
+}
+
+// Lines of the table that hold a result rather than the -1 they started with.
+int Results(const TForm1& form)
+{
+    return int(std::count_if(form.ScoreTable().begin(), form.ScoreTable().end(), [](int32_t score) { return score != -1; }));
+}
+
+} // namespace
+
+class KeyboardTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void nameEntryEntersItsResultOnce_data();
+    void nameEntryEntersItsResultOnce();
+    void hiddenDifficultyListTakesNoKeys_data();
+    void hiddenDifficultyListTakesNoKeys();
+    void enterAndEscapeCloseThePanels_data();
+    void enterAndEscapeCloseThePanels();
+    void messageBoxesShowTheirCaptionWhole();
+};
+
+void KeyboardTest::nameEntryEntersItsResultOnce_data()
+{
+    QTest::addColumn<bool>("clickOk");
+    QTest::newRow("Enter in the name box") << false;
+    QTest::newRow("click on Ok") << true;
+}
+
+void KeyboardTest::nameEntryEntersItsResultOnce()
+{
+    QFETCH(bool, clickOk);
+    WindowUnderTest window(1, EveryLineScores(-1));
+    TForm1& form = *window.form;
+    QVERIFY(window.showActive());
+    window.playToTheEndWithKeys(3);
+    QVERIFY(form.overpanel->isVisible());
+
+    QTest::mouseClick(form.Playersname, Qt::LeftButton);
+    QCOMPARE(QApplication::focusWidget(), form.Playersname);
+    window.press(Qt::Key_A, Qt::ControlModifier);
+    window.type(QStringLiteral("Ada"));
+    if (clickOk)
+        QTest::mouseClick(form.dxButton3, Qt::LeftButton);
+    else
+        window.press(Qt::Key_Return);
+    QVERIFY(!form.overpanel->isVisible());
+    QCOMPARE(form.name[0]->text(), QStringLiteral("Ada"));
+
+    for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Space, Qt::Key_Return, Qt::Key_Space})
+        window.press(key);
+    QCOMPARE(Results(form), 1);
+    QCOMPARE(QApplication::focusWidget(), &form);
+}
+
+void KeyboardTest::hiddenDifficultyListTakesNoKeys_data()
+{
+    QTest::addColumn<int>("key");
+    QTest::newRow("Down") << int(Qt::Key_Down);
+    QTest::newRow("Up") << int(Qt::Key_Up);
+    QTest::newRow("Left") << int(Qt::Key_Left);
+    QTest::newRow("Right") << int(Qt::Key_Right);
+}
+
+void KeyboardTest::hiddenDifficultyListTakesNoKeys()
+{
+    QFETCH(int, key);
+    WindowUnderTest window;
+    TForm1& form = *window.form;
+    QVERIFY(window.showActive());
+    window.playToTheEndWithKeys(3);
+    window.chooseMenu(form.Options1);
+    const size_t boxesBefore = window.boxes.size();
+    window.clickItem(form.Blocksgroup, QStringLiteral("Hard"));
+    QCOMPARE(window.boxes.size(), boxesBefore);
+    QCOMPARE(form.game().KindCount(), 8);
+    QVERIFY(!form.Panel1->isVisible());
+
+    window.press(Qt::Key(key));
+    QCOMPARE(window.boxes.size(), boxesBefore);
+    QCOMPARE(form.game().KindCount(), 8);
+    QCOMPARE(form.Blocksgroup->itemIndex(), 2);
+    QCOMPARE(QApplication::focusWidget(), &form);
+    // The key still steers the new game.
+    QCOMPARE(form.game().piece()[0].column, key == Qt::Key_Left ? 13 : key == Qt::Key_Right ? 15 : 14);
+    QCOMPARE(form.TimerRunning(), key == Qt::Key_Up);
+}
+
+void KeyboardTest::enterAndEscapeCloseThePanels_data()
+{
+    QTest::addColumn<QString>("open");
+    QTest::addColumn<int>("key");
+    QTest::addColumn<bool>("tabToOk");
+    QTest::addColumn<QString>("stillOpen");
+    QTest::newRow("Enter on the options Ok") << "options" << int(Qt::Key_Return) << true << "";
+    QTest::newRow("keypad Enter on the high-score Ok") << "scores" << int(Qt::Key_Enter) << true << "";
+    QTest::newRow("Escape, options") << "options" << int(Qt::Key_Escape) << false << "";
+    QTest::newRow("Escape, high scores") << "scores" << int(Qt::Key_Escape) << false << "";
+    QTest::newRow("Escape, both: the upper one goes") << "both" << int(Qt::Key_Escape) << false << "Panel1";
+    QTest::newRow("Escape, name entry stays") << "name" << int(Qt::Key_Escape) << false << "overpanel";
+    QTest::newRow("Enter on the window presses nothing") << "options" << int(Qt::Key_Return) << false << "Panel1";
+}
+
+void KeyboardTest::enterAndEscapeCloseThePanels()
+{
+    QFETCH(QString, open);
+    QFETCH(int, key);
+    QFETCH(bool, tabToOk);
+    QFETCH(QString, stillOpen);
+    WindowUnderTest window(1, EveryLineScores(-1));
+    TForm1& form = *window.form;
+    QVERIFY(window.showActive());
+    if (open == "options" || open == "both")
+        window.chooseMenu(form.Options1);
+    if (open == "scores")
+        window.chooseMenu(form.HighScores1);
+    if (open == "name" || open == "both")
+        window.playToTheEndWithKeys(3);
+    if (open == "both")
+        QTest::mouseClick(form.dxButton3, Qt::LeftButton);
+    for (int i = 0; tabToOk && i < 20 && !qobject_cast<QPushButton*>(QApplication::focusWidget()); ++i)
+        window.press(Qt::Key_Tab);
+    const Qt::KeyboardModifiers keypad = key == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier;
+    window.press(Qt::Key(key), keypad);
+    for (QWidget* panel : std::initializer_list<QWidget*>{form.Panel1, form.Scorepanel, form.overpanel})
+        QCOMPARE(panel->isVisible(), panel->objectName() == stillOpen);
+    if (tabToOk)
+        QCOMPARE(QApplication::focusWidget(), &form);
+}
+
+// The "Game over" box is the narrowest; its title bar must still find room
+// for the caption in a bold title face beside the icon and the close button.
+void KeyboardTest::messageBoxesShowTheirCaptionWhole()
+{
+    WindowUnderTest window;
+    QVERIFY(window.showActive());
+    QWidget* shown = nullptr;
+    int width = 0;
+    Qt::WindowFlags flags;
+    QTimer::singleShot(0, [&] {
+        shown = QApplication::activeModalWidget();
+        if (!shown)
+            return;
+        width = shown->width();
+        flags = shown->windowFlags();
+        QTest::keyClick(shown, Qt::Key_Return);
+    });
+    QVERIFY(StandardMessageBox(window.form.get(), QStringLiteral("Game over"), QStringLiteral("Game"), BoxButtons::Ok) ==
+            BoxAnswer::Ok);
+    QVERIFY(shown);
+    QFont title = QApplication::font();
+    title.setBold(true);
+    title.setPointSizeF(title.pointSizeF() * 1.3);
+    const int buttonsAndIcon = 4 * 24;
+    QVERIFY2(width >= QFontMetrics(title).horizontalAdvance(QStringLiteral("Game")) + buttonsAndIcon,
+             qPrintable(QString::number(width)));
+    QVERIFY(flags.testFlag(Qt::CustomizeWindowHint) && flags.testFlag(Qt::WindowCloseButtonHint));
+    QVERIFY(!flags.testFlag(Qt::WindowMinimizeButtonHint) && !flags.testFlag(Qt::WindowMaximizeButtonHint));
+}
+
+QTEST_MAIN(KeyboardTest)
+#include "KeyboardTest.moc"

@@ -1,0 +1,47 @@
+#include "MessageBoxes.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QGridLayout>
+#include <QMessageBox>
+#include <QSpacerItem>
+
+namespace quorvel::ui {
+namespace {
+
+// What a desktop's title bar needs besides the caption: the window icon, the
+// close button and their margins. Title faces are often larger and bold.
+constexpr int TitleBarFurniture = 160;
+constexpr qreal TitleFaceScale = 1.5;
+
+int TitleBarWidth(const QString& caption)
+{
+    const QFontMetrics metrics(QApplication::font("QMdiSubWindowTitleBar"));
+    return qCeil(metrics.horizontalAdvance(caption) * TitleFaceScale) + TitleBarFurniture;
+}
+
+} // namespace
+
+// One raised while the window is still being built has no window to centre
+// on, so it takes the screen's centre.
+BoxAnswer StandardMessageBox(QWidget* window, const QString& text, const QString& caption, BoxButtons buttons)
+{
+    const bool question = buttons == BoxButtons::YesNo;
+    QMessageBox box(buttons == BoxButtons::ErrorOk ? QMessageBox::Critical : QMessageBox::NoIcon, caption, text,
+                    question ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok,
+                    window && window->isVisible() ? window : nullptr,
+                    Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
+    box.setTextFormat(Qt::PlainText);
+    box.setDefaultButton(question ? QMessageBox::Yes : QMessageBox::Ok);
+    for (QAbstractButton* button : box.buttons())
+        button->setIcon(QIcon());
+    // The box sizes itself to its text and buttons; a strut across its whole
+    // width keeps it from getting narrower than its caption needs.
+    if (auto* grid = qobject_cast<QGridLayout*>(box.layout()))
+        grid->addItem(new QSpacerItem(TitleBarWidth(caption), 0, QSizePolicy::Fixed, QSizePolicy::Minimum),
+                      grid->rowCount(), 0, 1, grid->columnCount());
+    const int answer = box.exec();
+    return answer == QMessageBox::Yes ? BoxAnswer::Yes : answer == QMessageBox::No ? BoxAnswer::No : BoxAnswer::Ok;
+}
+
+} // namespace quorvel::ui

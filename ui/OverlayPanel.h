@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QFrame>
+
+#include <functional>
+
+class QAbstractButton;
+
+namespace quorvel::ui {
+
+// One of the main window's overlay panels: options, high scores, name entry.
+// A control on a hidden panel never keeps the keyboard focus: when the panel
+// hides, for whatever reason, a focus inside it goes back to the window. Its
+// "Ok" acts only while the panel shows.
+class OverlayPanel final : public QFrame {
+public:
+    explicit OverlayPanel(QWidget* parent) : QFrame(parent) {}
+
+    bool showing() const { return isVisibleTo(window()); }
+    void setVisible(bool visible) override;
+
+    // Runs `handler` when `ok` is clicked, pressed from the keyboard or by
+    // assistive technology, as long as the panel shows.
+    void setOkButton(QAbstractButton* ok, std::function<void()> handler);
+    QAbstractButton* okButton() const { return ok_; }
+
+private:
+    QAbstractButton* ok_ = nullptr;
+};
+
+} // namespace quorvel::ui
