@@ -218,11 +218,16 @@ void TForm1::dxButton2Click()
     PaintBoard();
 }
 
+// Enters the result once: a failed save keeps it for another try.
 void TForm1::dxButton3Click()
 {
-    persist::ScoreLines lines;
-    if (!Save([&] { lines = persist::InsertResult(scoreTable_, Playersname->text(), game_.KindCount(), game_.Score()); }))
+    if (!nameEntryResult_)
         return;
+    const Result result = *nameEntryResult_;
+    persist::ScoreLines lines;
+    if (!Save([&] { lines = persist::InsertResult(scoreTable_, Playersname->text(), result.level, result.score); }))
+        return;
+    nameEntryResult_.reset();
     ShowScoreLines(lines);
     overpanel->hide();
     Scorepanel->show();
@@ -231,10 +236,12 @@ void TForm1::dxButton3Click()
 
 void TForm1::EndOfGame()
 {
-    if (persist::Qualifies(scoreTable_, game_.Score()))
+    if (persist::Qualifies(scoreTable_, game_.Score())) {
+        nameEntryResult_ = Result{game_.KindCount(), game_.Score()};
         overpanel->show();
-    else
+    } else {
         messageBox_(QStringLiteral("Game over"), QStringLiteral("Game"), BoxButtons::Ok);
+    }
 }
 
 void TForm1::ShowScore(int32_t value)

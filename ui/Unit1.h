@@ -12,6 +12,7 @@
 #include <array>
 #include <functional>
 #include <memory>
+#include <optional>
 
 class QAction;
 class QLabel;
@@ -105,6 +106,13 @@ private:
     persist::ScoreTable scoreTable_{};
     MessageBoxFunction messageBox_;
     bool centred_ = false;
+    // The result that the open name entry is for: that of the game whose end
+    // opened it, whatever game runs when the name is confirmed.
+    struct Result {
+        int level;
+        int32_t score;
+    };
+    std::optional<Result> nameEntryResult_;
 
 public:
     // The controls, by the names the game's layout gives them.

@@ -92,6 +92,7 @@ private slots:
     void helpBoxLetsTheFlightGoOn();
     void wholeGames();
     void emptyNameIsEnteredAsEmpty();
+    void nameEntryKeepsTheResultOfTheGameThatOpenedIt();
     void failedWriteAtStartUpStillOpensTheGame();
     void failedNameEntryLosesNothingAndCanBeConfirmedAgain();
     void failedOptionSaveKeepsWhatWasInForce();
@@ -377,13 +378,44 @@ void FlowTest::emptyNameIsEnteredAsEmpty()
 {
     WindowUnderTest window(1, TableWithLine10(-5));
     TForm1& form = *window.form;
-    form.overpanel->show();
+    form.EndOfGame();
     form.Playersname->clear();
     form.dxButton3Click();
     QCOMPARE(form.name[9]->text(), QString());
     const QByteArray file = ReadAll(window.settingsFile());
     QCOMPARE(ValueIn(file, "Scoreline10", "Name"), QString());
     QCOMPARE(ValueIn(file, "Settings", "Name"), QString());
+}
+
+// The player leaves the name entry open, starts a new game and even changes
+// the difficulty, then confirms the name.
+void FlowTest::nameEntryKeepsTheResultOfTheGameThatOpenedIt()
+{
+    WindowUnderTest window(11, TableWithLine10(-1));
+    TForm1& form = *window.form;
+    QVERIFY(window.showActive());
+    window.playToTheEndWithKeys(21);
+    const int32_t finalScore = form.game().Score();
+    QVERIFY(finalScore > 0 && form.overpanel->isVisible());
+    window.chooseMenu(form.NewGame1);
+    window.chooseMenu(form.Options1);
+    window.clickItem(form.Blocksgroup, QStringLiteral("Wicked"));
+    QCOMPARE(window.boxes.size(), size_t(2));
+    QCOMPARE(form.game().KindCount(), 9);
+    QCOMPARE(form.game().Score(), 0);
+
+    QTest::mouseClick(form.Playersname, Qt::LeftButton);
+    window.press(Qt::Key_Return);
+    const auto entered = std::find_if(form.name.begin(), form.name.end(),
+                                      [](QLabel* name) { return name->text() == QStringLiteral("Anonymous"); });
+    QVERIFY(entered != form.name.end());
+    const int k = int(entered - form.name.begin());
+    QCOMPARE(form.score[k]->text(), QString::number(finalScore));
+    QCOMPARE(form.level[k]->text(), QStringLiteral("Medium"));
+    const QByteArray file = ReadAll(window.settingsFile());
+    const QString section = QStringLiteral("Scoreline%1").arg(k + 1);
+    QCOMPARE(ValueIn(file, section, "Score"), QString::number(finalScore));
+    QCOMPARE(ValueIn(file, section, "Level"), QStringLiteral("7"));
 }
 
 void FlowTest::failedWriteAtStartUpStillOpensTheGame()
@@ -415,7 +447,7 @@ void FlowTest::failedNameEntryLosesNothingAndCanBeConfirmedAgain()
     WindowUnderTest window(1, TableWithLine10(-5));
     TForm1& form = *window.form;
     form.Playersname->setText(QStringLiteral("Grace"));
-    form.overpanel->show();
+    form.EndOfGame();
     const QByteArray before = ReadAll(window.settingsFile());
     const auto tableBefore = form.ScoreTable();
     const QString folder = window.config.path() + "/quorvel";
