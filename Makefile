@@ -1,22 +1,37 @@
 # Thin front end over CMake and CTest; see the README.
 BUILD ?= build
 JOBS ?= $(shell nproc)
+CACHE := $(BUILD)/CMakeCache.txt
+# CMake's own makefiles run as sub-makes, which would announce every directory.
+MAKEFLAGS += --no-print-directory
 
-.PHONY: configure build run test bench package clean
+.PHONY: build run test bench package clean with-tests
 
-configure:
-	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo
-
-build: configure
+build: $(CACHE)
 	cmake --build $(BUILD) -j $(JOBS)
 
-run: build
+# Configured once: the builds re-run CMake themselves when a CMakeLists.txt
+# changes.
+$(CACHE):
+	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo --log-level=NOTICE
+
+# A build first configured to play gets the tests added on the first test run.
+with-tests: $(CACHE)
+	@grep -q '^QUORVEL_TESTS:BOOL=ON$$' $(CACHE) || cmake $(BUILD) -DQUORVEL_TESTS=ON --log-level=NOTICE
+
+run: $(CACHE)
+	cmake --build $(BUILD) -j $(JOBS) --target quorvel
 	./$(BUILD)/quorvel
 
-test: build
-	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+test: with-tests
+	cmake --build $(BUILD) -j $(JOBS)
+	QT_QPA_PLATFORM=offscreen ctest --test-dir $(BUILD) --output-on-failure -j $(JOBS)
 
-bench: build
+bench: with-tests
+	cmake --build $(BUILD) -j $(JOBS) --target engine_bench
+	@echo "Note: Debian builds Google Benchmark optimised but with its own checks on, hence its"
+	@echo "'built as DEBUG' warning below; the code measured and the timing loop are built here"
+	@echo "with -O2 -DNDEBUG, and the library's checks run only between batches. See the README."
 	./$(BUILD)/bench/engine_bench
 
 package: build

@@ -1,19 +1,53 @@
 #!/usr/bin/env bash
-# Installs the Debian 12 packages that building, playing and testing Quorvel need,
-# and any further packages named on the command line. Only what is missing is
-# installed, so a second run is quick.
+# Installs the Debian 12 packages Quorvel needs; those already there are
+# skipped, so a second run is quick.
+#   tools/setup.sh [play|test] [PACKAGE...]
+# `play`, the default, installs what building, playing and packaging the game
+# need; `test` adds what the tests and benchmarks run on. Any further packages
+# named are installed too.
 set -euo pipefail
 
-packages=(
-  cmake g++ make pkgconf
-  qt6-base-dev libgl-dev fonts-dejavu-core
-  libgtest-dev libbenchmark-dev
-  clang-14 libclang-rt-14-dev
-  desktop-file-utils appstream dpkg-dev file
-  # the accessibility test: a private D-Bus session, the AT-SPI bus, pyatspi, a virtual display
-  dbus-daemon at-spi2-core python3-pyatspi xvfb
-  "$@"
+# Building, playing and packaging. qt6-wayland lets the game run natively on
+# a Wayland desktop, as the package recommends; libxkbcommon-dev is looked
+# for by Qt's own CMake files.
+play=(
+  cmake
+  dpkg-dev
+  file
+  fonts-dejavu-core
+  g++
+  libgl-dev
+  libxkbcommon-dev
+  make
+  pkgconf
+  qt6-base-dev
+  qt6-wayland
 )
+
+# What the tests and benchmarks run on besides: one package a line, in
+# alphabetical order.
+test=(
+  appstream
+  at-spi2-core
+  clang-14
+  dbus-daemon
+  desktop-file-utils
+  libbenchmark-dev
+  libclang-rt-14-dev
+  libgtest-dev
+  lintian
+  python3-pyatspi
+  weston
+  xvfb
+)
+
+mode=play
+case "${1:-}" in
+  play | test) mode=$1; shift ;;
+esac
+packages=("${play[@]}")
+[ "$mode" = test ] && packages+=("${test[@]}")
+packages+=("$@")
 
 missing=()
 for p in "${packages[@]}"; do
@@ -25,8 +59,25 @@ done
 
 as_root=()
 if [ "$(id -u)" -ne 0 ]; then
+  if ! command -v sudo > /dev/null; then
+    echo "tools/setup.sh: these packages are missing: ${missing[*]}" >&2
+    echo "tools/setup.sh: installing them needs root: run as root or install sudo" >&2
+    exit 1
+  fi
   as_root=(sudo)
 fi
-echo "Installing: ${missing[*]}"
-"${as_root[@]}" apt-get update -qq
-DEBIAN_FRONTEND=noninteractive "${as_root[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
+
+echo "Installing ${missing[*]} and what they need; this takes a few minutes."
+# apt's and dpkg's progress goes to a log that is shown only if they fail.
+log=$(mktemp)
+trap 'rm -f "$log"' EXIT
+quietly() {
+  if ! "$@" >> "$log" 2>&1; then
+    cat "$log" >&2
+    echo "tools/setup.sh: failed: $*" >&2
+    exit 1
+  fi
+}
+quietly "${as_root[@]}" apt-get update
+quietly "${as_root[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends "${missing[@]}"
+echo "Installed."

@@ -1,4 +1,5 @@
 #include "BoardText.h"
+#include "CaseNames.h"
 #include "Landing.h"
 
 #include <gtest/gtest.h>
@@ -50,6 +51,8 @@ const LandingCase LandingCases[] = {
      {"...2", "...3"}, 18},
 };
 
+void PrintTo(const LandingCase& c, std::ostream* out) { *out << c.name; }
+
 class Landing : public ::testing::TestWithParam<LandingCase> {};
 
 TEST_P(Landing, ClearsScoresAndSettles)
@@ -65,13 +68,7 @@ TEST_P(Landing, ClearsScoresAndSettles)
             ASSERT_EQ(marks[col][row], 0);
 }
 
-INSTANTIATE_TEST_SUITE_P(Cases, Landing, ::testing::ValuesIn(LandingCases),
-                         [](const auto& info) {
-                             std::string name;
-                             for (const char* p = info.param.name; *p; ++p)
-                                 name += std::isalnum(static_cast<unsigned char>(*p)) ? *p : '_';
-                             return name;
-                         });
+INSTANTIATE_TEST_SUITE_P(Cases, Landing, ::testing::ValuesIn(LandingCases), CaseName());
 
 // Every orientation and length, at every difficulty, anywhere a run fits.
 TEST(LandingRuns, EveryOrientationLengthAndPlace)

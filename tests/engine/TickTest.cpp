@@ -1,3 +1,4 @@
+#include "CaseNames.h"
 #include "GameFixture.h"
 
 namespace quorvel::testing {
@@ -62,9 +63,12 @@ TEST_F(Flight, ALandingThatCompletesALineClearsAndScores)
 }
 
 struct EntryCase {
+    const char* name;
     const char* rowBefore; // row 19, before the piece lands in columns 14 to 16
     bool ends;
 };
+
+void PrintTo(const EntryCase& c, std::ostream* out) { *out << c.name << " (" << c.rowBefore << ")"; }
 
 class EntryTest : public GameFixture, public ::testing::WithParamInterface<EntryCase> {
 protected:
@@ -93,9 +97,12 @@ TEST_P(EntryTest, GameEndsWhenRow19HasNoThreeAdjacentFreeCells)
 }
 
 INSTANTIATE_TEST_SUITE_P(Row19, EntryTest,
-                         ::testing::Values(EntryCase{"..........", false}, EntryCase{"XXX...X...", false},
-                                           EntryCase{"XXX...XX..", true}, EntryCase{"..X...X..X", true},
-                                           EntryCase{"X.X...X.X.", true}));
+                         ::testing::Values(EntryCase{"an empty row", "..........", false},
+                                           EntryCase{"three free cells beside each other", "XXX...X...", false},
+                                           EntryCase{"two free cells at most", "XXX...XX..", true},
+                                           EntryCase{"free pairs apart", "..X...X..X", true},
+                                           EntryCase{"single free cells", "X.X...X.X.", true}),
+                         CaseName());
 
 TEST_F(Flight, AScoreReachedOnTheLastLandingIsShownBeforeTheGameEnds)
 {

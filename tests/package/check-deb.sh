@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Builds the Debian package, unpacks it into a temporary folder and checks its
-# files, its dependencies and that the packaged game starts and keeps running.
+# files, its dependencies, that lintian finds nothing wrong with it and that
+# the packaged game starts and keeps running.
 #   check-deb.sh BUILD_DIR
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
@@ -34,10 +35,17 @@ for needed in libqt6widgets6 libqt6gui6 libqt6core6 libc6 libstdc++6 fonts-dejav
   esac
 done
 [ "$(dpkg-deb -f "$package" Section)" = games ] || { echo "the package is not in the games section"; status=1; }
+case "$(dpkg-deb -f "$package" Recommends)" in
+  *qt6-wayland*) ;;
+  *) echo "the package does not recommend qt6-wayland"; status=1 ;;
+esac
+
+lintian --fail-on error,warning "$package" || {
+  echo "lintian finds fault with the package"; status=1; }
 
 config=$work/config
 mkdir -p "$config"
-QT_QPA_PLATFORM=offscreen XDG_CONFIG_HOME=$config "$work/root/usr/bin/quorvel" > "$work/game.log" 2>&1 &
+QT_QPA_PLATFORM=offscreen XDG_CONFIG_HOME=$config "$work/root/usr/games/quorvel" > "$work/game.log" 2>&1 &
 game=$!
 sleep 2
 if kill -0 "$game" 2>/dev/null; then

@@ -16,7 +16,7 @@ while read -r file; do
     status=1
   fi
 done < "$here/InstalledFiles.txt"
-[ -x "$prefix/bin/quorvel" ] || { echo "bin/quorvel is not executable"; status=1; }
+[ -x "$prefix/games/quorvel" ] || { echo "games/quorvel is not executable"; status=1; }
 
 for size in 16 32 48 64 128 256; do
   actual=$(file -b "$prefix/share/icons/hicolor/${size}x${size}/apps/io.quorvel.Quorvel.png")

@@ -55,6 +55,8 @@ private slots:
     void helpBoxShowsTheKeysAndOpensItsLinks();
     void boardAnnouncesThePiece();
     void textsFitTheirPlaces();
+    void runsOnTheRequestedPlatform();
+    void windowKeepsItsSizeOnScreen();
 };
 
 void WindowTest::controlsStandWhereTheLayoutPutsThem_data()
@@ -347,6 +349,28 @@ void WindowTest::textsFitTheirPlaces()
         for (const QWidget* b : controls)
             QVERIFY2(a == b || !a->geometry().intersects(b->geometry()),
                      qPrintable(a->objectName() + " overlaps " + b->objectName()));
+}
+
+// A run on Wayland must not have fallen back to another platform.
+void WindowTest::runsOnTheRequestedPlatform()
+{
+    const QString requested = qEnvironmentVariable("QT_QPA_PLATFORM");
+    if (requested.isEmpty())
+        QSKIP("QT_QPA_PLATFORM names no platform");
+    QCOMPARE(QGuiApplication::platformName(), requested);
+}
+
+// The window system leaves the window at the size the layout gives it.
+void WindowTest::windowKeepsItsSizeOnScreen()
+{
+    WindowUnderTest window;
+    TForm1& form = *window.form;
+    const QSize laidOut = form.size();
+    form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    QCOMPARE(form.windowHandle()->size(), laidOut);
+    QCOMPARE(form.size(), laidOut);
+    QCOMPARE(form.client->size(), ClientSize);
 }
 
 QTEST_MAIN(WindowTest)
