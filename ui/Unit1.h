@@ -104,6 +104,8 @@ private:
     persist::ScoreTable scoreTable_{};
     MessageBoxFunction messageBox_;
     bool centred_ = false;
+    bool buildingWindow_ = true;
+    bool saveRefused_ = false;
 
 public:
     // The controls, by the names the game's layout gives them.

@@ -1,0 +1,76 @@
+#include "ConfigHome.h"
+#include "ProbeRun.h"
+#include "SettingsFile.h"
+
+#include <QDir>
+
+#include <gtest/gtest.h>
+
+namespace quorvel::persist::testing {
+namespace {
+
+const char* const FailingCalls[] = {"open", "write", "sync", "rename", "lock"};
+
+// Line 10 below any game's score, so that every game ends in the name
+// entry; a saved difficulty the start-up writes back as well as the
+// background.
+std::string SavedFile()
+{
+    std::string file = "[Settings]\nBlocks=9\nBackground=1\nName=Ann\n";
+    for (int k = 1; k <= 10; ++k)
+        file += "[Scoreline" + std::to_string(k) + "]\nName=P" + std::to_string(k) + "\nLevel=7\nScore=" +
+                std::to_string(k == 10 ? -5 : 1000 - 10 * k) + "\n";
+    return file;
+}
+
+class InjectedFailureTest : public ConfigHomeTest {
+protected:
+    // Each failing call makes the action refuse once and change nothing.
+    // During start-up the call fails from the first save on; for any other
+    // action only once the window is up.
+    void ExpectEveryFailureRefusedOnce(const QString& action, const QString& state)
+    {
+        for (const char* call : FailingCalls) {
+            SCOPED_TRACE(call);
+            ASSERT_TRUE(QDir(HomePath()).removeRecursively());
+            WriteSettingsFile(SavedFile());
+            const std::string before = TreeSnapshot(HomePath());
+            QProcessEnvironment failing;
+            failing.insert("LD_PRELOAD", FAULT_SHIM);
+            failing.insert(action == "startup" ? "FAIL_CALL" : "FAIL_CALL_AFTER_START", call);
+
+            const QStringList report = RunProbe(HomePath(), action, failing);
+            if (report.isEmpty()) {
+                ADD_FAILURE() << "the probe did not finish";
+                continue;
+            }
+            EXPECT_EQ(MessagesSaying(report, UnableToWrite), 1);
+            EXPECT_EQ(TreeSnapshot(HomePath()), before);
+            EXPECT_EQ(ValueOf(report, "line10"), "P10|Medium|-5|-5");
+            EXPECT_EQ(ValueOf(report, state.section(' ', 0, 0)), state.section(' ', 1));
+        }
+    }
+};
+
+TEST_F(InjectedFailureTest, StartUpWriteBack)
+{
+    ExpectEveryFailureRefusedOnce("startup", "level Wicked");
+}
+
+TEST_F(InjectedFailureTest, BackgroundChoice)
+{
+    ExpectEveryFailureRefusedOnce("background", "background 1 1");
+}
+
+TEST_F(InjectedFailureTest, DifficultyChoice)
+{
+    ExpectEveryFailureRefusedOnce("difficulty", "level Wicked");
+}
+
+TEST_F(InjectedFailureTest, NameEntry)
+{
+    ExpectEveryFailureRefusedOnce("name", "nameentry open");
+}
+
+} // namespace
+} // namespace quorvel::persist::testing
