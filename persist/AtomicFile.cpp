@@ -43,6 +43,11 @@ std::string TempName(const std::string& target)
     return name;
 }
 
+// Nothing was written through a listing, so a failed close loses nothing.
+struct CloseListing {
+    void operator()(DIR* listing) const { static_cast<void>(closedir(listing)); }
+};
+
 bool IsTempName(std::string_view name, std::string_view prefix)
 {
     if (name.size() != prefix.size() + TempTagLength || name.substr(0, prefix.size()) != prefix)
@@ -50,13 +55,13 @@ bool IsTempName(std::string_view name, std::string_view prefix)
     return name.substr(prefix.size()).find_first_not_of(TempAlphabet) == std::string_view::npos;
 }
 
-// A new file takes the old one's permissions; a first one is the player's
-// own, like the rest of a configuration folder.
+// A new file takes the old one's permissions; a first one stays the
+// player's own, as the rest of a configuration folder is.
 bool MatchPermissions(int fd, const std::string& target)
 {
     struct stat old {};
     if (stat(target.c_str(), &old) != 0)
-        return errno == ENOENT && fchmod(fd, NewFileMode) == 0;
+        return errno == ENOENT;
     return fchmod(fd, old.st_mode & PermissionBits) == 0;
 }
 
@@ -129,7 +134,7 @@ bool RemoveLeftovers(const std::string& target)
 {
     const std::string folder = FolderOf(target);
     const std::string prefix = BaseNameOf(target) + TempInfix;
-    const std::unique_ptr<DIR, decltype(&closedir)> listing(opendir(folder.c_str()), &closedir);
+    const std::unique_ptr<DIR, CloseListing> listing(opendir(folder.c_str()));
     if (!listing)
         return false;
     bool removed = true;

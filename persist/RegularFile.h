@@ -6,12 +6,13 @@
 
 namespace quorvel::persist {
 
-// The settings file is under 2 KB in real use, and the largest the game can
-// make of it, ten hand-edited names of 2047 four-byte characters each, is
-// under 90 KB. A mebibyte leaves room for any hand-made comments while a
-// start-up that reads and parses it stays well below a tenth of a second;
-// anything bigger is not this game's file.
-inline constexpr std::size_t MaxFileBytes = 1 << 20;
+// A real settings file is under 2 KB, and the largest the game itself can
+// make of one, ten hand-edited names of 2047 four-byte characters each, is
+// under 90 KB. A quarter of a mebibyte leaves room beyond both for anything
+// a player adds by hand, and even a file of that size made of the lines the
+// reader likes least adds under a tenth of a second to the start-up.
+// Anything bigger is not this game's file.
+inline constexpr std::size_t MaxFileBytes = 256 * 1024;
 
 enum class FileState { Missing, Read, Unreadable };
 

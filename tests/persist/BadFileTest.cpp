@@ -121,10 +121,10 @@ TEST_F(BadFileTest, StartUpShowsDefaultsAndLeavesWhatIsThereAlone)
             continue;
         }
         EXPECT_EQ(MessagesSaying(report, UnableToWrite), c.refused ? 1 : 0);
-        EXPECT_EQ(ValueOf(report, "level"), c.level);
-        EXPECT_EQ(ValueOf(report, "background"), c.background);
-        EXPECT_EQ(ValueOf(report, "player"), c.player);
-        EXPECT_EQ(ValueOf(report, "line1"), c.line1);
+        EXPECT_EQ(ValueOf(report, "level"), QString(c.level));
+        EXPECT_EQ(ValueOf(report, "background"), QString(c.background));
+        EXPECT_EQ(ValueOf(report, "player"), QString(c.player));
+        EXPECT_EQ(ValueOf(report, "line1"), QString(c.line1));
 
         const std::string after = TreeSnapshot(HomePath());
         if (c.afterwards == Afterwards::Untouched) {

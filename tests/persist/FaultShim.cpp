@@ -76,23 +76,8 @@ int open(const char* path, int flags, ...)
     return Guard(path, flags, [&] { return Next<int (*)(const char*, int, ...)>("open")(path, flags, mode); });
 }
 
-int open64(const char* path, int flags, ...)
-{
-    va_list rest;
-    va_start(rest, flags);
-    const mode_t mode = ModeOf(flags, rest);
-    va_end(rest);
-    return Guard(path, flags, [&] { return Next<int (*)(const char*, int, ...)>("open64")(path, flags, mode); });
-}
-
-int openat(int folder, const char* path, int flags, ...)
-{
-    va_list rest;
-    va_start(rest, flags);
-    const mode_t mode = ModeOf(flags, rest);
-    va_end(rest);
-    return Guard(path, flags, [&] { return Next<int (*)(int, const char*, int, ...)>("openat")(folder, path, flags, mode); });
-}
+// The same call under the name Qt uses for it.
+int open64(const char* path, int flags, ...) __attribute__((alias("open")));
 
 ssize_t write(int fd, const void* bytes, size_t count)
 {

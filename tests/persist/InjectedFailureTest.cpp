@@ -46,7 +46,7 @@ protected:
             }
             EXPECT_EQ(MessagesSaying(report, UnableToWrite), 1);
             EXPECT_EQ(TreeSnapshot(HomePath()), before);
-            EXPECT_EQ(ValueOf(report, "line10"), "P10|Medium|-5|-5");
+            EXPECT_EQ(ValueOf(report, "line10"), QString("P10|Medium|-5|-5"));
             EXPECT_EQ(ValueOf(report, state.section(' ', 0, 0)), state.section(' ', 1));
         }
     }
