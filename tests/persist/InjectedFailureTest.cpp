@@ -37,6 +37,9 @@ protected:
             const std::string before = TreeSnapshot(HomePath());
             QProcessEnvironment failing;
             failing.insert("LD_PRELOAD", FAULT_SHIM);
+            // A sanitizer build wants its runtime first among the libraries;
+            // the shim must come first to stand in for the C library.
+            failing.insert("ASAN_OPTIONS", qEnvironmentVariable("ASAN_OPTIONS") + ":verify_asan_link_order=0");
             failing.insert(action == "startup" ? "FAIL_CALL" : "FAIL_CALL_AFTER_START", call);
 
             const QStringList report = RunProbe(HomePath(), action, failing);
