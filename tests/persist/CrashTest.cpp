@@ -53,11 +53,6 @@ QString ResultName(int32_t score)
 
 using CrashTest = ConfigHomeTest;
 
-QStringList FolderEntries(const QString& folder)
-{
-    return QDir(folder).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System);
-}
-
 // Save number n of the child: odd ones enter a result above every earlier
 // one, even ones save a player name.
 void ChildSave(int n)

@@ -16,11 +16,8 @@ const char* const FailingCalls[] = {"open", "write", "sync", "rename", "lock"};
 // background.
 std::string SavedFile()
 {
-    std::string file = "[Settings]\nBlocks=9\nBackground=1\nName=Ann\n";
-    for (int k = 1; k <= 10; ++k)
-        file += "[Scoreline" + std::to_string(k) + "]\nName=P" + std::to_string(k) + "\nLevel=7\nScore=" +
-                std::to_string(k == 10 ? -5 : 1000 - 10 * k) + "\n";
-    return file;
+    return "[Settings]\nBlocks=9\nBackground=1\nName=Ann\n" +
+           ScoreLinesFile([](int line) { return line == 10 ? -5 : 1000 - 10 * line; });
 }
 
 class InjectedFailureTest : public ConfigHomeTest {

@@ -26,11 +26,6 @@ QString LockPath()
     return SettingsFilePath() + ".lock";
 }
 
-QStringList FolderEntries(const QString& folder)
-{
-    return QDir(folder).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System, QDir::Name);
-}
-
 // A lock taken by a process that then dies without giving it back.
 void LeaveLockOfDeadProcess()
 {

@@ -8,19 +8,10 @@ namespace {
 
 using SecondCopyTest = ConfigHomeTest;
 
-// Every game's end qualifies, the probe's own ending with 0 points.
-std::string LowTable()
-{
-    std::string file;
-    for (int k = 1; k <= 10; ++k)
-        file += "[Scoreline" + std::to_string(k) + "]\nName=P" + std::to_string(k) + "\nLevel=7\nScore=" +
-                std::to_string(-k) + "\n";
-    return file;
-}
-
 TEST_F(SecondCopyTest, TheNameEntryKeepsTheOtherCopysResultAndShowsWhatWasWritten)
 {
-    WriteSettingsFile(LowTable());
+    // Every game's end qualifies, the probe's own ending with 0 points.
+    WriteSettingsFile(ScoreLinesFile([](int line) { return -line; }));
     const QStringList report = RunProbe(HomePath(), "name-after-other-copy");
     ASSERT_FALSE(report.isEmpty()) << "the probe did not finish";
     EXPECT_EQ(MessagesSaying(report, UnableToWrite), 0);
