@@ -38,10 +38,8 @@ ScoreLines InsertResult(ScoreTable& table, const QString& name, int level, int32
 {
     WorkingList working;
     ModifySettingsFile([&](IniDocument& document) {
-        for (int k = 0; k < ScoreLineCount; ++k) {
+        for (int k = 0; k < ScoreLineCount; ++k)
             working[k] = ReadScoreLine(document, k + 1);
-            working[k].score = table[k];
-        }
         working.back() = {name, level, score};
         SortByScore(working);
         for (int k = 0; k < ScoreLineCount; ++k)

@@ -1,14 +1,16 @@
 #include "SettingsFile.h"
 
+#include "AtomicFile.h"
+#include "RegularFile.h"
 #include "WriteError.h"
 
-#include <QByteArray>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QLockFile>
-#include <QSaveFile>
 #include <QStandardPaths>
+
+#include <chrono>
 
 namespace quorvel::persist {
 namespace {
@@ -17,44 +19,16 @@ constexpr char FolderName[] = "quorvel";
 constexpr char LockSuffix[] = ".lock";
 // Another copy of the game holds the lock only for the moment of a save; a
 // longer wait would only freeze the window.
-constexpr int LockTimeoutMs = 1000;
+constexpr std::chrono::milliseconds LockTimeout(1500);
+// A lock whose process is gone is taken over at once. One left empty by a
+// copy killed while taking it names no process, so only its age tells; a
+// live copy's lock is never taken over, however old, since that copy still
+// holds the file lock on it.
+constexpr std::chrono::milliseconds StaleLockAge(1000);
 
-std::optional<IniDocument> ReadDocument(const QString& path)
+std::string LocalPath(const QString& path)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return std::nullopt;
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        return std::nullopt;
-    return IniDocument(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
-}
-
-// Inside an action a file that exists but cannot be read must stop the
-// save: writing over it would lose the table it holds.
-IniDocument ReadForChange(const QString& path)
-{
-    if (!QFileInfo::exists(path))
-        return IniDocument();
-    auto document = ReadDocument(path);
-    if (!document)
-        throw WriteError();
-    return std::move(*document);
-}
-
-// Unbuffered, because a write error that only shows when commit() flushes
-// its buffer is not noticed there, and a cut-off file would replace the old
-// one.
-void Commit(const QString& path, const std::string& bytes)
-{
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        throw WriteError();
-    const auto size = static_cast<qint64>(bytes.size());
-    if (file.write(bytes.data(), size) != size)
-        throw WriteError();
-    if (!file.commit())
-        throw WriteError();
+    return QFile::encodeName(path).toStdString();
 }
 
 } // namespace
@@ -67,20 +41,33 @@ QString SettingsFilePath()
 
 IniDocument ReadSettingsFile()
 {
-    return ReadDocument(SettingsFilePath()).value_or(IniDocument());
+    const FileContents file = ReadRegularFile(LocalPath(SettingsFilePath()));
+    return file.state == FileState::Read ? IniDocument(file.bytes) : IniDocument();
 }
 
+// A file that is there but cannot be read stops the save: writing over it
+// would lose the table it holds. A change that would make the file too big
+// to read back is refused as well.
 void ModifySettingsFile(const std::function<void(IniDocument&)>& change)
 {
     const QString path = SettingsFilePath();
     if (!QDir().mkpath(QFileInfo(path).absolutePath()))
         throw WriteError();
     QLockFile lock(path + LockSuffix);
-    if (!lock.tryLock(LockTimeoutMs))
+    lock.setStaleLockTime(StaleLockAge);
+    if (!lock.tryLock(LockTimeout))
         throw WriteError();
-    IniDocument document = ReadForChange(path);
+    const std::optional<std::string> place = SavePlace(LocalPath(path));
+    if (!place || !RemoveLeftovers(*place))
+        throw WriteError();
+    const FileContents file = ReadRegularFile(*place);
+    if (file.state == FileState::Unreadable)
+        throw WriteError();
+    IniDocument document(file.bytes);
     change(document);
-    Commit(path, document.Bytes());
+    const std::string bytes = document.Bytes();
+    if (bytes.size() > MaxFileBytes || !ReplaceFile(*place, bytes))
+        throw WriteError();
 }
 
 QString TextOr(const IniDocument& document, std::string_view section, std::string_view key, const QString& fallback)

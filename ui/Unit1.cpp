@@ -56,6 +56,7 @@ TForm1::TForm1(std::unique_ptr<RandomSource> random, QWidget* parent)
     // Escape closes the options and high-score panels as their "Ok" does;
     // the name entry has no way out but its "Ok".
     connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, this, &TForm1::CloseTopPanel);
+    buildingWindow_ = false;
     // Keys are watched on the window itself, before any control sees them;
     // it must exist for that, shown or not.
     winId();
@@ -91,12 +92,17 @@ void TForm1::ShowLevelName(QLabel* label, int value)
         ShowText(label, *text);
 }
 
+// Applying the saved options at start-up is one action: after its first
+// refused save the rest is abandoned, so the player hears of it once.
 bool TForm1::Save(const std::function<void()>& write)
 {
+    if (buildingWindow_ && saveRefused_)
+        return false;
     try {
         write();
         return true;
     } catch (const persist::WriteError& error) {
+        saveRefused_ = true;
         messageBox_(QString::fromUtf8(error.what()), QStringLiteral("Quorvel"), BoxButtons::ErrorOk);
         return false;
     }

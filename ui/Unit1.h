@@ -113,6 +113,8 @@ private:
         int32_t score;
     };
     std::optional<Result> nameEntryResult_;
+    bool buildingWindow_ = true;
+    bool saveRefused_ = false;
 
 public:
     // The controls, by the names the game's layout gives them.

@@ -64,6 +64,20 @@ std::optional<std::string> FileBytes(const QString& path)
     return bytes.toStdString();
 }
 
+std::string ScoreLinesFile(const std::function<int32_t(int line)>& score)
+{
+    std::string file;
+    for (int k = 1; k <= 10; ++k)
+        file += "[Scoreline" + std::to_string(k) + "]\nName=P" + std::to_string(k) + "\nLevel=7\nScore=" +
+                std::to_string(score(k)) + "\n";
+    return file;
+}
+
+QStringList FolderEntries(const QString& folder)
+{
+    return QDir(folder).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System, QDir::Name);
+}
+
 } // namespace quorvel::persist::testing
 
 void PrintTo(const QString& text, std::ostream* out)

@@ -1,10 +1,13 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -31,6 +34,10 @@ private:
 
 void WriteFileBytes(const QString& path, std::string_view bytes);
 std::optional<std::string> FileBytes(const QString& path);
+// Ten score lines "P1" to "P10" at "Medium", line k scoring score(k).
+std::string ScoreLinesFile(const std::function<int32_t(int line)>& score);
+// The names of everything in `folder`, hidden and special entries included.
+QStringList FolderEntries(const QString& folder);
 
 } // namespace quorvel::persist::testing
 

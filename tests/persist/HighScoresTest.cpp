@@ -135,7 +135,7 @@ TEST_F(HighScoresTest, AHandEditedTableOutOfOrderIsShownAsReadAndSortedByTheNext
     ExpectInsertion(startup.scores, {"New", 9, 55}, expected);
 }
 
-TEST_F(HighScoresTest, NamesAndLevelsComeFromTheFileAsItIsNowScoresFromMemory)
+TEST_F(HighScoresTest, TheWholeTableComesFromTheFileAsItIsNow)
 {
     WriteSettingsFile("");
     const ScoreTable table = ReadStartup().scores;
@@ -144,10 +144,24 @@ TEST_F(HighScoresTest, NamesAndLevelsComeFromTheFileAsItIsNowScoresFromMemory)
         changed[k] = {"Zed", 9, 1000 - k};
     WriteSettingsFile(FileOf(changed) + "[Scoreline2]\nName=Shadowed\n");
     Lines expected;
-    for (int k = 0; k < ScoreLineCount; ++k)
-        expected[k] = {"Zed", 9, DefaultTable[k]};
-    expected[9] = {"Ann", 7, 15};
-    ExpectInsertion(table, {"Ann", 7, 15}, expected);
+    expected[0] = {"Ann", 7, 5000};
+    for (int k = 1; k < ScoreLineCount; ++k)
+        expected[k] = changed[k - 1];
+    ExpectInsertion(table, {"Ann", 7, 5000}, expected);
+}
+
+// Two copies of the game, each with the table it read at start-up.
+TEST_F(HighScoresTest, ResultsFromTwoCopiesBothLandWithTheirOwnScores)
+{
+    WriteSettingsFile("");
+    ScoreTable first = ReadStartup().scores;
+    ScoreTable second = first;
+    InsertResult(first, "Alice", 7, 500);
+    Lines expected = DefaultLinesWith(0, {"Alice", 7, 500});
+    expected[1] = {"Bert", 8, 300};
+    for (int k = 2; k < ScoreLineCount; ++k)
+        expected[k] = {"Bobby", 6, DefaultTable[k - 2]};
+    ExpectInsertion(second, {"Bert", 8, 300}, expected);
 }
 
 TEST_F(HighScoresTest, MissingNamesAndLevelsTakeTheirDefaults)

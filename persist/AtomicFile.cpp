@@ -1,0 +1,150 @@
+#include "AtomicFile.h"
+
+#include "FileDescriptor.h"
+
+#include <QRandomGenerator>
+
+#include <cerrno>
+#include <dirent.h>
+#include <fcntl.h>
+#include <memory>
+#include <optional>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace quorvel::persist {
+namespace {
+
+// Distinct enough that no file a player keeps beside the settings, such as
+// "vemlo.ini.backup", is ever taken for a leftover.
+constexpr char TempInfix[] = ".saving-";
+constexpr std::string_view TempAlphabet = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
+constexpr std::size_t TempTagLength = 6;
+constexpr int TempNameTries = 100;
+constexpr mode_t NewFileMode = 0600;
+constexpr mode_t PermissionBits = 07777;
+
+std::string FolderOf(const std::string& path)
+{
+    const auto slash = path.rfind('/');
+    return slash == std::string::npos ? std::string(".") : slash == 0 ? std::string("/") : path.substr(0, slash);
+}
+
+std::string BaseNameOf(const std::string& path)
+{
+    return path.substr(path.rfind('/') + 1);
+}
+
+std::string TempName(const std::string& target)
+{
+    std::string name = target + TempInfix;
+    for (std::size_t i = 0; i < TempTagLength; ++i)
+        name += TempAlphabet[QRandomGenerator::global()->bounded(static_cast<quint32>(TempAlphabet.size()))];
+    return name;
+}
+
+// Nothing was written through a listing, so a failed close loses nothing.
+struct CloseListing {
+    void operator()(DIR* listing) const { static_cast<void>(closedir(listing)); }
+};
+
+bool IsTempName(std::string_view name, std::string_view prefix)
+{
+    if (name.size() != prefix.size() + TempTagLength || name.substr(0, prefix.size()) != prefix)
+        return false;
+    return name.substr(prefix.size()).find_first_not_of(TempAlphabet) == std::string_view::npos;
+}
+
+// A new file takes the old one's permissions; a first one stays the
+// player's own, as the rest of a configuration folder is.
+bool MatchPermissions(int fd, const std::string& target)
+{
+    struct stat old {};
+    if (stat(target.c_str(), &old) != 0)
+        return errno == ENOENT;
+    return fchmod(fd, old.st_mode & PermissionBits) == 0;
+}
+
+bool WriteAll(int fd, std::string_view bytes)
+{
+    while (!bytes.empty()) {
+        const ssize_t written = write(fd, bytes.data(), bytes.size());
+        if (written < 0 && errno == EINTR)
+            continue;
+        if (written <= 0)
+            return false;
+        bytes.remove_prefix(static_cast<std::size_t>(written));
+    }
+    return true;
+}
+
+// A file that cannot be removed now is a leftover the next save removes.
+void Discard(const std::string& temp)
+{
+    static_cast<void>(unlink(temp.c_str()));
+}
+
+// Makes the rename itself durable. By then the new file is in place and
+// every reader sees it, so a folder that cannot be synced (some file systems
+// do not support it) is no reason to tell the player the save failed: it did
+// happen, and a second try would only enter a result twice.
+void SyncFolder(const std::string& folder)
+{
+    FileDescriptor directory(open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (directory.Valid())
+        static_cast<void>(fsync(directory.Get()));
+}
+
+// Under a name made anew for each try, so that a name in use is never
+// taken over.
+std::optional<std::string> CreateTemp(const std::string& target, std::string_view bytes)
+{
+    for (int attempt = 0; attempt < TempNameTries; ++attempt) {
+        const std::string temp = TempName(target);
+        FileDescriptor file(open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW, NewFileMode));
+        if (!file.Valid() && errno == EEXIST)
+            continue;
+        if (!file.Valid())
+            return std::nullopt;
+        if (MatchPermissions(file.Get(), target) && WriteAll(file.Get(), bytes) && fdatasync(file.Get()) == 0 &&
+            file.Close())
+            return temp;
+        Discard(temp);
+        return std::nullopt;
+    }
+    return std::nullopt;
+}
+
+} // namespace
+
+bool ReplaceFile(const std::string& target, std::string_view bytes)
+{
+    const std::optional<std::string> temp = CreateTemp(target, bytes);
+    if (!temp)
+        return false;
+    if (rename(temp->c_str(), target.c_str()) != 0) {
+        Discard(*temp);
+        return false;
+    }
+    SyncFolder(FolderOf(target));
+    return true;
+}
+
+bool RemoveLeftovers(const std::string& target)
+{
+    const std::string folder = FolderOf(target);
+    const std::string prefix = BaseNameOf(target) + TempInfix;
+    const std::unique_ptr<DIR, CloseListing> listing(opendir(folder.c_str()));
+    if (!listing)
+        return false;
+    bool removed = true;
+    while (const dirent* entry = readdir(listing.get())) {
+        const std::string path = folder + '/' + entry->d_name;
+        struct stat info {};
+        if (IsTempName(entry->d_name, prefix) && lstat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode))
+            removed = unlink(path.c_str()) == 0 && removed;
+    }
+    return removed;
+}
+
+} // namespace quorvel::persist

@@ -1,0 +1,19 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace quorvel::persist {
+
+// Replaces the regular file `target` (or makes it) with `bytes`, so that a
+// reader, a crash or a power cut finds either the whole old file or the whole
+// new one: the new bytes go to a fresh file beside it and reach the disk
+// before that file is renamed over the old one. False when any step fails;
+// the old file is then as it was.
+bool ReplaceFile(const std::string& target, std::string_view bytes);
+
+// Removes the half-made files that saves killed midway left beside
+// `target`. Only safe while holding the lock under which every save runs.
+bool RemoveLeftovers(const std::string& target);
+
+} // namespace quorvel::persist

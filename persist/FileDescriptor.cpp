@@ -1,0 +1,23 @@
+#include "FileDescriptor.h"
+
+#include <unistd.h>
+
+namespace quorvel::persist {
+
+FileDescriptor::~FileDescriptor()
+{
+    Close();
+}
+
+// Linux releases the descriptor even when close fails, so it is never
+// closed twice.
+bool FileDescriptor::Close()
+{
+    if (fd_ < 0)
+        return true;
+    const int fd = fd_;
+    fd_ = -1;
+    return close(fd) == 0;
+}
+
+} // namespace quorvel::persist

@@ -1,0 +1,141 @@
+#include "ConfigHome.h"
+#include "ProbeRun.h"
+#include "RegularFile.h"
+#include "SettingsFile.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
+#include <unistd.h>
+
+namespace quorvel::persist::testing {
+namespace {
+
+// The device numbers of the null and the zero device: made afresh inside the
+// test's own folder, so the game never meets the system's own nodes.
+constexpr unsigned NullMinor = 3;
+constexpr unsigned ZeroMinor = 5;
+constexpr unsigned MemoryMajor = 1;
+
+enum class Afterwards { Untouched, KeptAhead, Rewritten };
+
+struct BadFile {
+    const char* title;
+    std::function<void(const QString& file, const QString& home)> make;
+    bool refused;
+    const char* level;
+    const char* background;
+    const char* player;
+    const char* line1;
+    Afterwards afterwards;
+};
+
+using BadFileTest = ConfigHomeTest;
+
+void MakeFile(const QString& file, const std::string& bytes)
+{
+    WriteFileBytes(file, bytes);
+}
+
+void MakeLinkToDevice(const QString& file, const QString& home, unsigned minor)
+{
+    const QString node = home + "/device";
+    ASSERT_EQ(mknod(QFile::encodeName(node).constData(), S_IFCHR | 0600, makedev(MemoryMajor, minor)), 0);
+    ASSERT_TRUE(QFile::link(node, file));
+}
+
+std::string Garbage()
+{
+    std::string bytes;
+    for (int i = 0; i < 4096; ++i)
+        bytes += static_cast<char>((i * 7919 + i / 13) % 256);
+    std::erase(bytes, '=');
+    return bytes;
+}
+
+std::string OverTheBound()
+{
+    const std::string start = "[Settings]\nBlocks=9\nName=Big\n;";
+    return start + std::string(MaxFileBytes + 1 - start.size(), 'x');
+}
+
+const char* const DefaultLine1 = "Bobby|Easy|100|100";
+
+TEST_F(BadFileTest, StartUpShowsDefaultsAndLeavesWhatIsThereAlone)
+{
+    const BadFile cases[] = {
+        {"FIFO", [](const QString& file, const QString&) { ASSERT_EQ(mkfifo(QFile::encodeName(file).constData(), 0600), 0); },
+            true, "Medium", "0 0", "Anonymous", DefaultLine1, Afterwards::Untouched},
+        {"link to a null device", [](const QString& file, const QString& home) { MakeLinkToDevice(file, home, NullMinor); },
+            true, "Medium", "0 0", "Anonymous", DefaultLine1, Afterwards::Untouched},
+        {"link to an endless device", [](const QString& file, const QString& home) { MakeLinkToDevice(file, home, ZeroMinor); },
+            true, "Medium", "0 0", "Anonymous", DefaultLine1, Afterwards::Untouched},
+        {"folder", [](const QString& file, const QString&) { ASSERT_TRUE(QDir().mkpath(file)); },
+            true, "Medium", "0 0", "Anonymous", DefaultLine1, Afterwards::Untouched},
+        {"dangling link", [](const QString& file, const QString& home) { ASSERT_TRUE(QFile::link(home + "/gone.ini", file)); },
+            true, "Medium", "0 0", "Anonymous", DefaultLine1, Afterwards::Untouched},
+        {"file over the bound", [](const QString& file, const QString&) { MakeFile(file, OverTheBound()); },
+            true, "Medium", "0 0", "Anonymous", DefaultLine1, Afterwards::Untouched},
+        {"empty file", [](const QString& file, const QString&) { MakeFile(file, ""); },
+            false, "Medium", "0 0", "Anonymous", DefaultLine1, Afterwards::KeptAhead},
+        {"binary garbage", [](const QString& file, const QString&) { MakeFile(file, Garbage()); },
+            false, "Medium", "0 0", "Anonymous", DefaultLine1, Afterwards::KeptAhead},
+        {"values out of range",
+            [](const QString& file, const QString&) {
+                MakeFile(file, "[Settings]\nBlocks=12\nBackground=-3\n[Scoreline1]\nLevel=10\nScore=0x7fffffff\n");
+            },
+            false, "Wicked", "0 0", "Anonymous", "Bobby||2147483647|2147483647", Afterwards::Rewritten},
+        {"malformed values",
+            [](const QString& file, const QString&) {
+                MakeFile(file, "[Settings]\nBlocks=nine\nBackground=\nName=Ann\n[Scoreline1]\nLevel=\nScore=1e3\n");
+            },
+            false, "Medium", "0 0", "Ann", DefaultLine1, Afterwards::Rewritten},
+        {"link to a regular file",
+            [](const QString& file, const QString& home) {
+                MakeFile(home + "/kept.ini", "[Settings]\nBlocks=8\nName=Ann\n");
+                ASSERT_TRUE(QFile::link(home + "/kept.ini", file));
+            },
+            false, "Hard", "0 0", "Ann", DefaultLine1, Afterwards::KeptAhead},
+    };
+    const bool mayMakeDevices = geteuid() == 0;
+    for (const BadFile& c : cases) {
+        SCOPED_TRACE(c.title);
+        if (!mayMakeDevices && QByteArray(c.title).contains("device"))
+            continue;
+        ASSERT_TRUE(QDir(HomePath()).removeRecursively());
+        ASSERT_TRUE(QDir().mkpath(FolderPath()));
+        c.make(SettingsFilePath(), HomePath());
+        const std::string before = TreeSnapshot(HomePath());
+        const bool keptAhead = c.afterwards == Afterwards::KeptAhead;
+        const std::string bytesBefore = keptAhead ? FileBytes(SettingsFilePath()).value_or("<unreadable>") : "";
+        const bool linkBefore = QFileInfo(SettingsFilePath()).isSymLink();
+
+        const QStringList report = RunProbe(HomePath(), "startup");
+        if (report.isEmpty()) {
+            ADD_FAILURE() << "start-up did not finish";
+            continue;
+        }
+        EXPECT_EQ(MessagesSaying(report, UnableToWrite), c.refused ? 1 : 0);
+        EXPECT_EQ(ValueOf(report, "level"), QString(c.level));
+        EXPECT_EQ(ValueOf(report, "background"), QString(c.background));
+        EXPECT_EQ(ValueOf(report, "player"), QString(c.player));
+        EXPECT_EQ(ValueOf(report, "line1"), QString(c.line1));
+
+        const std::string after = TreeSnapshot(HomePath());
+        if (c.afterwards == Afterwards::Untouched) {
+            EXPECT_EQ(after, before);
+        }
+        if (keptAhead) {
+            EXPECT_EQ(FileBytes(SettingsFilePath()).value_or("<unreadable>").substr(0, bytesBefore.size()), bytesBefore);
+            EXPECT_EQ(QFileInfo(SettingsFilePath()).isSymLink(), linkBefore);
+        }
+    }
+}
+
+} // namespace
+} // namespace quorvel::persist::testing

@@ -1,0 +1,190 @@
+#include "ConfigHome.h"
+#include "HighScores.h"
+#include "Settings.h"
+#include "ScoreLineFile.h"
+#include "SettingsFile.h"
+
+#include <QDir>
+#include <QElapsedTimer>
+
+#include <gtest/gtest.h>
+
+#include <csignal>
+#include <functional>
+#include <random>
+#include <vector>
+#include <sys/wait.h>
+#include <unistd.h>
+
+namespace quorvel::persist::testing {
+namespace {
+
+constexpr int KillsWanted = 200;
+constexpr int ResultsPerCopy = 60;
+constexpr int32_t FirstScore = 1000;
+constexpr int RetriesPerResult = 20;
+
+using Save = std::function<void()>;
+
+// Runs `body` in a child process; the child's exit status says whether it
+// succeeded.
+pid_t RunInChild(const std::function<bool()>& body)
+{
+    const pid_t child = fork();
+    if (child == 0)
+        _exit(body() ? 0 : 1);
+    return child;
+}
+
+bool Succeeds(const Save& save)
+{
+    try {
+        save();
+        return true;
+    } catch (const WriteError&) {
+        return false;
+    }
+}
+
+QString ResultName(int32_t score)
+{
+    return "P" + QString::number(score);
+}
+
+using CrashTest = ConfigHomeTest;
+
+// Save number n of the child: odd ones enter a result above every earlier
+// one, even ones save a player name.
+void ChildSave(int n)
+{
+    ScoreTable table{};
+    if (n % 2 == 1)
+        InsertResult(table, ResultName(FirstScore + n), 7, FirstScore + n);
+    else
+        WritePlayerName("N" + QString::number(n));
+}
+
+// The file after the child's saves up to number `last`, made from the file
+// as the round began. Every save only changes values of keys that are
+// already there, so the same changes made in memory give the same bytes.
+std::string FileAfterSaves(const std::string& start, int first, int last)
+{
+    IniDocument document(start);
+    std::vector<ScoreEntry> table;
+    for (int k = 0; k < ScoreLineCount; ++k)
+        table.push_back(ReadScoreLine(document, k + 1));
+    for (int n = first; n <= last; ++n) {
+        if (n % 2 == 0) {
+            SetText(document, "Settings", "Name", "N" + QString::number(n));
+            continue;
+        }
+        table.insert(table.begin(), {ResultName(FirstScore + n), 7, FirstScore + n});
+        table.pop_back();
+        for (int k = 0; k < ScoreLineCount; ++k)
+            WriteScoreLine(document, k + 1, table[k]);
+    }
+    return document.Bytes();
+}
+
+// Saves as fast as it can and tells the parent of each one done, until it
+// is killed.
+[[noreturn]] void SaveUntilKilled(int first, int report)
+{
+    for (int n = first;; ++n) {
+        if (!Succeeds([n] { ChildSave(n); }) || write(report, "+", 1) != 1)
+            _exit(1);
+    }
+}
+
+TEST_F(CrashTest, ASaveKilledAtAnyMomentLeavesTheOldFileOrTheNewOne)
+{
+    ScoreTable table{};
+    ASSERT_TRUE(Succeeds([&] { InsertResult(table, "Start", 6, 5); }));
+    ASSERT_TRUE(Succeeds([] { WritePlayerName("Start"); }));
+    QElapsedTimer timer;
+    timer.start();
+    ASSERT_TRUE(Succeeds([] { ChildSave(1); }));
+    const int64_t longestWait = timer.nsecsElapsed() / 1000 * 4;
+    std::mt19937 random(20261207);
+    int next = 3;
+    for (int kill = 0; kill < KillsWanted; ++kill) {
+        SCOPED_TRACE(kill);
+        const std::string start = SettingsFileBytes().value_or("<none>");
+        int report[2];
+        ASSERT_EQ(pipe(report), 0);
+        const pid_t child = fork();
+        ASSERT_GE(child, 0);
+        if (child == 0)
+            SaveUntilKilled(next, report[1]);
+        ASSERT_EQ(close(report[1]), 0);
+        usleep(static_cast<useconds_t>(std::uniform_int_distribution<int64_t>(0, longestWait)(random)));
+        ASSERT_EQ(::kill(child, SIGKILL), 0);
+        int status = 0;
+        ASSERT_EQ(waitpid(child, &status, 0), child);
+        ASSERT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGKILL);
+        char reports[4096];
+        const ssize_t done = read(report[0], reports, sizeof reports);
+        ASSERT_GE(done, 0);
+        ASSERT_EQ(close(report[0]), 0);
+
+        const std::string found = SettingsFileBytes().value_or("<none>");
+        const int old = next + static_cast<int>(done) - 1;
+        const bool whole = found == FileAfterSaves(start, next, old);
+        ASSERT_TRUE(whole || found == FileAfterSaves(start, next, old + 1)) << found;
+        next = whole ? old + 1 : old + 2;
+        ASSERT_TRUE(Succeeds([kill] { WriteBackground(kill % 5); }));
+        ASSERT_EQ(FolderEntries(FolderPath()), QStringList{"vemlo.ini"});
+    }
+}
+
+// Each copy enters its results one after another, with the table it last
+// saw, as a player running two copies would.
+bool EnterResults(int copy)
+{
+    ScoreTable table = ReadStartup().scores;
+    for (int i = 0; i < ResultsPerCopy; ++i) {
+        const int32_t score = FirstScore + 2 * i + copy;
+        ScoreLines shown;
+        int tries = 0;
+        while (!Succeeds([&] { shown = InsertResult(table, ResultName(score), 7, score); }))
+            if (++tries == RetriesPerResult)
+                return false;
+        int found = 0;
+        for (const ScoreEntry& line : shown)
+            found += line.name == ResultName(score) ? 1 : 0;
+        if (found != (score >= shown.back().score ? 1 : 0))
+            return false;
+    }
+    return true;
+}
+
+TEST_F(CrashTest, TwoCopiesEnteringResultsAtOnceLoseNoneAndMixNone)
+{
+    int ready[2];
+    ASSERT_EQ(pipe(ready), 0);
+    pid_t copies[2];
+    for (int copy = 0; copy < 2; ++copy) {
+        copies[copy] = RunInChild([&, copy] {
+            char go = 0;
+            close(ready[1]);
+            return read(ready[0], &go, 1) == 0 && EnterResults(copy);
+        });
+        ASSERT_GT(copies[copy], 0);
+    }
+    close(ready[0]);
+    close(ready[1]);
+    for (const pid_t copy : copies) {
+        int status = 0;
+        ASSERT_EQ(waitpid(copy, &status, 0), copy);
+        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+    }
+    const ScoreLines lines = ReadStartup().lines;
+    for (int k = 0; k < ScoreLineCount; ++k) {
+        const int32_t best = FirstScore + 2 * ResultsPerCopy - 1 - k;
+        EXPECT_EQ(lines[k].score, best) << k;
+        EXPECT_EQ(lines[k].name, ResultName(best)) << k;
+    }
+}
+
+} // namespace
+} // namespace quorvel::persist::testing

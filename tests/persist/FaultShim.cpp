@@ -1,0 +1,110 @@
+// Loaded ahead of the C library into the game, this makes one kind of system
+// call on the settings file fail, as a failing disk would. FAIL_CALL names
+// the kind: "open" or "write" of the new file, "sync" of it, "rename" over
+// the old one, or "lock" for taking the lock. Every other call passes.
+#include <cerrno>
+#include <cstdarg>
+#include <cstdlib>
+#include <cstring>
+#include <dlfcn.h>
+#include <fcntl.h>
+#include <sys/types.h>
+
+namespace {
+
+constexpr char TempMark[] = "vemlo.ini.saving-";
+constexpr char LockEnd[] = "vemlo.ini.lock";
+constexpr char FileEnd[] = "/vemlo.ini";
+
+int tempFile = -1;
+
+bool Failing(const char* kind)
+{
+    const char* chosen = std::getenv("FAIL_CALL");
+    return chosen && std::strcmp(chosen, kind) == 0;
+}
+
+bool EndsWith(const char* text, const char* end)
+{
+    const std::size_t length = std::strlen(text);
+    const std::size_t endLength = std::strlen(end);
+    return length >= endLength && std::strcmp(text + length - endLength, end) == 0;
+}
+
+template <typename Function>
+Function Next(const char* name)
+{
+    return reinterpret_cast<Function>(dlsym(RTLD_NEXT, name));
+}
+
+int Refuse(int error)
+{
+    errno = error;
+    return -1;
+}
+
+mode_t ModeOf(int flags, va_list& rest)
+{
+    return (flags & (O_CREAT | O_TMPFILE)) != 0 ? static_cast<mode_t>(va_arg(rest, int)) : 0;
+}
+
+// Decides an open of `path`; `open` does it when it is let through.
+template <typename Open>
+int Guard(const char* path, int flags, Open open)
+{
+    const bool temp = std::strstr(path, TempMark) != nullptr;
+    if (temp && Failing("open"))
+        return Refuse(EACCES);
+    if (EndsWith(path, LockEnd) && (flags & O_CREAT) != 0 && Failing("lock"))
+        return Refuse(EIO);
+    const int fd = open();
+    if (fd >= 0 && temp)
+        tempFile = fd;
+    return fd;
+}
+
+} // namespace
+
+extern "C" {
+
+int open(const char* path, int flags, ...)
+{
+    va_list rest;
+    va_start(rest, flags);
+    const mode_t mode = ModeOf(flags, rest);
+    va_end(rest);
+    return Guard(path, flags, [&] { return Next<int (*)(const char*, int, ...)>("open")(path, flags, mode); });
+}
+
+// The same call under the name Qt uses for it.
+int open64(const char* path, int flags, ...) __attribute__((alias("open")));
+
+ssize_t write(int fd, const void* bytes, size_t count)
+{
+    if (fd == tempFile && Failing("write"))
+        return Refuse(ENOSPC);
+    return Next<ssize_t (*)(int, const void*, size_t)>("write")(fd, bytes, count);
+}
+
+int fdatasync(int fd)
+{
+    if (fd == tempFile && Failing("sync"))
+        return Refuse(EIO);
+    return Next<int (*)(int)>("fdatasync")(fd);
+}
+
+int rename(const char* from, const char* to)
+{
+    if (EndsWith(to, FileEnd) && Failing("rename"))
+        return Refuse(EIO);
+    return Next<int (*)(const char*, const char*)>("rename")(from, to);
+}
+
+int close(int fd)
+{
+    if (fd == tempFile)
+        tempFile = -1;
+    return Next<int (*)(int)>("close")(fd);
+}
+
+} // extern "C"

@@ -1,0 +1,76 @@
+#include "ConfigHome.h"
+#include "ProbeRun.h"
+#include "SettingsFile.h"
+
+#include <QDir>
+
+#include <gtest/gtest.h>
+
+namespace quorvel::persist::testing {
+namespace {
+
+const char* const FailingCalls[] = {"open", "write", "sync", "rename", "lock"};
+
+// Line 10 below any game's score, so that every game ends in the name
+// entry; a saved difficulty the start-up writes back as well as the
+// background.
+std::string SavedFile()
+{
+    return "[Settings]\nBlocks=9\nBackground=1\nName=Ann\n" +
+           ScoreLinesFile([](int line) { return line == 10 ? -5 : 1000 - 10 * line; });
+}
+
+class InjectedFailureTest : public ConfigHomeTest {
+protected:
+    // Each failing call makes the action refuse once and change nothing.
+    // During start-up the call fails from the first save on; for any other
+    // action only once the window is up.
+    void ExpectEveryFailureRefusedOnce(const QString& action, const QString& state)
+    {
+        for (const char* call : FailingCalls) {
+            SCOPED_TRACE(call);
+            ASSERT_TRUE(QDir(HomePath()).removeRecursively());
+            WriteSettingsFile(SavedFile());
+            const std::string before = TreeSnapshot(HomePath());
+            QProcessEnvironment failing;
+            failing.insert("LD_PRELOAD", FAULT_SHIM);
+            // A sanitizer build wants its runtime first among the libraries;
+            // the shim must come first to stand in for the C library.
+            failing.insert("ASAN_OPTIONS", qEnvironmentVariable("ASAN_OPTIONS") + ":verify_asan_link_order=0");
+            failing.insert(action == "startup" ? "FAIL_CALL" : "FAIL_CALL_AFTER_START", call);
+
+            const QStringList report = RunProbe(HomePath(), action, failing);
+            if (report.isEmpty()) {
+                ADD_FAILURE() << "the probe did not finish";
+                continue;
+            }
+            EXPECT_EQ(MessagesSaying(report, UnableToWrite), 1);
+            EXPECT_EQ(TreeSnapshot(HomePath()), before);
+            EXPECT_EQ(ValueOf(report, "line10"), QString("P10|Medium|-5|-5"));
+            EXPECT_EQ(ValueOf(report, state.section(' ', 0, 0)), state.section(' ', 1));
+        }
+    }
+};
+
+TEST_F(InjectedFailureTest, StartUpWriteBack)
+{
+    ExpectEveryFailureRefusedOnce("startup", "level Wicked");
+}
+
+TEST_F(InjectedFailureTest, BackgroundChoice)
+{
+    ExpectEveryFailureRefusedOnce("background", "background 1 1");
+}
+
+TEST_F(InjectedFailureTest, DifficultyChoice)
+{
+    ExpectEveryFailureRefusedOnce("difficulty", "level Wicked");
+}
+
+TEST_F(InjectedFailureTest, NameEntry)
+{
+    ExpectEveryFailureRefusedOnce("name", "nameentry open");
+}
+
+} // namespace
+} // namespace quorvel::persist::testing

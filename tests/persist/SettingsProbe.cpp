@@ -1,0 +1,131 @@
+// Starts the game's window on the settings file of XDG_CONFIG_HOME, does one
+// thing with it as a player would (or as a second copy of the game would), and prints what the window then shows
+// and every message it gave, one "what value" line each.
+#include "HighScores.h"
+#include "RadioGroup.h"
+#include "Settings.h"
+#include "Unit1.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QRadioButton>
+#include <QTextStream>
+#include <QtTest>
+
+#include <vector>
+
+using namespace quorvel;
+using namespace quorvel::ui;
+
+namespace {
+
+constexpr int CloseBoxesEveryMs = 20;
+constexpr int LongestFlightMs = 5000;
+constexpr int MostLaunches = 200;
+
+void ClickMenu(TForm1& form, QAction* item)
+{
+    QTest::mouseClick(form.menuBar(), Qt::LeftButton, {}, form.menuBar()->actionGeometry(item).center());
+}
+
+// On the round mark itself, since the item's row is wider than its text.
+void ClickItem(RadioGroup* group, const QString& text)
+{
+    for (QRadioButton* item : group->findChildren<QRadioButton*>())
+        if (item->text() == text)
+            QTest::mouseClick(item, Qt::LeftButton, {}, QPoint(item->height() / 2, item->height() / 2));
+}
+
+// Launches piece after piece until the game ends and the name entry opens.
+void PlayToTheEnd(TForm1& form)
+{
+    for (int launch = 0; launch < MostLaunches && !form.overpanel->isVisible(); ++launch) {
+        QTest::keyClick(form.windowHandle(), Qt::Key_Up);
+        if (!QTest::qWaitFor([&] { return !form.TimerRunning(); }, LongestFlightMs))
+            return;
+    }
+}
+
+void EnterName(TForm1& form, const QString& name)
+{
+    QTest::mouseClick(form.Playersname, Qt::LeftButton);
+    QTest::keyClick(form.windowHandle(), Qt::Key_A, Qt::ControlModifier);
+    for (const QChar letter : name)
+        QTest::keyClick(form.windowHandle(), letter.toLatin1());
+    QTest::keyClick(form.windowHandle(), Qt::Key_Return);
+}
+
+// What a second copy of the game, started with the same file, does when its
+// own game ends first.
+void EnterResultAsAnotherCopy()
+{
+    persist::ScoreTable table = persist::ReadStartup().scores;
+    persist::InsertResult(table, QStringLiteral("Other"), 8, 5000);
+}
+
+void Act(TForm1& form, const QString& action)
+{
+    form.show();
+    if (!QTest::qWaitForWindowExposed(&form))
+        qFatal("the window never showed");
+    if (action == QLatin1String("background") || action == QLatin1String("difficulty")) {
+        ClickMenu(form, form.Options1);
+        if (action == QLatin1String("background"))
+            ClickItem(form.backchoice, QStringLiteral("3"));
+        else
+            ClickItem(form.Blocksgroup, QStringLiteral("Hard"));
+    } else if (action.startsWith(QLatin1String("name"))) {
+        PlayToTheEnd(form);
+        if (action == QLatin1String("name-after-other-copy"))
+            EnterResultAsAnotherCopy();
+        EnterName(form, QStringLiteral("Grace"));
+    }
+}
+
+void Report(const TForm1& form, const std::vector<QString>& messages)
+{
+    QTextStream out(stdout);
+    for (const QString& message : messages)
+        out << "message " << message << '\n';
+    out << "level " << form.blockslbl->text() << '\n';
+    out << "difficulty " << form.Blocksgroup->itemIndex() << '\n';
+    out << "background " << form.BackgroundIndex() << ' ' << form.backchoice->itemIndex() << '\n';
+    out << "player " << form.Playersname->text() << '\n';
+    out << "nameentry " << (form.overpanel->isVisible() ? "open" : "closed") << '\n';
+    for (int k = 0; k < persist::ScoreLineCount; ++k)
+        out << "line" << k + 1 << ' ' << form.name[k]->text() << '|' << form.level[k]->text() << '|'
+            << form.score[k]->text() << '|' << form.ScoreTable()[k] << '\n';
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    QApplication application(argc, argv);
+    const QString action = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QString();
+    std::vector<QString> messages;
+    // A message while the window is built comes from the standard box, before
+    // any other can be put in its place: read it and close it.
+    QTimer closer;
+    QObject::connect(&closer, &QTimer::timeout, [&] {
+        if (QWidget* box = QApplication::activeModalWidget()) {
+            messages.push_back(box->findChild<QLabel*>(QStringLiteral("qt_msgbox_label"))->text());
+            box->close();
+        }
+    });
+    closer.start(CloseBoxesEveryMs);
+    TForm1 form(std::make_unique<FixedSeedRandom>(1));
+    closer.stop();
+    // A system call made to fail from here on leaves the start-up alone.
+    if (const QByteArray call = qgetenv("FAIL_CALL_AFTER_START"); !call.isEmpty())
+        qputenv("FAIL_CALL", call);
+    form.setMessageBox([&](const QString& text, const QString&, BoxButtons) {
+        messages.push_back(text);
+        return BoxAnswer::Yes;
+    });
+    Act(form, action);
+    Report(form, messages);
+    return 0;
+}
