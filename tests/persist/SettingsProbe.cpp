@@ -1,7 +1,9 @@
 // Starts the game's window on the settings file of XDG_CONFIG_HOME, does one
-// thing with it as a player would (or as a second copy of the game would), and prints what the window then shows
-// and every message it gave, one "what value" line each.
+// thing with it as a player would (or as a second copy of the game would),
+// and prints what the window then shows and every message it gave, one
+// "what value" line each.
 #include "HighScores.h"
+#include "OverlayPanel.h"
 #include "RadioGroup.h"
 #include "Settings.h"
 #include "Unit1.h"
