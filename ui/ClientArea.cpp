@@ -1,18 +1,19 @@
 #include "ClientArea.h"
 
+#include <QPaintEvent>
 #include <QPainter>
 
 namespace quorvel::ui {
 
 ClientArea::ClientArea(Painter paint, QWidget* parent) : QWidget(parent), paint_(std::move(paint))
 {
-    setAutoFillBackground(true);
+    setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
-void ClientArea::paintEvent(QPaintEvent*)
+void ClientArea::paintEvent(QPaintEvent* event)
 {
     QPainter painter(this);
-    paint_(painter);
+    paint_(painter, event->region());
 }
 
 } // namespace quorvel::ui

@@ -7,20 +7,23 @@ namespace quorvel::ui {
 Pictures::Pictures(qreal devicePixelRatio) : ratio_(devicePixelRatio)
 {
     InitialiseAssets();
-    for (int i = 0; i < BlockTiles; ++i)
-        blocks_[i] = QPixmap::fromImage(LoadPicture(BlockTilePath(i), ratio_));
-    for (int i = 0; i < BackgroundTiles; ++i)
-        backgrounds_[i] = QPixmap::fromImage(LoadPicture(BackgroundPath(i), ratio_));
+}
+
+const QPixmap& Pictures::Loaded(QPixmap& picture, const QString& path) const
+{
+    if (picture.isNull())
+        picture = QPixmap::fromImage(LoadPicture(path, ratio_));
+    return picture;
 }
 
 const QPixmap& Pictures::block(int kind) const
 {
-    return kind >= 0 && kind < BlockTiles ? blocks_[kind] : none_;
+    return kind >= 0 && kind < BlockTiles ? Loaded(blocks_[kind], BlockTilePath(kind)) : none_;
 }
 
 const QPixmap& Pictures::background(int index) const
 {
-    return index >= 0 && index < BackgroundTiles ? backgrounds_[index] : none_;
+    return index >= 0 && index < BackgroundTiles ? Loaded(backgrounds_[index], BackgroundPath(index)) : none_;
 }
 
 QPixmap Pictures::side(const char* path) const

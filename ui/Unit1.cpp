@@ -68,6 +68,9 @@ TForm1::TForm1(std::unique_ptr<RandomSource> random, QWidget* parent)
     Blocksgroup->setItemIndex(game_.KindCount() - MinKindCount);
     ShowLevelName(blockslbl, game_.KindCount());
     game_.PrepareStartUp();
+    // The first picture is the toolkit's own paint of the whole window, so
+    // the well as prepared counts as shown.
+    shown_.Update(game_);
     ShowScore(game_.Score());
     // Keys are watched on the window itself, before any control sees them;
     // it must exist for that, shown or not.
@@ -250,11 +253,13 @@ void TForm1::HideScoreAndOptionsPanels()
     Panel1->hide();
 }
 
-// The well and the preview are drawn there and then, so the window shows the
-// new state when this returns.
+// Only the places whose tile changed are drawn, there and then, so the window
+// shows the new state when this returns.
 void TForm1::PaintBoard()
 {
-    client->repaint(QRegion(BoardRect) + PreviewRect);
+    const QRegion changed = shown_.Update(game_);
+    if (!changed.isEmpty())
+        client->repaint(changed);
     // A rising piece would change the description fifty times a second; a
     // screen reader hears of the piece where it waits or lands.
     if (TimerRunning())
@@ -267,10 +272,25 @@ void TForm1::PaintBoard()
     }
 }
 
-void TForm1::redraw(QPainter& painter)
+// Each pixel of the region is painted once: the tiles are opaque, so the
+// background goes only where no tile will stand, and the window's colour only
+// beyond the pattern.
+void TForm1::redraw(QPainter& painter, const QRegion& region)
 {
+    QRegion tiles;
+    for (int spot = 0; spot < SpotCount; ++spot)
+        if (region.intersects(SpotRect(spot)) && !pictures_.block(SpotTile(game_, spot)).isNull())
+            tiles += SpotRect(spot);
+    const QRegion open = region.subtracted(tiles);
+    const QRegion beyondPattern = open.subtracted(PatternRect);
+    if (!beyondPattern.isEmpty()) {
+        painter.setClipRegion(beyondPattern);
+        painter.fillRect(beyondPattern.boundingRect(), client->palette().color(QPalette::Window));
+    }
+    painter.setClipRegion(open);
     PaintBackground(painter, PatternRect);
-    PaintTiles(painter);
+    painter.setClipping(false);
+    PaintTiles(painter, region);
 }
 
 // The picture is made once per choice: the chosen tile on white, so that a
@@ -294,13 +314,11 @@ void TForm1::PaintBackground(QPainter& painter, const QRect& area)
     painter.drawTiledPixmap(area, backgroundPattern_, area.topLeft());
 }
 
-void TForm1::PaintTiles(QPainter& painter)
+void TForm1::PaintTiles(QPainter& painter, const QRegion& region)
 {
-    for (int c = FirstColumn; c <= LastColumn; ++c)
-        for (int r = LaunchRow; r <= FloorRow; ++r)
-            painter.drawPixmap(CellOrigin(c, r), pictures_.block(game_.Cell(c, r)));
-    for (int i = 0; i < 3; ++i)
-        painter.drawPixmap(PreviewOrigin(i + 1), pictures_.block(game_.nextPiece()[i]));
+    for (int spot = 0; spot < SpotCount; ++spot)
+        if (region.intersects(SpotRect(spot)))
+            painter.drawPixmap(SpotRect(spot).topLeft(), pictures_.block(SpotTile(game_, spot)));
 }
 
 } // namespace quorvel::ui

@@ -4,6 +4,7 @@
 #include "GameHost.h"
 #include "HighScores.h"
 #include "Pictures.h"
+#include "TileSpots.h"
 
 #include <QMainWindow>
 #include <QTimer>
@@ -92,13 +93,14 @@ private:
     // Runs one save; on failure tells the player and returns false.
     bool Save(const std::function<void()>& write);
 
-    void redraw(QPainter& painter);
+    void redraw(QPainter& painter, const QRegion& region);
     void PaintBackground(QPainter& painter, const QRect& area);
-    void PaintTiles(QPainter& painter);
+    void PaintTiles(QPainter& painter, const QRegion& region);
     void MakeBackgroundPattern();
 
     Game game_;
     Pictures pictures_;
+    ShownTiles shown_;
     QPixmap backgroundPattern_;
     int backgroundIndex_ = -1;
     persist::ScoreTable scoreTable_{};
