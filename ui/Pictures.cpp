@@ -31,10 +31,13 @@ QPixmap Pictures::side(const char* path) const
     return QPixmap::fromImage(LoadPicture(QLatin1String(path), ratio_));
 }
 
+// The sizes a title bar and a task bar use, at scale 1 and 2. The window
+// system is handed every size of the window's icon, decoded, at start-up;
+// the larger ones reach the desktop through the installed icon theme.
 QIcon Pictures::icon()
 {
     QIcon icon;
-    for (const int size : {16, 32, 48, 64, 128, 256})
+    for (const int size : {16, 32, 48, 64})
         icon.addFile(IconPath(size), QSize(size, size));
     return icon;
 }

@@ -293,17 +293,18 @@ void TForm1::redraw(QPainter& painter, const QRegion& region)
     PaintTiles(painter, region);
 }
 
-// The picture is made once per choice: the chosen tile on white, so that a
-// choice without a tile fills plain white.
+// A choice without a tile fills plain white. The tiles are opaque, so a tile
+// serves as its own pattern.
 void TForm1::MakeBackgroundPattern()
 {
     const QPixmap& tile = pictures_.background(backgroundIndex_);
-    const qreal scale = tile.isNull() ? 1 : tile.devicePixelRatio();
-    QPixmap pattern(QSize(Pictures::BackgroundTileSize, Pictures::BackgroundTileSize) * scale);
-    pattern.setDevicePixelRatio(scale);
-    pattern.fill(Qt::white);
-    QPainter(&pattern).drawPixmap(0, 0, tile);
-    backgroundPattern_ = pattern;
+    if (!tile.isNull()) {
+        backgroundPattern_ = tile;
+        return;
+    }
+    QPixmap white(Pictures::BackgroundTileSize, Pictures::BackgroundTileSize);
+    white.fill(Qt::white);
+    backgroundPattern_ = white;
 }
 
 void TForm1::PaintBackground(QPainter& painter, const QRect& area)
