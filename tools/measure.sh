@@ -63,28 +63,46 @@ trap cleanup EXIT
 cpu_ns() { cat /proc/"$1"/task/*/schedstat 2>/dev/null | awk '{ sum += $1 } END { printf "%d\n", sum }'; }
 now_ns() { date +%s%N; }
 
-# Xvfb picks a free display number and writes it once it takes clients.
+# A display number well above those that desktops and other scripts take,
+# free of lock and socket; the first that starts and takes clients is used.
 start_display() {
-  local scale=$1 ready=$work/display
-  : >"$ready"
-  Xvfb -displayfd 3 -screen 0 "$((1280 * scale))x$((900 * scale))x24" -nolisten tcp 3>"$ready" 2>/dev/null &
-  xvfb=$!
-  for _ in $(seq 100); do
-    if [ -s "$ready" ]; then
-      display=:$(tr -d '[:space:]' <"$ready")
+  local scale=$1 n attempt
+  for attempt in $(seq 20); do
+    n=$((300 + RANDOM % 600))
+    [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ] && continue
+    display=:$n
+    Xvfb "$display" -screen 0 "$((1280 * scale))x$((900 * scale))x24" -nolisten tcp 2>/dev/null &
+    xvfb=$!
+    for _ in $(seq 100); do
       DISPLAY=$display xdotool getmouselocation >/dev/null 2>&1 && return
-    fi
-    kill -0 "$xvfb" 2>/dev/null || break
-    sleep 0.1
+      kill -0 "$xvfb" 2>/dev/null || break
+      sleep 0.1
+    done
+    kill "$xvfb" 2>/dev/null
+    wait "$xvfb" 2>/dev/null || true
   done
   echo "measure: Xvfb did not start" >&2
   exit 1
 }
 
 stop_display() {
-  kill "$xvfb" 2>/dev/null
+  kill "$xvfb" 2>/dev/null || true
   wait "$xvfb" 2>/dev/null || true
   xvfb=
+}
+
+# Runs a measurement, setting result to what it prints. Other programs on
+# the machine may take the display down; the measurement is then made again
+# on a new one.
+measured() {
+  local attempt
+  for attempt in 1 2 3; do
+    result=$("$@") && [ -n "$result" ] && return
+    echo "measure: the display went away; starting another" >&2
+    stop_display
+    start_display "$scale"
+  done
+  exit 1
 }
 
 # Runs a program in place of the calling shell, with the display, the scale
@@ -134,7 +152,10 @@ play_run() {
     window=$(DISPLAY=$display xdotool search --onlyvisible --name '^Quorvel$' 2>/dev/null | head -n 1) && [ -n "$window" ] && break
     sleep 0.1
   done
-  [ -n "$window" ] || { echo "measure: the game's window did not appear" >&2; exit 1; }
+  if [ -z "$window" ]; then
+    kill "$pid" 2>/dev/null
+    return 1
+  fi
   sleep 1
   i0=$(cpu_ns "$pid"); t0=$(now_ns)
   sleep "$idle_seconds"
@@ -177,7 +198,8 @@ for scale in $scales; do
         "$base/quorvel") name=base ;;
         *) name=bare ;;
       esac
-      read -r map rss < <(startup_run "$scale" "$program")
+      measured startup_run "$scale" "$program"
+      read -r map rss <<<"$result"
       echo "scale $scale run $run $name start-up: map_ms $map rss_kb $rss" >>"$log"
       echo "$map" >>"$out/$name.map"
       awk -v kb="$rss" 'BEGIN { printf "%.1f\n", kb / 1024 }' >>"$out/$name.rss"
@@ -189,7 +211,8 @@ for scale in $scales; do
       [ "$name" = base ] && program=$base/quorvel
       keys=play
       [ "$name" = keys ] && keys=keys_only
-      read -r game xserver idle < <(play_run "$scale" "$program" "$keys")
+      measured play_run "$scale" "$program" "$keys"
+      read -r game xserver idle <<<"$result"
       echo "scale $scale run $run $name play: game_ms_per_s $game xserver_ms_per_s $xserver idle_ms_per_s $idle" >>"$log"
       echo "$game" >>"$out/$name.cpu"
       echo "$xserver" >>"$out/$name.x"

@@ -22,6 +22,8 @@
 #include <QScreen>
 #include <QWindow>
 
+#include <vector>
+
 namespace quorvel::ui {
 namespace {
 
@@ -277,10 +279,15 @@ void TForm1::PaintBoard()
 // beyond the pattern.
 void TForm1::redraw(QPainter& painter, const QRegion& region)
 {
+    std::vector<int> spots;
     QRegion tiles;
-    for (int spot = 0; spot < SpotCount; ++spot)
-        if (region.intersects(SpotRect(spot)) && !pictures_.block(SpotTile(game_, spot)).isNull())
+    for (int spot = 0; spot < SpotCount; ++spot) {
+        if (!region.intersects(SpotRect(spot)))
+            continue;
+        spots.push_back(spot);
+        if (!pictures_.block(SpotTile(game_, spot)).isNull())
             tiles += SpotRect(spot);
+    }
     const QRegion open = region.subtracted(tiles);
     const QRegion beyondPattern = open.subtracted(PatternRect);
     if (!beyondPattern.isEmpty()) {
@@ -290,7 +297,8 @@ void TForm1::redraw(QPainter& painter, const QRegion& region)
     painter.setClipRegion(open);
     PaintBackground(painter, PatternRect);
     painter.setClipping(false);
-    PaintTiles(painter, region);
+    for (const int spot : spots)
+        painter.drawPixmap(SpotRect(spot).topLeft(), pictures_.block(SpotTile(game_, spot)));
 }
 
 // A choice without a tile fills plain white. The tiles are opaque, so a tile
@@ -313,13 +321,6 @@ void TForm1::PaintBackground(QPainter& painter, const QRect& area)
         MakeBackgroundPattern();
     // Tiled from the client origin, wherever the area starts.
     painter.drawTiledPixmap(area, backgroundPattern_, area.topLeft());
-}
-
-void TForm1::PaintTiles(QPainter& painter, const QRegion& region)
-{
-    for (int spot = 0; spot < SpotCount; ++spot)
-        if (region.intersects(SpotRect(spot)))
-            painter.drawPixmap(SpotRect(spot).topLeft(), pictures_.block(SpotTile(game_, spot)));
 }
 
 } // namespace quorvel::ui

@@ -95,7 +95,6 @@ private:
 
     void redraw(QPainter& painter, const QRegion& region);
     void PaintBackground(QPainter& painter, const QRect& area);
-    void PaintTiles(QPainter& painter, const QRegion& region);
     void MakeBackgroundPattern();
 
     Game game_;
