@@ -13,9 +13,9 @@
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 #include <fstream>
 #include <iostream>
-#include <sstream>
 #include <string>
 #include <thread>
 
@@ -52,24 +52,18 @@ long ResidentKilobytes(pid_t pid)
     return -1;
 }
 
-// User and system time of all the program's threads so far.
+// Processor time of all the program's threads so far.
 long ProcessorMilliseconds(pid_t pid)
 {
-    std::ifstream stat("/proc/" + std::to_string(pid) + "/stat");
-    std::string text;
-    if (!std::getline(stat, text))
-        return -1;
-    std::istringstream fields(text.substr(text.rfind(')') + 2));
-    std::string field;
-    long user = 0;
-    long system = 0;
-    for (int i = 3; i <= 15 && fields >> field; ++i) {
-        if (i == 14)
-            user = std::stol(field);
-        if (i == 15)
-            system = std::stol(field);
+    std::error_code error;
+    long long nanoseconds = 0;
+    for (const auto& task : std::filesystem::directory_iterator("/proc/" + std::to_string(pid) + "/task", error)) {
+        std::ifstream schedstat(task.path() / "schedstat");
+        long long running = 0;
+        if (schedstat >> running)
+            nanoseconds += running;
     }
-    return (user + system) * 1000 / sysconf(_SC_CLK_TCK);
+    return error ? -1 : static_cast<long>(nanoseconds / 1000000);
 }
 
 } // namespace
