@@ -29,4 +29,4 @@ clean:
 # bare Qt window and the full repaint of ac8289d (needs xvfb and xdotool).
 .PHONY: measure
 measure:
-	bash tools/measure.sh
+	BUILD=$(BUILD) bash tools/measure.sh
