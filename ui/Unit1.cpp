@@ -275,8 +275,7 @@ void TForm1::PaintBoard()
 }
 
 // Each pixel of the region is painted once: the tiles are opaque, so the
-// background goes only where no tile will stand, and the window's colour only
-// beyond the pattern.
+// background goes only where no tile will stand.
 void TForm1::redraw(QPainter& painter, const QRegion& region)
 {
     std::vector<int> spots;
@@ -288,7 +287,14 @@ void TForm1::redraw(QPainter& painter, const QRegion& region)
         if (!pictures_.block(SpotTile(game_, spot)).isNull())
             tiles += SpotRect(spot);
     }
-    const QRegion open = region.subtracted(tiles);
+    PaintAroundTiles(painter, region.subtracted(tiles));
+    for (const int spot : spots)
+        painter.drawPixmap(SpotRect(spot).topLeft(), pictures_.block(SpotTile(game_, spot)));
+}
+
+// The pattern, and the window's colour beyond it.
+void TForm1::PaintAroundTiles(QPainter& painter, const QRegion& open)
+{
     const QRegion beyondPattern = open.subtracted(PatternRect);
     if (!beyondPattern.isEmpty()) {
         painter.setClipRegion(beyondPattern);
@@ -297,8 +303,6 @@ void TForm1::redraw(QPainter& painter, const QRegion& region)
     painter.setClipRegion(open);
     PaintBackground(painter, PatternRect);
     painter.setClipping(false);
-    for (const int spot : spots)
-        painter.drawPixmap(SpotRect(spot).topLeft(), pictures_.block(SpotTile(game_, spot)));
 }
 
 // A choice without a tile fills plain white. The tiles are opaque, so a tile

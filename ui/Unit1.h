@@ -94,6 +94,7 @@ private:
     bool Save(const std::function<void()>& write);
 
     void redraw(QPainter& painter, const QRegion& region);
+    void PaintAroundTiles(QPainter& painter, const QRegion& open);
     void PaintBackground(QPainter& painter, const QRect& area);
     void MakeBackgroundPattern();
 

@@ -127,6 +127,7 @@ class RepaintTest : public QObject {
 private slots:
     void screenMatchesAFullRepaintThroughWholeGames_data();
     void screenMatchesAFullRepaintThroughWholeGames();
+    void enlargedWindowShowsItsColourBeyondThePattern();
 };
 
 void RepaintTest::screenMatchesAFullRepaintThroughWholeGames_data()
@@ -175,6 +176,28 @@ void RepaintTest::screenMatchesAFullRepaintThroughWholeGames()
     QVERIFY(watcher->checks > flights);
     QCOMPARE(watcher->differences, 0);
     QCOMPARE(watcher->paintedOtherThanChanged, 0);
+}
+
+// The client area paints every pixel itself, the window's colour included.
+void RepaintTest::enlargedWindowShowsItsColourBeyondThePattern()
+{
+    WindowUnderTest window;
+    TForm1& form = *window.form;
+    form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    form.client->setMinimumSize(PatternRect.size() + QSize(100, 100));
+    QTRY_VERIFY(form.client->width() > PatternRect.width());
+    QCoreApplication::processEvents();
+    const QRect all = form.client->rect();
+    const QImage shown = OnScreen(form, all);
+    QCOMPARE(shown, FullyRepainted(form, all));
+    const qreal ratio = form.devicePixelRatio();
+    const QColor windowColour(0x74, 0x72, 0x7E);
+    for (const QPoint at : {QPoint(1050, 100), QPoint(100, 750), QPoint(1099, 799)})
+        QCOMPARE(shown.pixelColor(at * ratio), windowColour);
+    const QImage pattern = form.pictures().background(form.BackgroundIndex()).toImage();
+    for (const QPoint at : {QPoint(999, 100), QPoint(100, 699)})
+        QCOMPARE(shown.pixel(at * ratio), pattern.pixel((at * ratio).x() % pattern.width(), (at * ratio).y() % pattern.height()));
 }
 
 QTEST_MAIN(RepaintTest)
