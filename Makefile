@@ -39,3 +39,9 @@ package: build
 
 clean:
 	rm -rf $(BUILD)
+
+# Painting cost, start-up and memory under a virtual X display, against a
+# bare Qt window and the full repaint of ac8289d (needs xvfb and xdotool).
+.PHONY: measure
+measure:
+	BUILD=$(BUILD) bash tools/measure.sh

@@ -1,6 +1,8 @@
 #include "Game.h"
 #include "Landing.h"
 #include "LiteralResolution.h"
+#include "PlayBoards.h"
+#include "QuietHost.h"
 #include "RandomBoards.h"
 
 #include <benchmark/benchmark.h>
@@ -10,72 +12,107 @@
 namespace quorvel {
 namespace {
 
-// The same dense, settled boards for both landings, as a well looks late in
-// a Wicked game.
-const std::vector<Board>& DenseBoards()
+// Dense, settled boards, as a well looks late in a Wicked game.
+const std::vector<PlayBoard>& DenseBoards()
 {
-    static const std::vector<Board> boards = [] {
+    static const std::vector<PlayBoard> boards = [] {
         std::mt19937 random(1207);
-        std::vector<Board> made;
+        std::vector<PlayBoard> made;
         for (int i = 0; i < 256; ++i)
-            made.push_back(testing::RandomBoard(random, MaxKindCount, 0.85, true));
+            made.push_back({MaxKindCount, testing::RandomBoard(random, MaxKindCount, 0.85, true)});
         return made;
     }();
     return boards;
 }
 
-template <int32_t (*Resolve)(Board&, MarkGrid&, int)>
-void RunLandings(benchmark::State& state)
+// Boards met at the landings of games played by the engine itself, at every
+// difficulty, recorded by record_play.
+const std::vector<PlayBoard>& RecordedBoards()
 {
-    const auto& boards = DenseBoards();
+    static const std::vector<PlayBoard> boards = ReadPlayBoards(QUORVEL_PLAY_BOARDS);
+    return boards;
+}
+
+// The boards are copied in batches outside the timing, so that only the
+// landings are timed; one pause per batch keeps the pauses' own cost small.
+constexpr size_t Batch = 64;
+
+template <int32_t (*Resolve)(Board&, MarkGrid&, int)>
+void RunLandings(benchmark::State& state, const std::vector<PlayBoard>& boards)
+{
+    if (boards.empty()) {
+        state.SkipWithError("no boards to land on");
+        return;
+    }
     MarkGrid marks{};
-    Board board;
+    std::vector<PlayBoard> copies(Batch);
     size_t next = 0;
+    size_t used = Batch;
     for (auto _ : state) {
-        board = boards[next++ % boards.size()];
-        benchmark::DoNotOptimize(Resolve(board, marks, MaxKindCount));
+        if (used == Batch) {
+            state.PauseTiming();
+            for (PlayBoard& copy : copies)
+                copy = boards[next++ % boards.size()];
+            used = 0;
+            state.ResumeTiming();
+        }
+        PlayBoard& landing = copies[used++];
+        benchmark::DoNotOptimize(Resolve(landing.board, marks, landing.kindCount));
         benchmark::ClobberMemory();
     }
     state.SetItemsProcessed(state.iterations());
 }
 
-void BM_EngineLanding(benchmark::State& state) { RunLandings<ResolveLanding>(state); }
-void BM_LiteralLanding(benchmark::State& state) { RunLandings<reference::LiteralResolveLanding>(state); }
+void BM_EngineLandingDense(benchmark::State& state) { RunLandings<ResolveLanding>(state, DenseBoards()); }
+void BM_LiteralLandingDense(benchmark::State& state)
+{
+    RunLandings<reference::LiteralResolveLanding>(state, DenseBoards());
+}
+void BM_EngineLandingPlay(benchmark::State& state) { RunLandings<ResolveLanding>(state, RecordedBoards()); }
+void BM_LiteralLandingPlay(benchmark::State& state)
+{
+    RunLandings<reference::LiteralResolveLanding>(state, RecordedBoards());
+}
 
-class QuietHost final : public GameHost {
-public:
-    void StartTimer() override { running = true; }
-    void StopTimer() override { running = false; }
-    bool TimerRunning() const override { return running; }
-    void PaintBoard() override {}
-    void ShowScore(int32_t) override {}
-    void HideScoreAndOptionsPanels() override {}
-    void EndOfGame() override {}
-    bool running = false;
-};
+// The copy alone, which each landing in the game does not need but a
+// benchmark that reuses its boards does.
+void BM_BoardCopy(benchmark::State& state)
+{
+    const auto& boards = DenseBoards();
+    Board board;
+    size_t next = 0;
+    for (auto _ : state) {
+        board = boards[next++ % boards.size()].board;
+        benchmark::DoNotOptimize(board);
+        benchmark::ClobberMemory();
+    }
+    state.SetItemsProcessed(state.iterations());
+}
 
-// One tick of a piece rising through an empty well; the well is reset
-// outside the timing whenever the piece lands.
-void BM_FlightTick(benchmark::State& state)
+// Every tick of continuous play: the piece is launched from where it waits
+// as soon as it has landed, and a new game follows the end of one, so rising
+// ticks, landing ticks and the odd new game all count.
+void BM_PlayTick(benchmark::State& state)
 {
     QuietHost host;
     Game game(host, std::make_unique<FixedSeedRandom>(5));
     game.PrepareStartUp();
     for (auto _ : state) {
-        if (!host.running) {
-            state.PauseTiming();
+        if (game.GameOver())
             game.StartNewGame();
+        if (!host.running)
             game.Launch();
-            state.ResumeTiming();
-        }
         game.Boxupdate();
     }
     state.SetItemsProcessed(state.iterations());
 }
 
-BENCHMARK(BM_EngineLanding);
-BENCHMARK(BM_LiteralLanding);
-BENCHMARK(BM_FlightTick);
+BENCHMARK(BM_EngineLandingDense);
+BENCHMARK(BM_LiteralLandingDense);
+BENCHMARK(BM_EngineLandingPlay);
+BENCHMARK(BM_LiteralLandingPlay);
+BENCHMARK(BM_BoardCopy);
+BENCHMARK(BM_PlayTick);
 
 } // namespace
 } // namespace quorvel

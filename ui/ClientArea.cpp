@@ -1,6 +1,7 @@
 #include "ClientArea.h"
 
 #include <QAccessibleWidget>
+#include <QPaintEvent>
 #include <QPainter>
 
 namespace quorvel::ui {
@@ -18,13 +19,13 @@ QAccessibleInterface* WellAccessible(const QString& className, QObject* object)
 
 ClientArea::ClientArea(Painter paint, QWidget* parent) : QWidget(parent), paint_(std::move(paint))
 {
-    setAutoFillBackground(true);
+    setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
-void ClientArea::paintEvent(QPaintEvent*)
+void ClientArea::paintEvent(QPaintEvent* event)
 {
     QPainter painter(this);
-    paint_(painter);
+    paint_(painter, event->region());
 }
 
 WellArea::WellArea(std::function<QString()> describe, QWidget* parent) : QWidget(parent), describe_(std::move(describe))

@@ -25,6 +25,7 @@ inline constexpr QPoint CellOrigin(int column, int row)
 inline constexpr QPoint PreviewOrigin(int position) { return {TilePitch * position + PreviewLeft, PreviewTop}; }
 
 inline constexpr QRect CellRect(int column, int row) { return {CellOrigin(column, row), QSize(TileSize, TileSize)}; }
+inline constexpr QRect PreviewTileRect(int position) { return {PreviewOrigin(position), QSize(TileSize, TileSize)}; }
 
 // Everything PaintBoard draws: the ten columns from the launch row up to the
 // Floor row, and the three preview tiles.

@@ -7,20 +7,23 @@ namespace quorvel::ui {
 Pictures::Pictures(qreal devicePixelRatio) : ratio_(devicePixelRatio)
 {
     InitialiseAssets();
-    for (int i = 0; i < BlockTiles; ++i)
-        blocks_[i] = QPixmap::fromImage(LoadPicture(BlockTilePath(i), ratio_));
-    for (int i = 0; i < BackgroundTiles; ++i)
-        backgrounds_[i] = QPixmap::fromImage(LoadPicture(BackgroundPath(i), ratio_));
+}
+
+const QPixmap& Pictures::Loaded(QPixmap& picture, const QString& path) const
+{
+    if (picture.isNull())
+        picture = QPixmap::fromImage(LoadPicture(path, ratio_));
+    return picture;
 }
 
 const QPixmap& Pictures::block(int kind) const
 {
-    return kind >= 0 && kind < BlockTiles ? blocks_[kind] : none_;
+    return kind >= 0 && kind < BlockTiles ? Loaded(blocks_[kind], BlockTilePath(kind)) : none_;
 }
 
 const QPixmap& Pictures::background(int index) const
 {
-    return index >= 0 && index < BackgroundTiles ? backgrounds_[index] : none_;
+    return index >= 0 && index < BackgroundTiles ? Loaded(backgrounds_[index], BackgroundPath(index)) : none_;
 }
 
 QPixmap Pictures::side(const char* path) const
@@ -28,10 +31,13 @@ QPixmap Pictures::side(const char* path) const
     return QPixmap::fromImage(LoadPicture(QLatin1String(path), ratio_));
 }
 
+// The sizes a title bar and a task bar use, at scale 1 and 2. The window
+// system is handed every size of the window's icon, decoded, at start-up;
+// the larger ones reach the desktop through the installed icon theme.
 QIcon Pictures::icon()
 {
     QIcon icon;
-    for (const int size : {16, 32, 48, 64, 128, 256})
+    for (const int size : {16, 32, 48, 64})
         icon.addFile(IconPath(size), QSize(size, size));
     return icon;
 }

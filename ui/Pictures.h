@@ -9,7 +9,9 @@
 namespace quorvel::ui {
 
 // The game's pictures, each drawn at 1x and at 2x: a screen with a device
-// pixel ratio above 1 gets the 2x drawing, so tiles stay crisp.
+// pixel ratio above 1 gets the 2x drawing, so tiles stay crisp. A tile is
+// decoded when it is first asked for, so start-up decodes only what the
+// first picture shows.
 class Pictures {
 public:
     // `devicePixelRatio` of the screen the window opens on.
@@ -29,9 +31,11 @@ public:
     static constexpr int BackgroundTileSize = 190;
 
 private:
+    const QPixmap& Loaded(QPixmap& picture, const QString& path) const;
+
     qreal ratio_;
-    std::array<QPixmap, BlockTiles> blocks_;
-    std::array<QPixmap, BackgroundTiles> backgrounds_;
+    mutable std::array<QPixmap, BlockTiles> blocks_;
+    mutable std::array<QPixmap, BackgroundTiles> backgrounds_;
     QPixmap none_;
 };
 

@@ -21,6 +21,8 @@
 #include <QShortcut>
 #include <QWindow>
 
+#include <vector>
+
 namespace quorvel::ui {
 namespace {
 
@@ -51,6 +53,9 @@ TForm1::TForm1(std::unique_ptr<RandomSource> random, QWidget* parent)
     Blocksgroup->setItemIndex(game_.KindCount() - MinKindCount);
     ShowLevelName(blockslbl, game_.KindCount());
     game_.PrepareStartUp();
+    // The first picture is the toolkit's own paint of the whole window, so
+    // the well as prepared counts as shown.
+    shown_.Update(game_);
     ShowScore(game_.Score());
     well->describe();
     // Escape closes the options and high-score panels as their "Ok" does;
@@ -261,34 +266,62 @@ void TForm1::HideScoreAndOptionsPanels()
     Panel1->hide();
 }
 
-// The well and the preview are drawn there and then, so the window shows the
-// new state when this returns.
+// Only the places whose tile changed are drawn, there and then, so the window
+// shows the new state when this returns.
 void TForm1::PaintBoard()
 {
-    client->repaint(QRegion(BoardRect) + PreviewRect);
+    const QRegion changed = shown_.Update(game_);
+    if (!changed.isEmpty())
+        client->repaint(changed);
     // A rising piece would change the description fifty times a second; a
     // screen reader hears of the piece where it waits or lands.
     if (!TimerRunning())
         well->describe();
 }
 
-void TForm1::redraw(QPainter& painter)
+// Each pixel of the region is painted once: the tiles are opaque, so the
+// background goes only where no tile will stand.
+void TForm1::redraw(QPainter& painter, const QRegion& region)
 {
-    PaintBackground(painter, PatternRect);
-    PaintTiles(painter);
+    std::vector<int> spots;
+    QRegion tiles;
+    for (int spot = 0; spot < SpotCount; ++spot) {
+        if (!region.intersects(SpotRect(spot)))
+            continue;
+        spots.push_back(spot);
+        if (!pictures_.block(SpotTile(game_, spot)).isNull())
+            tiles += SpotRect(spot);
+    }
+    PaintAroundTiles(painter, region.subtracted(tiles));
+    for (const int spot : spots)
+        painter.drawPixmap(SpotRect(spot).topLeft(), pictures_.block(SpotTile(game_, spot)));
 }
 
-// The picture is made once per choice: the chosen tile on white, so that a
-// choice without a tile fills plain white.
+// The pattern, and the window's colour beyond it.
+void TForm1::PaintAroundTiles(QPainter& painter, const QRegion& open)
+{
+    const QRegion beyondPattern = open.subtracted(PatternRect);
+    if (!beyondPattern.isEmpty()) {
+        painter.setClipRegion(beyondPattern);
+        painter.fillRect(beyondPattern.boundingRect(), client->palette().color(QPalette::Window));
+    }
+    painter.setClipRegion(open);
+    PaintBackground(painter, PatternRect);
+    painter.setClipping(false);
+}
+
+// A choice without a tile fills plain white. The tiles are opaque, so a tile
+// serves as its own pattern.
 void TForm1::MakeBackgroundPattern()
 {
     const QPixmap& tile = pictures_.background(backgroundIndex_);
-    const qreal scale = tile.isNull() ? 1 : tile.devicePixelRatio();
-    QPixmap pattern(QSize(Pictures::BackgroundTileSize, Pictures::BackgroundTileSize) * scale);
-    pattern.setDevicePixelRatio(scale);
-    pattern.fill(Qt::white);
-    QPainter(&pattern).drawPixmap(0, 0, tile);
-    backgroundPattern_ = pattern;
+    if (!tile.isNull()) {
+        backgroundPattern_ = tile;
+        return;
+    }
+    QPixmap white(Pictures::BackgroundTileSize, Pictures::BackgroundTileSize);
+    white.fill(Qt::white);
+    backgroundPattern_ = white;
 }
 
 void TForm1::PaintBackground(QPainter& painter, const QRect& area)
@@ -297,15 +330,6 @@ void TForm1::PaintBackground(QPainter& painter, const QRect& area)
         MakeBackgroundPattern();
     // Tiled from the client origin, wherever the area starts.
     painter.drawTiledPixmap(area, backgroundPattern_, area.topLeft());
-}
-
-void TForm1::PaintTiles(QPainter& painter)
-{
-    for (int c = FirstColumn; c <= LastColumn; ++c)
-        for (int r = LaunchRow; r <= FloorRow; ++r)
-            painter.drawPixmap(CellOrigin(c, r), pictures_.block(game_.Cell(c, r)));
-    for (int i = 0; i < 3; ++i)
-        painter.drawPixmap(PreviewOrigin(i + 1), pictures_.block(game_.nextPiece()[i]));
 }
 
 } // namespace quorvel::ui

@@ -5,6 +5,7 @@
 #include "HighScores.h"
 #include "MessageBoxes.h"
 #include "Pictures.h"
+#include "TileSpots.h"
 
 #include <QMainWindow>
 #include <QTimer>
@@ -94,13 +95,14 @@ private:
     // Runs one save; on failure tells the player and returns false.
     bool Save(const std::function<void()>& write);
 
-    void redraw(QPainter& painter);
+    void redraw(QPainter& painter, const QRegion& region);
+    void PaintAroundTiles(QPainter& painter, const QRegion& open);
     void PaintBackground(QPainter& painter, const QRect& area);
-    void PaintTiles(QPainter& painter);
     void MakeBackgroundPattern();
 
     Game game_;
     Pictures pictures_;
+    ShownTiles shown_;
     QPixmap backgroundPattern_;
     int backgroundIndex_ = -1;
     persist::ScoreTable scoreTable_{};

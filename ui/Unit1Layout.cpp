@@ -62,7 +62,7 @@ void TForm1::CreateControls()
     setWindowTitle(QStringLiteral("Quorvel"));
     setWindowIcon(Pictures::icon());
     setFont(GameFont(WindowTextPixels));
-    client = new ClientArea([this](QPainter& painter) { redraw(painter); }, this);
+    client = new ClientArea([this](QPainter& painter, const QRegion& region) { redraw(painter, region); }, this);
     client->setObjectName(QStringLiteral("client"));
     QPalette palette = client->palette();
     palette.setColor(QPalette::Window, WindowColour);

@@ -1,6 +1,7 @@
 #include "BoardText.h"
 #include "Landing.h"
 #include "LiteralResolution.h"
+#include "PlayBoards.h"
 #include "RandomBoards.h"
 
 #include <gtest/gtest.h>
@@ -39,6 +40,26 @@ TEST(Differential, EngineLandingMatchesTheLiteralRulesOnRandomBoards)
     }
     EXPECT_EQ(boards, 24000);
     EXPECT_GT(withChains, 1000) << "the boards must exercise chains, not only single clears";
+}
+
+// The same on the boards met at the landings of games the engine played,
+// which the benchmarks replay as play.
+TEST(Differential, EngineLandingMatchesTheLiteralRulesOnRecordedPlay)
+{
+    const std::vector<PlayBoard> recorded = ReadPlayBoards(QUORVEL_PLAY_BOARDS);
+    ASSERT_GE(recorded.size(), 500u);
+    int clearing = 0;
+    for (size_t i = 0; i < recorded.size(); ++i) {
+        Board literal = recorded[i].board;
+        Board engine = recorded[i].board;
+        MarkGrid literalMarks{};
+        MarkGrid engineMarks{};
+        const int32_t expected = reference::LiteralResolveLanding(literal, literalMarks, recorded[i].kindCount);
+        ASSERT_EQ(ResolveLanding(engine, engineMarks, recorded[i].kindCount), expected) << "board " << i;
+        ASSERT_EQ(engine, literal) << "board " << i;
+        clearing += expected > 0;
+    }
+    EXPECT_GT(clearing, 0) << "some landings in play clear lines";
 }
 
 } // namespace
