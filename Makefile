@@ -1,11 +1,12 @@
 # Thin front end over CMake and CTest; see the README.
 BUILD ?= build
+SANITIZE_BUILD ?= build-sanitize
 JOBS ?= $(shell nproc)
 CACHE := $(BUILD)/CMakeCache.txt
 # CMake's own makefiles run as sub-makes, which would announce every directory.
 MAKEFLAGS += --no-print-directory
 
-.PHONY: build run test bench package clean with-tests
+.PHONY: build run test sanitize-test bench package clean with-tests
 
 build: $(CACHE)
 	cmake --build $(BUILD) -j $(JOBS)
@@ -26,6 +27,19 @@ run: $(CACHE)
 test: with-tests
 	cmake --build $(BUILD) -j $(JOBS)
 	QT_QPA_PLATFORM=offscreen ctest --test-dir $(BUILD) --output-on-failure -j $(JOBS)
+	$(MAKE) sanitize-test
+
+SANITIZE_CACHE := $(SANITIZE_BUILD)/CMakeCache.txt
+
+$(SANITIZE_CACHE):
+	cmake -S . -B $(SANITIZE_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++-14 \
+		-DQUORVEL_SANITIZE=ON -DQUORVEL_TESTS=ON --log-level=NOTICE
+
+# Every test once more, built by clang with the address and undefined-behaviour
+# sanitizers; the first report ends the test.
+sanitize-test: $(SANITIZE_CACHE)
+	cmake --build $(SANITIZE_BUILD) -j $(JOBS)
+	QT_QPA_PLATFORM=offscreen UBSAN_OPTIONS=print_stacktrace=1 ctest --test-dir $(SANITIZE_BUILD) --output-on-failure -j $(JOBS)
 
 bench: with-tests
 	cmake --build $(BUILD) -j $(JOBS) --target engine_bench
@@ -38,7 +52,7 @@ package: build
 	cd $(BUILD) && cpack -G DEB
 
 clean:
-	rm -rf $(BUILD)
+	rm -rf $(BUILD) $(SANITIZE_BUILD)
 
 # Painting cost, start-up and memory under a virtual X display, against a
 # bare Qt window and the full repaint of ac8289d (needs xvfb and xdotool).

@@ -2,6 +2,8 @@
 
 #include "Landing.h"
 
+#include <limits>
+
 namespace quorvel {
 namespace {
 
@@ -9,6 +11,14 @@ namespace {
 // Floor row out far to the right.
 constexpr int ResetFirstRow = 10;
 constexpr int FloorRowEnd = 28;
+
+// Points are never negative, so only the top can be passed; the score then
+// stays at the largest value it can hold.
+int32_t AddPoints(int32_t score, int32_t points)
+{
+    constexpr int32_t Largest = std::numeric_limits<int32_t>::max();
+    return points > Largest - score ? Largest : score + points;
+}
 
 } // namespace
 
@@ -144,7 +154,7 @@ void Game::Boxupdate()
     }
     const int LandedCount = Rise();
     if (LandedCount == 3) {
-        score_ += ResolveLanding(board_, markGrid_, kindCount_);
+        score_ = AddPoints(score_, ResolveLanding(board_, markGrid_, kindCount_));
         BringInNextPiece();
         if (EntryRowFull()) {
             EndGame();

@@ -42,6 +42,8 @@ public:
 
     // Direct access to the cells, for setting up a position.
     Board& board() { return board_; }
+    // A score to play on from, for setting up a position.
+    void SetScore(int32_t score) { score_ = score; }
 
 private:
     std::array<BlockKind, 3> DealTrio();

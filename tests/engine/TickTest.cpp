@@ -1,6 +1,8 @@
 #include "CaseNames.h"
 #include "GameFixture.h"
 
+#include <limits>
+
 namespace quorvel::testing {
 namespace {
 
@@ -121,6 +123,19 @@ TEST_F(Flight, AScoreReachedOnTheLastLandingIsShownBeforeTheGameEnds)
     EXPECT_EQ(game.Score(), 3 * 4);
     EXPECT_EQ(host.calls.back(), "end");
     EXPECT_EQ(host.shownScore, 12);
+}
+
+TEST_F(Flight, TheScoreStopsAtTheLargestValueInsteadOfWrapping)
+{
+    constexpr int32_t Largest = std::numeric_limits<int32_t>::max();
+    game.SetScore(Largest - 5);
+    for (int landing = 0; landing < 2; ++landing) {
+        Draw(game.board(), {"...1", "...1"});
+        game.Launch();
+        host.Fly(game);
+        EXPECT_EQ(game.Score(), Largest) << "landing " << landing;
+        EXPECT_EQ(host.shownScore, Largest) << "landing " << landing;
+    }
 }
 
 } // namespace

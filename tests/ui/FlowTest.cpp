@@ -13,6 +13,7 @@
 
 using namespace quorvel;
 using namespace quorvel::ui;
+using quorvel::testing::TableWithLine10;
 using quorvel::testing::WindowUnderTest;
 
 namespace {
@@ -62,15 +63,6 @@ void PlayToTheEnd(TForm1& form, uint32_t seed)
         form.GoClick();
         Fly(form);
     }
-}
-
-QByteArray TableWithLine10(int32_t line10)
-{
-    QByteArray file;
-    for (int k = 1; k <= 10; ++k)
-        file += "[Scoreline" + QByteArray::number(k) + "]\nName=P" + QByteArray::number(k) + "\nLevel=7\nScore=" +
-                QByteArray::number(k == 10 ? line10 : line10 + 100 - 10 * k) + "\n";
-    return file;
 }
 
 } // namespace

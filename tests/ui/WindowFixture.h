@@ -15,6 +15,17 @@
 
 namespace quorvel::testing {
 
+// A settings file holding only a high-score table, whose line 10 has the
+// given score and the lines above it higher ones.
+inline QByteArray TableWithLine10(int32_t line10)
+{
+    QByteArray file;
+    for (int k = 1; k <= 10; ++k)
+        file += "[Scoreline" + QByteArray::number(k) + "]\nName=P" + QByteArray::number(k) + "\nLevel=7\nScore=" +
+                QByteArray::number(k == 10 ? line10 : line10 + 100 - 10 * k) + "\n";
+    return file;
+}
+
 // A main window over a settings folder of its own, whose questions are
 // answered by the test and whose deals repeat.
 struct WindowUnderTest {

@@ -18,7 +18,7 @@ constexpr double TwoPi = 2.0 * std::numbers::pi;
 QPointF PointOnFace(Rng& rng, double reach)
 {
     for (;;) {
-        const QPointF p(rng.Range(-reach, reach), rng.Range(-reach, reach));
+        const QPointF p = RandomPoint(rng, -reach, reach, -reach, reach);
         if (p.x() * p.x() + p.y() * p.y() <= reach * reach)
             return p;
     }
@@ -72,12 +72,15 @@ void StarField(Surface& surface)
     QPainter& painter = surface.painter;
     Rng& rng = surface.rng;
     const double reach = RimDistance() * 1.04;
-    for (int i = 0; i < 4; ++i)
-        Glow(painter, PointOnFace(rng, 1.2), rng.Range(0.45, 0.8), HexColour(0x7EA8EE, 0.22));
+    for (int i = 0; i < 4; ++i) {
+        const double radius = rng.Range(0.45, 0.8);
+        Glow(painter, PointOnFace(rng, 1.2), radius, HexColour(0x7EA8EE, 0.22));
+    }
     for (int i = 0; i < 150; ++i) {
         const double size = surface.pixel * (0.5 + 1.2 * std::pow(rng.Unit(), 5.0));
         painter.setPen(Qt::NoPen);
-        painter.setBrush(ToColour(Mix(FromHex(0x9CCBFF), FromHex(0xFFFFFF), rng.Unit()), rng.Range(0.7, 1.0)));
+        const double alpha = rng.Range(0.7, 1.0);
+        painter.setBrush(ToColour(Mix(FromHex(0x9CCBFF), FromHex(0xFFFFFF), rng.Unit()), alpha));
         painter.drawEllipse(PointOnFace(rng, reach), size, size);
     }
     for (int i = 0; i < 7; ++i) {

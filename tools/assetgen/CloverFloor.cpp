@@ -1,6 +1,7 @@
 #include "BackgroundPainters.h"
 #include "Backgrounds.h"
 #include "Canvas.h"
+#include "Strokes.h"
 
 #include <QPainterPath>
 #include <QRadialGradient>
@@ -120,13 +121,13 @@ void DrawDrop(QPainter& painter, const Drop& drop)
 
 Clover RandomClover(Rng& rng, QPointF near)
 {
-    const QPointF centre = near + QPointF(rng.Range(-20.0, 20.0), rng.Range(-20.0, 20.0));
+    const QPointF centre = near + RandomPoint(rng, -20.0, 20.0, -20.0, 20.0);
     Clover clover{centre, rng.Range(8.0, 15.0), rng.Range(0.0, 360.0), rng.Range(0.0, 6.28), rng.Range(12.0, 24.0), rng.Range(0.7, 1.05), {}};
     for (int i = 0; i < Leaflets; ++i) {
         const QTransform frame = LeafletFrame(clover, i);
         const int drops = 1 + rng.Below(4);
         for (int d = 0; d < drops; ++d) {
-            const QPointF local(rng.Range(0.3, 0.8) * clover.leafletLength, rng.Range(-0.26, 0.26) * clover.leafletLength);
+            const QPointF local = RandomPoint(rng, 0.3, 0.8, -0.26, 0.26) * clover.leafletLength;
             clover.drops.push_back({frame.map(local), rng.Range(0.9, 2.4), FromHex(0x4CB030) * clover.light});
         }
     }
@@ -172,26 +173,26 @@ void PaintCloverFloor(QImage& image, int scale, Rng& rng)
     QPainter painter;
     BeginLogical(painter, image, scale);
     for (int i = 0; i < Flakes; ++i) {
-        const QPointF at(rng.Range(0.0, Size), rng.Range(0.0, Size));
+        const QPointF at = RandomPoint(rng, 0.0, Size, 0.0, Size);
         const double length = rng.Range(0.6, 2.2);
         const double angle = rng.Range(0.0, 180.0);
         const QColor colour = ToColour(Mix(FromHex(0x241A0C), FromHex(0x5A4626), rng.Unit()));
         DrawWrapped(painter, Size, QRectF(at - QPointF(3, 3), QSizeF(6, 6)), [&] { DrawFlake(painter, at, length, angle, colour); });
     }
     for (int i = 0; i < Needles; ++i) {
-        const QPointF from(rng.Range(0.0, Size), rng.Range(0.0, Size));
+        const QPointF from = RandomPoint(rng, 0.0, Size, 0.0, Size);
         const double angle = rng.Range(0.0, 6.28);
         const QPointF to = from + QPointF(std::cos(angle), std::sin(angle)) * rng.Range(6.0, 16.0);
         const QColor colour = ToColour(Mix(FromHex(0x4A3A22), FromHex(0x7A6038), rng.Unit()));
         DrawWrapped(painter, Size, QRectF(from, to).normalized().adjusted(-2, -2, 2, 2), [&] { DrawNeedle(painter, from, to, colour); });
     }
     for (int i = 0; i < LooseDrops; ++i) {
-        const Drop drop{QPointF(rng.Range(0.0, Size), rng.Range(0.0, Size)), rng.Range(0.7, 1.6), FromHex(0x3A3420)};
+        const Drop drop{RandomPoint(rng, 0.0, Size, 0.0, Size), rng.Range(0.7, 1.6), FromHex(0x3A3420)};
         DrawWrapped(painter, Size, QRectF(drop.centre - QPointF(3, 3), QSizeF(6, 6)), [&] { DrawDrop(painter, drop); });
     }
     std::vector<Clover> clovers;
     for (int patch = 0; patch < Patches; ++patch) {
-        const QPointF near(rng.Range(0.0, Size), rng.Range(0.0, Size));
+        const QPointF near = RandomPoint(rng, 0.0, Size, 0.0, Size);
         const int count = 2 + rng.Below(3);
         for (int i = 0; i < count; ++i)
             clovers.push_back(RandomClover(rng, near));

@@ -1,6 +1,7 @@
 #include "BackgroundPainters.h"
 #include "Backgrounds.h"
 #include "Canvas.h"
+#include "Strokes.h"
 
 #include <QLinearGradient>
 #include <QPainterPath>
@@ -121,17 +122,18 @@ Leaf RandomLeaf(Rng& rng, double shade)
     const LeafShape shape = kind < 0.5 ? LeafShape::Oval : kind < 0.8 ? LeafShape::Lobed : LeafShape::Narrow;
     const double length = rng.Range(18.0, 36.0);
     const double ratio = shape == LeafShape::Narrow ? 0.3 : shape == LeafShape::Lobed ? 0.62 : 0.55;
-    const Rgb colour = FromHex(AutumnColours[rng.Below(AutumnColours.size())]) * (shade * rng.Range(0.85, 1.1));
-    Leaf leaf{QPointF(rng.Range(0.0, Size), rng.Range(0.0, Size)), length, length * ratio, rng.Range(0.0, 360.0), shape, colour, {}};
+    const double brightness = shade * rng.Range(0.85, 1.1);
+    const Rgb colour = FromHex(AutumnColours[rng.Below(AutumnColours.size())]) * brightness;
+    Leaf leaf{RandomPoint(rng, 0.0, Size, 0.0, Size), length, length * ratio, rng.Range(0.0, 360.0), shape, colour, {}};
     const int spots = rng.Below(6);
     for (int i = 0; i < spots; ++i)
-        leaf.spots.emplace_back(rng.Range(-0.7, 0.7), rng.Range(-0.8, 0.8));
+        leaf.spots.push_back(RandomPoint(rng, -0.7, 0.7, -0.8, 0.8));
     return leaf;
 }
 
 Twig RandomTwig(Rng& rng)
 {
-    Twig twig{{QPointF(rng.Range(0.0, Size), rng.Range(0.0, Size))}, rng.Range(1.6, 2.8)};
+    Twig twig{{RandomPoint(rng, 0.0, Size, 0.0, Size)}, rng.Range(1.6, 2.8)};
     double angle = rng.Range(0.0, 2.0 * std::numbers::pi);
     const int segments = 6 + rng.Below(4);
     for (int i = 0; i < segments; ++i) {

@@ -5,7 +5,9 @@
 namespace quorvel::assetgen {
 
 // A small generator of our own (SplitMix64), so that every picture comes out
-// the same on every machine and with every standard library.
+// the same on every machine and with every standard library. Each draw is a
+// statement of its own or an element of a braced list: compilers order the
+// arguments of a call differently, and the pictures must not depend on that.
 class Rng {
 public:
     explicit Rng(uint64_t seed) : state_(seed) {}

@@ -88,8 +88,9 @@ void DrawDendrites(QPainter& painter, Rng& rng, const QRectF& face)
     painter.save();
     painter.setClipRect(face, Qt::IntersectClip);
     for (int i = 0; i < Dendrites; ++i) {
-        const QPointF start(rng.Range(face.left(), face.right()), rng.Range(face.top(), face.bottom()));
-        const double length = rng.Range(0.35, 0.7) * face.height() + rng.Range(0.0, 0.15) * face.width();
+        const QPointF start = RandomPoint(rng, face.left(), face.right(), face.top(), face.bottom());
+        const double upright = rng.Range(0.35, 0.7) * face.height();
+        const double length = upright + rng.Range(0.0, 0.15) * face.width();
         DrawBranches(painter, rng, crack, start, rng.Range(0.0, 2.0 * std::numbers::pi), length, 0.9, 3);
     }
     painter.restore();

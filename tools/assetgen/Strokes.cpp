@@ -11,6 +11,13 @@ QPointF Polar(double radius, double angle)
     return {radius * std::cos(angle), radius * std::sin(angle)};
 }
 
+QPointF RandomPoint(Rng& rng, double left, double right, double top, double bottom)
+{
+    const double y = rng.Range(top, bottom);
+    const double x = rng.Range(left, right);
+    return {x, y};
+}
+
 QPen RoundPen(const QColor& colour, double width)
 {
     return QPen(colour, width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
@@ -48,8 +55,9 @@ void DrawBranches(QPainter& painter, Rng& rng, const BranchStyle& style, QPointF
         painter.drawLine(point, next);
         if (depth > 0 && rng.Chance(style.forking)) {
             const double side = rng.Chance(0.5) ? 1.0 : -1.0;
-            DrawBranches(painter, rng, style, next, angle + side * rng.Range(0.45, 0.95), length * rng.Range(0.3, 0.5),
-                         width * 0.6 * taper, depth - 1);
+            const double shortening = rng.Range(0.3, 0.5);
+            const double turn = rng.Range(0.45, 0.95);
+            DrawBranches(painter, rng, style, next, angle + side * turn, length * shortening, width * 0.6 * taper, depth - 1);
         }
         point = next;
     }

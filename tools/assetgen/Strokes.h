@@ -11,6 +11,10 @@ namespace quorvel::assetgen {
 
 QPointF Polar(double radius, double angle);
 
+// A point uniform over the given ranges. The vertical coordinate is drawn
+// first, the order in which the committed pictures were drawn.
+QPointF RandomPoint(Rng& rng, double left, double right, double top, double bottom);
+
 QPen RoundPen(const QColor& colour, double width);
 
 // A soft round light that fades to nothing at its radius.

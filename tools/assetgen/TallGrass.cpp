@@ -2,6 +2,7 @@
 #include "Backgrounds.h"
 #include "Canvas.h"
 #include "Grass.h"
+#include "Strokes.h"
 
 #include <algorithm>
 #include <vector>
@@ -45,7 +46,7 @@ void PaintTallGrass(QImage& image, int scale, Rng& rng)
         std::vector<Blade> blades;
         for (int i = 0; i < layer.blades; ++i) {
             const Rgb tip = Mix(FromHex(layer.tipLow), FromHex(layer.tipHigh), rng.Unit());
-            blades.push_back({QPointF(rng.Range(0.0, Size), rng.Range(0.0, Size)), rng.Range(70.0, 150.0), rng.Range(-22.0, 22.0),
+            blades.push_back({RandomPoint(rng, 0.0, Size, 0.0, Size), rng.Range(70.0, 150.0), rng.Range(-22.0, 22.0),
                               rng.Range(layer.widthLow, layer.widthHigh), FromHex(layer.rootColour), tip});
         }
         std::sort(blades.begin(), blades.end(), [](const Blade& a, const Blade& b) { return a.root.y() < b.root.y(); });
