@@ -9,10 +9,32 @@ namespace quorvel::ui {
 // control the player no longer sees.
 void OverlayPanel::setVisible(bool visible)
 {
-    const bool focusInside = !visible && isAncestorOf(window()->focusWidget());
+    if (!visible)
+        ReturnFocus();
     QFrame::setVisible(visible);
-    if (focusInside)
+    if (parentWidget())
+        UpdateReach(*parentWidget());
+}
+
+void OverlayPanel::ReturnFocus()
+{
+    if (isAncestorOf(window()->focusWidget()))
         window()->setFocus(Qt::OtherFocusReason);
+}
+
+// A panel wholly covered by one shown above it is as good as hidden: Tab and
+// the arrow keys must not reach its controls. Later siblings lie above.
+void OverlayPanel::UpdateReach(QWidget& parent)
+{
+    const QList<OverlayPanel*> panels = parent.findChildren<OverlayPanel*>(Qt::FindDirectChildrenOnly);
+    for (qsizetype i = 0; i < panels.size(); ++i) {
+        bool covered = false;
+        for (qsizetype j = i + 1; j < panels.size() && !covered; ++j)
+            covered = panels[j]->showing() && panels[j]->geometry().contains(panels[i]->geometry());
+        if (covered)
+            panels[i]->ReturnFocus();
+        panels[i]->setEnabled(!covered);
+    }
 }
 
 void OverlayPanel::setOkButton(QAbstractButton* ok, std::function<void()> handler)

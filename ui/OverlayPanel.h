@@ -10,8 +10,9 @@ namespace quorvel::ui {
 
 // One of the main window's overlay panels: options, high scores, name entry.
 // A control on a hidden panel never keeps the keyboard focus: when the panel
-// hides, for whatever reason, a focus inside it goes back to the window. Its
-// "Ok" acts only while the panel shows.
+// hides, for whatever reason, a focus inside it goes back to the window, and
+// a panel wholly covered by another is out of reach alike. Its "Ok" acts
+// only while the panel shows.
 class OverlayPanel final : public QFrame {
 public:
     explicit OverlayPanel(QWidget* parent) : QFrame(parent) {}
@@ -25,6 +26,9 @@ public:
     QAbstractButton* okButton() const { return ok_; }
 
 private:
+    void ReturnFocus();
+    static void UpdateReach(QWidget& parent);
+
     QAbstractButton* ok_ = nullptr;
 };
 

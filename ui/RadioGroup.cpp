@@ -46,7 +46,10 @@ RadioGroup::RadioGroup(const QString& caption, const QStringList& items, QWidget
         column->addWidget(item);
     }
     connect(&buttons_, &QButtonGroup::idToggled, this, [this](int, bool checked) {
-        if (checked && changed_)
+        if (!checked)
+            return;
+        KeepTabOnChosenItem();
+        if (changed_)
             changed_();
     });
 }
@@ -55,6 +58,16 @@ void RadioGroup::setItemIndex(int index)
 {
     if (QAbstractButton* item = buttons_.button(index))
         item->setChecked(true);
+    KeepTabOnChosenItem();
+}
+
+// Tab enters the group at its chosen item, as in any radio group, so that a
+// Space pressed next changes nothing; the arrow keys move within the group.
+void RadioGroup::KeepTabOnChosenItem()
+{
+    const QAbstractButton* chosen = buttons_.checkedButton();
+    for (QAbstractButton* item : buttons_.buttons())
+        item->setFocusPolicy(item == chosen || !chosen ? Qt::StrongFocus : Qt::ClickFocus);
 }
 
 void RadioGroup::showItemIndex(int index)

@@ -22,6 +22,8 @@ public:
     void setChangeHandler(std::function<void()> handler) { changed_ = std::move(handler); }
 
 private:
+    void KeepTabOnChosenItem();
+
     QButtonGroup buttons_;
     std::function<void()> changed_;
 };

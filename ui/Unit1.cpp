@@ -66,6 +66,10 @@ TForm1::TForm1(std::unique_ptr<RandomSource> random, QWidget* parent)
     // it must exist for that, shown or not.
     winId();
     windowHandle()->installEventFilter(this);
+    // The keys belong to the window until the player tabs into a panel. A
+    // window without a focus of its own would hand it, whenever it is
+    // activated, to the first control it finds, such as a difficulty item.
+    setFocus(Qt::OtherFocusReason);
 }
 
 TForm1::~TForm1() = default;

@@ -7,6 +7,7 @@
 
 #include <QLabel>
 #include <QLineEdit>
+#include <QRadioButton>
 
 using namespace quorvel;
 using namespace quorvel::ui;
@@ -41,6 +42,8 @@ private slots:
     void hiddenDifficultyListTakesNoKeys();
     void enterAndEscapeCloseThePanels_data();
     void enterAndEscapeCloseThePanels();
+    void onlyWhatThePlayerSeesTakesKeys_data();
+    void onlyWhatThePlayerSeesTakesKeys();
     void messageBoxesShowTheirCaptionWhole();
 };
 
@@ -150,6 +153,57 @@ void KeyboardTest::enterAndEscapeCloseThePanels()
         QCOMPARE(panel->isVisible(), panel->objectName() == stillOpen);
     if (tabToOk)
         QCOMPARE(QApplication::focusWidget(), &form);
+}
+
+void KeyboardTest::onlyWhatThePlayerSeesTakesKeys_data()
+{
+    QTest::addColumn<QString>("situation");
+    QTest::newRow("options covered by the high scores after a name entry") << "covered";
+    QTest::newRow("options open as the window comes back") << "reactivated";
+    QTest::newRow("Tab into the options") << "tabbed";
+}
+
+// Tab and Space, pressed as a curious player would, must neither
+// ask a question nor change the difficulty: the focus only ever rests on the
+// window or on a chosen item or button the player can see.
+void KeyboardTest::onlyWhatThePlayerSeesTakesKeys()
+{
+    QFETCH(QString, situation);
+    WindowUnderTest window(1, EveryLineScores(-1));
+    TForm1& form = *window.form;
+    QVERIFY(window.showActive());
+    window.chooseMenu(form.Options1);
+    if (situation == "covered") {
+        window.playToTheEndWithKeys(3);
+        QTest::mouseClick(form.dxButton3, Qt::LeftButton);
+        QVERIFY(form.Scorepanel->isVisible() && form.Panel1->isVisible());
+    }
+    QWidget elsewhere;
+    if (situation == "reactivated") {
+        elsewhere.show();
+        QApplication::setActiveWindow(&elsewhere);
+        QVERIFY(QTest::qWaitForWindowActive(&elsewhere));
+        QCOMPARE(QApplication::focusWidget(), nullptr);
+        elsewhere.hide();
+        QVERIFY(window.showActive());
+        QCOMPARE(QApplication::focusWidget(), &form);
+    }
+    const int kindCount = form.game().KindCount();
+    const size_t boxes = window.boxes.size();
+    for (int round = 0; round < 12; ++round) {
+        for (const Qt::Key key : {Qt::Key_Tab, Qt::Key_Space}) {
+            if (key == Qt::Key_Space && QApplication::focusWidget() == &form)
+                continue;
+            window.press(key);
+            QWidget* focus = QApplication::focusWidget();
+            QVERIFY(focus);
+            const auto* item = qobject_cast<QRadioButton*>(focus);
+            QVERIFY2(!form.Panel1->isAncestorOf(focus) || !form.Scorepanel->isVisible(), qPrintable(focus->objectName()));
+            QVERIFY2(!item || item->isChecked(), qPrintable(focus->objectName()));
+        }
+    }
+    QCOMPARE(window.boxes.size(), boxes);
+    QCOMPARE(form.game().KindCount(), kindCount);
 }
 
 // The "Game over" box is the narrowest; its title bar must still find room
