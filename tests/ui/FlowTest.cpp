@@ -372,7 +372,7 @@ void FlowTest::emptyNameIsEnteredAsEmpty()
     TForm1& form = *window.form;
     form.EndOfGame();
     form.Playersname->clear();
-    form.dxButton3Click();
+    QTest::mouseClick(form.dxButton3, Qt::LeftButton);
     QCOMPARE(form.name[9]->text(), QString());
     const QByteArray file = ReadAll(window.settingsFile());
     QCOMPARE(ValueIn(file, "Scoreline10", "Name"), QString());
@@ -446,7 +446,7 @@ void FlowTest::failedNameEntryLosesNothingAndCanBeConfirmedAgain()
     QVERIFY(QDir(folder).removeRecursively());
     QVERIFY(WriteAll(folder, "in the way"));
 
-    form.dxButton3Click();
+    QTest::mouseClick(form.dxButton3, Qt::LeftButton);
     QCOMPARE(window.boxes.size(), size_t(1));
     QCOMPARE(window.boxes[0].text, QStringLiteral("Unable to write to vemlo.ini"));
     QVERIFY(window.boxes[0].buttons == BoxButtons::ErrorOk);
@@ -456,7 +456,7 @@ void FlowTest::failedNameEntryLosesNothingAndCanBeConfirmedAgain()
 
     QVERIFY(QFile::remove(folder));
     QVERIFY(WriteAll(window.settingsFile(), before));
-    form.dxButton3Click();
+    QTest::mouseClick(form.dxButton3, Qt::LeftButton);
     QCOMPARE(window.boxes.size(), size_t(1));
     QVERIFY(!form.overpanel->isVisibleTo(&form));
     QCOMPARE(form.name[9]->text(), QStringLiteral("Grace"));
