@@ -26,7 +26,12 @@ void OverlayPanel::ReturnFocus()
 // the arrow keys must not reach its controls. Later siblings lie above.
 void OverlayPanel::UpdateReach(QWidget& parent)
 {
-    const QList<OverlayPanel*> panels = parent.findChildren<OverlayPanel*>(Qt::FindDirectChildrenOnly);
+    // By dynamic_cast: the class has no meta-object of its own, so Qt's own
+    // cast would take every frame, label or not, for a panel.
+    QList<OverlayPanel*> panels;
+    for (QObject* child : parent.children())
+        if (auto* panel = dynamic_cast<OverlayPanel*>(child))
+            panels.append(panel);
     for (qsizetype i = 0; i < panels.size(); ++i) {
         bool covered = false;
         for (qsizetype j = i + 1; j < panels.size() && !covered; ++j)
