@@ -55,7 +55,11 @@ clean:
 	rm -rf $(BUILD) $(SANITIZE_BUILD)
 
 # Painting cost, start-up and memory under a virtual X display, against a
-# bare Qt window and the full repaint of ac8289d (needs xvfb and xdotool).
-.PHONY: measure
+# bare Qt window and the full repaint of ac8289d (needs xvfb and xdotool);
+# measure-startup leaves out the play.
+.PHONY: measure measure-startup
 measure:
 	BUILD=$(BUILD) bash tools/measure.sh
+
+measure-startup:
+	BUILD=$(BUILD) bash tools/measure.sh 15 ac8289d "1 2" startup

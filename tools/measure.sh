@@ -6,16 +6,19 @@
 #     play (sixteen pieces, each launched 0.2 s after the last), against the
 #     game built from a base commit (default ac8289d: every tick repaints the
 #     whole well);
-#   - time from start to the first mapped window, and resident memory one
-#     second later, against a bare Qt 6 Widgets window of the same size
-#     (bench/BareWindow.cpp);
+#   - time from start to the first mapped window, the processor time used
+#     up to then, and resident memory one second later, against a bare Qt 6
+#     Widgets window of the same size (bench/BareWindow.cpp) and against that
+#     window with a menu bar and one label (bench/TextWindow.cpp), what any
+#     window with text costs the toolkit;
 #   - the same with the keys alone: as many presses of a key the game
 #     ignores, at the same pace, which is what the driving costs by itself;
 #   - the game's processor time while it waits for a key.
 # Every start of the game gets a fresh, empty settings folder. Prints
 # medians, ranges (lowest-highest) and ratios of medians.
-#   tools/measure.sh [RUNS] [BASE_COMMIT] [SCALES]
-# SCALES defaults to "1 2". Every single reading goes to the log named at the
+#   tools/measure.sh [RUNS] [BASE_COMMIT] [SCALES] [WHAT]
+# SCALES defaults to "1 2"; WHAT is "all" (the default) or "startup", which
+# leaves out the play. Every single reading goes to the log named at the
 # end, so that an odd one can be looked at.
 # The game is built in $BUILD (default build), the base commit's in
 # build-measure/.
@@ -26,6 +29,11 @@ cd "$(dirname "$0")/.."
 runs=${1:-7}
 base_commit=${2:-ac8289d}
 scales=${3:-1 2}
+what=${4:-all}
+case $what in
+  all | startup) ;;
+  *) echo "measure: WHAT is all or startup, not $what" >&2; exit 2 ;;
+esac
 settle_ms=1000
 idle_seconds=2
 play_pieces=16
@@ -38,9 +46,9 @@ done
 
 current=${BUILD:-build}
 base=build-measure/base
-echo "Building the game, the bare window and map_timer in $current ..."
+echo "Building the game, the bare and text windows and map_timer in $current ..."
 cmake -S . -B "$current" -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-cmake --build "$current" -j 2 --target quorvel bare_window map_timer >/dev/null
+cmake --build "$current" -j 2 --target quorvel bare_window text_window map_timer >/dev/null
 if [ "$(cat "$base/commit" 2>/dev/null)" != "$(git rev-parse "$base_commit")" ]; then
   echo "Building the game of $base_commit in $base ..."
   rm -rf "$base-src" "$base"
@@ -115,10 +123,10 @@ run_fresh() {
     XDG_RUNTIME_DIR="$folder" "$@"
 }
 
-# Prints "map_ms rss_kb".
+# Prints "map_ms rss_kb map_cpu_ms".
 startup_run() {
   run_fresh "$1" "$current/bench/map_timer" "$settle_ms" "$2" |
-    sed -E 's/map_ms=([0-9.]+) rss_kb=([0-9]+).*/\1 \2/'
+    sed -E 's/map_ms=([0-9.]+) rss_kb=([0-9]+) .*map_cpu_ms=([0-9.]+).*/\1 \2 \3/'
 }
 
 # The same keys for every run. Each piece is steered to a column of a fixed
@@ -190,20 +198,24 @@ for scale in $scales; do
   out=$work/scale$scale
   mkdir -p "$out"
   for run in $(seq "$runs"); do
-    order=("$current/quorvel" "$current/bench/bare_window" "$base/quorvel")
-    [ $((run % 2)) -eq 0 ] && order=("$base/quorvel" "$current/bench/bare_window" "$current/quorvel")
+    order=("$current/quorvel" "$current/bench/bare_window" "$current/bench/text_window" "$base/quorvel")
+    [ $((run % 2)) -eq 0 ] &&
+      order=("$base/quorvel" "$current/bench/text_window" "$current/bench/bare_window" "$current/quorvel")
     for program in "${order[@]}"; do
       case $program in
         "$current/quorvel") name=game ;;
         "$base/quorvel") name=base ;;
+        */text_window) name=text ;;
         *) name=bare ;;
       esac
       measured startup_run "$scale" "$program"
-      read -r map rss <<<"$result"
-      echo "scale $scale run $run $name start-up: map_ms $map rss_kb $rss" >>"$log"
+      read -r map rss cpu <<<"$result"
+      echo "scale $scale run $run $name start-up: map_ms $map rss_kb $rss map_cpu_ms $cpu" >>"$log"
       echo "$map" >>"$out/$name.map"
+      echo "$cpu" >>"$out/$name.mapcpu"
       awk -v kb="$rss" 'BEGIN { printf "%.1f\n", kb / 1024 }' >>"$out/$name.rss"
     done
+    [ "$what" = startup ] && continue
     order=(game base keys)
     [ $((run % 2)) -eq 0 ] && order=(keys base game)
     for name in "${order[@]}"; do
@@ -222,26 +234,38 @@ for scale in $scales; do
   stop_display
   echo
   echo "Scale $scale (QT_SCALE_FACTOR=$scale), Xvfb $((1280 * scale))x$((900 * scale)):  median  (range)"
-  show "game CPU, ms per s of play" "$out/game.cpu"
-  show "game CPU at $base_commit, ms per s of play" "$out/base.cpu"
-  ratio "ratio, game / $base_commit" "$out/game.cpu" "$out/base.cpu"
-  show "X server CPU, ms per s of play" "$out/game.x"
-  show "X server CPU at $base_commit, ms per s" "$out/base.x"
-  ratio "ratio, game / $base_commit" "$out/game.x" "$out/base.x"
-  show "game CPU, the keys alone, ms per s" "$out/keys.cpu"
-  show "X server CPU, the keys alone, ms per s" "$out/keys.x"
-  less_keys "game CPU less the keys', game / $base_commit" "$out/game.cpu" "$out/base.cpu" "$out/keys.cpu"
-  less_keys "X server CPU less the keys', game / $base_commit" "$out/game.x" "$out/base.x" "$out/keys.x"
-  show "game CPU while waiting, ms per s" "$out/game.idle"
+  if [ "$what" = all ]; then
+    show "game CPU, ms per s of play" "$out/game.cpu"
+    show "game CPU at $base_commit, ms per s of play" "$out/base.cpu"
+    ratio "ratio, game / $base_commit" "$out/game.cpu" "$out/base.cpu"
+    show "X server CPU, ms per s of play" "$out/game.x"
+    show "X server CPU at $base_commit, ms per s" "$out/base.x"
+    ratio "ratio, game / $base_commit" "$out/game.x" "$out/base.x"
+    show "game CPU, the keys alone, ms per s" "$out/keys.cpu"
+    show "X server CPU, the keys alone, ms per s" "$out/keys.x"
+    less_keys "game CPU less the keys', game / $base_commit" "$out/game.cpu" "$out/base.cpu" "$out/keys.cpu"
+    less_keys "X server CPU less the keys', game / $base_commit" "$out/game.x" "$out/base.x" "$out/keys.x"
+    show "game CPU while waiting, ms per s" "$out/game.idle"
+  fi
   show "start to mapped window, game, ms" "$out/game.map"
   show "start to mapped window, bare window, ms" "$out/bare.map"
+  show "start to mapped window, text window, ms" "$out/text.map"
   show "start to mapped window, $base_commit, ms" "$out/base.map"
   ratio "ratio, game / bare window" "$out/game.map" "$out/bare.map"
+  ratio "ratio, text window / bare window" "$out/text.map" "$out/bare.map"
   ratio "ratio, $base_commit / bare window" "$out/base.map" "$out/bare.map"
+  show "CPU up to the map, game, ms" "$out/game.mapcpu"
+  show "CPU up to the map, bare window, ms" "$out/bare.mapcpu"
+  show "CPU up to the map, text window, ms" "$out/text.mapcpu"
+  show "CPU up to the map, $base_commit, ms" "$out/base.mapcpu"
+  ratio "ratio, game / bare window" "$out/game.mapcpu" "$out/bare.mapcpu"
+  ratio "ratio, text window / bare window" "$out/text.mapcpu" "$out/bare.mapcpu"
   show "resident memory, game, MiB" "$out/game.rss"
   show "resident memory, bare window, MiB" "$out/bare.rss"
+  show "resident memory, text window, MiB" "$out/text.rss"
   show "resident memory, $base_commit, MiB" "$out/base.rss"
   ratio "ratio, game / bare window" "$out/game.rss" "$out/bare.rss"
+  ratio "ratio, text window / bare window" "$out/text.rss" "$out/bare.rss"
   ratio "ratio, $base_commit / bare window" "$out/base.rss" "$out/bare.rss"
 done
 echo
