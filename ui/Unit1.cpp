@@ -21,7 +21,6 @@
 #include <QShortcut>
 #include <QWindow>
 
-#include <utility>
 #include <vector>
 
 namespace quorvel::ui {
@@ -300,9 +299,6 @@ void TForm1::redraw(QPainter& painter, const QRegion& region)
     PaintAroundTiles(painter, region.subtracted(tiles));
     for (const int spot : spots)
         painter.drawPixmap(SpotRect(spot).topLeft(), pictures_.block(SpotTile(game_, spot)));
-    // Queued, it runs once this paint has reached the screen.
-    if (afterFirstPicture_)
-        QTimer::singleShot(0, this, std::exchange(afterFirstPicture_, nullptr));
 }
 
 // The pattern, and the window's colour beyond it.

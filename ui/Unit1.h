@@ -41,8 +41,6 @@ public:
     ~TForm1() override;
 
     void setAboutBox(TAboutBox* box) { AboutBox = box; }
-    // Runs `work` once, as soon as the window's first picture is on screen.
-    void afterFirstPicture(std::function<void()> work) { afterFirstPicture_ = std::move(work); }
     // Every question and message of the game goes through this one function.
     void setMessageBox(MessageBoxFunction function) { messageBox_ = std::move(function); }
 
@@ -118,7 +116,6 @@ private:
     };
     std::optional<Result> nameEntryResult_;
     bool buildingWindow_ = true;
-    std::function<void()> afterFirstPicture_;
     bool saveRefused_ = false;
 
 public:

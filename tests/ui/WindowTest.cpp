@@ -53,7 +53,6 @@ private slots:
     void picturesCallTheirMoves();
     void namesFromTheFileShowAsTyped();
     void helpBoxShowsTheKeysAndOpensItsLinks();
-    void helpBoxBuiltAfterTheFirstPictureOpensFromTheMenu();
     void boardAnnouncesThePiece();
     void textsFitTheirPlaces();
     void windowKeepsItsSizeOnScreen();
@@ -318,39 +317,6 @@ void WindowTest::helpBoxShowsTheKeysAndOpensItsLinks()
     QDesktopServices::unsetUrlHandler(QStringLiteral("mailto"));
     QCOMPARE(opened.urls, (QList<QUrl>{QUrl(box.Label4->text()), QUrl(QStringLiteral("mailto:") + box.Label5->text())}));
     QVERIFY(box.isVisible());
-}
-
-// As the program builds it: once, when the window is first on screen.
-void WindowTest::helpBoxBuiltAfterTheFirstPictureOpensFromTheMenu()
-{
-    WindowUnderTest window;
-    TForm1& form = *window.form;
-    std::unique_ptr<TAboutBox> box;
-    int built = 0;
-    bool exposedWhenBuilt = false;
-    form.afterFirstPicture([&] {
-        ++built;
-        exposedWhenBuilt = form.windowHandle()->isExposed();
-        box = std::make_unique<TAboutBox>(window.form->pictures(), &form);
-        form.setAboutBox(box.get());
-    });
-    QCoreApplication::processEvents();
-    QCOMPARE(built, 0);
-    QVERIFY(window.showActive());
-    QTRY_COMPARE(built, 1);
-    QVERIFY(exposedWhenBuilt);
-    form.client->repaint();
-    QCoreApplication::processEvents();
-    QCOMPARE(built, 1);
-
-    bool shown = false;
-    QTimer::singleShot(0, box.get(), [&] {
-        shown = box->isVisible();
-        QTest::keyClick(box->windowHandle(), Qt::Key_Return);
-    });
-    window.chooseMenu(form.About1);
-    QVERIFY(shown);
-    QVERIFY(!box->isVisible());
 }
 
 // Described from the start, before any move or paint.
