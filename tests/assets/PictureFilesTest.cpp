@@ -112,12 +112,32 @@ TEST(SidePictures, OnlyTheirOuterFrameIsClear)
         }
 }
 
-TEST(SidePictures, ThePlainPlateIsPaleYellowGreen)
+double Brightness(const Colour& c)
 {
+    return 0.299 * c[0] + 0.587 * c[1] + 0.114 * c[2];
+}
+
+// The plates are a light stone of no strong hue, so they suit every
+// background and stand clearly off each; their face is even, with no crack
+// or vein darker than its grain.
+TEST(SidePictures, ThePlainPlateIsAnEvenLightStone)
+{
+    constexpr double MostChroma = 30.0;
+    constexpr double LighterThanBackgrounds = 60.0;
+    constexpr double Grain = 20.0;
+    constexpr int Rim = 5;
     for (int scale : Scales) {
         const QImage plate = AtScale(QStringLiteral("side/plate"), scale);
         const Colour mean = MeanColour(plate, [&plate](int x, int y) { return qAlpha(plate.pixel(x, y)) == 255; });
-        EXPECT_LE(ChannelMiss(mean, FromHex(0xD6E68D)), AverageTolerance) << "scale " << scale;
+        EXPECT_LE(std::max({mean[0], mean[1], mean[2]}) - std::min({mean[0], mean[1], mean[2]}), MostChroma) << "scale " << scale;
+        for (unsigned background : BackgroundAverages)
+            EXPECT_GE(Brightness(mean) - Brightness(FromHex(background)), LighterThanBackgrounds) << std::hex << background;
+        // Measured against its row, since the face is shaded from top to bottom.
+        for (int y = Rim * scale; y < plate.height() - Rim * scale; ++y) {
+            const Colour row = MeanColour(plate, [&plate, y](int x, int py) { return py == y && qAlpha(plate.pixel(x, py)) == 255; });
+            for (int x = Rim * scale; x < plate.width() - Rim * scale; ++x)
+                ASSERT_LE(Distance(ColourOf(plate.pixel(x, y)), row), Grain) << "scale " << scale << ", " << x << "," << y;
+        }
     }
 }
 
