@@ -321,19 +321,40 @@ TEST(Backgrounds, RepeatWithoutHarshSeams)
     }
 }
 
-TEST(Icon, EverySizeIsAYellowSquareInABlackOutlineRoundABlackBlock)
+// At every size, from the title bar's 16 pixels up, the icon shows the blue,
+// green and crimson balls of a piece side by side in the pale well, each
+// with a core of its own colour, however small.
+TEST(Icon, EverySizeShowsThreeBallsInAWell)
 {
+    constexpr double Near = 40.0;
+    const Colour well = FromHex(Lavender);
+    const unsigned balls[] = {0x5180CB, 0x49AA63, 0xCA4572};
     for (int size : IconSizes) {
         SCOPED_TRACE(size);
         const QImage icon = Committed(QStringLiteral("icon/quorvel-%1.png").arg(size));
         ASSERT_EQ(icon.size(), QSize(size, size));
         EXPECT_LT(qAlpha(icon.pixel(0, 0)), 8);
-        const auto isBlack = [](QRgb p) { return qAlpha(p) == 255 && std::max({qRed(p), qGreen(p), qBlue(p)}) < 40; };
-        const auto isYellow = [](QRgb p) { return qAlpha(p) == 255 && qRed(p) > 200 && qGreen(p) > 150 && qBlue(p) < 100; };
-        EXPECT_TRUE(isBlack(icon.pixel(size / 2, 0)));
-        EXPECT_TRUE(isBlack(icon.pixel(size / 2, size / 2)));
-        EXPECT_TRUE(isYellow(icon.pixel(size / 2, size / 5)));
-        EXPECT_TRUE(isYellow(icon.pixel(size / 5, size / 2)));
+        int wellPixels = 0;
+        double lastX = -1.0;
+        for (unsigned ball : balls) {
+            double sumX = 0.0;
+            int count = 0;
+            for (int y = 0; y < size; ++y)
+                for (int x = 0; x < size; ++x) {
+                    const QRgb p = icon.pixel(x, y);
+                    if (qAlpha(p) < 255)
+                        continue;
+                    if (Distance(ColourOf(p), FromHex(ball)) < Near) {
+                        sumX += x;
+                        ++count;
+                    }
+                    wellPixels += ball == balls[0] && Distance(ColourOf(p), well) < Near;
+                }
+            ASSERT_GE(count, 2) << std::hex << ball;
+            EXPECT_GT(sumX / count, lastX) << std::hex << ball;
+            lastX = sumX / count;
+        }
+        EXPECT_GT(wellPixels, size * size / 4);
     }
 }
 
@@ -347,10 +368,10 @@ TEST(Icon, TheScalableIconIsAWellFormedSvg)
     EXPECT_FALSE(reader.attributes().value(QLatin1String("viewBox")).isEmpty());
     int shapes = 0;
     while (!reader.atEnd())
-        if (reader.readNext() == QXmlStreamReader::StartElement && reader.name() == QLatin1String("rect"))
+        if (reader.readNext() == QXmlStreamReader::StartElement && reader.name() == QLatin1String("circle"))
             ++shapes;
     EXPECT_FALSE(reader.hasError()) << reader.errorString().toStdString();
-    EXPECT_EQ(shapes, 3);
+    EXPECT_EQ(shapes, 3) << "the three balls";
 }
 
 } // namespace
