@@ -15,7 +15,7 @@ inline constexpr const char* CycleButtonPicture = ":/side/cycle.png";
 inline constexpr const char* LaunchButtonPicture = ":/side/launch.png";
 // The Level and Score plates share one picture.
 inline constexpr const char* PlatePicture = ":/side/plate.png";
-// The icon comes in these sizes: ":/icon/quorvel-16.png" up to "-256.png".
+// The icon comes in sizes from ":/icon/quorvel-16.png" up to "-512.png".
 QString IconPath(int size);
 
 // Makes the pictures built into the program available under ":/". Call it

@@ -1,8 +1,69 @@
 #include "PictureControl.h"
 
+#include <QLinearGradient>
 #include <QPainter>
 
+#include <algorithm>
+
 namespace quorvel::ui {
+
+namespace {
+
+// The plate's clear frame and its bevel, in logical pixels: inside them lie
+// the face and the symbol, which move when the plate is pressed in.
+constexpr int PlateBorder = 3;
+// How much of the way to white a light pixel goes under the pointer; dark
+// ones, the symbol's outline, stay dark.
+constexpr double Lift = 0.45;
+constexpr int PressedShade = 18;
+constexpr int PressedShadowAlpha = 95;
+constexpr int PressedShadowDepth = 5;
+
+QPixmap Lit(const QPixmap& picture)
+{
+    QImage image = picture.toImage().convertToFormat(QImage::Format_ARGB32);
+    for (int y = 0; y < image.height(); ++y) {
+        QRgb* line = reinterpret_cast<QRgb*>(image.scanLine(y));
+        for (int x = 0; x < image.width(); ++x) {
+            const QRgb p = line[x];
+            const double lift = Lift * qGray(p) / 255.0;
+            const auto up = [lift](int channel) { return channel + static_cast<int>((255 - channel) * lift + 0.5); };
+            line[x] = qRgba(up(qRed(p)), up(qGreen(p)), up(qBlue(p)), qAlpha(p));
+        }
+    }
+    return QPixmap::fromImage(image);
+}
+
+QPixmap Pressed(const QPixmap& picture)
+{
+    QImage image = picture.toImage().convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    const QRectF whole(QPointF(0.0, 0.0), picture.deviceIndependentSize());
+    const QRectF face = whole.adjusted(PlateBorder, PlateBorder, -PlateBorder, -PlateBorder);
+    const QRectF plate = whole.adjusted(1.0, 1.0, -1.0, -1.0);
+    QPainter painter(&image);
+    painter.save();
+    painter.setClipRect(face);
+    painter.setCompositionMode(QPainter::CompositionMode_Source);
+    painter.drawPixmap(QPointF(1.0, 1.0), picture);
+    painter.restore();
+    // Colour only where the plate is, so its frame stays clear.
+    painter.setCompositionMode(QPainter::CompositionMode_SourceAtop);
+    painter.fillRect(whole, QColor(0, 0, 0, PressedShade));
+    const QColor shadow(0, 0, 0, PressedShadowAlpha);
+    const QColor none(0, 0, 0, 0);
+    QLinearGradient fromTop(0.0, plate.top(), 0.0, plate.top() + PressedShadowDepth);
+    fromTop.setColorAt(0.0, shadow);
+    fromTop.setColorAt(1.0, none);
+    painter.fillRect(plate, fromTop);
+    QLinearGradient fromLeft(plate.left(), 0.0, plate.left() + PressedShadowDepth, 0.0);
+    fromLeft.setColorAt(0.0, shadow);
+    fromLeft.setColorAt(1.0, none);
+    painter.fillRect(plate, fromLeft);
+    painter.end();
+    return QPixmap::fromImage(image);
+}
+
+} // namespace
 
 PictureControl::PictureControl(const QPixmap& picture, QWidget* parent) : QWidget(parent), picture_(picture) {}
 
@@ -16,14 +77,30 @@ PictureButton::PictureButton(const QPixmap& picture, const QString& action, cons
 {
     setFocusPolicy(Qt::NoFocus);
     setCursor(Qt::PointingHandCursor);
+    // Repainted as the pointer comes and goes.
+    setAttribute(Qt::WA_Hover);
     setAccessibleName(action);
     setToolTip(QStringLiteral("%1 (%2)").arg(action, keys));
 }
 
-// The picture is the same up or down, as the layout gives it.
+const QPixmap& PictureButton::shown() const
+{
+    if (isDown()) {
+        if (pressed_.isNull())
+            pressed_ = Pressed(picture_);
+        return pressed_;
+    }
+    if (underMouse()) {
+        if (lit_.isNull())
+            lit_ = Lit(picture_);
+        return lit_;
+    }
+    return picture_;
+}
+
 void PictureButton::paintEvent(QPaintEvent*)
 {
-    QPainter(this).drawPixmap(0, 0, picture_);
+    QPainter(this).drawPixmap(0, 0, shown());
 }
 
 } // namespace quorvel::ui

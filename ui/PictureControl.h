@@ -23,15 +23,25 @@ private:
 // button coming up over it) emits clicked(), and assistive technology finds a
 // push button named `action` that it can press. It never takes the keyboard
 // focus: the window's own keys do what it does.
+//
+// Under the pointer the plate lights up; held down it sinks in, its face and
+// symbol pushed down and to the right under a shadow from the upper left. Both
+// looks are made from the picture the first time they are needed, so start-up
+// loads and decodes nothing more.
 class PictureButton final : public QAbstractButton {
 public:
     PictureButton(const QPixmap& picture, const QString& action, const QString& keys, QWidget* parent);
+
+    // The picture as it is painted now: idle, lit or pressed.
+    const QPixmap& shown() const;
 
 protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
     QPixmap picture_;
+    mutable QPixmap lit_;
+    mutable QPixmap pressed_;
 };
 
 } // namespace quorvel::ui

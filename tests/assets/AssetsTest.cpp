@@ -40,8 +40,9 @@ TEST_F(Assets, EveryEmbeddedPictureEqualsItsFile)
         EXPECT_EQ(QImage(path).convertToFormat(QImage::Format_ARGB32), Committed(path.mid(2)));
         ++pictures;
     }
-    // Ten tiles, five backgrounds, five plates, each twice, and six icons.
-    EXPECT_EQ(pictures, 2 * (10 + 5 + 5) + 6);
+    // Ten tiles, five backgrounds, five plates, each twice, and the icon in
+    // every size.
+    EXPECT_EQ(pictures, 2 * (10 + 5 + 5) + static_cast<int>(IconSizes.size()));
 }
 
 TEST_F(Assets, EveryPathTheGameUsesNamesAPicture)

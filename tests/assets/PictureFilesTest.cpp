@@ -112,12 +112,32 @@ TEST(SidePictures, OnlyTheirOuterFrameIsClear)
         }
 }
 
-TEST(SidePictures, ThePlainPlateIsPaleYellowGreen)
+double Brightness(const Colour& c)
 {
+    return 0.299 * c[0] + 0.587 * c[1] + 0.114 * c[2];
+}
+
+// The plates are a light stone of no strong hue, so they suit every
+// background and stand clearly off each; their face is even, with no crack
+// or vein darker than its grain.
+TEST(SidePictures, ThePlainPlateIsAnEvenLightStone)
+{
+    constexpr double MostChroma = 30.0;
+    constexpr double LighterThanBackgrounds = 60.0;
+    constexpr double Grain = 20.0;
+    constexpr int Rim = 5;
     for (int scale : Scales) {
         const QImage plate = AtScale(QStringLiteral("side/plate"), scale);
         const Colour mean = MeanColour(plate, [&plate](int x, int y) { return qAlpha(plate.pixel(x, y)) == 255; });
-        EXPECT_LE(ChannelMiss(mean, FromHex(0xD6E68D)), AverageTolerance) << "scale " << scale;
+        EXPECT_LE(std::max({mean[0], mean[1], mean[2]}) - std::min({mean[0], mean[1], mean[2]}), MostChroma) << "scale " << scale;
+        for (unsigned background : BackgroundAverages)
+            EXPECT_GE(Brightness(mean) - Brightness(FromHex(background)), LighterThanBackgrounds) << std::hex << background;
+        // Measured against its row, since the face is shaded from top to bottom.
+        for (int y = Rim * scale; y < plate.height() - Rim * scale; ++y) {
+            const Colour row = MeanColour(plate, [&plate, y](int x, int py) { return py == y && qAlpha(plate.pixel(x, py)) == 255; });
+            for (int x = Rim * scale; x < plate.width() - Rim * scale; ++x)
+                ASSERT_LE(Distance(ColourOf(plate.pixel(x, y)), row), Grain) << "scale " << scale << ", " << x << "," << y;
+        }
     }
 }
 
@@ -301,19 +321,40 @@ TEST(Backgrounds, RepeatWithoutHarshSeams)
     }
 }
 
-TEST(Icon, EverySizeIsAYellowSquareInABlackOutlineRoundABlackBlock)
+// At every size, from the title bar's 16 pixels up, the icon shows the blue,
+// green and crimson balls of a piece side by side in the pale well, each
+// with a core of its own colour, however small.
+TEST(Icon, EverySizeShowsThreeBallsInAWell)
 {
+    constexpr double Near = 40.0;
+    const Colour well = FromHex(Lavender);
+    const unsigned balls[] = {0x5180CB, 0x49AA63, 0xCA4572};
     for (int size : IconSizes) {
         SCOPED_TRACE(size);
         const QImage icon = Committed(QStringLiteral("icon/quorvel-%1.png").arg(size));
         ASSERT_EQ(icon.size(), QSize(size, size));
         EXPECT_LT(qAlpha(icon.pixel(0, 0)), 8);
-        const auto isBlack = [](QRgb p) { return qAlpha(p) == 255 && std::max({qRed(p), qGreen(p), qBlue(p)}) < 40; };
-        const auto isYellow = [](QRgb p) { return qAlpha(p) == 255 && qRed(p) > 200 && qGreen(p) > 150 && qBlue(p) < 100; };
-        EXPECT_TRUE(isBlack(icon.pixel(size / 2, 0)));
-        EXPECT_TRUE(isBlack(icon.pixel(size / 2, size / 2)));
-        EXPECT_TRUE(isYellow(icon.pixel(size / 2, size / 5)));
-        EXPECT_TRUE(isYellow(icon.pixel(size / 5, size / 2)));
+        int wellPixels = 0;
+        double lastX = -1.0;
+        for (unsigned ball : balls) {
+            double sumX = 0.0;
+            int count = 0;
+            for (int y = 0; y < size; ++y)
+                for (int x = 0; x < size; ++x) {
+                    const QRgb p = icon.pixel(x, y);
+                    if (qAlpha(p) < 255)
+                        continue;
+                    if (Distance(ColourOf(p), FromHex(ball)) < Near) {
+                        sumX += x;
+                        ++count;
+                    }
+                    wellPixels += ball == balls[0] && Distance(ColourOf(p), well) < Near;
+                }
+            ASSERT_GE(count, 2) << std::hex << ball;
+            EXPECT_GT(sumX / count, lastX) << std::hex << ball;
+            lastX = sumX / count;
+        }
+        EXPECT_GT(wellPixels, size * size / 4);
     }
 }
 
@@ -327,10 +368,10 @@ TEST(Icon, TheScalableIconIsAWellFormedSvg)
     EXPECT_FALSE(reader.attributes().value(QLatin1String("viewBox")).isEmpty());
     int shapes = 0;
     while (!reader.atEnd())
-        if (reader.readNext() == QXmlStreamReader::StartElement && reader.name() == QLatin1String("rect"))
+        if (reader.readNext() == QXmlStreamReader::StartElement && reader.name() == QLatin1String("circle"))
             ++shapes;
     EXPECT_FALSE(reader.hasError()) << reader.errorString().toStdString();
-    EXPECT_EQ(shapes, 3);
+    EXPECT_EQ(shapes, 3) << "the three balls";
 }
 
 } // namespace

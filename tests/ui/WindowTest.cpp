@@ -26,6 +26,21 @@ std::vector<int> Kinds(const Game& game)
     return {game.piece()[0].kind, game.piece()[1].kind, game.piece()[2].kind};
 }
 
+// The mean brightness of a picture's opaque pixels.
+double MeanGrey(const QImage& picture)
+{
+    const QImage image = picture.convertToFormat(QImage::Format_ARGB32);
+    double sum = 0.0;
+    int count = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (qAlpha(image.pixel(x, y)) == 255) {
+                sum += qGray(image.pixel(x, y));
+                ++count;
+            }
+    return count > 0 ? sum / count : 0.0;
+}
+
 } // namespace
 
 // Stands in for the desktop's browser and mail program.
@@ -261,7 +276,22 @@ void WindowTest::picturesCallTheirMoves()
     const std::vector<int> kinds = Kinds(form.game());
     auto* target = form.findChild<QWidget*>(picture);
     QVERIFY(target);
-    QTest::mouseClick(target, Qt::LeftButton, {}, picture == "client" ? QPoint(300, 300) : QPoint(20, 20));
+    const QPoint at = picture == "client" ? QPoint(300, 300) : QPoint(20, 20);
+    auto* button = dynamic_cast<PictureButton*>(target);
+    const QImage idle = button ? button->shown().toImage() : QImage();
+    QTest::mouseMove(target, at);
+    // A picture button lights up under the pointer and sinks in while held,
+    // its clear frame staying clear. Wayland lets no client place the
+    // pointer, so there only the pressed look is seen.
+    if (button && QGuiApplication::platformName() != QLatin1String("wayland"))
+        QTRY_VERIFY(MeanGrey(button->shown().toImage()) > MeanGrey(idle) + 10.0);
+    QTest::mousePress(target, Qt::LeftButton, {}, at);
+    if (button) {
+        const QImage pressed = button->shown().toImage();
+        QVERIFY(MeanGrey(pressed) < MeanGrey(idle) - 5.0);
+        QCOMPARE(pressed.convertToFormat(QImage::Format_Alpha8), idle.convertToFormat(QImage::Format_Alpha8));
+    }
+    QTest::mouseRelease(target, Qt::LeftButton, {}, at);
     QCOMPARE(form.game().piece()[0].column, firstColumn);
     QCOMPARE(Kinds(form.game()) != kinds, cycled);
     QCOMPARE(form.TimerRunning(), launched);

@@ -7,12 +7,14 @@
 
 namespace quorvel::assetgen {
 
-constexpr std::array<int, 6> IconSizes{16, 32, 48, 64, 128, 256};
+constexpr std::array<int, 8> IconSizes{16, 24, 32, 48, 64, 128, 256, 512};
 
-// The program icon drawn for one pixel size, its edges on whole pixels.
+// The program icon drawn afresh for one pixel size, its walls and balls on
+// whole pixels.
 QImage IconImage(int size);
 
-// The same icon as a scalable picture for the desktop.
+// The same icon as a scalable picture for the desktop, with plain glossy
+// balls.
 QString IconSvg();
 
 } // namespace quorvel::assetgen

@@ -18,19 +18,46 @@ namespace {
 
 constexpr double Frame = 1.0;
 constexpr double Bevel = 2.5;
-constexpr uint32_t Face = 0xD6E68D;
-constexpr uint32_t Lit = 0xF6FCD6;
-constexpr uint32_t Shaded = 0x97A64E;
-constexpr uint32_t Rim = 0x66722C;
-constexpr double FaceGrain = 0.05;
+// A warm light stone: no hue of its own to fight the meadow, the leaf litter
+// or the water, and lighter than every background, so the plates stand out
+// on all five and black type reads on them.
+constexpr uint32_t Face = 0xD3CCBF;
+constexpr uint32_t Lit = 0xF3EFE7;
+constexpr uint32_t Shaded = 0x938B7D;
+constexpr uint32_t Rim = 0x5F584D;
+constexpr uint32_t SymbolTop = 0xFFFDF8;
+constexpr uint32_t SymbolBottom = 0xDCD5C8;
+// Fine mottle, as in a cut stone; coarse and fine octaves mixed.
+constexpr double FaceGrain = 0.045;
+constexpr double GrainSize = 3.5;
 // How far the symbols lean, as for italic type.
 constexpr double Slant = 0.22;
-constexpr int Dendrites = 5;
 
 QPolygonF LeftChevron()
 {
     return QPolygonF({QPointF(-10.0, 0.0), QPointF(4.0, -13.0), QPointF(10.0, -13.0), QPointF(-3.5, 0.0), QPointF(10.0, 13.0),
                       QPointF(4.0, 13.0)});
+}
+
+// A band bent nearly all the way round, turning clockwise, with an arrowhead
+// at its end pointing on round the circle: the sign for "rotate".
+QPolygonF CircularArrow()
+{
+    constexpr double Outer = 12.0;
+    constexpr double Inner = 6.5;
+    constexpr double HeadOverhang = 4.5;
+    constexpr double Start = -40.0;
+    constexpr double End = 205.0;
+    constexpr double HeadLength = 60.0;
+    constexpr int Steps = 48;
+    const auto at = [](double radius, double degrees) { return Polar(radius, degrees * std::numbers::pi / 180.0); };
+    QPolygonF outline;
+    for (int i = 0; i <= Steps; ++i)
+        outline << at(Outer, Start + (End - Start) * i / Steps);
+    outline << at(Outer + HeadOverhang, End) << at((Outer + Inner) / 2.0, End + HeadLength) << at(Inner - HeadOverhang, End);
+    for (int i = Steps; i >= 0; --i)
+        outline << at(Inner, Start + (End - Start) * i / Steps);
+    return outline;
 }
 
 QPainterPath SymbolPath(PlateSymbol symbol)
@@ -45,10 +72,8 @@ QPainterPath SymbolPath(PlateSymbol symbol)
     case PlateSymbol::RightChevron:
         path.addPolygon(QTransform::fromScale(-1.0, 1.0).map(LeftChevron()));
         break;
-    case PlateSymbol::Ring:
-        path.addEllipse(QPointF(0.0, 0.0), 13.0, 12.0);
-        path.addEllipse(QPointF(0.0, 0.0), 7.5, 6.5);
-        path.addRoundedRect(QRectF(-1.6, -4.6, 3.2, 9.2), 1.6, 1.6);
+    case PlateSymbol::CircularArrow:
+        path.addPolygon(CircularArrow());
         break;
     case PlateSymbol::Caret:
         path.addPolygon(QPolygonF({QPointF(-16.0, 10.0), QPointF(0.0, -12.0), QPointF(16.0, 10.0), QPointF(9.5, 10.0),
@@ -82,20 +107,6 @@ void DrawBevel(QPainter& painter, const QRectF& plate)
     painter.drawRect(face);
 }
 
-void DrawDendrites(QPainter& painter, Rng& rng, const QRectF& face)
-{
-    const BranchStyle crack{HexColour(0x7A5428, 0.2), 6, 0.45, 0.6};
-    painter.save();
-    painter.setClipRect(face, Qt::IntersectClip);
-    for (int i = 0; i < Dendrites; ++i) {
-        const QPointF start = RandomPoint(rng, face.left(), face.right(), face.top(), face.bottom());
-        const double upright = rng.Range(0.35, 0.7) * face.height();
-        const double length = upright + rng.Range(0.0, 0.15) * face.width();
-        DrawBranches(painter, rng, crack, start, rng.Range(0.0, 2.0 * std::numbers::pi), length, 0.9, 3);
-    }
-    painter.restore();
-}
-
 void DrawSymbol(QPainter& painter, PlateSymbol symbol, QPointF centre)
 {
     if (symbol == PlateSymbol::None)
@@ -105,12 +116,12 @@ void DrawSymbol(QPainter& painter, PlateSymbol symbol, QPointF centre)
     place.shear(-Slant, 0.0);
     const QPainterPath shape = place.map(SymbolPath(symbol));
     painter.setPen(Qt::NoPen);
-    painter.setBrush(QColor(60, 70, 20, 70));
+    painter.setBrush(QColor(50, 40, 30, 70));
     painter.drawPath(shape.translated(1.0, 1.2));
     const QRectF bounds = shape.boundingRect();
     QLinearGradient inside(bounds.topLeft(), bounds.bottomLeft());
-    inside.setColorAt(0.0, HexColour(0xFBFFE4));
-    inside.setColorAt(1.0, HexColour(0xD8E690));
+    inside.setColorAt(0.0, HexColour(SymbolTop));
+    inside.setColorAt(1.0, HexColour(SymbolBottom));
     painter.setBrush(inside);
     painter.setPen(QPen(Qt::black, 1.3, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
     painter.drawPath(shape);
@@ -124,13 +135,11 @@ QImage SidePlate(PlateSymbol symbol, QSize size, uint64_t seed, int scale)
     image.fill(QColor(255, 255, 255, 0));
     const uint32_t grainSeed = static_cast<uint32_t>(seed);
     const QRectF plate(Frame, Frame, size.width() - 2.0 * Frame, size.height() - 2.0 * Frame);
-    const QRectF face = plate.adjusted(Bevel, Bevel, -Bevel, -Bevel);
     QImage faceImage(image.size(), QImage::Format_ARGB32);
     FillByPosition(faceImage, scale, [grainSeed](double x, double y) {
-        const double mottle = Fractal(x / 9.0, y / 9.0, grainSeed, 4) - 0.5;
+        const double mottle = Fractal(x / GrainSize, y / GrainSize, grainSeed, 3) - 0.5;
         return FromHex(Face) * (1.0 + 2.0 * FaceGrain * mottle);
     });
-    Rng rng(seed);
     QPainter painter;
     BeginLogical(painter, image, scale);
     // Smoothed edges must not reach into the frame, which stays clear.
@@ -139,7 +148,6 @@ QImage SidePlate(PlateSymbol symbol, QSize size, uint64_t seed, int scale)
     painter.resetTransform();
     painter.drawImage(0, 0, faceImage);
     painter.restore();
-    DrawDendrites(painter, rng, face);
     DrawBevel(painter, plate);
     DrawSymbol(painter, symbol, QPointF(size.width() / 2.0, size.height() / 2.0));
     painter.end();

@@ -7,7 +7,7 @@
 
 namespace quorvel::assetgen {
 
-enum class PlateSymbol { None, LeftChevron, RightChevron, Ring, Caret };
+enum class PlateSymbol { None, LeftChevron, RightChevron, CircularArrow, Caret };
 
 // A bevelled plate of the side column at its logical size. Its outermost
 // ring of pixels is left fully transparent, so the window's background shows
