@@ -47,6 +47,13 @@ TEST_F(SaveSafetyTest, ALockNobodyHoldsBlocksASaveOnlyBriefly)
         {"empty lock file", [this] { WriteFileBytes(LockPath(), ""); }},
         {"lock of a dead process", [] { LeaveLockOfDeadProcess(); }},
         {"lock naming no process", [this] { WriteFileBytes(LockPath(), "garbage\n"); }},
+        {"helper of a lock takeover killed midway", [this] { WriteFileBytes(LockPath() + ".rmlock", ""); }},
+        {"chain of such helpers",
+            [this] {
+                for (const char* helper : {".rmlock", ".rmlock.rmlock", ".rmlock.rmlock.rmlock"})
+                    WriteFileBytes(LockPath() + helper, "");
+                WriteFileBytes(LockPath(), "");
+            }},
     };
     for (const auto& [title, leave] : leftovers) {
         SCOPED_TRACE(title);
