@@ -57,7 +57,7 @@ void IniDocument::SetText(std::string_view section, std::string_view key, std::s
 {
     std::string value(utf8);
     std::erase_if(value, [](char c) { return c == '\r' || c == '\n' || c == '\0'; });
-    SetValue(section, key, value);
+    SetValue(section, key, ini::Written(value));
 }
 
 void IniDocument::SetInteger(std::string_view section, std::string_view key, int32_t value)

@@ -24,7 +24,7 @@ public:
     std::optional<int32_t> Integer(std::string_view section, std::string_view key) const;
 
     // CR, LF and NUL are dropped from the value so that no text can add keys
-    // or lines.
+    // or lines; the rest reads back exactly as it was set.
     void SetText(std::string_view section, std::string_view key, std::string_view utf8);
     void SetInteger(std::string_view section, std::string_view key, int32_t value);
 
