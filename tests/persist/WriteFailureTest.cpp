@@ -122,6 +122,10 @@ TEST_F(WriteFailureTest, EveryActionThatCannotSaveChangesNothing)
     };
     const Action actions[] = {
         {"InsertResult", [](ScoreTable& table) { InsertResult(table, "Ann", 9, 95); }},
+        {"InsertResults", [](ScoreTable& table) {
+            const GameResult results[] = {{9, 95}, {8, 85}};
+            InsertResults(table, "Ann", results);
+        }},
         {"WriteBackground", [](ScoreTable&) { WriteBackground(1); }},
         {"WriteBlocks", [](ScoreTable&) { WriteBlocks(8); }},
         {"WritePlayerName", [](ScoreTable&) { WritePlayerName("Ann"); }},
