@@ -1,6 +1,8 @@
 #include "AtomicFile.h"
 
 #include "FileDescriptor.h"
+#include "SaveLock.h"
+#include "SettingsLocation.h"
 
 #include <QRandomGenerator>
 
@@ -18,17 +20,12 @@ namespace {
 // Distinct enough that no file a player keeps beside the settings, such as
 // "vemlo.ini.backup", is ever taken for a leftover.
 constexpr char TempInfix[] = ".saving-";
+constexpr std::string_view OldHelperSuffix = ".rmlock";
 constexpr std::string_view TempAlphabet = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
 constexpr std::size_t TempTagLength = 6;
 constexpr int TempNameTries = 100;
 constexpr mode_t NewFileMode = 0600;
 constexpr mode_t PermissionBits = 07777;
-
-std::string FolderOf(const std::string& path)
-{
-    const auto slash = path.rfind('/');
-    return slash == std::string::npos ? std::string(".") : slash == 0 ? std::string("/") : path.substr(0, slash);
-}
 
 std::string BaseNameOf(const std::string& path)
 {
@@ -53,6 +50,18 @@ bool IsTempName(std::string_view name, std::string_view prefix)
     if (name.size() != prefix.size() + TempTagLength || name.substr(0, prefix.size()) != prefix)
         return false;
     return name.substr(prefix.size()).find_first_not_of(TempAlphabet) == std::string_view::npos;
+}
+
+// Earlier versions locked with a lock file of their own making, and a copy
+// killed while taking over an abandoned lock left "vemlo.ini.lock.rmlock"
+// behind, or a chain of them. The kernel lock needs none of them.
+bool IsOldLockHelper(std::string_view name, std::string_view lockName)
+{
+    if (name.size() <= lockName.size() || name.substr(0, lockName.size()) != lockName)
+        return false;
+    for (name.remove_prefix(lockName.size()); name.substr(0, OldHelperSuffix.size()) == OldHelperSuffix;)
+        name.remove_prefix(OldHelperSuffix.size());
+    return name.empty();
 }
 
 // A new file takes the old one's permissions; a first one stays the
@@ -134,6 +143,7 @@ bool RemoveLeftovers(const std::string& target)
 {
     const std::string folder = FolderOf(target);
     const std::string prefix = BaseNameOf(target) + TempInfix;
+    const std::string lockName = BaseNameOf(target) + LockSuffix;
     const std::unique_ptr<DIR, CloseListing> listing(opendir(folder.c_str()));
     if (!listing)
         return false;
@@ -141,7 +151,8 @@ bool RemoveLeftovers(const std::string& target)
     while (const dirent* entry = readdir(listing.get())) {
         const std::string path = folder + '/' + entry->d_name;
         struct stat info {};
-        if (IsTempName(entry->d_name, prefix) && lstat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode))
+        const bool leftover = IsTempName(entry->d_name, prefix) || IsOldLockHelper(entry->d_name, lockName);
+        if (leftover && lstat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode))
             removed = unlink(path.c_str()) == 0 && removed;
     }
     return removed;

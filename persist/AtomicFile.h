@@ -13,7 +13,7 @@ namespace quorvel::persist {
 bool ReplaceFile(const std::string& target, std::string_view bytes);
 
 // Removes the half-made files that saves killed midway left beside
-// `target`. Only safe while holding the lock under which every save runs.
+// `target`, and what earlier versions' locking left there. Only safe while holding the lock under which every save runs.
 bool RemoveLeftovers(const std::string& target);
 
 } // namespace quorvel::persist

@@ -3,28 +3,26 @@
 #include "ScoreLineFile.h"
 #include "SettingsFile.h"
 
+#include <algorithm>
+#include <optional>
 #include <utility>
 
 namespace quorvel::persist {
 namespace {
 
-// The ten lines and, in the last place, the result being entered.
-using WorkingList = std::array<ScoreEntry, ScoreLineCount + 1>;
+// A line of the table, or the result with this index among those entered.
+struct Candidate {
+    ScoreEntry entry;
+    std::optional<std::size_t> result;
+};
 
-// Adjacent exchanges with a strict test never swap equal scores, so a new
-// result settles below every line it only ties, and a hand-edited file that
-// was out of order comes out fully sorted.
-void SortByScore(WorkingList& list)
+// A stable sort never reorders equal scores, so a new result settles below
+// every line it only ties, and a hand-edited file that was out of order
+// comes out fully sorted.
+void SortByScore(std::vector<Candidate>& list)
 {
-    bool exchanged = true;
-    while (exchanged) {
-        exchanged = false;
-        for (std::size_t c = 1; c < list.size(); ++c)
-            if (list[c - 1].score < list[c].score) {
-                std::swap(list[c - 1], list[c]);
-                exchanged = true;
-            }
-    }
+    std::stable_sort(list.begin(), list.end(),
+                     [](const Candidate& a, const Candidate& b) { return a.entry.score > b.entry.score; });
 }
 
 } // namespace
@@ -36,21 +34,31 @@ bool Qualifies(const ScoreTable& table, int32_t score)
 
 ScoreLines InsertResult(ScoreTable& table, const QString& name, int level, int32_t score)
 {
-    WorkingList working;
+    const GameResult result{level, score};
+    return InsertResults(table, name, {&result, 1}).lines;
+}
+
+EnteredResults InsertResults(ScoreTable& table, const QString& name, std::span<const GameResult> results)
+{
+    std::vector<Candidate> working;
     ModifySettingsFile([&](IniDocument& document) {
+        working.clear();
         for (int k = 0; k < ScoreLineCount; ++k)
-            working[k] = ReadScoreLine(document, k + 1);
-        working.back() = {name, level, score};
+            working.push_back({ReadScoreLine(document, k + 1), std::nullopt});
+        for (std::size_t i = 0; i < results.size(); ++i)
+            working.push_back({{name, results[i].level, results[i].score}, i});
         SortByScore(working);
         for (int k = 0; k < ScoreLineCount; ++k)
-            WriteScoreLine(document, k + 1, working[k]);
+            WriteScoreLine(document, k + 1, working[k].entry);
     });
-    ScoreLines shown;
+    EnteredResults entered{{}, std::vector<bool>(results.size(), false)};
     for (int k = 0; k < ScoreLineCount; ++k) {
-        table[k] = working[k].score;
-        shown[k] = std::move(working[k]);
+        if (working[k].result)
+            entered.entered[*working[k].result] = true;
+        table[k] = working[k].entry.score;
+        entered.lines[k] = std::move(working[k].entry);
     }
-    return shown;
+    return entered;
 }
 
 } // namespace quorvel::persist

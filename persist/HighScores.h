@@ -4,6 +4,8 @@
 
 #include <array>
 #include <cstdint>
+#include <span>
+#include <vector>
 
 namespace quorvel::persist {
 
@@ -31,5 +33,24 @@ bool Qualifies(const ScoreTable& table, int32_t score);
 // table and the returned lines to show are what was written. On WriteError
 // the table and the file are as they were.
 ScoreLines InsertResult(ScoreTable& table, const QString& name, int level, int32_t score);
+
+// A finished game's result waiting to enter the table.
+struct GameResult {
+    int level = 0;
+    int32_t score = 0;
+};
+
+struct EnteredResults {
+    ScoreLines lines;
+    // For each result, in the order given: whether it is among the ten lines
+    // written. One that qualified when its game ended may have been pushed
+    // off since by results another copy of the game entered.
+    std::vector<bool> entered;
+};
+
+// Enters several results under one name as one save, as InsertResult enters
+// one. Results are taken in the order given, each settling below every line
+// and every earlier result it only ties.
+EnteredResults InsertResults(ScoreTable& table, const QString& name, std::span<const GameResult> results);
 
 } // namespace quorvel::persist

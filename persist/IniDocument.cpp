@@ -1,6 +1,5 @@
 #include "IniDocument.h"
 
-#include "IniSyntax.h"
 #include "TextEncoding.h"
 
 #include <algorithm>
@@ -12,6 +11,16 @@ constexpr std::string_view ByteOrderMark = "\xEF\xBB\xBF";
 constexpr std::string_view UnixEnding = "\n";
 constexpr std::string_view LineBreakers = "\r\n";
 
+// Where the line starting at `begin` ends and where the next one starts; CR
+// LF is one line end, LF CR two.
+std::pair<std::size_t, std::size_t> LineAt(std::string_view bytes, std::size_t begin)
+{
+    const std::size_t end = std::min(bytes.find_first_of(LineBreakers, begin), bytes.size());
+    if (end == bytes.size())
+        return {end, end};
+    return {end, end + (bytes.substr(end, 2) == "\r\n" ? 2 : 1)};
+}
+
 } // namespace
 
 IniDocument::IniDocument(std::string_view bytes)
@@ -20,22 +29,30 @@ IniDocument::IniDocument(std::string_view bytes)
         hasByteOrderMark_ = true;
         bytes.remove_prefix(ByteOrderMark.size());
     }
-    while (!bytes.empty()) {
-        const auto end = std::min(bytes.find_first_of(LineBreakers), bytes.size());
-        std::size_t next = end;
-        if (next < bytes.size())
-            next += bytes.substr(end, 2) == "\r\n" ? 2 : 1;
-        lines_.push_back({std::string(bytes.substr(0, end)), std::string(bytes.substr(end, next - end))});
-        bytes.remove_prefix(next);
+    bytes_ = bytes;
+    for (std::size_t begin = 0; begin < bytes_.size();) {
+        const auto [end, next] = LineAt(bytes_, begin);
+        if (const auto line = Indexed(std::string_view(bytes_).substr(begin, end - begin), begin, next))
+            lines_.push_back(*line);
+        begin = next;
     }
+}
+
+// `text` is the line's text, starting at `begin` of the document.
+std::optional<IniDocument::Line> IniDocument::Indexed(std::string_view text, std::size_t begin, std::size_t next)
+{
+    const ini::LineShape shape = ini::ShapeOf(text);
+    if (shape.kind == ini::LineKind::Other)
+        return std::nullopt;
+    // An empty name may point nowhere.
+    const std::size_t nameOffset = shape.name.empty() ? 0 : static_cast<std::size_t>(shape.name.data() - text.data());
+    return Line{static_cast<uint32_t>(begin), static_cast<uint32_t>(begin + text.size()), static_cast<uint32_t>(next),
+                static_cast<uint32_t>(nameOffset), static_cast<uint32_t>(shape.name.size()), shape.kind};
 }
 
 std::string IniDocument::Bytes() const
 {
-    std::string bytes(hasByteOrderMark_ ? ByteOrderMark : std::string_view());
-    for (const Line& line : lines_)
-        bytes += line.text + line.ending;
-    return bytes;
+    return std::string(hasByteOrderMark_ ? ByteOrderMark : std::string_view()) + bytes_;
 }
 
 std::optional<std::string> IniDocument::Text(std::string_view section, std::string_view key) const
@@ -57,7 +74,7 @@ void IniDocument::SetText(std::string_view section, std::string_view key, std::s
 {
     std::string value(utf8);
     std::erase_if(value, [](char c) { return c == '\r' || c == '\n' || c == '\0'; });
-    SetValue(section, key, value);
+    SetValue(section, key, ini::Written(value));
 }
 
 void IniDocument::SetInteger(std::string_view section, std::string_view key, int32_t value)
@@ -65,25 +82,29 @@ void IniDocument::SetInteger(std::string_view section, std::string_view key, int
     SetValue(section, key, std::to_string(value));
 }
 
+std::string_view IniDocument::TextOf(const Line& line) const
+{
+    return std::string_view(bytes_).substr(line.begin, line.end - line.begin);
+}
+
+std::string_view IniDocument::NameOf(const Line& line) const
+{
+    return std::string_view(bytes_).substr(line.begin + line.nameOffset, line.nameLength);
+}
+
 std::optional<std::size_t> IniDocument::FindSection(std::string_view section) const
 {
-    for (std::size_t i = 0; i < lines_.size(); ++i) {
-        const ini::LineShape shape = ini::ShapeOf(lines_[i].text);
-        if (shape.kind == ini::LineKind::Section && ini::SameName(shape.name, section))
+    for (std::size_t i = 0; i < lines_.size(); ++i)
+        if (lines_[i].kind == ini::LineKind::Section && ini::SameName(NameOf(lines_[i]), section))
             return i;
-    }
     return std::nullopt;
 }
 
 std::optional<std::size_t> IniDocument::FindEntry(std::size_t header, std::string_view key) const
 {
-    for (std::size_t i = header + 1; i < lines_.size(); ++i) {
-        const ini::LineShape shape = ini::ShapeOf(lines_[i].text);
-        if (shape.kind == ini::LineKind::Section)
-            break;
-        if (shape.kind == ini::LineKind::Entry && ini::SameName(shape.name, key))
+    for (std::size_t i = header + 1; i < lines_.size() && lines_[i].kind == ini::LineKind::Entry; ++i)
+        if (ini::SameName(NameOf(lines_[i]), key))
             return i;
-    }
     return std::nullopt;
 }
 
@@ -93,7 +114,7 @@ std::optional<std::string_view> IniDocument::RawValue(std::string_view section, 
     const auto entry = header ? FindEntry(*header, key) : std::nullopt;
     if (!entry)
         return std::nullopt;
-    const std::string& text = lines_[*entry].text;
+    const std::string_view text = TextOf(lines_[*entry]);
     return ini::ValueOf(text, ini::ShapeOf(text));
 }
 
@@ -102,44 +123,72 @@ std::optional<std::string_view> IniDocument::RawValue(std::string_view section, 
 std::size_t IniDocument::LastLineOfEntries(std::size_t header) const
 {
     std::size_t last = header;
-    for (std::size_t i = header + 1; i < lines_.size(); ++i) {
-        const ini::LineShape shape = ini::ShapeOf(lines_[i].text);
-        if (shape.kind == ini::LineKind::Section)
-            break;
-        if (shape.kind == ini::LineKind::Entry)
-            last = i;
-    }
+    while (last + 1 < lines_.size() && lines_[last + 1].kind == ini::LineKind::Entry)
+        ++last;
     return last;
 }
 
+// After a blank line, unless the file already ends with one.
 std::size_t IniDocument::AppendSection(std::string_view section)
 {
-    std::string header = "[" + std::string(section) + "]";
-    if (lines_.empty()) {
-        lines_.push_back({std::move(header), FirstEnding()});
+    const std::string header = "[" + std::string(section) + "]";
+    if (bytes_.empty()) {
+        bytes_ = header + FirstEnding();
+        lines_.push_back(*Indexed(header, 0, bytes_.size()));
         return 0;
     }
-    if (!lines_.back().text.empty())
-        InsertAfter(lines_.size() - 1, {});
-    InsertAfter(lines_.size() - 1, std::move(header));
-    return lines_.size() - 1;
+    std::size_t end = bytes_.size();
+    if (end > 0 && bytes_[end - 1] == '\n')
+        --end;
+    if (end > 0 && bytes_[end - 1] == '\r' && (end == bytes_.size() || bytes_[end] == '\n'))
+        --end;
+    const bool lastLineBlank = end == 0 || bytes_[end - 1] == '\r' || bytes_[end - 1] == '\n';
+    if (!lastLineBlank) {
+        InsertLineAfter(end, bytes_.size(), {});
+        end = LineAt(bytes_, end).second;
+    }
+    return InsertLineAfter(end, bytes_.size(), header);
 }
 
 // A new line takes the line end of the line it follows, so that a lone CR
-// before it never pairs up with a new LF into one CRLF.
-void IniDocument::InsertAfter(std::size_t index, std::string text)
+// before it never pairs up with a new LF into one CRLF. Returns the new
+// line's place among the sections and entries.
+std::size_t IniDocument::InsertLineAfter(std::size_t end, std::size_t next, const std::string& text)
 {
-    if (lines_[index].ending.empty())
-        lines_[index].ending = FirstEnding();
-    lines_.insert(lines_.begin() + static_cast<std::ptrdiff_t>(index) + 1, {std::move(text), lines_[index].ending});
+    if (next == end) {
+        const std::string ending = FirstEnding();
+        bytes_ += ending;
+        next += ending.size();
+        if (!lines_.empty() && lines_.back().end == end)
+            lines_.back().next = static_cast<uint32_t>(next);
+    }
+    const std::string line = text + bytes_.substr(end, next - end);
+    bytes_.insert(next, line);
+    const auto at = std::lower_bound(lines_.begin(), lines_.end(), next,
+                                     [](const Line& l, std::size_t offset) { return l.begin < offset; });
+    const std::size_t index = static_cast<std::size_t>(at - lines_.begin());
+    Shift(index, static_cast<std::ptrdiff_t>(line.size()));
+    if (const auto indexed = Indexed(text, next, next + line.size()))
+        lines_.insert(at, *indexed);
+    return index;
+}
+
+void IniDocument::Shift(std::size_t fromLine, std::ptrdiff_t by)
+{
+    for (std::size_t i = fromLine; i < lines_.size(); ++i) {
+        lines_[i].begin = static_cast<uint32_t>(lines_[i].begin + by);
+        lines_[i].end = static_cast<uint32_t>(lines_[i].end + by);
+        lines_[i].next = static_cast<uint32_t>(lines_[i].next + by);
+    }
 }
 
 std::string IniDocument::FirstEnding() const
 {
-    for (const Line& line : lines_)
-        if (!line.ending.empty())
-            return line.ending;
-    return std::string(UnixEnding);
+    const auto first = bytes_.find_first_of(LineBreakers);
+    if (first == std::string::npos)
+        return std::string(UnixEnding);
+    const auto [end, next] = LineAt(bytes_, first);
+    return bytes_.substr(end, next - end);
 }
 
 void IniDocument::SetValue(std::string_view section, std::string_view key, const std::string& value)
@@ -147,11 +196,18 @@ void IniDocument::SetValue(std::string_view section, std::string_view key, const
     const auto found = FindSection(section);
     const std::size_t header = found ? *found : AppendSection(section);
     if (const auto entry = FindEntry(header, key)) {
-        std::string& text = lines_[*entry].text;
-        text = text.substr(0, ini::RewriteStart(text, ini::ShapeOf(text))) + value;
+        Line& line = lines_[*entry];
+        const std::string_view text = TextOf(line);
+        const std::size_t start = line.begin + ini::RewriteStart(text, ini::ShapeOf(text));
+        const std::ptrdiff_t grows = static_cast<std::ptrdiff_t>(value.size()) - static_cast<std::ptrdiff_t>(line.end - start);
+        bytes_.replace(start, line.end - start, value);
+        line.end = static_cast<uint32_t>(line.end + grows);
+        line.next = static_cast<uint32_t>(line.next + grows);
+        Shift(*entry + 1, grows);
         return;
     }
-    InsertAfter(LastLineOfEntries(header), std::string(key) + "=" + value);
+    const Line& last = lines_[LastLineOfEntries(header)];
+    InsertLineAfter(last.end, last.next, std::string(key) + "=" + value);
 }
 
 } // namespace quorvel::persist

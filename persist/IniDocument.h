@@ -1,5 +1,7 @@
 #pragma once
 
+#include "IniSyntax.h"
+
 #include <cstddef>
 #include <cstdint>
 #include <optional>
@@ -24,26 +26,39 @@ public:
     std::optional<int32_t> Integer(std::string_view section, std::string_view key) const;
 
     // CR, LF and NUL are dropped from the value so that no text can add keys
-    // or lines.
+    // or lines; the rest reads back exactly as it was set.
     void SetText(std::string_view section, std::string_view key, std::string_view utf8);
     void SetInteger(std::string_view section, std::string_view key, int32_t value);
 
 private:
+    // A section header or an entry. Every other line, comments and blank
+    // lines included, is kept only as bytes between them, so that a file of
+    // nothing but line ends costs no more than its bytes. Offsets into
+    // bytes_; a document is never near 4 GiB.
     struct Line {
-        std::string text;
-        std::string ending;
+        uint32_t begin;
+        uint32_t end;  // of its text, where its line end begins
+        uint32_t next; // past its line end
+        uint32_t nameOffset;
+        uint32_t nameLength;
+        ini::LineKind kind;
     };
 
+    static std::optional<Line> Indexed(std::string_view text, std::size_t begin, std::size_t next);
+    std::string_view TextOf(const Line& line) const;
+    std::string_view NameOf(const Line& line) const;
     std::optional<std::size_t> FindSection(std::string_view section) const;
     std::optional<std::size_t> FindEntry(std::size_t header, std::string_view key) const;
     std::optional<std::string_view> RawValue(std::string_view section, std::string_view key) const;
     std::size_t LastLineOfEntries(std::size_t header) const;
     std::size_t AppendSection(std::string_view section);
-    void InsertAfter(std::size_t index, std::string text);
+    std::size_t InsertLineAfter(std::size_t end, std::size_t next, const std::string& text);
+    void Shift(std::size_t fromLine, std::ptrdiff_t by);
     std::string FirstEnding() const;
     void SetValue(std::string_view section, std::string_view key, const std::string& value);
 
     bool hasByteOrderMark_ = false;
+    std::string bytes_;
     std::vector<Line> lines_;
 };
 

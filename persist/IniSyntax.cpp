@@ -1,5 +1,7 @@
 #include "IniSyntax.h"
 
+#include <algorithm>
+
 namespace quorvel::persist::ini {
 namespace {
 
@@ -44,8 +46,8 @@ int DigitValue(char c)
     return Hexadecimal;
 }
 
-// Wide enough that no run of digits can overflow before the range test
-// stops it.
+// A number beyond the range stops at its end, as the score itself does;
+// every character must still be a digit.
 std::optional<int64_t> Magnitude(std::string_view digits, int base, int64_t limit)
 {
     if (digits.empty())
@@ -55,9 +57,7 @@ std::optional<int64_t> Magnitude(std::string_view digits, int base, int64_t limi
         const int digit = DigitValue(c);
         if (digit >= base)
             return std::nullopt;
-        value = value * base + digit;
-        if (value > limit)
-            return std::nullopt;
+        value = std::min(value * base + digit, limit);
     }
     return value;
 }
@@ -95,6 +95,12 @@ std::string_view ValueOf(std::string_view line, const LineShape& shape)
     std::string_view value = line.substr(shape.valueStart);
     value = value.substr(0, value.find('\0'));
     return WithoutQuotes(Trim(value));
+}
+
+std::string Written(std::string_view value)
+{
+    const bool changed = Trim(value).size() != value.size() || WithoutQuotes(value).size() != value.size();
+    return changed ? '"' + std::string(value) + '"' : std::string(value);
 }
 
 std::size_t RewriteStart(std::string_view line, const LineShape& shape)

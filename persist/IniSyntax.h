@@ -3,6 +3,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <optional>
+#include <string>
 #include <string_view>
 
 // How one line of an ini file reads, after the rules of the private-profile
@@ -31,12 +32,17 @@ bool SameName(std::string_view a, std::string_view b);
 // one pair of matching surrounding quotes removed.
 std::string_view ValueOf(std::string_view line, const LineShape& shape);
 
+// A value as it must be written for ValueOf to read it back unchanged: in
+// quotes when its surrounding blanks or quotes would otherwise be taken away.
+std::string Written(std::string_view value);
+
 // Where a rewritten value begins: the blanks after "=" stay with the key, so
 // an aligned file stays aligned.
 std::size_t RewriteStart(std::string_view line, const LineShape& shape);
 
-// A sign and decimal digits, or "0x" and hexadecimal digits, within the
-// 32-bit signed range; anything else is no number at all.
+// A sign and decimal digits, or "0x" and hexadecimal digits; a number
+// beyond the 32-bit signed range reads as the nearer end of it. Anything
+// else is no number at all.
 std::optional<int32_t> ParseInteger(std::string_view text);
 
 } // namespace quorvel::persist::ini

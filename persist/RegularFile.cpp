@@ -2,6 +2,7 @@
 
 #include "FileDescriptor.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <climits>
 #include <cstdlib>
@@ -9,6 +10,7 @@
 #include <memory>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <vector>
 
 namespace quorvel::persist {
 namespace {
@@ -47,6 +49,17 @@ std::optional<std::string> ReadAll(int fd)
     return std::nullopt;
 }
 
+bool InGroup(gid_t group)
+{
+    if (group == getegid())
+        return true;
+    const int count = getgroups(0, nullptr);
+    std::vector<gid_t> groups(static_cast<std::size_t>(count > 0 ? count : 0));
+    if (count <= 0 || getgroups(count, groups.data()) != count)
+        return false;
+    return std::find(groups.begin(), groups.end(), group) != groups.end();
+}
+
 } // namespace
 
 FileContents ReadRegularFile(const std::string& path)
@@ -82,6 +95,18 @@ std::optional<std::string> SavePlace(const std::string& path)
     if (!resolved || lstat(resolved.get(), &target) != 0 || !S_ISREG(target.st_mode))
         return std::nullopt;
     return std::string(resolved.get());
+}
+
+bool MayWrite(const std::string& path)
+{
+    struct stat info {};
+    if (stat(path.c_str(), &info) != 0)
+        return errno == ENOENT;
+    if (info.st_uid == geteuid())
+        return (info.st_mode & S_IWUSR) != 0;
+    if (InGroup(info.st_gid))
+        return (info.st_mode & S_IWGRP) != 0;
+    return (info.st_mode & S_IWOTH) != 0;
 }
 
 } // namespace quorvel::persist

@@ -35,4 +35,10 @@ FileContents ReadRegularFile(const std::string& path);
 // place would be where the player looks for it.
 std::optional<std::string> SavePlace(const std::string& path);
 
+// Whether the player may change the file at `path`, decided by the
+// permission bits that apply to this user as owner, group member or other.
+// Root may write any file, but a file its owner made read-only is kept as it
+// is whoever runs the game. A missing file may be made.
+bool MayWrite(const std::string& path);
+
 } // namespace quorvel::persist

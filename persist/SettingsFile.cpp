@@ -2,13 +2,11 @@
 
 #include "AtomicFile.h"
 #include "RegularFile.h"
+#include "SaveLock.h"
+#include "SettingsLocation.h"
 #include "WriteError.h"
 
-#include <QDir>
 #include <QFile>
-#include <QFileInfo>
-#include <QLockFile>
-#include <QStandardPaths>
 
 #include <chrono>
 
@@ -16,49 +14,46 @@ namespace quorvel::persist {
 namespace {
 
 constexpr char FolderName[] = "quorvel";
-constexpr char LockSuffix[] = ".lock";
-// Another copy of the game holds the lock only for the moment of a save; a
-// longer wait would only freeze the window.
-constexpr std::chrono::milliseconds LockTimeout(1500);
-// A lock whose process is gone is taken over at once. One left empty by a
-// copy killed while taking it names no process, so only its age tells; a
-// live copy's lock is never taken over, however old, since that copy still
-// holds the file lock on it.
-constexpr std::chrono::milliseconds StaleLockAge(1000);
-
-std::string LocalPath(const QString& path)
-{
-    return QFile::encodeName(path).toStdString();
-}
+// Another copy of the game holds the lock only for the few milliseconds of
+// a save, so even ten copies saving at once are through well within this;
+// longer would only freeze the window of a copy that cannot save.
+constexpr std::chrono::milliseconds LockWait(3000);
 
 } // namespace
 
+std::optional<std::string> SettingsFileBytePath()
+{
+    return SettingsFileLocation(FolderName, FileName);
+}
+
 QString SettingsFilePath()
 {
-    const QString configHome = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
-    return configHome + '/' + FolderName + '/' + FileName;
+    const std::optional<std::string> path = SettingsFileBytePath();
+    return path ? QFile::decodeName(QByteArray::fromStdString(*path)) : QString();
 }
 
 IniDocument ReadSettingsFile()
 {
-    const FileContents file = ReadRegularFile(LocalPath(SettingsFilePath()));
+    const std::optional<std::string> path = SettingsFileBytePath();
+    const FileContents file = path ? ReadRegularFile(*path) : FileContents{};
     return file.state == FileState::Read ? IniDocument(file.bytes) : IniDocument();
 }
 
-// A file that is there but cannot be read stops the save: writing over it
-// would lose the table it holds. A change that would make the file too big
-// to read back is refused as well.
+// The lock belongs to the file itself, beside it after following any link,
+// so that every copy writing one file waits for every other, whichever
+// configuration folder it came through. A file that is there but cannot be
+// read stops the save: writing over it would lose the table it holds. A
+// change that would make the file too big to read back is refused as well.
 void ModifySettingsFile(const std::function<void(IniDocument&)>& change)
 {
-    const QString path = SettingsFilePath();
-    if (!QDir().mkpath(QFileInfo(path).absolutePath()))
+    const std::optional<std::string> path = SettingsFileBytePath();
+    if (!path || !MakeFolders(FolderOf(*path)))
         throw WriteError();
-    QLockFile lock(path + LockSuffix);
-    lock.setStaleLockTime(StaleLockAge);
-    if (!lock.tryLock(LockTimeout))
+    const std::optional<std::string> place = SavePlace(*path);
+    if (!place)
         throw WriteError();
-    const std::optional<std::string> place = SavePlace(LocalPath(path));
-    if (!place || !RemoveLeftovers(*place))
+    const SaveLock lock(*place + LockSuffix, LockWait);
+    if (!lock.Held() || SavePlace(*path) != place || !MayWrite(*place) || !RemoveLeftovers(*place))
         throw WriteError();
     const FileContents file = ReadRegularFile(*place);
     if (file.state == FileState::Unreadable)

@@ -6,6 +6,7 @@
 
 #include <functional>
 #include <optional>
+#include <string>
 #include <string_view>
 
 namespace quorvel::persist {
@@ -15,14 +16,17 @@ namespace quorvel::persist {
 inline constexpr char FileName[] = "vemlo.ini";
 
 // Worked out afresh at every access, so that a changed XDG_CONFIG_HOME takes
-// effect at once.
+// effect at once. The bytes of the path as the system takes them, and the
+// same decoded for showing; nothing, or an empty text, when there is no
+// home folder to keep the file in.
+std::optional<std::string> SettingsFileBytePath();
 QString SettingsFilePath();
 
 // Never fails: a file that is missing or cannot be read reads as empty, and
 // every value then takes its default.
 IniDocument ReadSettingsFile();
 
-// One all-or-nothing action: under a lock beside the file, read it, apply
+// One all-or-nothing action: under the lock of the file, read it, apply
 // every change in memory and commit the result once, atomically. Throws
 // WriteError, with the file untouched, when any step fails.
 void ModifySettingsFile(const std::function<void(IniDocument&)>& change);

@@ -42,10 +42,15 @@ void MakeFile(const QString& file, const std::string& bytes)
     WriteFileBytes(file, bytes);
 }
 
+void MakeDevice(const QString& path, unsigned minor)
+{
+    ASSERT_EQ(mknod(QFile::encodeName(path).constData(), S_IFCHR | 0600, makedev(MemoryMajor, minor)), 0);
+}
+
 void MakeLinkToDevice(const QString& file, const QString& home, unsigned minor)
 {
     const QString node = home + "/device";
-    ASSERT_EQ(mknod(QFile::encodeName(node).constData(), S_IFCHR | 0600, makedev(MemoryMajor, minor)), 0);
+    MakeDevice(node, minor);
     ASSERT_TRUE(QFile::link(node, file));
 }
 
@@ -95,6 +100,16 @@ TEST_F(BadFileTest, StartUpShowsDefaultsAndLeavesWhatIsThereAlone)
                 MakeFile(file, "[Settings]\nBlocks=nine\nBackground=\nName=Ann\n[Scoreline1]\nLevel=\nScore=1e3\n");
             },
             false, "Medium", "0 0", "Ann", DefaultLine1, Afterwards::Rewritten},
+        {"FIFO at the lock's place",
+            [](const QString& file, const QString&) { ASSERT_EQ(mkfifo(QFile::encodeName(file + ".lock").constData(), 0600), 0); },
+            true, "Medium", "0 0", "Anonymous", DefaultLine1, Afterwards::Untouched},
+        {"endless device at the lock's place", [](const QString& file, const QString&) { MakeDevice(file + ".lock", ZeroMinor); },
+            true, "Medium", "0 0", "Anonymous", DefaultLine1, Afterwards::Untouched},
+        {"link to an endless device at the lock's place",
+            [](const QString& file, const QString& home) { MakeLinkToDevice(file + ".lock", home, ZeroMinor); },
+            true, "Medium", "0 0", "Anonymous", DefaultLine1, Afterwards::Untouched},
+        {"folder at the lock's place", [](const QString& file, const QString&) { ASSERT_TRUE(QDir().mkpath(file + ".lock")); },
+            true, "Medium", "0 0", "Anonymous", DefaultLine1, Afterwards::Untouched},
         {"link to a regular file",
             [](const QString& file, const QString& home) {
                 MakeFile(home + "/kept.ini", "[Settings]\nBlocks=8\nName=Ann\n");

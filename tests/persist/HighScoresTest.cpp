@@ -7,6 +7,7 @@
 #include <climits>
 #include <string>
 #include <tuple>
+#include <vector>
 
 namespace quorvel::persist::testing {
 namespace {
@@ -180,6 +181,46 @@ TEST_F(HighScoresTest, AnEmptyNameIsEnteredAsEmpty)
     EXPECT_EQ(shown[1].name, "");
     EXPECT_EQ(ReadStartup().lines[1].name, "");
     EXPECT_NE(SettingsFileBytes()->find("[Scoreline2]\nName=\nLevel=6\nScore=95\n"), std::string::npos);
+}
+
+// Every game that ended while the name entry was open enters with the one
+// name confirmed; each result says whether it made the ten best, since
+// another copy may have pushed it off meanwhile.
+TEST_F(HighScoresTest, SeveralResultsEnterTogetherAndEachSaysWhetherItMadeTheTable)
+{
+    Lines high;
+    for (int k = 0; k < ScoreLineCount; ++k)
+        high[k] = {"Zed", 9, 1000 - 10 * k};
+    const Lines highWithAnn = {{high[0], high[1], high[2], high[3], high[4], {"Ann", 8, 955}, high[5], {"Ann", 7, 950},
+        high[6], high[7]}};
+    const struct {
+        const char* title;
+        Lines file;
+        std::vector<GameResult> results;
+        std::vector<bool> entered;
+        Lines expected;
+    } cases[] = {
+        {"both qualify", DefaultLinesWith(-1, {}), {{8, 55}, {9, 25}}, {true, true},
+            {{{"Bobby", 6, 100}, {"Bobby", 6, 90}, {"Bobby", 6, 80}, {"Bobby", 6, 70}, {"Bobby", 6, 60}, {"Ann", 8, 55},
+              {"Bobby", 6, 50}, {"Bobby", 6, 40}, {"Bobby", 6, 30}, {"Ann", 9, 25}}}},
+        {"equal results keep their order below the line they tie", DefaultLinesWith(-1, {}), {{6, 60}, {7, 60}}, {true, true},
+            {{{"Bobby", 6, 100}, {"Bobby", 6, 90}, {"Bobby", 6, 80}, {"Bobby", 6, 70}, {"Bobby", 6, 60}, {"Ann", 6, 60},
+              {"Ann", 7, 60}, {"Bobby", 6, 50}, {"Bobby", 6, 40}, {"Bobby", 6, 30}}}},
+        {"the second pushed off by the first", DefaultLinesWith(-1, {}), {{8, 95}, {9, 11}}, {true, false},
+            DefaultLinesWith(1, {"Ann", 8, 95})},
+        {"pushed off by another copy", high, {{7, 500}}, {false}, high},
+        {"one of two pushed off by another copy", high, {{7, 950}, {7, 10}, {8, 955}}, {true, false, true}, highWithAnn},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.title);
+        WriteSettingsFile(FileOf(c.file));
+        ScoreTable table = DefaultTable;
+        const EnteredResults entered = InsertResults(table, "Ann", c.results);
+        EXPECT_EQ(entered.entered, c.entered);
+        ExpectLines(entered.lines, c.expected);
+        EXPECT_EQ(table, ScoresOf(c.expected));
+        ExpectLines(ReadStartup().lines, c.expected);
+    }
 }
 
 } // namespace

@@ -33,7 +33,7 @@ std::string ScoreLineWith(const std::string& entry)
     return "[Scoreline1]\n" + entry + "\n";
 }
 
-TEST(IniRead, IntegersAreDecimalOrHexWithinThirtyTwoBitsAndNothingElse)
+TEST(IniRead, IntegersAreDecimalOrHexClampedToThirtyTwoBits)
 {
     const ReadCase cases[] = {
         {"blanks around the value", ScoreLineWith("Score= 12 "), "Scoreline1", "Score", "12", 12},
@@ -41,15 +41,17 @@ TEST(IniRead, IntegersAreDecimalOrHexWithinThirtyTwoBitsAndNothingElse)
         {"upper-case hex prefix", ScoreLineWith("Score=0X1f"), "Scoreline1", "Score", "0X1f", 31},
         {"hex with many leading zeros", ScoreLineWith("Score=0x0000000000000000000020"), "Scoreline1", "Score", "0x0000000000000000000020", 32},
         {"largest hex", ScoreLineWith("Score=0x7FFFFFFF"), "Scoreline1", "Score", "0x7FFFFFFF", INT_MAX},
-        {"hex above the range", ScoreLineWith("Score=0x80000000"), "Scoreline1", "Score", "0x80000000", std::nullopt},
+        {"hex above the range", ScoreLineWith("Score=0x80000000"), "Scoreline1", "Score", "0x80000000", INT_MAX},
         {"hex prefix alone", ScoreLineWith("Score=0x"), "Scoreline1", "Score", "0x", std::nullopt},
         {"signed hex", ScoreLineWith("Score=-0x5"), "Scoreline1", "Score", "-0x5", std::nullopt},
         {"letters", ScoreLineWith("Score=abc"), "Scoreline1", "Score", "abc", std::nullopt},
         {"digits then letters", ScoreLineWith("Score=12abc"), "Scoreline1", "Score", "12abc", std::nullopt},
-        {"far beyond the range", ScoreLineWith("Score=99999999999"), "Scoreline1", "Score", "99999999999", std::nullopt},
-        {"one above the range", ScoreLineWith("Score=2147483648"), "Scoreline1", "Score", "2147483648", std::nullopt},
+        {"far beyond the range", ScoreLineWith("Score=99999999999"), "Scoreline1", "Score", "99999999999", INT_MAX},
+        {"beyond 64 bits", ScoreLineWith("Score=-99999999999999999999999"), "Scoreline1", "Score", "-99999999999999999999999", INT_MIN},
+        {"beyond the range, then a letter", ScoreLineWith("Score=99999999999x"), "Scoreline1", "Score", "99999999999x", std::nullopt},
+        {"one above the range", ScoreLineWith("Score=2147483648"), "Scoreline1", "Score", "2147483648", INT_MAX},
         {"smallest value", ScoreLineWith("Score=-2147483648"), "Scoreline1", "Score", "-2147483648", INT_MIN},
-        {"one below the range", ScoreLineWith("Score=-2147483649"), "Scoreline1", "Score", "-2147483649", std::nullopt},
+        {"one below the range", ScoreLineWith("Score=-2147483649"), "Scoreline1", "Score", "-2147483649", INT_MIN},
         {"negative zero", ScoreLineWith("Score=-0"), "Scoreline1", "Score", "-0", 0},
         {"plus sign", ScoreLineWith("Score=+5"), "Scoreline1", "Score", "+5", 5},
         {"sign alone", ScoreLineWith("Score=-"), "Scoreline1", "Score", "-", std::nullopt},

@@ -63,5 +63,23 @@ TEST(IniWrite, ChangesOnlyWhatItMustAndPlacesNewLinesByTheirSection)
     }
 }
 
+// The reader takes away surrounding blanks and one pair of quotes, so the
+// writer quotes exactly the texts that would otherwise come back changed.
+TEST(IniWrite, EveryTextReadsBackExactlyAsSet)
+{
+    const std::pair<std::string, std::string> cases[] = {
+        {"Al", "Al"}, {"\"Al\"", "\"\"Al\"\""}, {"'Bo'", "\"'Bo'\""}, {"  Cy  ", "\"  Cy  \""}, {"\tDi", "\"\tDi\""},
+        {"\"Ed", "\"Ed"}, {"Fa'", "Fa'"}, {"\"Gu'", "\"Gu'"}, {"a \"b\" c", "a \"b\" c"}, {"\"", "\""}, {" ", "\" \""},
+        {"", ""},
+    };
+    for (const auto& [text, written] : cases) {
+        SCOPED_TRACE(text);
+        IniDocument document("[Settings]\nName=Old\n");
+        document.SetText("Settings", "Name", text);
+        EXPECT_EQ(document.Bytes(), "[Settings]\nName=" + written + "\n");
+        EXPECT_EQ(IniDocument(document.Bytes()).Text("Settings", "Name"), text);
+    }
+}
+
 } // namespace
 } // namespace quorvel::persist::testing

@@ -47,6 +47,13 @@ TEST_F(SaveSafetyTest, ALockNobodyHoldsBlocksASaveOnlyBriefly)
         {"empty lock file", [this] { WriteFileBytes(LockPath(), ""); }},
         {"lock of a dead process", [] { LeaveLockOfDeadProcess(); }},
         {"lock naming no process", [this] { WriteFileBytes(LockPath(), "garbage\n"); }},
+        {"helper of a lock takeover killed midway", [this] { WriteFileBytes(LockPath() + ".rmlock", ""); }},
+        {"chain of such helpers",
+            [this] {
+                for (const char* helper : {".rmlock", ".rmlock.rmlock", ".rmlock.rmlock.rmlock"})
+                    WriteFileBytes(LockPath() + helper, "");
+                WriteFileBytes(LockPath(), "");
+            }},
     };
     for (const auto& [title, leave] : leftovers) {
         SCOPED_TRACE(title);
@@ -72,6 +79,36 @@ TEST_F(SaveSafetyTest, ALiveCopysLockIsRespectedHoweverOld)
     lockFile.close();
     EXPECT_THROW(WriteBackground(2), WriteError);
     EXPECT_EQ(SettingsFileBytes(), "[Settings]\nBackground=1\n");
+}
+
+// Root gets the answer the player would get: the bits that apply to the
+// file's owner, its group or anyone else, whoever runs the game.
+TEST_F(SaveSafetyTest, AFileIsWrittenOnlyWhenItsPermissionsAllowIt)
+{
+    constexpr uid_t Stranger = 54321;
+    const struct {
+        mode_t mode;
+        bool strangersFile;
+        bool ourGroup;
+        bool writable;
+    } cases[] = {
+        {0644, false, true, true}, {0444, false, true, false}, {0466, false, true, false},
+        {0646, true, false, true}, {0664, true, false, false},
+        {0464, true, true, true}, {0646, true, true, false},
+    };
+    const QString file = HomePath() + "/kept.ini";
+    const QByteArray path = QFile::encodeName(file);
+    for (const auto& c : cases) {
+        SCOPED_TRACE(::testing::Message() << std::oct << c.mode << (c.strangersFile ? " stranger's" : " ours"));
+        if (c.strangersFile && geteuid() != 0)
+            continue;
+        WriteFileBytes(file, "");
+        ASSERT_EQ(chown(path.constData(), c.strangersFile ? Stranger : geteuid(), c.ourGroup ? getegid() : Stranger), 0);
+        ASSERT_EQ(chmod(path.constData(), c.mode), 0);
+        EXPECT_EQ(MayWrite(path.toStdString()), c.writable);
+        ASSERT_EQ(unlink(path.constData()), 0);
+    }
+    EXPECT_TRUE(MayWrite(path.toStdString()));
 }
 
 TEST_F(SaveSafetyTest, LeftoversOfKilledSavesGoAndNothingElse)

@@ -4,8 +4,15 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 
 #include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <pwd.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace quorvel::persist::testing {
 namespace {
@@ -28,12 +35,52 @@ TEST(ClampBackground, HoldsTheIndexAmongTheFiveTiles)
         EXPECT_EQ(ClampBackground(index), clamped) << index;
 }
 
-TEST_F(SettingsTest, FileLivesInTheGamesOwnFolderOfTheCurrentConfigHome)
+std::string HomeOfThisUser()
 {
-    EXPECT_EQ(SettingsFilePath(), HomePath() + "/quorvel/vemlo.ini");
-    const QString otherHome = HomePath() + "/other";
-    ASSERT_TRUE(qputenv("XDG_CONFIG_HOME", otherHome.toLocal8Bit()));
-    EXPECT_EQ(SettingsFilePath(), otherHome + "/quorvel/vemlo.ini");
+    const passwd* entry = getpwuid(getuid());
+    return entry != nullptr ? entry->pw_dir : "<none>";
+}
+
+void SetVariable(const char* name, const std::optional<std::string>& value)
+{
+    ASSERT_EQ(value ? setenv(name, value->c_str(), 1) : unsetenv(name), 0);
+}
+
+// The folder follows the XDG rules, byte for byte.
+TEST_F(SettingsTest, FileLivesInTheGamesOwnFolderOfTheConfigHome)
+{
+    const std::string home = QFile::encodeName(HomePath()).toStdString();
+    const std::optional<std::string> previousHome = qEnvironmentVariableIsSet("HOME") ? std::optional(qgetenv("HOME").toStdString()) : std::nullopt;
+    const struct {
+        const char* title;
+        std::optional<std::string> configHome;
+        std::optional<std::string> home;
+        std::string expected;
+    } cases[] = {
+        {"absolute config home", home, "/h", home + "/quorvel/vemlo.ini"},
+        {"config home that is not UTF-8", home + "/caf\xE9", "/h", home + "/caf\xE9/quorvel/vemlo.ini"},
+        {"relative config home is ignored", "rel", "/h", "/h/.config/quorvel/vemlo.ini"},
+        {"empty config home is ignored", "", "/h", "/h/.config/quorvel/vemlo.ini"},
+        {"home that is not UTF-8", std::nullopt, "/h\xE9/", "/h\xE9/.config/quorvel/vemlo.ini"},
+        {"no home: the password database's", std::nullopt, std::nullopt, HomeOfThisUser() + "/.config/quorvel/vemlo.ini"},
+        {"relative home: the password database's", "", "h", HomeOfThisUser() + "/.config/quorvel/vemlo.ini"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.title);
+        SetVariable("XDG_CONFIG_HOME", c.configHome);
+        SetVariable("HOME", c.home);
+        EXPECT_EQ(SettingsFileBytePath(), c.expected);
+    }
+    SetVariable("HOME", previousHome);
+
+    const std::string unusual = home + "/caf\xE9";
+    SetVariable("XDG_CONFIG_HOME", unusual);
+    WriteBackground(3);
+    struct stat saved {};
+    EXPECT_EQ(stat((unusual + "/quorvel/vemlo.ini").c_str(), &saved), 0);
+    EXPECT_EQ(ReadStartup().background, 3);
+    // A name Qt cannot decode is beyond QTemporaryDir's clean-up.
+    std::filesystem::remove_all(unusual);
 }
 
 TEST_F(SettingsTest, ApplicationNamesDoNotMoveTheFile)

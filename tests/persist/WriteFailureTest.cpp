@@ -13,6 +13,7 @@
 #include <functional>
 #include <memory>
 #include <sys/resource.h>
+#include <sys/stat.h>
 
 namespace quorvel::persist::testing {
 namespace {
@@ -112,9 +113,19 @@ TEST_F(WriteFailureTest, EveryActionThatCannotSaveChangesNothing)
             false},
         {"a disk that fills up during the save", [this] { WriteSettingsFile(OldFile); }, true},
         {"a folder where the file should be", [] { ASSERT_TRUE(QDir().mkpath(SettingsFilePath())); }, false},
+        {"a file its player made read-only",
+            [this] {
+                WriteSettingsFile(OldFile);
+                ASSERT_EQ(chmod(QFile::encodeName(SettingsFilePath()).constData(), 0444), 0);
+            },
+            false},
     };
     const Action actions[] = {
         {"InsertResult", [](ScoreTable& table) { InsertResult(table, "Ann", 9, 95); }},
+        {"InsertResults", [](ScoreTable& table) {
+            const GameResult results[] = {{9, 95}, {8, 85}};
+            InsertResults(table, "Ann", results);
+        }},
         {"WriteBackground", [](ScoreTable&) { WriteBackground(1); }},
         {"WriteBlocks", [](ScoreTable&) { WriteBlocks(8); }},
         {"WritePlayerName", [](ScoreTable&) { WritePlayerName("Ann"); }},

@@ -27,7 +27,6 @@ constexpr std::array<const char*, 11> Sections = {"Scoreline1", "Scoreline2", "S
 constexpr std::array<const char*, 5> Keys = {"Name", "Level", "Score", "Background", "Blocks"};
 constexpr unsigned char ValueEnd = 0xFF;
 constexpr std::size_t MaxTextLength = 2047;
-constexpr std::string_view Blanks = " \t\v\f";
 
 struct Read {
     std::optional<std::string> text;
@@ -71,19 +70,15 @@ void CheckReads(const std::vector<Read>& reads)
     }
 }
 
-// What a reader must see of a written text: no line breaks or NULs, no
-// surrounding blanks, one pair of surrounding quotes gone, and no more than
-// the readable length.
+// What a reader must see of a written text: the text itself, blanks and
+// quotes included, without line breaks or NULs and no longer than the
+// readable length.
 std::string ExpectedText(std::string_view written)
 {
     std::string text;
     for (char c : written)
         if (c != '\r' && c != '\n' && c != '\0')
             text += c;
-    const auto first = text.find_first_not_of(Blanks);
-    text = first == std::string::npos ? std::string() : text.substr(first, text.find_last_not_of(Blanks) - first + 1);
-    if (text.size() >= 2 && (text.front() == '"' || text.front() == '\'') && text.back() == text.front())
-        text = text.substr(1, text.size() - 2);
     std::size_t end = 0;
     for (std::size_t kept = 0; end < text.size(); ++end) {
         if ((static_cast<unsigned char>(text[end]) & 0xC0) == 0x80)

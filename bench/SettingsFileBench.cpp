@@ -1,0 +1,143 @@
+// The start-up read of the settings file: the worst files under the size
+// bound against an empty one, in time and in the memory the read takes at
+// its peak beyond what it keeps.
+#include "RegularFile.h"
+#include "Settings.h"
+
+#include <benchmark/benchmark.h>
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <atomic>
+#include <cstdlib>
+#include <malloc.h>
+#include <new>
+#include <string>
+
+namespace {
+
+std::atomic<std::size_t> liveBytes{0};
+std::atomic<std::size_t> peakBytes{0};
+
+void Count(void* block)
+{
+    const std::size_t now = liveBytes += malloc_usable_size(block);
+    std::size_t peak = peakBytes;
+    while (now > peak && !peakBytes.compare_exchange_weak(peak, now)) {
+    }
+}
+
+} // namespace
+
+void* operator new(std::size_t size)
+{
+    void* block = std::malloc(size == 0 ? 1 : size);
+    if (block == nullptr)
+        throw std::bad_alloc();
+    Count(block);
+    return block;
+}
+
+void operator delete(void* block) noexcept
+{
+    if (block != nullptr)
+        liveBytes -= malloc_usable_size(block);
+    std::free(block);
+}
+
+void operator delete(void* block, std::size_t) noexcept
+{
+    operator delete(block);
+}
+
+namespace quorvel::persist {
+namespace {
+
+constexpr std::size_t Bound = MaxFileBytes;
+
+std::string Empty()
+{
+    return {};
+}
+
+// One letter and as many combining accents as a name is read, for the ten
+// lines and the player's name.
+std::string CombiningAccents()
+{
+    std::string accents;
+    for (int i = 0; i < 2046; ++i)
+        accents += "\xCC\x81";
+    std::string file;
+    for (int k = 1; k <= 10; ++k)
+        file += "[Scoreline" + std::to_string(k) + "]\nName=a" + accents + "\nLevel=7\nScore=5\n";
+    return file + "[Settings]\nName=a" + accents + "\n";
+}
+
+std::string CarriageReturns()
+{
+    return std::string(Bound, '\r');
+}
+
+// As many lines as fit, each a section header the reader must look at.
+std::string EmptySections()
+{
+    std::string file;
+    while (file.size() + 3 <= Bound)
+        file += "[]\r";
+    return file;
+}
+
+// As many keys as fit, all in the section every line is looked for in.
+std::string KeysOfOneSection()
+{
+    std::string file = "[Scoreline10]\r";
+    while (file.size() + 6 <= Bound)
+        file += "Nam=\r";
+    return file;
+}
+
+// A key read at start-up whose value is one long run of characters in the
+// old single-byte code page, each growing to two bytes when decoded.
+std::string LongSingleByteName()
+{
+    const std::string start = "[Settings]\nName=";
+    return start + std::string(Bound - start.size(), '\xE9');
+}
+
+void ReadStartUp(benchmark::State& state, std::string (*make)())
+{
+    QTemporaryDir home;
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(home.path()));
+    QDir().mkpath(home.path() + "/quorvel");
+    QFile file(home.path() + "/quorvel/vemlo.ini");
+    const std::string bytes = make();
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes.data(), qint64(bytes.size())) != qint64(bytes.size()) ||
+        !file.flush()) {
+        state.SkipWithError("cannot write the file");
+        return;
+    }
+    file.close();
+    std::size_t extra = 0;
+    for (auto _ : state) {
+        const std::size_t before = liveBytes;
+        peakBytes = before;
+        StartupSettings settings = ReadStartup();
+        benchmark::DoNotOptimize(settings);
+        extra = std::max(extra, peakBytes - before);
+    }
+    state.counters["peak_KiB"] = double(extra) / 1024;
+}
+
+BENCHMARK_CAPTURE(ReadStartUp, empty, Empty)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(ReadStartUp, combining_accents, CombiningAccents)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(ReadStartUp, carriage_returns, CarriageReturns)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(ReadStartUp, empty_sections, EmptySections)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(ReadStartUp, keys_of_one_section, KeysOfOneSection)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(ReadStartUp, long_single_byte_name, LongSingleByteName)->Unit(benchmark::kMillisecond);
+
+} // namespace
+} // namespace quorvel::persist
+
+BENCHMARK_MAIN();
