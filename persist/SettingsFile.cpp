@@ -19,6 +19,19 @@ constexpr char FolderName[] = "quorvel";
 // longer would only freeze the window of a copy that cannot save.
 constexpr std::chrono::milliseconds LockWait(3000);
 
+// A save that would leave the file byte for byte as it is needs neither the
+// lock nor a write; the options applied again at every start are such saves.
+// Reading outside the lock is safe: a file is only ever replaced whole.
+bool LeavesFileAsItIs(const std::string& place, const std::function<void(IniDocument&)>& change)
+{
+    const FileContents file = ReadRegularFile(place);
+    if (file.state != FileState::Read || !MayWrite(place))
+        return false;
+    IniDocument document(file.bytes);
+    change(document);
+    return document.Bytes() == file.bytes;
+}
+
 } // namespace
 
 std::optional<std::string> SettingsFileBytePath()
@@ -52,6 +65,8 @@ void ModifySettingsFile(const std::function<void(IniDocument&)>& change)
     const std::optional<std::string> place = SavePlace(*path);
     if (!place)
         throw WriteError();
+    if (LeavesFileAsItIs(*place, change))
+        return;
     const SaveLock lock(*place + LockSuffix, LockWait);
     if (!lock.Held() || SavePlace(*path) != place || !MayWrite(*place) || !RemoveLeftovers(*place))
         throw WriteError();

@@ -10,6 +10,7 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -79,6 +80,13 @@ TEST_F(SaveSafetyTest, ALiveCopysLockIsRespectedHoweverOld)
     lockFile.close();
     EXPECT_THROW(WriteBackground(2), WriteError);
     EXPECT_EQ(SettingsFileBytes(), "[Settings]\nBackground=1\n");
+    // A save that would change nothing neither waits for the lock nor
+    // replaces the file.
+    struct stat before {}, after {};
+    ASSERT_EQ(stat(QFile::encodeName(SettingsFilePath()).constData(), &before), 0);
+    EXPECT_NO_THROW(WriteBackground(1));
+    ASSERT_EQ(stat(QFile::encodeName(SettingsFilePath()).constData(), &after), 0);
+    EXPECT_EQ(after.st_ino, before.st_ino);
 }
 
 // Root gets the answer the player would get: the bits that apply to the
