@@ -26,6 +26,9 @@ public:
     void MoveRight();
     void CycleColours();
     void Launch();
+    // Stops a piece in flight where it stands, until the next Launch; the
+    // options and high-score panels do this as they open.
+    void FreezeFlight();
 
     // Held in Easy..Wicked whatever the caller passes.
     void SetKindCount(int kindCount) { kindCount_ = ClampKindCount(kindCount); }
@@ -35,6 +38,7 @@ public:
     int KindCount() const { return kindCount_; }
     int32_t Score() const { return score_; }
     bool GameOver() const { return gameOver_; }
+    bool InFlight() const { return host_.TimerRunning(); }
     const Board& board() const { return board_; }
     int32_t Cell(int column, int row) const { return board_[column][row]; }
     const Piece& piece() const { return piece_; }
@@ -55,7 +59,7 @@ private:
     int Rise();
     void BringInNextPiece();
     void EndGame();
-    bool SteeringAllowed() const { return !host_.TimerRunning() && !gameOver_; }
+    bool SteeringAllowed() const { return !InFlight() && !gameOver_; }
     void ShiftPiece(int columnStep);
 
     GameHost& host_;

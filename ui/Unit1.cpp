@@ -46,7 +46,6 @@ TForm1::TForm1(std::unique_ptr<RandomSource> random, QWidget* parent)
     // The saved options are applied through the groups' own handlers; while
     // no game runs they ask nothing.
     overpanel->hide();
-    Timer1.stop();
     game_.SetGameOver();
     ReadSettings();
     Timer1.setInterval(TickMilliseconds);
@@ -56,7 +55,7 @@ TForm1::TForm1(std::unique_ptr<RandomSource> random, QWidget* parent)
     // The first picture is the toolkit's own paint of the whole window, so
     // the well as prepared counts as shown.
     shown_.Update(game_);
-    ShowScore(game_.Score());
+    ScoreChanged(game_.Score());
     well->describe();
     // Escape closes the options and high-score panels as their "Ok" does;
     // the name entry has no way out but its "Ok".
@@ -160,14 +159,14 @@ void TForm1::Options1Click()
 {
     Scorepanel->hide();
     Panel1->show();
-    Timer1.stop();
+    game_.FreezeFlight();
 }
 
 void TForm1::HighScores1Click()
 {
     Scorepanel->show();
     Panel1->hide();
-    Timer1.stop();
+    game_.FreezeFlight();
 }
 
 void TForm1::About1Click()
@@ -224,13 +223,13 @@ void TForm1::CloseTopPanel()
 void TForm1::dxButton1Click()
 {
     Panel1->hide();
-    PaintBoard();
+    BoardChanged();
 }
 
 void TForm1::dxButton2Click()
 {
     Scorepanel->hide();
-    PaintBoard();
+    BoardChanged();
 }
 
 // Enters the result once: a failed save keeps it for another try.
@@ -249,7 +248,7 @@ void TForm1::dxButton3Click()
     Save([this] { persist::WritePlayerName(Playersname->text()); });
 }
 
-void TForm1::EndOfGame()
+void TForm1::GameEnded()
 {
     if (persist::Qualifies(scoreTable_, game_.Score())) {
         nameEntryResult_ = Result{game_.KindCount(), game_.Score()};
@@ -259,12 +258,14 @@ void TForm1::EndOfGame()
     }
 }
 
-void TForm1::ShowScore(int32_t value)
+void TForm1::ScoreChanged(int32_t value)
 {
     ShowText(Label1, QString::number(value));
 }
 
-void TForm1::HideScoreAndOptionsPanels()
+// The options and high-score panels belong to the game that was; the name
+// entry waits for its "Ok" whatever game runs.
+void TForm1::NewGameBegan()
 {
     Scorepanel->hide();
     Panel1->hide();
@@ -272,7 +273,7 @@ void TForm1::HideScoreAndOptionsPanels()
 
 // Only the places whose tile changed are drawn, there and then, so the window
 // shows the new state when this returns.
-void TForm1::PaintBoard()
+void TForm1::BoardChanged()
 {
     const QRegion changed = shown_.Update(game_);
     if (!changed.isEmpty())

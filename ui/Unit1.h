@@ -66,10 +66,10 @@ public:
     void StartTimer() override { Timer1.start(); }
     void StopTimer() override { Timer1.stop(); }
     bool TimerRunning() const override { return Timer1.isActive(); }
-    void PaintBoard() override;
-    void ShowScore(int32_t score) override;
-    void HideScoreAndOptionsPanels() override;
-    void EndOfGame() override;
+    void NewGameBegan() override;
+    void BoardChanged() override;
+    void ScoreChanged(int32_t score) override;
+    void GameEnded() override;
 
     const Game& game() const { return game_; }
     Game& game() { return game_; }

@@ -95,8 +95,8 @@ TEST(NewGame, LeavesOnlyTheFreshPieceWaitingInTheLaunchRow)
     EXPECT_EQ(host.shownScore, 0);
     EXPECT_FALSE(game.GameOver());
     EXPECT_FALSE(host.timerRunning);
-    EXPECT_EQ(host.count("hide panels"), 1);
-    EXPECT_EQ(host.calls.back(), "paint");
+    EXPECT_EQ(host.count("new game"), 1);
+    EXPECT_EQ(host.calls.back(), "board");
     ExpectNoBlockOutsidePlayArea(game);
 }
 
@@ -105,7 +105,7 @@ TEST(NewGame, StartUpPreparationPaintsNothingAndBuildsTheFloorFrame)
     FakeHost host;
     Game game(host);
     game.PrepareStartUp();
-    EXPECT_EQ(host.count("paint"), 0);
+    EXPECT_EQ(host.count("board"), 0);
     EXPECT_FALSE(game.GameOver());
     EXPECT_FALSE(host.timerRunning);
     for (int c = FirstColumn; c <= LastColumn; ++c)

@@ -29,7 +29,7 @@ TEST_F(Moves, SlideToEachWallAndNoFurther)
         for (int i = 0; i < c.times; ++i)
             (game.*c.move)();
         EXPECT_EQ(Columns(), c.columns) << c.name;
-        EXPECT_EQ(host.count("paint"), c.paints) << c.name;
+        EXPECT_EQ(host.count("board"), c.paints) << c.name;
         EXPECT_EQ(PictureOf(game.board())[9],
                   std::string(c.columns[0] - FirstColumn, '.') + "123" + std::string(LastColumn - c.columns[2], '.'))
             << c.name << ": the kinds keep their order and leave nothing behind";
@@ -44,7 +44,7 @@ TEST_F(Moves, CyclingRotatesKindsLeftAndThreeCyclesRestoreThem)
         EXPECT_EQ(PictureOf(game.board())[9], std::string(row) + "....");
     }
     EXPECT_EQ(game.piece()[0].kind, 1);
-    EXPECT_EQ(host.count("paint"), 3);
+    EXPECT_EQ(host.count("board"), 3);
 }
 
 TEST_F(Moves, ASideMoveAgainstATakenCellStaysPutButRepaints)
@@ -52,7 +52,7 @@ TEST_F(Moves, ASideMoveAgainstATakenCellStaysPutButRepaints)
     game.board()[13][LaunchRow] = 9;
     game.MoveLeft();
     EXPECT_EQ(Columns(), (Ints{14, 15, 16}));
-    EXPECT_EQ(host.count("paint"), 1);
+    EXPECT_EQ(host.count("board"), 1);
 }
 
 struct RefusedState {
@@ -92,7 +92,7 @@ protected:
         Draw(game.board(), {"...7", "...8"});
         game.Launch();
         Tick(8);
-        host.StopTimer();
+        game.FreezeFlight();
         host.calls.clear();
     }
 };
@@ -105,7 +105,7 @@ TEST_F(FrozenPiece, MovesOverWhenEveryTargetIsFreeAndLeavesNoCopies)
     EXPECT_EQ(Rows(), (Ints{25, 26, 26}));
     EXPECT_EQ(PictureOf(game.board()),
               FullPicture({"...7", "...8.23", "....1"}));
-    EXPECT_EQ(host.count("paint"), 1);
+    EXPECT_EQ(host.count("board"), 1);
 }
 
 TEST_F(FrozenPiece, StaysWhenAnyTargetHoldsAnotherBlock)
@@ -113,7 +113,7 @@ TEST_F(FrozenPiece, StaysWhenAnyTargetHoldsAnotherBlock)
     const Board before = game.board();
     game.MoveLeft();
     EXPECT_EQ(game.board(), before);
-    EXPECT_EQ(host.count("paint"), 1);
+    EXPECT_EQ(host.count("board"), 1);
 }
 
 TEST_F(FrozenPiece, LaunchResumesTheFlightWhereItStopped)

@@ -26,7 +26,7 @@ TEST_F(Flight, PieceBlockedAboveTheLaunchRowEndsTheGameBeforeAnythingMoves)
         if (underPiece) {
             EXPECT_EQ(Rows(), (std::vector<int>{18, 18, 18}));
             // The final board and score are shown before the window takes over.
-            EXPECT_EQ(host.calls, (Events{"stop", "paint", "score 0", "end"}));
+            EXPECT_EQ(host.calls, (Events{"stop", "board", "score 0", "end"}));
         } else {
             EXPECT_EQ(Rows(), (std::vector<int>{19, 19, 19}));
             EXPECT_TRUE(host.timerRunning);
@@ -93,9 +93,9 @@ TEST_P(EntryTest, GameEndsWhenRow19HasNoThreeAdjacentFreeCells)
     EXPECT_FALSE(host.timerRunning);
     const Events endOfTick(host.calls.end() - 4, host.calls.end());
     if (GetParam().ends)
-        EXPECT_EQ(endOfTick, (Events{"stop", "paint", "score 0", "end"}));
+        EXPECT_EQ(endOfTick, (Events{"stop", "board", "score 0", "end"}));
     else
-        EXPECT_EQ(endOfTick, (Events{"score 0", "stop", "paint", "score 0"}));
+        EXPECT_EQ(endOfTick, (Events{"score 0", "stop", "board", "score 0"}));
 }
 
 INSTANTIATE_TEST_SUITE_P(Row19, EntryTest,

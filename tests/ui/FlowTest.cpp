@@ -370,7 +370,7 @@ void FlowTest::emptyNameIsEnteredAsEmpty()
 {
     WindowUnderTest window(1, TableWithLine10(-5));
     TForm1& form = *window.form;
-    form.EndOfGame();
+    form.GameEnded();
     form.Playersname->clear();
     QTest::mouseClick(form.dxButton3, Qt::LeftButton);
     QCOMPARE(form.name[9]->text(), QString());
@@ -439,7 +439,7 @@ void FlowTest::failedNameEntryLosesNothingAndCanBeConfirmedAgain()
     WindowUnderTest window(1, TableWithLine10(-5));
     TForm1& form = *window.form;
     form.Playersname->setText(QStringLiteral("Grace"));
-    form.EndOfGame();
+    form.GameEnded();
     const QByteArray before = ReadAll(window.settingsFile());
     const auto tableBefore = form.ScoreTable();
     const QString folder = window.config.path() + "/quorvel";
