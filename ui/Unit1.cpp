@@ -9,6 +9,7 @@
 #include "RadioGroup.h"
 #include "Settings.h"
 #include "Unit2.h"
+#include "Well.h"
 #include "WriteError.h"
 
 #include <QAbstractButton>
@@ -16,12 +17,9 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPainter>
 #include <QScreen>
 #include <QShortcut>
 #include <QWindow>
-
-#include <vector>
 
 namespace quorvel::ui {
 namespace {
@@ -52,11 +50,8 @@ TForm1::TForm1(std::unique_ptr<RandomSource> random, QWidget* parent)
     Blocksgroup->setItemIndex(game_.KindCount() - MinKindCount);
     ShowLevelName(blockslbl, game_.KindCount());
     game_.PrepareStartUp();
-    // The first picture is the toolkit's own paint of the whole window, so
-    // the well as prepared counts as shown.
-    shown_.Update(game_);
+    well->showBoard();
     ScoreChanged(game_.Score());
-    well->describe();
     // Escape closes the options and high-score panels as their "Ok" does;
     // the name entry has no way out but its "Ok".
     connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, this, &TForm1::CloseTopPanel);
@@ -78,8 +73,8 @@ void TForm1::ReadSettings()
     const persist::StartupSettings saved = persist::ReadStartup();
     ShowScoreLines(saved.lines);
     scoreTable_ = saved.scores;
-    backgroundIndex_ = persist::ClampBackground(saved.background);
-    backchoice->setItemIndex(backgroundIndex_);
+    client->setBackground(persist::ClampBackground(saved.background));
+    backchoice->setItemIndex(client->background());
     game_.SetKindCount(saved.blocks);
     Playersname->setText(saved.playerName);
 }
@@ -201,12 +196,10 @@ void TForm1::backchoiceClick()
 {
     const int chosen = backchoice->itemIndex();
     if (!Save([chosen] { persist::WriteBackground(chosen); })) {
-        backchoice->showItemIndex(backgroundIndex_);
+        backchoice->showItemIndex(client->background());
         return;
     }
-    backgroundIndex_ = chosen;
-    MakeBackgroundPattern();
-    client->repaint();
+    client->setBackground(chosen);
 }
 
 // The high-score panel lies over the options panel, so it goes first.
@@ -271,70 +264,14 @@ void TForm1::NewGameBegan()
     Panel1->hide();
 }
 
-// Only the places whose tile changed are drawn, there and then, so the window
-// shows the new state when this returns.
+int TForm1::BackgroundIndex() const
+{
+    return client->background();
+}
+
 void TForm1::BoardChanged()
 {
-    const QRegion changed = shown_.Update(game_);
-    if (!changed.isEmpty())
-        client->repaint(changed);
-    // A rising piece would change the description fifty times a second; a
-    // screen reader hears of the piece where it waits or lands.
-    if (!TimerRunning())
-        well->describe();
-}
-
-// Each pixel of the region is painted once: the tiles are opaque, so the
-// background goes only where no tile will stand.
-void TForm1::redraw(QPainter& painter, const QRegion& region)
-{
-    std::vector<int> spots;
-    QRegion tiles;
-    for (int spot = 0; spot < SpotCount; ++spot) {
-        if (!region.intersects(SpotRect(spot)))
-            continue;
-        spots.push_back(spot);
-        if (!pictures_.block(SpotTile(game_, spot)).isNull())
-            tiles += SpotRect(spot);
-    }
-    PaintAroundTiles(painter, region.subtracted(tiles));
-    for (const int spot : spots)
-        painter.drawPixmap(SpotRect(spot).topLeft(), pictures_.block(SpotTile(game_, spot)));
-}
-
-// The pattern, and the window's colour beyond it.
-void TForm1::PaintAroundTiles(QPainter& painter, const QRegion& open)
-{
-    const QRegion beyondPattern = open.subtracted(PatternRect);
-    if (!beyondPattern.isEmpty()) {
-        painter.setClipRegion(beyondPattern);
-        painter.fillRect(beyondPattern.boundingRect(), client->palette().color(QPalette::Window));
-    }
-    painter.setClipRegion(open);
-    PaintBackground(painter, PatternRect);
-    painter.setClipping(false);
-}
-
-// A choice without a tile fills plain white. The tiles are opaque, so a tile
-// serves as its own pattern.
-void TForm1::MakeBackgroundPattern()
-{
-    const QPixmap& tile = pictures_.background(backgroundIndex_);
-    if (!tile.isNull()) {
-        backgroundPattern_ = tile;
-        return;
-    }
-    QPixmap white(Pictures::BackgroundTileSize, Pictures::BackgroundTileSize);
-    white.fill(Qt::white);
-    backgroundPattern_ = white;
-}
-
-void TForm1::PaintBackground(QPainter& painter, const QRect& area)
-{
-    if (backgroundPattern_.isNull())
-        MakeBackgroundPattern();
-    // Tiled from the client origin, wherever the area starts.
-    painter.drawTiledPixmap(area, backgroundPattern_, area.topLeft());
+    well->showBoard();
 }
 
 } // namespace quorvel::ui

@@ -5,7 +5,6 @@
 #include "HighScores.h"
 #include "MessageBoxes.h"
 #include "Pictures.h"
-#include "TileSpots.h"
 
 #include <QMainWindow>
 #include <QTimer>
@@ -28,7 +27,7 @@ class PictureButton;
 class PictureControl;
 class RadioGroup;
 class TAboutBox;
-class WellArea;
+class Well;
 
 // The main window: it owns the game, its clock and every control, and runs
 // the game flow in its handlers.
@@ -73,7 +72,7 @@ public:
 
     const Game& game() const { return game_; }
     Game& game() { return game_; }
-    int BackgroundIndex() const { return backgroundIndex_; }
+    int BackgroundIndex() const;
     const Pictures& pictures() const { return pictures_; }
     const persist::ScoreTable& ScoreTable() const { return scoreTable_; }
 
@@ -95,16 +94,8 @@ private:
     // Runs one save; on failure tells the player and returns false.
     bool Save(const std::function<void()>& write);
 
-    void redraw(QPainter& painter, const QRegion& region);
-    void PaintAroundTiles(QPainter& painter, const QRegion& open);
-    void PaintBackground(QPainter& painter, const QRect& area);
-    void MakeBackgroundPattern();
-
     Game game_;
     Pictures pictures_;
-    ShownTiles shown_;
-    QPixmap backgroundPattern_;
-    int backgroundIndex_ = -1;
     persist::ScoreTable scoreTable_{};
     MessageBoxFunction messageBox_;
     bool centred_ = false;
@@ -123,7 +114,7 @@ public:
     QTimer Timer1;
     TAboutBox* AboutBox = nullptr;
     ClientArea* client = nullptr;
-    WellArea* well = nullptr;
+    Well* well = nullptr;
     QAction* NewGame1 = nullptr;
     QAction* Options1 = nullptr;
     QAction* HighScores1 = nullptr;

@@ -1,7 +1,6 @@
 // The main window's controls, each at the place, size, text and colour the
 // game's layout gives it, on the client area below the menu bar.
 #include "Assets.h"
-#include "BoardDescription.h"
 #include "ClientArea.h"
 #include "DxButton.h"
 #include "Fonts.h"
@@ -11,6 +10,7 @@
 #include "PictureControl.h"
 #include "RadioGroup.h"
 #include "Unit1.h"
+#include "Well.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -62,13 +62,12 @@ void TForm1::CreateControls()
     setWindowTitle(QStringLiteral("Quorvel"));
     setWindowIcon(Pictures::icon());
     setFont(GameFont(WindowTextPixels));
-    client = new ClientArea([this](QPainter& painter, const QRegion& region) { redraw(painter, region); }, this);
-    client->setObjectName(QStringLiteral("client"));
+    client = new ClientArea(pictures_, this);
     QPalette palette = client->palette();
     palette.setColor(QPalette::Window, WindowColour);
     client->setPalette(palette);
     setCentralWidget(client);
-    well = Place(new WellArea([this] { return BoardDescription(game_); }, client), "well", BoardRect);
+    well = new Well(game_, pictures_, client);
     CreateMenu();
     CreateSideColumn();
     CreateOptionsPanel();

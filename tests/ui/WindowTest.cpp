@@ -1,4 +1,5 @@
 #include "ClientArea.h"
+#include "Well.h"
 #include "DxButton.h"
 #include "Geometry.h"
 #include "PictureControl.h"
