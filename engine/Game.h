@@ -9,6 +9,9 @@
 #include <memory>
 
 namespace quorvel {
+namespace testing {
+class GameFixture;
+}
 
 // The state of one game and the operations on it. The window owns a Game and
 // serves as its GameHost; every operation runs on the window's event thread.
@@ -44,12 +47,10 @@ public:
     const Piece& piece() const { return piece_; }
     const NextPiece& nextPiece() const { return nextPiece_; }
 
-    // Direct access to the cells, for setting up a position.
-    Board& board() { return board_; }
-    // A score to play on from, for setting up a position.
-    void SetScore(int32_t score) { score_ = score; }
-
 private:
+    // Sets up positions to play on from.
+    friend class testing::GameFixture;
+
     std::array<BlockKind, 3> DealTrio();
     void SpawnPiece();
     void DealPieces();

@@ -9,6 +9,8 @@ namespace quorvel::ui {
 // A picture drawn unscaled at its control's top left, letting the window's
 // background show through its transparent pixels.
 class PictureControl final : public QWidget {
+    Q_OBJECT
+
 public:
     PictureControl(const QPixmap& picture, QWidget* parent);
 
@@ -24,6 +26,8 @@ private:
 // push button named `action` that it can press. It never takes the keyboard
 // focus: the window's own keys do what it does.
 class PictureButton final : public QAbstractButton {
+    Q_OBJECT
+
 public:
     PictureButton(const QPixmap& picture, const QString& action, const QString& keys, QWidget* parent);
 

@@ -19,6 +19,7 @@
 #include <QLineEdit>
 #include <QScreen>
 #include <QShortcut>
+#include <QTimer>
 #include <QWindow>
 
 namespace quorvel::ui {
@@ -36,17 +37,18 @@ TForm1::TForm1(std::unique_ptr<RandomSource> random, QWidget* parent)
           return StandardMessageBox(this, text, caption, buttons);
       })
 {
+    Timer1 = new QTimer(this);
+    Timer1->setObjectName(QStringLiteral("Timer1"));
+    Timer1->setTimerType(Qt::PreciseTimer);
+    connect(Timer1, &QTimer::timeout, this, &TForm1::Boxupdate);
     CreateControls();
-    Timer1.setObjectName(QStringLiteral("Timer1"));
-    Timer1.setTimerType(Qt::PreciseTimer);
-    connect(&Timer1, &QTimer::timeout, this, &TForm1::Boxupdate);
 
     // The saved options are applied through the groups' own handlers; while
     // no game runs they ask nothing.
     overpanel->hide();
     game_.SetGameOver();
     ReadSettings();
-    Timer1.setInterval(TickMilliseconds);
+    Timer1->setInterval(TickMilliseconds);
     Blocksgroup->setItemIndex(game_.KindCount() - MinKindCount);
     ShowLevelName(blockslbl, game_.KindCount());
     game_.PrepareStartUp();
@@ -111,8 +113,9 @@ bool TForm1::Save(const std::function<void()>& write)
     }
 }
 
-void TForm1::keyprocess(int key)
+void TForm1::keyprocess(const QKeyEvent& event)
 {
+    const int key = VirtualKeyCode(event.key(), event.modifiers());
     if (key == VK_LEFT || key == VK_NUMPAD4)
         game_.MoveLeft();
     if (key == VK_RIGHT || key == VK_NUMPAD6)
@@ -129,8 +132,7 @@ void TForm1::keyprocess(int key)
 bool TForm1::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == windowHandle() && event->type() == QEvent::KeyPress) {
-        const auto* key = static_cast<QKeyEvent*>(event);
-        keyprocess(VirtualKeyCode(key->key(), key->modifiers()));
+        keyprocess(*static_cast<QKeyEvent*>(event));
     }
     return QMainWindow::eventFilter(watched, event);
 }
@@ -258,15 +260,25 @@ void TForm1::ScoreChanged(int32_t value)
 
 // The options and high-score panels belong to the game that was; the name
 // entry waits for its "Ok" whatever game runs.
+void TForm1::StartTimer()
+{
+    Timer1->start();
+}
+
+void TForm1::StopTimer()
+{
+    Timer1->stop();
+}
+
+bool TForm1::TimerRunning() const
+{
+    return Timer1->isActive();
+}
+
 void TForm1::NewGameBegan()
 {
     Scorepanel->hide();
     Panel1->hide();
-}
-
-int TForm1::BackgroundIndex() const
-{
-    return client->background();
 }
 
 void TForm1::BoardChanged()

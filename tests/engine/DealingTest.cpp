@@ -1,5 +1,6 @@
 #include "BoardText.h"
 #include "FakeHost.h"
+#include "GameFixture.h"
 #include "Game.h"
 
 #include <gtest/gtest.h>
@@ -75,8 +76,8 @@ TEST(NewGame, LeavesOnlyTheFreshPieceWaitingInTheLaunchRow)
     FakeHost host;
     Game game(host, std::make_unique<FixedSeedRandom>(7));
     game.PrepareStartUp();
-    game.board()[12][25] = 3;
-    game.board()[20][27] = 1;
+    GameFixture::CellsOf(game)[12][25] = 3;
+    GameFixture::CellsOf(game)[20][27] = 1;
     game.Launch();
     host.calls.clear();
 

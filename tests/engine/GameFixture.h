@@ -21,6 +21,14 @@ protected:
         host.calls.clear();
     }
 
+    Board& Cells() { return game.board_; }
+
+public:
+    // The only ways into a game's state besides its own operations.
+    static Board& CellsOf(Game& game) { return game.board_; }
+    static void SetScore(Game& game, int32_t score) { game.score_ = score; }
+
+protected:
     std::vector<int> Rows() const { return {game.piece()[0].row, game.piece()[1].row, game.piece()[2].row}; }
     std::vector<int> Columns() const
     {

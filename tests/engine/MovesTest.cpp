@@ -49,7 +49,7 @@ TEST_F(Moves, CyclingRotatesKindsLeftAndThreeCyclesRestoreThem)
 
 TEST_F(Moves, ASideMoveAgainstATakenCellStaysPutButRepaints)
 {
-    game.board()[13][LaunchRow] = 9;
+    Cells()[13][LaunchRow] = 9;
     game.MoveLeft();
     EXPECT_EQ(Columns(), (Ints{14, 15, 16}));
     EXPECT_EQ(host.count("board"), 1);
@@ -64,7 +64,7 @@ TEST_F(Moves, NothingIsDoneInFlightOrAfterTheEnd)
 {
     const RefusedState states[] = {
         {"in flight", [](Game& g, FakeHost&) { g.Launch(), g.Boxupdate(); }},
-        {"ended", [](Game& g, FakeHost& h) { g.board()[15][EntryRow] = 4, g.Launch(), h.Fly(g); }},
+        {"ended", [](Game& g, FakeHost& h) { CellsOf(g)[15][EntryRow] = 4, g.Launch(), h.Fly(g); }},
     };
     for (const RefusedState& state : states) {
         game.StartNewGame();
@@ -89,7 +89,7 @@ class FrozenPiece : public GameFixture {
 protected:
     FrozenPiece()
     {
-        Draw(game.board(), {"...7", "...8"});
+        Draw(Cells(), {"...7", "...8"});
         game.Launch();
         Tick(8);
         game.FreezeFlight();

@@ -17,7 +17,7 @@ TEST_F(Flight, PieceBlockedAboveTheLaunchRowEndsTheGameBeforeAnythingMoves)
 {
     for (int column = 12; column <= 18; ++column) {
         game.StartNewGame();
-        game.board()[column][EntryRow] = 7;
+        Cells()[column][EntryRow] = 7;
         game.Launch();
         host.calls.clear();
         game.Boxupdate();
@@ -36,7 +36,7 @@ TEST_F(Flight, PieceBlockedAboveTheLaunchRowEndsTheGameBeforeAnythingMoves)
 
 TEST_F(Flight, BlocksRiseOnTheirOwnAndLandTogether)
 {
-    Draw(game.board(), {"....7", "....8"});
+    Draw(Cells(), {"....7", "....8"});
     game.Launch();
     Tick(7);
     EXPECT_EQ(Rows(), (std::vector<int>{25, 25, 25}));
@@ -56,7 +56,7 @@ TEST_F(Flight, BlocksRiseOnTheirOwnAndLandTogether)
 
 TEST_F(Flight, ALandingThatCompletesALineClearsAndScores)
 {
-    Draw(game.board(), {"...1", "...1"});
+    Draw(Cells(), {"...1", "...1"});
     game.Launch();
     EXPECT_EQ(host.Fly(game), 10);
     EXPECT_EQ(game.Score(), 3 * 4);
@@ -82,9 +82,9 @@ TEST_P(EntryTest, GameEndsWhenRow19HasNoThreeAdjacentFreeCells)
 {
     for (int c = FirstColumn; c <= LastColumn; ++c) {
         for (int r = EntryRow + 1; r <= TopRow; ++r)
-            game.board()[c][r] = Lattice(c, r);
+            Cells()[c][r] = Lattice(c, r);
         if (GetParam().rowBefore[c - FirstColumn] == 'X')
-            game.board()[c][EntryRow] = Lattice(c, EntryRow);
+            Cells()[c][EntryRow] = Lattice(c, EntryRow);
     }
     game.Launch();
     host.Fly(game);
@@ -113,10 +113,10 @@ TEST_F(Flight, AScoreReachedOnTheLastLandingIsShownBeforeTheGameEnds)
     for (int c = FirstColumn; c <= LastColumn; ++c) {
         const int lowest = (c >= 14 && c <= 16) ? EntryRow + 1 : EntryRow;
         for (int r = lowest; r <= TopRow; ++r)
-            game.board()[c][r] = Lattice(c, r);
+            Cells()[c][r] = Lattice(c, r);
     }
-    game.board()[14][20] = 1;
-    game.board()[14][21] = 1;
+    Cells()[14][20] = 1;
+    Cells()[14][21] = 1;
     game.Launch();
     EXPECT_EQ(host.Fly(game), 2);
     EXPECT_TRUE(game.GameOver());
@@ -128,9 +128,9 @@ TEST_F(Flight, AScoreReachedOnTheLastLandingIsShownBeforeTheGameEnds)
 TEST_F(Flight, TheScoreStopsAtTheLargestValueInsteadOfWrapping)
 {
     constexpr int32_t Largest = std::numeric_limits<int32_t>::max();
-    game.SetScore(Largest - 5);
+    SetScore(game, Largest - 5);
     for (int landing = 0; landing < 2; ++landing) {
-        Draw(game.board(), {"...1", "...1"});
+        Draw(Cells(), {"...1", "...1"});
         game.Launch();
         host.Fly(game);
         EXPECT_EQ(game.Score(), Largest) << "landing " << landing;

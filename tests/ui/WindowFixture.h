@@ -1,6 +1,7 @@
 #pragma once
 
 #include "OverlayPanel.h"
+#include "WindowAccess.h"
 #include "Unit1.h"
 #include "Unit2.h"
 
@@ -48,7 +49,7 @@ struct WindowUnderTest {
         form = std::make_unique<ui::TForm1>(std::make_unique<FixedSeedRandom>(seed));
         about = std::make_unique<ui::TAboutBox>(form->pictures(), form.get());
         form->setAboutBox(about.get());
-        form->setMessageBox([this](const QString& text, const QString& caption, ui::BoxButtons buttons) {
+        WindowAccess::AnswerBoxes(*form, [this](const QString& text, const QString& caption, ui::BoxButtons buttons) {
             boxes.push_back({text, caption, buttons});
             return answer;
         });
@@ -97,15 +98,15 @@ struct WindowUnderTest {
     // Runs a flight's ticks at once, as the timer would.
     void fly()
     {
-        for (int tick = 0; tick < 100 && form->TimerRunning(); ++tick)
-            form->Boxupdate();
+        for (int tick = 0; tick < 100 && InFlight(*form); ++tick)
+            WindowAccess::Tick(*form);
     }
     // Plays to the end of the game with the keys, moves drawn from `seed`.
     void playToTheEndWithKeys(uint32_t seed)
     {
         std::mt19937 moves(seed);
         const Qt::Key steering[] = {Qt::Key_Left, Qt::Key_Right, Qt::Key_Down};
-        while (!form->game().GameOver()) {
+        while (!GameOf(*form).GameOver()) {
             for (int i = moves() % 4; i > 0; --i)
                 press(steering[moves() % 3]);
             press(Qt::Key_Space);

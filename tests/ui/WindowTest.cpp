@@ -1,3 +1,4 @@
+#include "WindowAccess.h"
 #include "ClientArea.h"
 #include "Well.h"
 #include "DxButton.h"
@@ -13,6 +14,7 @@
 
 using namespace quorvel;
 using namespace quorvel::ui;
+using namespace quorvel::testing;
 using quorvel::testing::WindowUnderTest;
 
 namespace {
@@ -87,7 +89,7 @@ void WindowTest::controlsStandWhereTheLayoutPutsThem()
     QFETCH(QString, name);
     QFETCH(QRect, geometry);
     WindowUnderTest window;
-    QCOMPARE(window.form->client->size(), ClientSize);
+    QCOMPARE(Find<ui::ClientArea>(*window.form, "client")->size(), ClientSize);
     auto* control = window.form->findChild<QWidget*>(name);
     QVERIFY2(control, qPrintable(name));
     if (geometry.isEmpty()) {
@@ -117,7 +119,7 @@ void WindowTest::paintedWellShowsTilesAndBackground()
 {
     WindowUnderTest window;
     const TForm1& form = *window.form;
-    const QPixmap grabbed = form.client->grab();
+    const QPixmap grabbed = Find<ui::ClientArea>(form, "client")->grab();
     const int ratio = qRound(grabbed.devicePixelRatio());
     QCOMPARE(ratio, qRound(qApp->devicePixelRatio()));
     if (qEnvironmentVariableIsSet("QT_SCALE_FACTOR"))
@@ -126,7 +128,7 @@ void WindowTest::paintedWellShowsTilesAndBackground()
     const auto pixelOf = [&](const QPixmap& picture, QPoint at) {
         return picture.toImage().convertToFormat(QImage::Format_RGB32).pixel(at);
     };
-    const QPixmap& pattern = form.pictures().background(form.BackgroundIndex());
+    const QPixmap& pattern = form.pictures().background(Find<ui::ClientArea>(form, "client")->background());
     QCOMPARE(qRound(pattern.devicePixelRatio()), ratio);
     QCOMPARE(qRound(form.pictures().block(1).devicePixelRatio()), ratio);
     const QSize tile = pattern.size();
@@ -135,18 +137,18 @@ void WindowTest::paintedWellShowsTilesAndBackground()
     const QPoint insideTile[] = {{0, 0}, {61, 61}, {62, 62}, {ratio * 62 - 1, ratio * 62 - 1}, {41, 90}, {40, 91}};
     for (int c = FirstColumn; c <= LastColumn; ++c) {
         for (int r = LaunchRow; r <= TopRow; ++r) {
-            const QPixmap& block = form.pictures().block(form.game().Cell(c, r));
+            const QPixmap& block = form.pictures().block(GameOf(form).Cell(c, r));
             for (const QPoint inside : insideTile)
                 if (block.rect().contains(inside))
                     QCOMPARE(shot.pixel(CellOrigin(c, r) * ratio + inside), pixelOf(block, inside));
         }
     }
     const QPoint centre(31 * ratio, 31 * ratio);
-    QVERIFY(pixelOf(form.pictures().block(form.game().Cell(15, LaunchRow)), centre) !=
+    QVERIFY(pixelOf(form.pictures().block(GameOf(form).Cell(15, LaunchRow)), centre) !=
             pixelOf(form.pictures().block(0), centre));
     for (int i = 1; i <= 3; ++i)
         QCOMPARE(shot.pixel(PreviewOrigin(i) * ratio + centre),
-                 pixelOf(form.pictures().block(form.game().nextPiece()[i - 1]), centre));
+                 pixelOf(form.pictures().block(GameOf(form).nextPiece()[i - 1]), centre));
     // The gaps between tiles, the strip above the top row and the frame of
     // the well show the pattern, never the window's colour.
     for (const QPoint at : {QPoint(65, 300), QPoint(300, 570), QPoint(128, 507), QPoint(100, 0), QPoint(400, 2),
@@ -193,13 +195,13 @@ void WindowTest::keysCallTheirMoves()
     TForm1& form = *window.form;
     form.show();
     QVERIFY(QTest::qWaitForWindowExposed(&form));
-    const std::vector<int> kinds = Kinds(form.game());
+    const std::vector<int> kinds = Kinds(GameOf(form));
     QTest::keyClick(form.windowHandle(), Qt::Key(key), modifiers);
     const int firstColumn = effect == "left" ? 13 : effect == "right" ? 15 : 14;
-    QCOMPARE(Columns(form.game()), (std::vector<int>{firstColumn, firstColumn + 1, firstColumn + 2}));
+    QCOMPARE(Columns(GameOf(form)), (std::vector<int>{firstColumn, firstColumn + 1, firstColumn + 2}));
     const std::vector<int> cycled{kinds[1], kinds[2], kinds[0]};
-    QCOMPARE(Kinds(form.game()), effect == "cycle" ? cycled : kinds);
-    QCOMPARE(form.TimerRunning(), effect == "launch");
+    QCOMPARE(Kinds(GameOf(form)), effect == "cycle" ? cycled : kinds);
+    QCOMPARE(InFlight(form), effect == "launch");
 }
 
 void WindowTest::keysGoOnToTheFocusedControl()
@@ -208,12 +210,12 @@ void WindowTest::keysGoOnToTheFocusedControl()
     TForm1& form = *window.form;
     form.show();
     QVERIFY(QTest::qWaitForWindowExposed(&form));
-    form.overpanel->show();
-    form.Playersname->clear();
-    form.Playersname->setFocus();
+    Find<QWidget>(form, "overpanel")->show();
+    Find<QLineEdit>(form, "Playersname")->clear();
+    Find<QLineEdit>(form, "Playersname")->setFocus();
     QTest::keyClick(form.windowHandle(), Qt::Key_Space);
-    QCOMPARE(form.Playersname->text(), QStringLiteral(" "));
-    QVERIFY(form.TimerRunning());
+    QCOMPARE(Find<QLineEdit>(form, "Playersname")->text(), QStringLiteral(" "));
+    QVERIFY(InFlight(form));
 }
 
 void WindowTest::keysDoNothingWhileADialogIsOpen()
@@ -226,13 +228,13 @@ void WindowTest::keysDoNothingWhileADialogIsOpen()
     QTimer::singleShot(0, window.about.get(), [&] {
         QTest::keyClick(form.windowHandle(), Qt::Key_Left);
         QTest::keyClick(window.about->windowHandle(), Qt::Key_Left);
-        columnsWhileOpen = Columns(form.game());
+        columnsWhileOpen = Columns(GameOf(form));
         window.about->accept();
     });
-    form.About1Click();
+    Choose(form, "About1");
     QCOMPARE(columnsWhileOpen, (std::vector<int>{14, 15, 16}));
     QTest::keyClick(form.windowHandle(), Qt::Key_Left);
-    QCOMPARE(Columns(form.game()), (std::vector<int>{13, 14, 15}));
+    QCOMPARE(Columns(GameOf(form)), (std::vector<int>{13, 14, 15}));
 }
 
 void WindowTest::picturesCallTheirMoves_data()
@@ -259,13 +261,13 @@ void WindowTest::picturesCallTheirMoves()
     TForm1& form = *window.form;
     form.show();
     QVERIFY(QTest::qWaitForWindowExposed(&form));
-    const std::vector<int> kinds = Kinds(form.game());
+    const std::vector<int> kinds = Kinds(GameOf(form));
     auto* target = form.findChild<QWidget*>(picture);
     QVERIFY(target);
     QTest::mouseClick(target, Qt::LeftButton, {}, picture == "client" ? QPoint(300, 300) : QPoint(20, 20));
-    QCOMPARE(form.game().piece()[0].column, firstColumn);
-    QCOMPARE(Kinds(form.game()) != kinds, cycled);
-    QCOMPARE(form.TimerRunning(), launched);
+    QCOMPARE(GameOf(form).piece()[0].column, firstColumn);
+    QCOMPARE(Kinds(GameOf(form)) != kinds, cycled);
+    QCOMPARE(InFlight(form), launched);
     if (picture.startsWith("Image") && picture != "Image5")
         QCOMPARE(target->cursor().shape(), Qt::PointingHandCursor);
 }
@@ -287,7 +289,7 @@ void WindowTest::namesFromTheFileShowAsTyped()
         // needs the width of every character.
         QVERIFY(shown->sizeHint().width() >= shown->fontMetrics().horizontalAdvance(QString::fromLatin1(text)));
     }
-    QCOMPARE(form.Playersname->text(), QStringLiteral("<i>me</i>"));
+    QCOMPARE(Find<QLineEdit>(form, "Playersname")->text(), QStringLiteral("<i>me</i>"));
 }
 
 void WindowTest::helpBoxShowsTheKeysAndOpensItsLinks()
@@ -304,19 +306,19 @@ void WindowTest::helpBoxShowsTheKeysAndOpensItsLinks()
     };
     for (const auto& [name, text] : texts)
         QCOMPARE(box.findChild<QLabel*>(name)->text(), QString::fromLatin1(text));
-    QCOMPARE(box.Label4->palette().color(QPalette::WindowText), QColor(Qt::yellow));
-    QCOMPARE(box.Label4->cursor().shape(), Qt::PointingHandCursor);
+    QCOMPARE(Find<QLabel>(box, "Label4")->palette().color(QPalette::WindowText), QColor(Qt::yellow));
+    QCOMPARE(Find<QLabel>(box, "Label4")->cursor().shape(), Qt::PointingHandCursor);
 
     UrlRecorder opened;
     QDesktopServices::setUrlHandler(QStringLiteral("https"), &opened, "open");
     QDesktopServices::setUrlHandler(QStringLiteral("mailto"), &opened, "open");
     box.show();
     QVERIFY(QTest::qWaitForWindowExposed(&box));
-    QTest::mouseClick(box.Label4, Qt::LeftButton);
-    QTest::mouseClick(box.Label5, Qt::LeftButton);
+    QTest::mouseClick(Find<QLabel>(box, "Label4"), Qt::LeftButton);
+    QTest::mouseClick(Find<QLabel>(box, "Label5"), Qt::LeftButton);
     QDesktopServices::unsetUrlHandler(QStringLiteral("https"));
     QDesktopServices::unsetUrlHandler(QStringLiteral("mailto"));
-    QCOMPARE(opened.urls, (QList<QUrl>{QUrl(box.Label4->text()), QUrl(QStringLiteral("mailto:") + box.Label5->text())}));
+    QCOMPARE(opened.urls, (QList<QUrl>{QUrl(Find<QLabel>(box, "Label4")->text()), QUrl(QStringLiteral("mailto:") + Find<QLabel>(box, "Label5")->text())}));
     QVERIFY(box.isVisible());
 }
 
@@ -325,10 +327,10 @@ void WindowTest::boardAnnouncesThePiece()
 {
     WindowUnderTest window;
     TForm1& form = *window.form;
-    const QString waiting = form.well->accessibleDescription();
+    const QString waiting = Find<QWidget>(form, "well")->accessibleDescription();
     QVERIFY2(waiting.startsWith(QStringLiteral("Piece in columns 4 to 6 of 10, row 1: ")), qPrintable(waiting));
-    form.Panel8Click();
-    QVERIFY(form.well->accessibleDescription().startsWith(QStringLiteral("Piece in columns 5 to 7 of 10, row 1: ")));
+    Click(form, "Image2");
+    QVERIFY(Find<QWidget>(form, "well")->accessibleDescription().startsWith(QStringLiteral("Piece in columns 5 to 7 of 10, row 1: ")));
 }
 
 // No text is cut short or drawn over another control, whatever face stands
@@ -336,10 +338,10 @@ void WindowTest::boardAnnouncesThePiece()
 void WindowTest::textsFitTheirPlaces()
 {
     WindowUnderTest window;
-    window.form->Options1Click();
+    Choose(*window.form, "Options1");
     window.form->show();
     QVERIFY(QTest::qWaitForWindowExposed(window.form.get()));
-    for (const RadioGroup* group : {window.form->Blocksgroup, window.form->backchoice})
+    for (const RadioGroup* group : {Find<ui::RadioGroup>(*window.form, "Blocksgroup"), Find<ui::RadioGroup>(*window.form, "backchoice")})
         for (const QAbstractButton* item : group->findChildren<QAbstractButton*>())
             QVERIFY2(item->geometry().right() < group->contentsRect().right() + 1 &&
                          item->sizeHint().width() <= item->width(),
@@ -361,7 +363,7 @@ void WindowTest::windowKeepsItsSizeOnScreen()
     QVERIFY(QTest::qWaitForWindowExposed(&form));
     QCOMPARE(form.windowHandle()->size(), laidOut);
     QCOMPARE(form.size(), laidOut);
-    QCOMPARE(form.client->size(), ClientSize);
+    QCOMPARE(Find<ui::ClientArea>(form, "client")->size(), ClientSize);
 }
 
 QTEST_MAIN(WindowTest)
