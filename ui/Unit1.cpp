@@ -2,7 +2,6 @@
 
 #include "ClientArea.h"
 #include "Geometry.h"
-#include "KeyCodes.h"
 #include "Labels.h"
 #include "OverlayPanel.h"
 #include "Placement.h"
@@ -26,6 +25,20 @@ namespace quorvel::ui {
 namespace {
 
 constexpr int TickMilliseconds = 20;
+
+// The four moves and their keys. A digit counts only from the numeric
+// keypad; the arrow keys count from anywhere.
+struct KeyBinding {
+    Qt::Key key;
+    bool keypadOnly;
+    void (Game::*move)();
+};
+constexpr KeyBinding KeyBindings[] = {
+    {Qt::Key_Left, false, &Game::MoveLeft},      {Qt::Key_4, true, &Game::MoveLeft},
+    {Qt::Key_Right, false, &Game::MoveRight},    {Qt::Key_6, true, &Game::MoveRight},
+    {Qt::Key_Down, false, &Game::CycleColours},  {Qt::Key_5, true, &Game::CycleColours},
+    {Qt::Key_Up, false, &Game::Launch},          {Qt::Key_Space, false, &Game::Launch},
+};
 
 } // namespace
 
@@ -113,17 +126,14 @@ bool TForm1::Save(const std::function<void()>& write)
     }
 }
 
+// At most one move per key-down, whatever Shift, Ctrl or Alt are held.
 void TForm1::keyprocess(const QKeyEvent& event)
 {
-    const int key = VirtualKeyCode(event.key(), event.modifiers());
-    if (key == VK_LEFT || key == VK_NUMPAD4)
-        game_.MoveLeft();
-    if (key == VK_RIGHT || key == VK_NUMPAD6)
-        game_.MoveRight();
-    if (key == VK_DOWN || key == VK_NUMPAD5)
-        game_.CycleColours();
-    if (key == VK_UP || key == VK_SPACE)
-        game_.Launch();
+    for (const KeyBinding& binding : KeyBindings)
+        if (event.key() == binding.key && (!binding.keypadOnly || event.modifiers().testFlag(Qt::KeypadModifier))) {
+            (game_.*binding.move)();
+            return;
+        }
 }
 
 // Every key-down of the window passes here before the focused control gets
