@@ -42,10 +42,11 @@ public:
     int32_t Score() const { return score_; }
     bool GameOver() const { return gameOver_; }
     bool InFlight() const { return host_.TimerRunning(); }
-    const Board& board() const { return board_; }
+    // By the game's own names, which the types of these parts share.
+    const quorvel::Board& Board() const { return board_; }
     int32_t Cell(int column, int row) const { return board_[column][row]; }
-    const Piece& piece() const { return piece_; }
-    const NextPiece& nextPiece() const { return nextPiece_; }
+    const quorvel::Piece& Piece() const { return piece_; }
+    const quorvel::NextPiece& NextPiece() const { return nextPiece_; }
 
 private:
     // Sets up positions to play on from.
@@ -65,11 +66,11 @@ private:
 
     GameHost& host_;
     std::unique_ptr<RandomSource> random_;
-    Board board_{};
+    quorvel::Board board_{};
     MarkGrid markGrid_{};
-    Piece piece_{};
-    NextPiece nextPiece_{};
-    int kindCount_ = 7;
+    quorvel::Piece piece_{};
+    quorvel::NextPiece nextPiece_{};
+    int kindCount_ = DefaultKindCount;
     int32_t score_ = 0;
     bool gameOver_ = false;
 };

@@ -3,7 +3,7 @@
 #include "ScoreLineFile.h"
 #include "SettingsFile.h"
 
-#include <utility>
+#include <algorithm>
 
 namespace quorvel::persist {
 namespace {
@@ -11,30 +11,22 @@ namespace {
 // The ten lines and, in the last place, the result being entered.
 using WorkingList = std::array<ScoreEntry, ScoreLineCount + 1>;
 
-// Adjacent exchanges with a strict test never swap equal scores, so a new
-// result settles below every line it only ties, and a hand-edited file that
-// was out of order comes out fully sorted.
+// A stable sort keeps equal scores in their order, so a new result settles
+// below every line it only ties, and a hand-edited file that was out of
+// order comes out fully sorted.
 void SortByScore(WorkingList& list)
 {
-    bool exchanged = true;
-    while (exchanged) {
-        exchanged = false;
-        for (std::size_t c = 1; c < list.size(); ++c)
-            if (list[c - 1].score < list[c].score) {
-                std::swap(list[c - 1], list[c]);
-                exchanged = true;
-            }
-    }
+    std::stable_sort(list.begin(), list.end(), [](const ScoreEntry& a, const ScoreEntry& b) { return a.score > b.score; });
 }
 
 } // namespace
 
 bool Qualifies(const ScoreTable& table, int32_t score)
 {
-    return score > table.back();
+    return score > table.back().score;
 }
 
-ScoreLines InsertResult(ScoreTable& table, const QString& name, int level, int32_t score)
+void InsertResult(ScoreTable& table, const QString& name, int level, int32_t score)
 {
     WorkingList working;
     ModifySettingsFile([&](IniDocument& document) {
@@ -45,12 +37,7 @@ ScoreLines InsertResult(ScoreTable& table, const QString& name, int level, int32
         for (int k = 0; k < ScoreLineCount; ++k)
             WriteScoreLine(document, k + 1, working[k]);
     });
-    ScoreLines shown;
-    for (int k = 0; k < ScoreLineCount; ++k) {
-        table[k] = working[k].score;
-        shown[k] = std::move(working[k]);
-    }
-    return shown;
+    std::move(working.begin(), working.begin() + ScoreLineCount, table.begin());
 }
 
 } // namespace quorvel::persist

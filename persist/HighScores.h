@@ -9,17 +9,16 @@ namespace quorvel::persist {
 
 inline constexpr int ScoreLineCount = 10;
 
-// The score column of the table, line 1 first, as last read or written; the
-// qualification test compares with it.
-using ScoreTable = std::array<int32_t, ScoreLineCount>;
-
 struct ScoreEntry {
     QString name;
     int level = 0;
     int32_t score = 0;
+
+    bool operator==(const ScoreEntry&) const = default;
 };
 
-using ScoreLines = std::array<ScoreEntry, ScoreLineCount>;
+// The ten lines, line 1 (the best) first, as last read or written.
+using ScoreTable = std::array<ScoreEntry, ScoreLineCount>;
 
 // A result enters the table only by beating line 10; a tie does not.
 bool Qualifies(const ScoreTable& table, int32_t score);
@@ -28,8 +27,8 @@ bool Qualifies(const ScoreTable& table, int32_t score);
 // is read afresh from the file under the lock, so that results another copy
 // of the game entered meanwhile keep their names and scores; all eleven
 // entries are sorted and the best ten rewrite every line of the file. The
-// table and the returned lines to show are what was written. On WriteError
-// the table and the file are as they were.
-ScoreLines InsertResult(ScoreTable& table, const QString& name, int level, int32_t score);
+// table is then what was written. On WriteError the table and the file are
+// as they were.
+void InsertResult(ScoreTable& table, const QString& name, int level, int32_t score);
 
 } // namespace quorvel::persist

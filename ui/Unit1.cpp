@@ -3,6 +3,7 @@
 #include "ClientArea.h"
 #include "Geometry.h"
 #include "Labels.h"
+#include "LevelNames.h"
 #include "OverlayPanel.h"
 #include "Placement.h"
 #include "RadioGroup.h"
@@ -86,27 +87,27 @@ TForm1::~TForm1() = default;
 void TForm1::ReadSettings()
 {
     const persist::StartupSettings saved = persist::ReadStartup();
-    ShowScoreLines(saved.lines);
-    scoreTable_ = saved.scores;
+    scoreTable_ = saved.table;
+    ShowScoreTable();
     client->setBackground(persist::ClampBackground(saved.background));
     backchoice->setItemIndex(client->background());
     game_.SetKindCount(saved.blocks);
     Playersname->setText(saved.playerName);
 }
 
-void TForm1::ShowScoreLines(const persist::ScoreLines& lines)
+void TForm1::ShowScoreTable()
 {
     for (int k = 0; k < persist::ScoreLineCount; ++k) {
-        ShowText(name[k], lines[k].name);
-        ShowText(score[k], QString::number(lines[k].score));
-        ShowLevelName(level[k], lines[k].level);
+        ShowText(name[k], scoreTable_[k].name);
+        ShowText(score[k], QString::number(scoreTable_[k].score));
+        ShowLevelName(level[k], scoreTable_[k].level);
     }
 }
 
 // A value without a name leaves the label as it was.
 void TForm1::ShowLevelName(QLabel* label, int value)
 {
-    if (const std::optional<QString> text = persist::LevelName(value))
+    if (const std::optional<QString> text = LevelName(value))
         ShowText(label, *text);
 }
 
@@ -243,11 +244,10 @@ void TForm1::dxButton3Click()
     if (!nameEntryResult_)
         return;
     const Result result = *nameEntryResult_;
-    persist::ScoreLines lines;
-    if (!Save([&] { lines = persist::InsertResult(scoreTable_, Playersname->text(), result.level, result.score); }))
+    if (!Save([&] { persist::InsertResult(scoreTable_, Playersname->text(), result.level, result.score); }))
         return;
     nameEntryResult_.reset();
-    ShowScoreLines(lines);
+    ShowScoreTable();
     overpanel->hide();
     Scorepanel->show();
     Save([this] { persist::WritePlayerName(Playersname->text()); });

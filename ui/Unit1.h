@@ -93,7 +93,7 @@ private:
     void CreateScorePanel();
     void CreateNamePanel();
     void ReadSettings();
-    void ShowScoreLines(const persist::ScoreLines& lines);
+    void ShowScoreTable();
     void ShowLevelName(QLabel* label, int level);
     // Runs one save; on failure tells the player and returns false.
     bool Save(const std::function<void()>& write);

@@ -6,6 +6,7 @@
 #include "Fonts.h"
 #include "Geometry.h"
 #include "Labels.h"
+#include "LevelNames.h"
 #include "OverlayPanel.h"
 #include "PictureControl.h"
 #include "RadioGroup.h"
@@ -24,7 +25,6 @@ const QColor PanelColour(0xD1, 0xDD, 0xFC);
 const QColor NamePanelColour(0xFE, 0xFE, 0xC2);
 
 constexpr int NameLength = 12;
-constexpr int InitialDifficultyItem = 1; // "Medium", until the saved difficulty is applied
 // A long name read from the file is cut at the level column rather than
 // written over it.
 constexpr int NameColumnWidth = 124;
@@ -111,7 +111,7 @@ void TForm1::CreateSideColumn()
     button("Image4", LaunchButtonPicture, QRect(680, 432, 105, 49), QStringLiteral("Launch"),
                     QStringLiteral("Up arrow or Space"), &TForm1::GoClick);
     QLabel* Label16 = MakeLabel(client, "Label16", QStringLiteral("Level:"), {704, 248}, true);
-    blockslbl = MakeLabel(client, "blockslbl", QStringLiteral("Medium"), {768, 248}, true);
+    blockslbl = MakeLabel(client, "blockslbl", *LevelName(DefaultKindCount), {768, 248}, true);
     QLabel* Label2 = MakeLabel(client, "Label2", QStringLiteral("Score:"), {704, 296}, true);
     Label1 = MakeLabel(client, "Label1", QStringLiteral("0"), {768, 296}, true);
     // Assistive technology reads each value with its caption.
@@ -123,12 +123,9 @@ void TForm1::CreateOptionsPanel()
 {
     Panel1 = MakePanel<OverlayPanel>(client, "Panel1", QRect(128, 120, 337, 337), PanelColour, QFrame::Raised);
     QFrame* Panel2 = MakePanel(Panel1, "Panel2", QRect(24, 32, 137, 233), PanelColour, QFrame::Sunken);
-    Blocksgroup = Place(new RadioGroup(QStringLiteral("Level"),
-                                       {QStringLiteral("Easy"), QStringLiteral("Medium"), QStringLiteral("Hard"),
-                                        QStringLiteral("Wicked")},
-                                       Panel2),
-                        "Blocksgroup", QRect(24, 16, 89, 193));
-    Blocksgroup->showItemIndex(InitialDifficultyItem);
+    Blocksgroup = Place(new RadioGroup(QStringLiteral("Level"), LevelNames(), Panel2), "Blocksgroup", QRect(24, 16, 89, 193));
+    // The default difficulty shows until the saved one is applied.
+    Blocksgroup->showItemIndex(DefaultKindCount - MinKindCount);
     connect(Blocksgroup, &RadioGroup::itemIndexChanged, this, &TForm1::BlocksgroupClick);
     auto* dxButton1 = Place(new DxButton(QStringLiteral("Ok"), Panel1), "dxButton1", QRect(128, 288, 81, 25));
     Panel1->setOkButton(dxButton1);

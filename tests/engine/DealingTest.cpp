@@ -29,10 +29,10 @@ TEST(Dealing, ATrioOfThreeEqualKindsIsDealtAgain)
     Game game(host, std::make_unique<ScriptedRandom>(std::vector<uint32_t>{0, 0, 0, 6, 12, 0, 5, 5, 3, 1, 1, 1, 2, 2, 4}));
     game.SetKindCount(6);
     game.StartNewGame();
-    EXPECT_EQ(game.piece()[0].kind, 6);
-    EXPECT_EQ(game.piece()[1].kind, 6);
-    EXPECT_EQ(game.piece()[2].kind, 4);
-    EXPECT_EQ(game.nextPiece(), (NextPiece{3, 3, 5}));
+    EXPECT_EQ(game.Piece()[0].kind, 6);
+    EXPECT_EQ(game.Piece()[1].kind, 6);
+    EXPECT_EQ(game.Piece()[2].kind, 4);
+    EXPECT_EQ(game.NextPiece(), (NextPiece{3, 3, 5}));
 }
 
 TEST(Dealing, KindsStayWithinTheDifficultyAndPairsDoOccur)
@@ -45,7 +45,7 @@ TEST(Dealing, KindsStayWithinTheDifficultyAndPairsDoOccur)
         int pairs = 0;
         for (int deal = 0; deal < 2000; ++deal) {
             game.StartNewGame();
-            for (const NextPiece& trio : {NextPiece{game.piece()[0].kind, game.piece()[1].kind, game.piece()[2].kind}, game.nextPiece()}) {
+            for (const NextPiece& trio : {NextPiece{game.Piece()[0].kind, game.Piece()[1].kind, game.Piece()[2].kind}, game.NextPiece()}) {
                 ASSERT_FALSE(trio[0] == trio[1] && trio[1] == trio[2]);
                 pairs += trio[0] == trio[1] || trio[1] == trio[2] || trio[0] == trio[2];
                 for (BlockKind kind : trio) {
@@ -83,8 +83,8 @@ TEST(NewGame, LeavesOnlyTheFreshPieceWaitingInTheLaunchRow)
 
     game.StartNewGame();
 
-    const Piece& p = game.piece();
-    EXPECT_EQ(PictureOf(game.board()),
+    const Piece& p = game.Piece();
+    EXPECT_EQ(PictureOf(game.Board()),
               FullPicture({".........", ".........", ".........", ".........", ".........", ".........", ".........",
                            ".........", ".........",
                            "..." + std::string{char('0' + p[0].kind), char('0' + p[1].kind), char('0' + p[2].kind)}}));
@@ -121,13 +121,13 @@ TEST(NewGame, ReseedingFromAFixedSeedDealsTheSameGameAgain)
     FakeHost host;
     Game game(host, std::make_unique<FixedSeedRandom>(42));
     game.StartNewGame();
-    const Piece first = game.piece();
-    const NextPiece next = game.nextPiece();
+    const Piece first = game.Piece();
+    const NextPiece next = game.NextPiece();
     game.MoveLeft();
     game.StartNewGame();
     for (int i = 0; i < 3; ++i)
-        EXPECT_EQ(game.piece()[i].kind, first[i].kind);
-    EXPECT_EQ(game.nextPiece(), next);
+        EXPECT_EQ(game.Piece()[i].kind, first[i].kind);
+    EXPECT_EQ(game.NextPiece(), next);
 }
 
 } // namespace

@@ -29,10 +29,10 @@ public:
     static void SetScore(Game& game, int32_t score) { game.score_ = score; }
 
 protected:
-    std::vector<int> Rows() const { return {game.piece()[0].row, game.piece()[1].row, game.piece()[2].row}; }
+    std::vector<int> Rows() const { return {game.Piece()[0].row, game.Piece()[1].row, game.Piece()[2].row}; }
     std::vector<int> Columns() const
     {
-        return {game.piece()[0].column, game.piece()[1].column, game.piece()[2].column};
+        return {game.Piece()[0].column, game.Piece()[1].column, game.Piece()[2].column};
     }
     void Tick(int times)
     {

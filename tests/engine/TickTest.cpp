@@ -47,9 +47,9 @@ TEST_F(Flight, BlocksRiseOnTheirOwnAndLandTogether)
     EXPECT_TRUE(host.timerRunning) << "landing waits for the tick in which none can rise";
     Tick(1);
     EXPECT_FALSE(host.timerRunning);
-    EXPECT_EQ(PictureOf(game.board()),
+    EXPECT_EQ(PictureOf(game.Board()),
               FullPicture({"...173", "....8", "....2", "", "", "", "", "", "", "...456"}));
-    EXPECT_EQ(game.nextPiece(), (NextPiece{7, 8, 9}));
+    EXPECT_EQ(game.NextPiece(), (NextPiece{7, 8, 9}));
     EXPECT_EQ(game.Score(), 0);
     EXPECT_EQ(host.calls.back(), "score 0");
 }
@@ -61,7 +61,7 @@ TEST_F(Flight, ALandingThatCompletesALineClearsAndScores)
     EXPECT_EQ(host.Fly(game), 10);
     EXPECT_EQ(game.Score(), 3 * 4);
     EXPECT_EQ(host.shownScore, 12);
-    EXPECT_EQ(PictureOf(game.board()), FullPicture({"....23", "", "", "", "", "", "", "", "", "...456"}));
+    EXPECT_EQ(PictureOf(game.Board()), FullPicture({"....23", "", "", "", "", "", "", "", "", "...456"}));
 }
 
 struct EntryCase {

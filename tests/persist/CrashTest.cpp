@@ -141,18 +141,17 @@ TEST_F(CrashTest, ASaveKilledAtAnyMomentLeavesTheOldFileOrTheNewOne)
 // saw, as a player running two copies would.
 bool EnterResults(int copy)
 {
-    ScoreTable table = ReadStartup().scores;
+    ScoreTable table = ReadStartup().table;
     for (int i = 0; i < ResultsPerCopy; ++i) {
         const int32_t score = FirstScore + 2 * i + copy;
-        ScoreLines shown;
         int tries = 0;
-        while (!Succeeds([&] { shown = InsertResult(table, ResultName(score), 7, score); }))
+        while (!Succeeds([&] { InsertResult(table, ResultName(score), 7, score); }))
             if (++tries == RetriesPerResult)
                 return false;
         int found = 0;
-        for (const ScoreEntry& line : shown)
+        for (const ScoreEntry& line : table)
             found += line.name == ResultName(score) ? 1 : 0;
-        if (found != (score >= shown.back().score ? 1 : 0))
+        if (found != (score >= table.back().score ? 1 : 0))
             return false;
     }
     return true;
@@ -178,7 +177,7 @@ TEST_F(CrashTest, TwoCopiesEnteringResultsAtOnceLoseNoneAndMixNone)
         ASSERT_EQ(waitpid(copy, &status, 0), copy);
         EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
     }
-    const ScoreLines lines = ReadStartup().lines;
+    const ScoreTable lines = ReadStartup().table;
     for (int k = 0; k < ScoreLineCount; ++k) {
         const int32_t best = FirstScore + 2 * ResultsPerCopy - 1 - k;
         EXPECT_EQ(lines[k].score, best) << k;

@@ -65,7 +65,7 @@ void EnterName(TForm1& form, const QString& name)
 // own game ends first.
 void EnterResultAsAnotherCopy()
 {
-    persist::ScoreTable table = persist::ReadStartup().scores;
+    persist::ScoreTable table = persist::ReadStartup().table;
     persist::InsertResult(table, QStringLiteral("Other"), 8, 5000);
 }
 
@@ -100,7 +100,7 @@ void Report(const TForm1& form, const std::vector<QString>& messages)
     out << "nameentry " << (Find<QWidget>(form, "overpanel")->isVisible() ? "open" : "closed") << '\n';
     for (int k = 0; k < persist::ScoreLineCount; ++k)
         out << "line" << k + 1 << ' ' << ScoreLabel(form, "name", k)->text() << '|' << ScoreLabel(form, "level", k)->text() << '|'
-            << ScoreLabel(form, "score", k)->text() << '|' << WindowAccess::ScoreTableOf(form)[k] << '\n';
+            << ScoreLabel(form, "score", k)->text() << '|' << WindowAccess::ScoreTableOf(form)[k].score << '\n';
 }
 
 } // namespace

@@ -175,7 +175,7 @@ void FlowTest::newGameAsksFirst()
         Click(form, "Image4");
         WindowAccess::Tick(form);
     }
-    const Board before = GameOf(form).board();
+    const Board before = GameOf(form).Board();
     window.answer = yes ? BoxAnswer::Yes : BoxAnswer::No;
     Choose(form, "NewGame1");
     QCOMPARE(window.boxes.size(), size_t(1));
@@ -183,11 +183,11 @@ void FlowTest::newGameAsksFirst()
     QCOMPARE(window.boxes[0].caption, QStringLiteral("New game"));
     QVERIFY(window.boxes[0].buttons == BoxButtons::YesNo);
     if (yes) {
-        QCOMPARE(GameOf(form).piece()[0].column, 14);
-        QCOMPARE(GameOf(form).piece()[0].row, LaunchRow);
+        QCOMPARE(GameOf(form).Piece()[0].column, 14);
+        QCOMPARE(GameOf(form).Piece()[0].row, LaunchRow);
         QVERIFY2(!InFlight(form), "a new game waits for its first launch");
     } else {
-        QVERIFY(GameOf(form).board() == before);
+        QVERIFY(GameOf(form).Board() == before);
         QCOMPARE(InFlight(form), inFlight);
     }
 }
@@ -232,7 +232,7 @@ void FlowTest::difficultyClick()
         window.boxes.clear();
     }
     const QByteArray fileBefore = ReadAll(window.settingsFile());
-    const Board boardBefore = GameOf(form).board();
+    const Board boardBefore = GameOf(form).Board();
     window.answer = yes ? BoxAnswer::Yes : BoxAnswer::No;
 
     Find<ui::RadioGroup>(form, "Blocksgroup")->setItemIndex(3);
@@ -248,13 +248,13 @@ void FlowTest::difficultyClick()
         QCOMPARE(ValueIn(ReadAll(window.settingsFile()), "Settings", "Blocks"), QStringLiteral("9"));
         QVERIFY(!Find<QWidget>(form, "Panel1")->isVisibleTo(&form));
         QVERIFY(!GameOf(form).GameOver() && !InFlight(form));
-        QCOMPARE(GameOf(form).piece()[0].column, 14);
+        QCOMPARE(GameOf(form).Piece()[0].column, 14);
     } else {
         QCOMPARE(GameOf(form).KindCount(), 7);
         QCOMPARE(Find<QLabel>(form, "blockslbl")->text(), QStringLiteral("Medium"));
         QCOMPARE(Find<ui::RadioGroup>(form, "Blocksgroup")->itemIndex(), 1);
         QCOMPARE(ReadAll(window.settingsFile()), fileBefore);
-        QVERIFY(GameOf(form).board() == boardBefore);
+        QVERIFY(GameOf(form).Board() == boardBefore);
         QVERIFY(Find<QWidget>(form, "Panel1")->isVisibleTo(&form));
     }
 }
@@ -288,7 +288,7 @@ void FlowTest::optionsAndHighScoresFreezeAFlightThatLaunchResumes()
         WindowAccess::Tick(form);
         Choose(form, freeze);
         QVERIFY(!InFlight(form));
-        QCOMPARE(GameOf(form).piece()[1].row, LaunchRow + 2);
+        QCOMPARE(GameOf(form).Piece()[1].row, LaunchRow + 2);
         QCOMPARE(Find<QWidget>(form, "Panel1")->isVisibleTo(&form), freeze == "Options1");
         QCOMPARE(Find<QWidget>(form, "Scorepanel")->isVisibleTo(&form), freeze == "HighScores1");
         Click(form, "dxButton1");
@@ -297,7 +297,7 @@ void FlowTest::optionsAndHighScoresFreezeAFlightThatLaunchResumes()
         Click(form, "Image4");
         QVERIFY(InFlight(form));
         WindowAccess::Tick(form);
-        QCOMPARE(GameOf(form).piece()[1].row, LaunchRow + 3);
+        QCOMPARE(GameOf(form).Piece()[1].row, LaunchRow + 3);
     }
 }
 
@@ -312,7 +312,7 @@ void FlowTest::helpBoxLetsTheFlightGoOn()
     QElapsedTimer open;
     QTimer watcher;
     connect(&watcher, &QTimer::timeout, [&] {
-        rowWhileOpen = GameOf(form).piece()[1].row;
+        rowWhileOpen = GameOf(form).Piece()[1].row;
         if (rowWhileOpen >= LaunchRow + 3 || open.hasExpired(10000))
             window.about->accept();
     });
@@ -357,7 +357,7 @@ void FlowTest::wholeGames()
         QCOMPARE(ScoreLabel(form, "name", 9)->text(), QStringLiteral("Ada"));
         QCOMPARE(ScoreLabel(form, "score", 9)->text(), QString::number(finalScore));
         QCOMPARE(ScoreLabel(form, "level", 9)->text(), QStringLiteral("Medium"));
-        QCOMPARE(WindowAccess::ScoreTableOf(form)[9], finalScore);
+        QCOMPARE(WindowAccess::ScoreTableOf(form)[9].score, finalScore);
         const QByteArray file = ReadAll(window.settingsFile());
         for (int k = 1; k <= 10; ++k)
             for (const char* key : {"Name", "Level", "Score"})
@@ -433,7 +433,7 @@ void FlowTest::failedWriteAtStartUpStillOpensTheGame()
     QCOMPARE(errors, std::vector<QString>{QStringLiteral("Unable to write to vemlo.ini")});
     QVERIFY(!GameOf(form).GameOver());
     Click(form, "Image1");
-    QCOMPARE(GameOf(form).piece()[0].column, 13);
+    QCOMPARE(GameOf(form).Piece()[0].column, 13);
 }
 
 void FlowTest::failedNameEntryLosesNothingAndCanBeConfirmedAgain()
@@ -471,7 +471,7 @@ void FlowTest::failedOptionSaveKeepsWhatWasInForce()
     TForm1& form = *window.form;
     Choose(form, "Options1");
     Click(form, "Image2");
-    const Board board = GameOf(form).board();
+    const Board board = GameOf(form).Board();
     QVERIFY(QFile::remove(window.settingsFile()));
     QVERIFY(QDir().mkpath(window.settingsFile()));
 
@@ -482,7 +482,7 @@ void FlowTest::failedOptionSaveKeepsWhatWasInForce()
     QCOMPARE(window.boxes[1].text, QStringLiteral("Unable to write to vemlo.ini"));
     QCOMPARE(window.boxes[2].text, QStringLiteral("Unable to write to vemlo.ini"));
     QVERIFY2(!GameOf(form).GameOver(), "the running game goes on");
-    QVERIFY(GameOf(form).board() == board);
+    QVERIFY(GameOf(form).Board() == board);
     QCOMPARE(GameOf(form).KindCount(), 7);
     QCOMPARE(Find<QLabel>(form, "blockslbl")->text(), QStringLiteral("Medium"));
     QCOMPARE(Find<ui::RadioGroup>(form, "Blocksgroup")->itemIndex(), 1);

@@ -29,7 +29,7 @@ QByteArray EveryLineScores(int32_t score)
 // Lines of the table that hold a result rather than the -1 they started with.
 int Results(const TForm1& form)
 {
-    return int(std::count_if(WindowAccess::ScoreTableOf(form).begin(), WindowAccess::ScoreTableOf(form).end(), [](int32_t score) { return score != -1; }));
+    return int(std::count_if(WindowAccess::ScoreTableOf(form).begin(), WindowAccess::ScoreTableOf(form).end(), [](const persist::ScoreEntry& line) { return line.score != -1; }));
 }
 
 } // namespace
@@ -111,7 +111,7 @@ void KeyboardTest::hiddenDifficultyListTakesNoKeys()
     QCOMPARE(Find<ui::RadioGroup>(form, "Blocksgroup")->itemIndex(), 2);
     QCOMPARE(QApplication::focusWidget(), &form);
     // The key still steers the new game.
-    QCOMPARE(GameOf(form).piece()[0].column, key == Qt::Key_Left ? 13 : key == Qt::Key_Right ? 15 : 14);
+    QCOMPARE(GameOf(form).Piece()[0].column, key == Qt::Key_Left ? 13 : key == Qt::Key_Right ? 15 : 14);
     QCOMPARE(InFlight(form), key == Qt::Key_Up);
 }
 

@@ -55,7 +55,7 @@ QRegion ChangedTiles(const Board& before, const NextPiece& previewBefore, const 
             if (before[c][r] != now.Cell(c, r))
                 changed += CellRect(c, r);
     for (int i = 1; i <= 3; ++i)
-        if (previewBefore[i - 1] != now.nextPiece()[i - 1])
+        if (previewBefore[i - 1] != now.NextPiece()[i - 1])
             changed += PreviewTileRect(i);
     return changed;
 }
@@ -79,7 +79,7 @@ protected:
 // the tiles that changed were painted.
 class Watcher {
 public:
-    explicit Watcher(TForm1& form) : form_(form), board_(GameOf(form).board()), preview_(GameOf(form).nextPiece())
+    explicit Watcher(TForm1& form) : form_(form), board_(GameOf(form).Board()), preview_(GameOf(form).NextPiece())
     {
         Find<ui::ClientArea>(form, "client")->installEventFilter(&recorder_);
     }
@@ -89,8 +89,8 @@ public:
         ++checks;
         if (recorder_.painted != ChangedTiles(board_, preview_, GameOf(form_)))
             ++paintedOtherThanChanged;
-        board_ = GameOf(form_).board();
-        preview_ = GameOf(form_).nextPiece();
+        board_ = GameOf(form_).Board();
+        preview_ = GameOf(form_).NextPiece();
         for (const QRect& area : {BoardRect & Find<ClientArea>(form_, "client")->rect(), PreviewRect})
             differences += OnScreen(form_, area) != FullyRepainted(form_, area);
         Forget();

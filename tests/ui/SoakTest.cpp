@@ -62,7 +62,7 @@ const T& Pick(std::mt19937& random, const T (&items)[N])
 // Empty and Floor round it, and the Floor row under the well whole.
 QString BoardProblem(const Game& game)
 {
-    const Board& board = game.board();
+    const Board& board = game.Board();
     for (int c = 0; c < GridSize; ++c) {
         for (int r = 0; r < GridSize; ++r) {
             const int32_t cell = board[c][r];
@@ -86,7 +86,7 @@ bool FreshGame(const Game& game)
     for (int c = FirstColumn; c <= LastColumn; ++c)
         for (int r = LaunchRow; r <= TopRow; ++r) {
             const bool pieceCell = r == LaunchRow && c >= SpawnColumn && c < SpawnColumn + 3;
-            if ((game.board()[c][r] != Empty) != pieceCell)
+            if ((game.Board()[c][r] != Empty) != pieceCell)
                 return false;
         }
     return true;

@@ -3,6 +3,7 @@
 #include "Well.h"
 #include "DxButton.h"
 #include "Geometry.h"
+#include "LevelNames.h"
 #include "PictureControl.h"
 #include "RadioGroup.h"
 #include "WindowFixture.h"
@@ -21,12 +22,12 @@ namespace {
 
 std::vector<int> Columns(const Game& game)
 {
-    return {game.piece()[0].column, game.piece()[1].column, game.piece()[2].column};
+    return {game.Piece()[0].column, game.Piece()[1].column, game.Piece()[2].column};
 }
 
 std::vector<int> Kinds(const Game& game)
 {
-    return {game.piece()[0].kind, game.piece()[1].kind, game.piece()[2].kind};
+    return {game.Piece()[0].kind, game.Piece()[1].kind, game.Piece()[2].kind};
 }
 
 } // namespace
@@ -47,6 +48,7 @@ private slots:
     void controlsStandWhereTheLayoutPutsThem_data();
     void controlsStandWhereTheLayoutPutsThem();
     void menuBarHoldsTheFourCommands();
+    void levelNamesNameOnlyTheFourDifficulties();
     void paintedWellShowsTilesAndBackground();
     void keysCallTheirMoves_data();
     void keysCallTheirMoves();
@@ -113,6 +115,22 @@ void WindowTest::menuBarHoldsTheFourCommands()
     QVERIFY(!(window.form->windowFlags() & Qt::WindowMaximizeButtonHint));
 }
 
+// The difficulty group offers the same texts, in the same order.
+void WindowTest::levelNamesNameOnlyTheFourDifficulties()
+{
+    const std::pair<int, std::optional<QString>> cases[] = {
+        {5, std::nullopt}, {6, "Easy"}, {7, "Medium"}, {8, "Hard"}, {9, "Wicked"}, {10, std::nullopt}, {0, std::nullopt},
+    };
+    for (const auto& [level, name] : cases)
+        QCOMPARE(LevelName(level), name);
+    QStringList items;
+    WindowUnderTest window;
+    for (const QAbstractButton* item : Find<RadioGroup>(*window.form, "Blocksgroup")->findChildren<QAbstractButton*>())
+        items << item->text();
+    QCOMPARE(items, LevelNames());
+    QCOMPARE(items, (QStringList{"Easy", "Medium", "Hard", "Wicked"}));
+}
+
 // Run at a device pixel ratio of 2 as well: every pixel then comes from the
 // pictures drawn at twice the size, none from a 1x picture blown up.
 void WindowTest::paintedWellShowsTilesAndBackground()
@@ -148,7 +166,7 @@ void WindowTest::paintedWellShowsTilesAndBackground()
             pixelOf(form.pictures().block(0), centre));
     for (int i = 1; i <= 3; ++i)
         QCOMPARE(shot.pixel(PreviewOrigin(i) * ratio + centre),
-                 pixelOf(form.pictures().block(GameOf(form).nextPiece()[i - 1]), centre));
+                 pixelOf(form.pictures().block(GameOf(form).NextPiece()[i - 1]), centre));
     // The gaps between tiles, the strip above the top row and the frame of
     // the well show the pattern, never the window's colour.
     for (const QPoint at : {QPoint(65, 300), QPoint(300, 570), QPoint(128, 507), QPoint(100, 0), QPoint(400, 2),
@@ -265,7 +283,7 @@ void WindowTest::picturesCallTheirMoves()
     auto* target = form.findChild<QWidget*>(picture);
     QVERIFY(target);
     QTest::mouseClick(target, Qt::LeftButton, {}, picture == "client" ? QPoint(300, 300) : QPoint(20, 20));
-    QCOMPARE(GameOf(form).piece()[0].column, firstColumn);
+    QCOMPARE(GameOf(form).Piece()[0].column, firstColumn);
     QCOMPARE(Kinds(GameOf(form)) != kinds, cycled);
     QCOMPARE(InFlight(form), launched);
     if (picture.startsWith("Image") && picture != "Image5")
