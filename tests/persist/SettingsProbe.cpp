@@ -2,12 +2,13 @@
 // thing with it as a player would (or as a second copy of the game would),
 // and prints what the window then shows and every message it gave, one
 // "what value" line each.
-#include "WindowAccess.h"
 #include "HighScores.h"
 #include "OverlayPanel.h"
 #include "RadioGroup.h"
 #include "Settings.h"
+#include "StandardBoxCatcher.h"
 #include "Unit1.h"
+#include "WindowAccess.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -112,16 +113,10 @@ int main(int argc, char* argv[])
     std::vector<QString> messages;
     // A message while the window is built comes from the standard box, before
     // any other can be put in its place: read it and close it.
-    QTimer closer;
-    QObject::connect(&closer, &QTimer::timeout, [&] {
-        if (QWidget* box = QApplication::activeModalWidget()) {
-            messages.push_back(box->findChild<QLabel*>(QStringLiteral("qt_msgbox_label"))->text());
-            box->close();
-        }
-    });
-    closer.start(CloseBoxesEveryMs);
+    auto catcher = std::make_unique<StandardBoxCatcher>(CloseBoxesEveryMs);
     TForm1 form(std::make_unique<FixedSeedRandom>(1));
-    closer.stop();
+    messages = catcher->texts;
+    catcher.reset();
     // A system call made to fail from here on leaves the start-up alone.
     if (const QByteArray call = qgetenv("FAIL_CALL_AFTER_START"); !call.isEmpty())
         qputenv("FAIL_CALL", call);

@@ -3,7 +3,8 @@
 #include "DxButton.h"
 #include "Geometry.h"
 #include "RadioGroup.h"
-#include "WindowFixture.h"
+#include "StandardBoxCatcher.h"
+#include "WindowUnderTest.h"
 
 #include <QElapsedTimer>
 #include <QLabel>
@@ -44,13 +45,6 @@ QString ValueIn(const QByteArray& file, const QString& section, const QString& k
             return line.mid(key.size() + 1);
     }
     return QStringLiteral("<absent>");
-}
-
-// Settles a whole flight at once, tick by tick, as the timer would.
-void Fly(TForm1& form)
-{
-    for (int tick = 0; tick < 100 && InFlight(form); ++tick)
-        WindowAccess::Tick(form);
 }
 
 // Plays one game to its end through the picture buttons, with moves
@@ -135,13 +129,9 @@ void FlowTest::savedOptionsApplyWithoutAQuestion()
     QFETCH(QString, levelName);
     QFETCH(int, background);
     QFETCH(QString, blocksWritten);
-    QTemporaryDir config;
-    QVERIFY(WriteAll(config.path() + "/quorvel/vemlo.ini", saved));
-    qputenv("XDG_CONFIG_HOME", config.path().toUtf8());
-    bool asked = false;
-    TForm1 form(std::make_unique<FixedSeedRandom>(3));
-    WindowAccess::AnswerBoxes(form, [&](const QString&, const QString&, BoxButtons) { return asked = true, BoxAnswer::Yes; });
-    QVERIFY(!asked);
+    WindowUnderTest window(3, saved);
+    TForm1& form = *window.form;
+    QVERIFY(window.boxes.empty());
     QCOMPARE(GameOf(form).KindCount(), kindCount);
     QCOMPARE(Find<QLabel>(form, "blockslbl")->text(), levelName);
     QCOMPARE(Find<ui::RadioGroup>(form, "Blocksgroup")->itemIndex(), kindCount - 6);
@@ -149,7 +139,7 @@ void FlowTest::savedOptionsApplyWithoutAQuestion()
     QCOMPARE(Find<ui::RadioGroup>(form, "backchoice")->itemIndex(), background);
     QVERIFY(!GameOf(form).GameOver() && !InFlight(form));
     QCOMPARE(Find<QLabel>(form, "Label1")->text(), QStringLiteral("0"));
-    const QByteArray file = ReadAll(config.path() + "/quorvel/vemlo.ini");
+    const QByteArray file = ReadAll(window.settingsFile());
     QCOMPARE(ValueIn(file, "Settings", "Blocks"), blocksWritten);
     QCOMPARE(ValueIn(file, "Settings", "Background"), QString::number(background));
 }
@@ -417,19 +407,12 @@ void FlowTest::failedWriteAtStartUpStillOpensTheGame()
     QTemporaryDir config;
     QVERIFY(WriteAll(config.path() + "/quorvel", "not a folder"));
     qputenv("XDG_CONFIG_HOME", config.path().toUtf8());
-    std::vector<QString> errors;
     // The start-up write-back fails before a test can answer, so the box is
-    // caught through the standard one: close it as soon as it shows.
-    QTimer closer;
-    connect(&closer, &QTimer::timeout, [&] {
-        if (QWidget* box = QApplication::activeModalWidget()) {
-            errors.push_back(box->findChild<QLabel*>(QStringLiteral("qt_msgbox_label"))->text());
-            box->close();
-        }
-    });
-    closer.start(50);
+    // caught through the standard one.
+    auto catcher = std::make_unique<StandardBoxCatcher>(50);
     TForm1 form(std::make_unique<FixedSeedRandom>(3));
-    closer.stop();
+    const std::vector<QString> errors = catcher->texts;
+    catcher.reset();
     QCOMPARE(errors, std::vector<QString>{QStringLiteral("Unable to write to vemlo.ini")});
     QVERIFY(!GameOf(form).GameOver());
     Click(form, "Image1");

@@ -4,7 +4,7 @@
 #include "DxButton.h"
 #include "MessageBoxes.h"
 #include "RadioGroup.h"
-#include "WindowFixture.h"
+#include "WindowUnderTest.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -19,11 +19,7 @@ namespace {
 
 QByteArray EveryLineScores(int32_t score)
 {
-    QByteArray file;
-    for (int k = 1; k <= 10; ++k)
-        file += "[Scoreline" + QByteArray::number(k) + "]\nName=P" + QByteArray::number(k) +
-                "\nLevel=7\nScore=" + QByteArray::number(score) + "\n";
-    return file;
+    return ScoreTableFile([score](int) { return score; });
 }
 
 // Lines of the table that hold a result rather than the -1 they started with.

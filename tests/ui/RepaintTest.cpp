@@ -1,7 +1,7 @@
 #include "WindowAccess.h"
 #include "ClientArea.h"
 #include "Geometry.h"
-#include "WindowFixture.h"
+#include "WindowUnderTest.h"
 
 #include <QPaintEvent>
 #include <QBackingStore>
@@ -19,10 +19,7 @@ namespace {
 // and no panel comes up over the well.
 QByteArray UnbeatableTable()
 {
-    QByteArray file;
-    for (int k = 1; k <= 10; ++k)
-        file += "[Scoreline" + QByteArray::number(k) + "]\nName=P\nLevel=7\nScore=1000000\n";
-    return file;
+    return ScoreTableFile([](int) { return 1000000; });
 }
 
 // The pixels the window holds for part of its client area, as last painted:

@@ -2,7 +2,7 @@
 #include "ClientArea.h"
 #include "DxButton.h"
 #include "PictureControl.h"
-#include "WindowFixture.h"
+#include "WindowUnderTest.h"
 
 #include <QAbstractButton>
 #include <QDesktopServices>

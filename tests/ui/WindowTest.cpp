@@ -6,7 +6,7 @@
 #include "LevelNames.h"
 #include "PictureControl.h"
 #include "RadioGroup.h"
-#include "WindowFixture.h"
+#include "WindowUnderTest.h"
 
 #include <QDesktopServices>
 #include <QLabel>
@@ -292,14 +292,8 @@ void WindowTest::picturesCallTheirMoves()
 
 void WindowTest::namesFromTheFileShowAsTyped()
 {
-    QTemporaryDir config;
-    QVERIFY(QDir(config.path()).mkpath(QStringLiteral("quorvel")));
-    QFile file(config.path() + QStringLiteral("/quorvel/vemlo.ini"));
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    QVERIFY(file.write("[Scoreline1]\nName=<b>x</b>\n[Scoreline2]\nName=<img src=a>\n[Settings]\nName=<i>me</i>\n") > 0);
-    file.close();
-    qputenv("XDG_CONFIG_HOME", config.path().toUtf8());
-    TForm1 form(std::make_unique<FixedSeedRandom>(1));
+    WindowUnderTest window(1, "[Scoreline1]\nName=<b>x</b>\n[Scoreline2]\nName=<img src=a>\n[Settings]\nName=<i>me</i>\n");
+    const TForm1& form = *window.form;
     for (const auto& [label, text] : {std::pair{"name1", "<b>x</b>"}, std::pair{"name2", "<img src=a>"}}) {
         auto* shown = form.findChild<QLabel*>(label);
         QCOMPARE(shown->text(), QString::fromLatin1(text));
