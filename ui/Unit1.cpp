@@ -1,7 +1,6 @@
 #include "Unit1.h"
 
 #include "ClientArea.h"
-#include "Geometry.h"
 #include "Labels.h"
 #include "LevelNames.h"
 #include "OverlayPanel.h"

@@ -1,7 +1,7 @@
 #include "Well.h"
 
-#include "Geometry.h"
 #include "BoardDescription.h"
+#include "Geometry.h"
 #include "Pictures.h"
 
 #include <QAccessibleWidget>

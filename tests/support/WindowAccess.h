@@ -28,8 +28,6 @@ public:
     static void EndGame(ui::TForm1& form) { static_cast<GameHost&>(form).GameEnded(); }
 };
 
-using MessageBoxFunction = std::function<ui::BoxAnswer(const QString&, const QString&, ui::BoxButtons)>;
-
 inline const Game& GameOf(const ui::TForm1& form) { return WindowAccess::GameOf(form); }
 inline bool InFlight(const ui::TForm1& form) { return GameOf(form).InFlight(); }
 
