@@ -11,10 +11,10 @@ public:
     void StartTimer() override { running = true; }
     void StopTimer() override { running = false; }
     bool TimerRunning() const override { return running; }
-    void PaintBoard() override {}
-    void ShowScore(int32_t) override {}
-    void HideScoreAndOptionsPanels() override {}
-    void EndOfGame() override {}
+    void NewGameBegan() override {}
+    void BoardChanged() override {}
+    void ScoreChanged(int32_t) override {}
+    void GameEnded() override {}
 
     bool running = false;
 };

@@ -34,7 +34,7 @@ void PlayOneGame(QuietHost& host, Game& game, std::mt19937& moves)
         // that tick is the one the landing resolves. A flight stopped in its
         // first tick was refused at launch and resolved nothing.
         for (int tick = 0; tick < MaxTicksPerFlight && host.running; ++tick) {
-            const PlayBoard before{game.KindCount(), game.board()};
+            const PlayBoard before{game.KindCount(), game.Board()};
             game.Boxupdate();
             if (!host.running && tick > 0)
                 std::cout << FormatPlayBoard(before) << '\n';

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "Difficulty.h"
+
 #include <array>
 #include <cstdint>
 
@@ -29,9 +31,6 @@ inline constexpr int32_t Floor = 10;
 using BlockKind = int32_t;
 inline constexpr BlockKind MaxKind = 9;
 
-inline constexpr int MinKindCount = 6;
-inline constexpr int MaxKindCount = 9;
-
 // Cells are addressed [column][row]; the cells of one column are contiguous.
 using Board = std::array<std::array<int32_t, GridSize>, GridSize>;
 
@@ -44,13 +43,5 @@ inline constexpr bool InPlayArea(int column, int row)
 {
     return column >= FirstColumn && column <= LastColumn && row >= LaunchRow && row <= TopRow;
 }
-
-// Difficulty values outside Easy..Wicked never reach the board.
-inline constexpr int ClampKindCount(int kindCount)
-{
-    return kindCount < MinKindCount ? MinKindCount : kindCount > MaxKindCount ? MaxKindCount : kindCount;
-}
-
-inline constexpr int32_t PointsPerBlock(int kindCount) { return kindCount - 5; }
 
 } // namespace quorvel

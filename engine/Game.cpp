@@ -62,7 +62,7 @@ void Game::DealPieces()
 
 void Game::PrepareStartUp()
 {
-    host_.HideScoreAndOptionsPanels();
+    host_.NewGameBegan();
     random_->Reseed();
     Fill(Empty, FirstColumn, LastColumn, LaunchRow, TopRow);
     // A frame of Floor round the well; only its top row ever stops a block.
@@ -83,13 +83,13 @@ void Game::StartNewGame()
     host_.StopTimer();
     gameOver_ = false;
     score_ = 0;
-    host_.ShowScore(score_);
-    host_.HideScoreAndOptionsPanels();
+    host_.ScoreChanged(score_);
+    host_.NewGameBegan();
     random_->Reseed();
     Fill(Empty, FirstColumn - 1, LastColumn, ResetFirstRow, FloorRow);
     Fill(Floor, FirstColumn - 1, FloorRowEnd, FloorRow, FloorRow);
     DealPieces();
-    host_.PaintBoard();
+    host_.BoardChanged();
 }
 
 bool Game::LaunchBlocked() const
@@ -140,9 +140,9 @@ void Game::EndGame()
 {
     gameOver_ = true;
     host_.StopTimer();
-    host_.PaintBoard();
-    host_.ShowScore(score_);
-    host_.EndOfGame();
+    host_.BoardChanged();
+    host_.ScoreChanged(score_);
+    host_.GameEnded();
 }
 
 void Game::Boxupdate()
@@ -161,8 +161,8 @@ void Game::Boxupdate()
             return;
         }
     }
-    host_.PaintBoard();
-    host_.ShowScore(score_);
+    host_.BoardChanged();
+    host_.ScoreChanged(score_);
 }
 
 // Moves the three blocks one column over, each in its own row. A piece frozen
@@ -195,7 +195,7 @@ void Game::MoveLeft()
     if (!SteeringAllowed() || piece_[0].column <= FirstColumn)
         return;
     ShiftPiece(-1);
-    host_.PaintBoard();
+    host_.BoardChanged();
 }
 
 void Game::MoveRight()
@@ -203,7 +203,7 @@ void Game::MoveRight()
     if (!SteeringAllowed() || piece_[2].column >= LastColumn)
         return;
     ShiftPiece(+1);
-    host_.PaintBoard();
+    host_.BoardChanged();
 }
 
 void Game::CycleColours()
@@ -216,13 +216,18 @@ void Game::CycleColours()
     piece_[2].kind = first;
     for (const Block& block : piece_)
         board_[block.column][block.row] = block.kind;
-    host_.PaintBoard();
+    host_.BoardChanged();
 }
 
 void Game::Launch()
 {
     if (SteeringAllowed())
         host_.StartTimer();
+}
+
+void Game::FreezeFlight()
+{
+    host_.StopTimer();
 }
 
 } // namespace quorvel

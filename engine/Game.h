@@ -9,6 +9,9 @@
 #include <memory>
 
 namespace quorvel {
+namespace testing {
+class GameFixture;
+}
 
 // The state of one game and the operations on it. The window owns a Game and
 // serves as its GameHost; every operation runs on the window's event thread.
@@ -26,6 +29,9 @@ public:
     void MoveRight();
     void CycleColours();
     void Launch();
+    // Stops a piece in flight where it stands, until the next Launch; the
+    // options and high-score panels do this as they open.
+    void FreezeFlight();
 
     // Held in Easy..Wicked whatever the caller passes.
     void SetKindCount(int kindCount) { kindCount_ = ClampKindCount(kindCount); }
@@ -35,17 +41,17 @@ public:
     int KindCount() const { return kindCount_; }
     int32_t Score() const { return score_; }
     bool GameOver() const { return gameOver_; }
-    const Board& board() const { return board_; }
+    bool InFlight() const { return host_.TimerRunning(); }
+    // By the game's own names, which the types of these parts share.
+    const quorvel::Board& Board() const { return board_; }
     int32_t Cell(int column, int row) const { return board_[column][row]; }
-    const Piece& piece() const { return piece_; }
-    const NextPiece& nextPiece() const { return nextPiece_; }
-
-    // Direct access to the cells, for setting up a position.
-    Board& board() { return board_; }
-    // A score to play on from, for setting up a position.
-    void SetScore(int32_t score) { score_ = score; }
+    const quorvel::Piece& Piece() const { return piece_; }
+    const quorvel::NextPiece& NextPiece() const { return nextPiece_; }
 
 private:
+    // Sets up positions to play on from.
+    friend class testing::GameFixture;
+
     std::array<BlockKind, 3> DealTrio();
     void SpawnPiece();
     void DealPieces();
@@ -55,16 +61,16 @@ private:
     int Rise();
     void BringInNextPiece();
     void EndGame();
-    bool SteeringAllowed() const { return !host_.TimerRunning() && !gameOver_; }
+    bool SteeringAllowed() const { return !InFlight() && !gameOver_; }
     void ShiftPiece(int columnStep);
 
     GameHost& host_;
     std::unique_ptr<RandomSource> random_;
-    Board board_{};
+    quorvel::Board board_{};
     MarkGrid markGrid_{};
-    Piece piece_{};
-    NextPiece nextPiece_{};
-    int kindCount_ = 7;
+    quorvel::Piece piece_{};
+    quorvel::NextPiece nextPiece_{};
+    int kindCount_ = DefaultKindCount;
     int32_t score_ = 0;
     bool gameOver_ = false;
 };

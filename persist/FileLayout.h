@@ -17,7 +17,6 @@ inline constexpr char LevelKey[] = "Level";
 inline constexpr char ScoreKey[] = "Score";
 
 inline constexpr int DefaultBackground = 0;
-inline constexpr int DefaultBlocks = 7;
 inline constexpr char DefaultPlayerName[] = "Anonymous";
 
 inline constexpr char DefaultLineName[] = "Bobby";

@@ -5,7 +5,6 @@
 
 #include <algorithm>
 #include <optional>
-#include <utility>
 
 namespace quorvel::persist {
 namespace {
@@ -29,16 +28,16 @@ void SortByScore(std::vector<Candidate>& list)
 
 bool Qualifies(const ScoreTable& table, int32_t score)
 {
-    return score > table.back();
+    return score > table.back().score;
 }
 
-ScoreLines InsertResult(ScoreTable& table, const QString& name, int level, int32_t score)
+void InsertResult(ScoreTable& table, const QString& name, int level, int32_t score)
 {
     const GameResult result{level, score};
-    return InsertResults(table, name, {&result, 1}).lines;
+    InsertResults(table, name, {&result, 1});
 }
 
-EnteredResults InsertResults(ScoreTable& table, const QString& name, std::span<const GameResult> results)
+std::vector<bool> InsertResults(ScoreTable& table, const QString& name, std::span<const GameResult> results)
 {
     std::vector<Candidate> working;
     ModifySettingsFile([&](IniDocument& document) {
@@ -51,12 +50,11 @@ EnteredResults InsertResults(ScoreTable& table, const QString& name, std::span<c
         for (int k = 0; k < ScoreLineCount; ++k)
             WriteScoreLine(document, k + 1, working[k].entry);
     });
-    EnteredResults entered{{}, std::vector<bool>(results.size(), false)};
+    std::vector<bool> entered(results.size(), false);
     for (int k = 0; k < ScoreLineCount; ++k) {
         if (working[k].result)
-            entered.entered[*working[k].result] = true;
-        table[k] = working[k].entry.score;
-        entered.lines[k] = std::move(working[k].entry);
+            entered[*working[k].result] = true;
+        table[k] = std::move(working[k].entry);
     }
     return entered;
 }

@@ -1,16 +1,14 @@
 #include "Settings.h"
 
+#include "Difficulty.h"
 #include "FileLayout.h"
 #include "ScoreLineFile.h"
 #include "SettingsFile.h"
 
 #include <algorithm>
-#include <array>
 
 namespace quorvel::persist {
 namespace {
-
-constexpr std::array<const char*, WickedLevel - EasyLevel + 1> LevelNames = {"Easy", "Medium", "Hard", "Wicked"};
 
 void WriteSetting(const char* key, int32_t value)
 {
@@ -19,23 +17,14 @@ void WriteSetting(const char* key, int32_t value)
 
 } // namespace
 
-std::optional<QString> LevelName(int level)
-{
-    if (level < EasyLevel || level > WickedLevel)
-        return std::nullopt;
-    return QString::fromLatin1(LevelNames[level - EasyLevel]);
-}
-
 StartupSettings ReadStartup()
 {
     const IniDocument document = ReadSettingsFile();
     StartupSettings settings;
-    for (int k = 0; k < ScoreLineCount; ++k) {
-        settings.lines[k] = ReadScoreLine(document, k + 1);
-        settings.scores[k] = settings.lines[k].score;
-    }
+    for (int k = 0; k < ScoreLineCount; ++k)
+        settings.table[k] = ReadScoreLine(document, k + 1);
     settings.background = document.Integer(layout::SettingsSection, layout::BackgroundKey).value_or(layout::DefaultBackground);
-    settings.blocks = document.Integer(layout::SettingsSection, layout::BlocksKey).value_or(layout::DefaultBlocks);
+    settings.blocks = document.Integer(layout::SettingsSection, layout::BlocksKey).value_or(DefaultKindCount);
     settings.playerName = TextOr(document, layout::SettingsSection, layout::PlayerNameKey, layout::DefaultPlayerName);
     return settings;
 }
@@ -52,7 +41,7 @@ void WriteBackground(int index)
 
 void WriteBlocks(int kindCount)
 {
-    WriteSetting(layout::BlocksKey, std::clamp(kindCount, EasyLevel, WickedLevel));
+    WriteSetting(layout::BlocksKey, ClampKindCount(kindCount));
 }
 
 void WritePlayerName(const QString& name)

@@ -32,10 +32,10 @@ QString Rows(const Piece& piece)
 
 QString BoardDescription(const Game& game)
 {
-    const Piece& piece = game.piece();
+    const Piece& piece = game.Piece();
     if (game.GameOver())
         return QStringLiteral("Game over with %1 points.").arg(game.Score());
-    const QString next = QStringLiteral("Next: %1.").arg(Colours(game.nextPiece()));
+    const QString next = QStringLiteral("Next: %1.").arg(Colours(game.NextPiece()));
     return QStringLiteral("Piece in columns %1 to %2 of %3, %4: %5. %6")
         .arg(ColumnNumber(piece[0].column))
         .arg(ColumnNumber(piece[2].column))

@@ -1,49 +1,54 @@
 #include "ClientArea.h"
 
-#include <QAccessibleWidget>
+#include "Geometry.h"
+#include "Pictures.h"
+
 #include <QPaintEvent>
 #include <QPainter>
 
 namespace quorvel::ui {
-namespace {
 
-QAccessibleInterface* WellAccessible(const QString& className, QObject* object)
+ClientArea::ClientArea(const Pictures& pictures, QWidget* parent) : QWidget(parent), pictures_(pictures)
 {
-    if (className == QLatin1String("QWidget"))
-        if (auto* well = dynamic_cast<WellArea*>(object))
-            return new QAccessibleWidget(well, QAccessible::Graphic);
-    return nullptr;
-}
-
-} // namespace
-
-ClientArea::ClientArea(Painter paint, QWidget* parent) : QWidget(parent), paint_(std::move(paint))
-{
+    setObjectName(QStringLiteral("client"));
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
+void ClientArea::setBackground(int index)
+{
+    background_ = index;
+    MakePattern();
+    repaint();
+}
+
+// A choice without a tile fills plain white. The tiles are opaque, so a tile
+// serves as its own pattern.
+void ClientArea::MakePattern()
+{
+    const QPixmap& tile = pictures_.background(background_);
+    if (!tile.isNull()) {
+        pattern_ = tile;
+        return;
+    }
+    QPixmap white(Pictures::BackgroundTileSize, Pictures::BackgroundTileSize);
+    white.fill(Qt::white);
+    pattern_ = white;
+}
+
+// The pattern, tiled from the origin wherever the region starts, and the
+// window's colour beyond it.
 void ClientArea::paintEvent(QPaintEvent* event)
 {
+    if (pattern_.isNull())
+        MakePattern();
     QPainter painter(this);
-    paint_(painter, event->region());
-}
-
-WellArea::WellArea(std::function<QString()> describe, QWidget* parent) : QWidget(parent), describe_(std::move(describe))
-{
-    static const bool factoryInstalled = (QAccessible::installFactory(WellAccessible), true);
-    Q_UNUSED(factoryInstalled);
-    setAttribute(Qt::WA_TransparentForMouseEvents);
-    setAccessibleName(QStringLiteral("Well"));
-}
-
-void WellArea::describe()
-{
-    const QString description = describe_();
-    if (accessibleDescription() == description)
-        return;
-    setAccessibleDescription(description);
-    QAccessibleEvent changed(this, QAccessible::DescriptionChanged);
-    QAccessible::updateAccessibility(&changed);
+    const QRegion beyondPattern = event->region().subtracted(PatternRect);
+    if (!beyondPattern.isEmpty()) {
+        painter.setClipRegion(beyondPattern);
+        painter.fillRect(beyondPattern.boundingRect(), palette().color(QPalette::Window));
+    }
+    painter.setClipRegion(event->region());
+    painter.drawTiledPixmap(PatternRect, pattern_);
 }
 
 } // namespace quorvel::ui

@@ -1,38 +1,36 @@
 #pragma once
 
+#include <QPixmap>
 #include <QWidget>
-
-#include <functional>
 
 namespace quorvel::ui {
 
-// The main window's client area, below the menu bar: the surface that the
-// background, the well and the preview are painted on. Its painter covers
-// every pixel of the region it is given, so the toolkit fills nothing first.
+class Pictures;
+
+// The main window's client area, below the menu bar: it paints the chosen
+// background pattern, and the window's own colour beyond the pattern, under
+// the well, the side column and the panels that stand on it. It covers every
+// pixel of the region it is given, so the toolkit fills nothing first.
 class ClientArea final : public QWidget {
+    Q_OBJECT
+
 public:
-    using Painter = std::function<void(QPainter&, const QRegion&)>;
-    ClientArea(Painter paint, QWidget* parent);
+    ClientArea(const Pictures& pictures, QWidget* parent);
+
+    // The tile 0..4 of the pattern.
+    int background() const { return background_; }
+    // Repaints the whole area with the new pattern at once.
+    void setBackground(int index);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    Painter paint_;
-};
+    void MakePattern();
 
-// Stands over the painted well for assistive technology, which finds it as a
-// picture named "Well" and described by `describe`. It draws nothing, takes
-// no clicks and lets the client area's painting show through.
-class WellArea final : public QWidget {
-public:
-    WellArea(std::function<QString()> describe, QWidget* parent);
-
-    // Takes the description afresh and tells assistive technology if it changed.
-    void describe();
-
-private:
-    std::function<QString()> describe_;
+    const Pictures& pictures_;
+    int background_ = -1;
+    QPixmap pattern_;
 };
 
 } // namespace quorvel::ui

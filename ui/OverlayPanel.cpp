@@ -26,12 +26,7 @@ void OverlayPanel::ReturnFocus()
 // the arrow keys must not reach its controls. Later siblings lie above.
 void OverlayPanel::UpdateReach(QWidget& parent)
 {
-    // By dynamic_cast: the class has no meta-object of its own, so Qt's own
-    // cast would take every frame, label or not, for a panel.
-    QList<OverlayPanel*> panels;
-    for (QObject* child : parent.children())
-        if (auto* panel = dynamic_cast<OverlayPanel*>(child))
-            panels.append(panel);
+    const QList<OverlayPanel*> panels = parent.findChildren<OverlayPanel*>(Qt::FindDirectChildrenOnly);
     for (qsizetype i = 0; i < panels.size(); ++i) {
         bool covered = false;
         for (qsizetype j = i + 1; j < panels.size() && !covered; ++j)
@@ -42,12 +37,12 @@ void OverlayPanel::UpdateReach(QWidget& parent)
     }
 }
 
-void OverlayPanel::setOkButton(QAbstractButton* ok, std::function<void()> handler)
+void OverlayPanel::setOkButton(QAbstractButton* ok)
 {
     ok_ = ok;
-    connect(ok, &QAbstractButton::clicked, this, [this, handler = std::move(handler)] {
+    connect(ok, &QAbstractButton::clicked, this, [this] {
         if (showing())
-            handler();
+            emit okClicked();
     });
 }
 

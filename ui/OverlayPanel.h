@@ -2,8 +2,6 @@
 
 #include <QFrame>
 
-#include <functional>
-
 class QAbstractButton;
 
 namespace quorvel::ui {
@@ -14,16 +12,21 @@ namespace quorvel::ui {
 // a panel wholly covered by another is out of reach alike. Its "Ok" acts
 // only while the panel shows.
 class OverlayPanel final : public QFrame {
+    Q_OBJECT
+
 public:
     explicit OverlayPanel(QWidget* parent) : QFrame(parent) {}
 
     bool showing() const { return isVisibleTo(window()); }
     void setVisible(bool visible) override;
 
-    // Runs `handler` when `ok` is clicked, pressed from the keyboard or by
-    // assistive technology, as long as the panel shows.
-    void setOkButton(QAbstractButton* ok, std::function<void()> handler);
+    // `ok` is clicked, pressed from the keyboard or by assistive technology.
+    void setOkButton(QAbstractButton* ok);
     QAbstractButton* okButton() const { return ok_; }
+
+signals:
+    // The panel's "Ok", only while the panel shows.
+    void okClicked();
 
 private:
     void ReturnFocus();

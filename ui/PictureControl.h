@@ -9,6 +9,8 @@ namespace quorvel::ui {
 // A picture drawn unscaled at its control's top left, letting the window's
 // background show through its transparent pixels.
 class PictureControl final : public QWidget {
+    Q_OBJECT
+
 public:
     PictureControl(const QPixmap& picture, QWidget* parent);
 
@@ -29,16 +31,18 @@ private:
 // looks are made from the picture the first time they are needed, so start-up
 // loads and decodes nothing more.
 class PictureButton final : public QAbstractButton {
+    Q_OBJECT
+
 public:
     PictureButton(const QPixmap& picture, const QString& action, const QString& keys, QWidget* parent);
-
-    // The picture as it is painted now: idle, lit or pressed.
-    const QPixmap& shown() const;
 
 protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    // The picture as it is painted now: idle, lit or pressed.
+    const QPixmap& shown() const;
+
     QPixmap picture_;
     mutable QPixmap lit_;
     mutable QPixmap pressed_;

@@ -45,12 +45,11 @@ RadioGroup::RadioGroup(const QString& caption, const QStringList& items, QWidget
         buttons_.addButton(item, i);
         column->addWidget(item);
     }
-    connect(&buttons_, &QButtonGroup::idToggled, this, [this](int, bool checked) {
+    connect(&buttons_, &QButtonGroup::idToggled, this, [this](int index, bool checked) {
         if (!checked)
             return;
         KeepTabOnChosenItem();
-        if (changed_)
-            changed_();
+        emit itemIndexChanged(index);
     });
 }
 

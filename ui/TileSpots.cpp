@@ -24,7 +24,7 @@ int32_t SpotTile(const Game& game, int spot)
 {
     if (spot < WellSpots)
         return game.Cell(SpotColumn(spot), SpotRow(spot));
-    return game.nextPiece()[PreviewPosition(spot) - 1];
+    return game.NextPiece()[PreviewPosition(spot) - 1];
 }
 
 QRegion ShownTiles::Update(const Game& game)

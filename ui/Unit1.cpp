@@ -1,14 +1,14 @@
 #include "Unit1.h"
 
 #include "ClientArea.h"
-#include "Geometry.h"
-#include "KeyCodes.h"
 #include "Labels.h"
+#include "LevelNames.h"
 #include "OverlayPanel.h"
 #include "Placement.h"
 #include "RadioGroup.h"
 #include "Settings.h"
 #include "Unit2.h"
+#include "Well.h"
 #include "WriteError.h"
 
 #include <QAbstractButton>
@@ -16,17 +16,29 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPainter>
 #include <QScreen>
 #include <QShortcut>
+#include <QTimer>
 #include <QWindow>
-
-#include <vector>
 
 namespace quorvel::ui {
 namespace {
 
 constexpr int TickMilliseconds = 20;
+
+// The four moves and their keys. A digit counts only from the numeric
+// keypad; the arrow keys count from anywhere.
+struct KeyBinding {
+    Qt::Key key;
+    bool keypadOnly;
+    void (Game::*move)();
+};
+constexpr KeyBinding KeyBindings[] = {
+    {Qt::Key_Left, false, &Game::MoveLeft},      {Qt::Key_4, true, &Game::MoveLeft},
+    {Qt::Key_Right, false, &Game::MoveRight},    {Qt::Key_6, true, &Game::MoveRight},
+    {Qt::Key_Down, false, &Game::CycleColours},  {Qt::Key_5, true, &Game::CycleColours},
+    {Qt::Key_Up, false, &Game::Launch},          {Qt::Key_Space, false, &Game::Launch},
+};
 
 } // namespace
 
@@ -38,26 +50,23 @@ TForm1::TForm1(std::unique_ptr<RandomSource> random, QWidget* parent)
           return StandardMessageBox(this, text, caption, buttons);
       })
 {
+    Timer1 = new QTimer(this);
+    Timer1->setObjectName(QStringLiteral("Timer1"));
+    Timer1->setTimerType(Qt::PreciseTimer);
+    connect(Timer1, &QTimer::timeout, this, &TForm1::Boxupdate);
     CreateControls();
-    Timer1.setObjectName(QStringLiteral("Timer1"));
-    Timer1.setTimerType(Qt::PreciseTimer);
-    connect(&Timer1, &QTimer::timeout, this, &TForm1::Boxupdate);
 
     // The saved options are applied through the groups' own handlers; while
     // no game runs they ask nothing.
     overpanel->hide();
-    Timer1.stop();
     game_.SetGameOver();
     ReadSettings();
-    Timer1.setInterval(TickMilliseconds);
+    Timer1->setInterval(TickMilliseconds);
     Blocksgroup->setItemIndex(game_.KindCount() - MinKindCount);
     ShowLevelName(blockslbl, game_.KindCount());
     game_.PrepareStartUp();
-    // The first picture is the toolkit's own paint of the whole window, so
-    // the well as prepared counts as shown.
-    shown_.Update(game_);
-    ShowScore(game_.Score());
-    well->describe();
+    well->showBoard();
+    ScoreChanged(game_.Score());
     // Escape closes the options and high-score panels as their "Ok" does;
     // the name entry has no way out but its "Ok".
     connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, this, &TForm1::CloseTopPanel);
@@ -77,27 +86,27 @@ TForm1::~TForm1() = default;
 void TForm1::ReadSettings()
 {
     const persist::StartupSettings saved = persist::ReadStartup();
-    ShowScoreLines(saved.lines);
-    scoreTable_ = saved.scores;
-    backgroundIndex_ = persist::ClampBackground(saved.background);
-    backchoice->setItemIndex(backgroundIndex_);
+    scoreTable_ = saved.table;
+    ShowScoreTable();
+    client->setBackground(persist::ClampBackground(saved.background));
+    backchoice->setItemIndex(client->background());
     game_.SetKindCount(saved.blocks);
     Playersname->setText(saved.playerName);
 }
 
-void TForm1::ShowScoreLines(const persist::ScoreLines& lines)
+void TForm1::ShowScoreTable()
 {
     for (int k = 0; k < persist::ScoreLineCount; ++k) {
-        ShowText(name[k], lines[k].name);
-        ShowText(score[k], QString::number(lines[k].score));
-        ShowLevelName(level[k], lines[k].level);
+        ShowText(name[k], scoreTable_[k].name);
+        ShowText(score[k], QString::number(scoreTable_[k].score));
+        ShowLevelName(level[k], scoreTable_[k].level);
     }
 }
 
 // A value without a name leaves the label as it was.
 void TForm1::ShowLevelName(QLabel* label, int value)
 {
-    if (const std::optional<QString> text = persist::LevelName(value))
+    if (const std::optional<QString> text = LevelName(value))
         ShowText(label, *text);
 }
 
@@ -117,16 +126,14 @@ bool TForm1::Save(const std::function<void()>& write)
     }
 }
 
-void TForm1::keyprocess(int key)
+// At most one move per key-down, whatever Shift, Ctrl or Alt are held.
+void TForm1::keyprocess(const QKeyEvent& event)
 {
-    if (key == VK_LEFT || key == VK_NUMPAD4)
-        game_.MoveLeft();
-    if (key == VK_RIGHT || key == VK_NUMPAD6)
-        game_.MoveRight();
-    if (key == VK_DOWN || key == VK_NUMPAD5)
-        game_.CycleColours();
-    if (key == VK_UP || key == VK_SPACE)
-        game_.Launch();
+    for (const KeyBinding& binding : KeyBindings)
+        if (event.key() == binding.key && (!binding.keypadOnly || event.modifiers().testFlag(Qt::KeypadModifier))) {
+            (game_.*binding.move)();
+            return;
+        }
 }
 
 // Every key-down of the window passes here before the focused control gets
@@ -135,8 +142,7 @@ void TForm1::keyprocess(int key)
 bool TForm1::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == windowHandle() && event->type() == QEvent::KeyPress) {
-        const auto* key = static_cast<QKeyEvent*>(event);
-        keyprocess(VirtualKeyCode(key->key(), key->modifiers()));
+        keyprocess(*static_cast<QKeyEvent*>(event));
     }
     return QMainWindow::eventFilter(watched, event);
 }
@@ -160,14 +166,14 @@ void TForm1::Options1Click()
 {
     Scorepanel->hide();
     Panel1->show();
-    Timer1.stop();
+    game_.FreezeFlight();
 }
 
 void TForm1::HighScores1Click()
 {
     Scorepanel->show();
     Panel1->hide();
-    Timer1.stop();
+    game_.FreezeFlight();
 }
 
 void TForm1::About1Click()
@@ -202,12 +208,10 @@ void TForm1::backchoiceClick()
 {
     const int chosen = backchoice->itemIndex();
     if (!Save([chosen] { persist::WriteBackground(chosen); })) {
-        backchoice->showItemIndex(backgroundIndex_);
+        backchoice->showItemIndex(client->background());
         return;
     }
-    backgroundIndex_ = chosen;
-    MakeBackgroundPattern();
-    client->repaint();
+    client->setBackground(chosen);
 }
 
 // The high-score panel lies over the options panel, so it goes first.
@@ -224,13 +228,13 @@ void TForm1::CloseTopPanel()
 void TForm1::dxButton1Click()
 {
     Panel1->hide();
-    PaintBoard();
+    BoardChanged();
 }
 
 void TForm1::dxButton2Click()
 {
     Scorepanel->hide();
-    PaintBoard();
+    BoardChanged();
 }
 
 // Enters the result once: a failed save keeps it for another try.
@@ -239,17 +243,16 @@ void TForm1::dxButton3Click()
     if (!nameEntryResult_)
         return;
     const Result result = *nameEntryResult_;
-    persist::ScoreLines lines;
-    if (!Save([&] { lines = persist::InsertResult(scoreTable_, Playersname->text(), result.level, result.score); }))
+    if (!Save([&] { persist::InsertResult(scoreTable_, Playersname->text(), result.level, result.score); }))
         return;
     nameEntryResult_.reset();
-    ShowScoreLines(lines);
+    ShowScoreTable();
     overpanel->hide();
     Scorepanel->show();
     Save([this] { persist::WritePlayerName(Playersname->text()); });
 }
 
-void TForm1::EndOfGame()
+void TForm1::GameEnded()
 {
     if (persist::Qualifies(scoreTable_, game_.Score())) {
         nameEntryResult_ = Result{game_.KindCount(), game_.Score()};
@@ -259,81 +262,37 @@ void TForm1::EndOfGame()
     }
 }
 
-void TForm1::ShowScore(int32_t value)
+void TForm1::ScoreChanged(int32_t value)
 {
     ShowText(Label1, QString::number(value));
 }
 
-void TForm1::HideScoreAndOptionsPanels()
+// The options and high-score panels belong to the game that was; the name
+// entry waits for its "Ok" whatever game runs.
+void TForm1::StartTimer()
+{
+    Timer1->start();
+}
+
+void TForm1::StopTimer()
+{
+    Timer1->stop();
+}
+
+bool TForm1::TimerRunning() const
+{
+    return Timer1->isActive();
+}
+
+void TForm1::NewGameBegan()
 {
     Scorepanel->hide();
     Panel1->hide();
 }
 
-// Only the places whose tile changed are drawn, there and then, so the window
-// shows the new state when this returns.
-void TForm1::PaintBoard()
+void TForm1::BoardChanged()
 {
-    const QRegion changed = shown_.Update(game_);
-    if (!changed.isEmpty())
-        client->repaint(changed);
-    // A rising piece would change the description fifty times a second; a
-    // screen reader hears of the piece where it waits or lands.
-    if (!TimerRunning())
-        well->describe();
-}
-
-// Each pixel of the region is painted once: the tiles are opaque, so the
-// background goes only where no tile will stand.
-void TForm1::redraw(QPainter& painter, const QRegion& region)
-{
-    std::vector<int> spots;
-    QRegion tiles;
-    for (int spot = 0; spot < SpotCount; ++spot) {
-        if (!region.intersects(SpotRect(spot)))
-            continue;
-        spots.push_back(spot);
-        if (!pictures_.block(SpotTile(game_, spot)).isNull())
-            tiles += SpotRect(spot);
-    }
-    PaintAroundTiles(painter, region.subtracted(tiles));
-    for (const int spot : spots)
-        painter.drawPixmap(SpotRect(spot).topLeft(), pictures_.block(SpotTile(game_, spot)));
-}
-
-// The pattern, and the window's colour beyond it.
-void TForm1::PaintAroundTiles(QPainter& painter, const QRegion& open)
-{
-    const QRegion beyondPattern = open.subtracted(PatternRect);
-    if (!beyondPattern.isEmpty()) {
-        painter.setClipRegion(beyondPattern);
-        painter.fillRect(beyondPattern.boundingRect(), client->palette().color(QPalette::Window));
-    }
-    painter.setClipRegion(open);
-    PaintBackground(painter, PatternRect);
-    painter.setClipping(false);
-}
-
-// A choice without a tile fills plain white. The tiles are opaque, so a tile
-// serves as its own pattern.
-void TForm1::MakeBackgroundPattern()
-{
-    const QPixmap& tile = pictures_.background(backgroundIndex_);
-    if (!tile.isNull()) {
-        backgroundPattern_ = tile;
-        return;
-    }
-    QPixmap white(Pictures::BackgroundTileSize, Pictures::BackgroundTileSize);
-    white.fill(Qt::white);
-    backgroundPattern_ = white;
-}
-
-void TForm1::PaintBackground(QPainter& painter, const QRect& area)
-{
-    if (backgroundPattern_.isNull())
-        MakeBackgroundPattern();
-    // Tiled from the client origin, wherever the area starts.
-    painter.drawTiledPixmap(area, backgroundPattern_, area.topLeft());
+    well->showBoard();
 }
 
 } // namespace quorvel::ui

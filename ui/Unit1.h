@@ -5,10 +5,8 @@
 #include "HighScores.h"
 #include "MessageBoxes.h"
 #include "Pictures.h"
-#include "TileSpots.h"
 
 #include <QMainWindow>
-#include <QTimer>
 
 #include <array>
 #include <functional>
@@ -16,8 +14,14 @@
 #include <optional>
 
 class QAction;
+class QKeyEvent;
 class QLabel;
 class QLineEdit;
+class QTimer;
+
+namespace quorvel::testing {
+class WindowAccess;
+}
 
 namespace quorvel::ui {
 
@@ -28,23 +32,27 @@ class PictureButton;
 class PictureControl;
 class RadioGroup;
 class TAboutBox;
-class WellArea;
+class Well;
 
-// The main window: it owns the game, its clock and every control, and runs
-// the game flow in its handlers.
-class TForm1 final : public QMainWindow, public GameHost {
+// The main window: it owns the game, the clock it lends the game and every
+// control, wires the controls to its handlers and runs the game flow in
+// them. Each control keeps its layout name as its objectName.
+class TForm1 final : public QMainWindow, private GameHost {
+    Q_OBJECT
+
 public:
-    using MessageBoxFunction = std::function<BoxAnswer(const QString& text, const QString& caption, BoxButtons)>;
-
     explicit TForm1(std::unique_ptr<RandomSource> random = std::make_unique<ClockSeededRandom>(),
                     QWidget* parent = nullptr);
     ~TForm1() override;
 
     void setAboutBox(TAboutBox* box) { AboutBox = box; }
-    // Every question and message of the game goes through this one function.
-    void setMessageBox(MessageBoxFunction function) { messageBox_ = std::move(function); }
+    const Pictures& pictures() const { return pictures_; }
 
-    void keyprocess(int key);
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+
+private slots:
     void Panel7Click() { game_.MoveLeft(); }
     void Panel8Click() { game_.MoveRight(); }
     void ChangeClick() { game_.CycleColours(); }
@@ -60,28 +68,24 @@ public:
     void dxButton1Click();
     void dxButton2Click();
     void dxButton3Click();
+    void CloseTopPanel();
 
     void Boxupdate() { game_.Boxupdate(); }
 
-    void StartTimer() override { Timer1.start(); }
-    void StopTimer() override { Timer1.stop(); }
-    bool TimerRunning() const override { return Timer1.isActive(); }
-    void PaintBoard() override;
-    void ShowScore(int32_t score) override;
-    void HideScoreAndOptionsPanels() override;
-    void EndOfGame() override;
-
-    const Game& game() const { return game_; }
-    Game& game() { return game_; }
-    int BackgroundIndex() const { return backgroundIndex_; }
-    const Pictures& pictures() const { return pictures_; }
-    const persist::ScoreTable& ScoreTable() const { return scoreTable_; }
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-    void showEvent(QShowEvent* event) override;
-
 private:
+    friend class quorvel::testing::WindowAccess;
+    // Every question and message of the game goes through this one function.
+    using MessageBoxFunction = std::function<BoxAnswer(const QString& text, const QString& caption, BoxButtons)>;
+
+    void StartTimer() override;
+    void StopTimer() override;
+    bool TimerRunning() const override;
+    void NewGameBegan() override;
+    void BoardChanged() override;
+    void ScoreChanged(int32_t score) override;
+    void GameEnded() override;
+
+    void keyprocess(const QKeyEvent& key);
     void CreateControls();
     void CreateMenu();
     void CreateSideColumn();
@@ -89,22 +93,13 @@ private:
     void CreateScorePanel();
     void CreateNamePanel();
     void ReadSettings();
-    void CloseTopPanel();
-    void ShowScoreLines(const persist::ScoreLines& lines);
+    void ShowScoreTable();
     void ShowLevelName(QLabel* label, int level);
     // Runs one save; on failure tells the player and returns false.
     bool Save(const std::function<void()>& write);
 
-    void redraw(QPainter& painter, const QRegion& region);
-    void PaintAroundTiles(QPainter& painter, const QRegion& open);
-    void PaintBackground(QPainter& painter, const QRect& area);
-    void MakeBackgroundPattern();
-
     Game game_;
     Pictures pictures_;
-    ShownTiles shown_;
-    QPixmap backgroundPattern_;
-    int backgroundIndex_ = -1;
     persist::ScoreTable scoreTable_{};
     MessageBoxFunction messageBox_;
     bool centred_ = false;
@@ -118,38 +113,22 @@ private:
     bool buildingWindow_ = true;
     bool saveRefused_ = false;
 
-public:
     // The controls, by the names the game's layout gives them.
-    QTimer Timer1;
+    QTimer* Timer1 = nullptr;
     TAboutBox* AboutBox = nullptr;
     ClientArea* client = nullptr;
-    WellArea* well = nullptr;
-    QAction* NewGame1 = nullptr;
-    QAction* Options1 = nullptr;
-    QAction* HighScores1 = nullptr;
-    QAction* About1 = nullptr;
-    PictureButton* Image1 = nullptr;
-    PictureButton* Image2 = nullptr;
-    PictureButton* Image3 = nullptr;
-    PictureButton* Image4 = nullptr;
-    PictureControl* Image5 = nullptr;
-    PictureControl* Image6 = nullptr;
-    QLabel* Label16 = nullptr;
+    Well* well = nullptr;
     QLabel* blockslbl = nullptr;
-    QLabel* Label2 = nullptr;
     QLabel* Label1 = nullptr;
     OverlayPanel* Panel1 = nullptr;
     RadioGroup* Blocksgroup = nullptr;
     RadioGroup* backchoice = nullptr;
-    DxButton* dxButton1 = nullptr;
     OverlayPanel* Scorepanel = nullptr;
     std::array<QLabel*, persist::ScoreLineCount> name{};
     std::array<QLabel*, persist::ScoreLineCount> level{};
     std::array<QLabel*, persist::ScoreLineCount> score{};
-    DxButton* dxButton2 = nullptr;
     OverlayPanel* overpanel = nullptr;
     QLineEdit* Playersname = nullptr;
-    DxButton* dxButton3 = nullptr;
 };
 
 } // namespace quorvel::ui

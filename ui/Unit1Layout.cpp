@@ -1,16 +1,17 @@
 // The main window's controls, each at the place, size, text and colour the
 // game's layout gives it, on the client area below the menu bar.
 #include "Assets.h"
-#include "BoardDescription.h"
 #include "ClientArea.h"
 #include "DxButton.h"
 #include "Fonts.h"
 #include "Geometry.h"
 #include "Labels.h"
+#include "LevelNames.h"
 #include "OverlayPanel.h"
 #include "PictureControl.h"
 #include "RadioGroup.h"
 #include "Unit1.h"
+#include "Well.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -24,7 +25,6 @@ const QColor PanelColour(0xD1, 0xDD, 0xFC);
 const QColor NamePanelColour(0xFE, 0xFE, 0xC2);
 
 constexpr int NameLength = 12;
-constexpr int InitialDifficultyItem = 1; // "Medium", until the saved difficulty is applied
 // A long name read from the file is cut at the level column rather than
 // written over it.
 constexpr int NameColumnWidth = 124;
@@ -62,13 +62,12 @@ void TForm1::CreateControls()
     setWindowTitle(QStringLiteral("Quorvel"));
     setWindowIcon(Pictures::icon());
     setFont(GameFont(WindowTextPixels));
-    client = new ClientArea([this](QPainter& painter, const QRegion& region) { redraw(painter, region); }, this);
-    client->setObjectName(QStringLiteral("client"));
+    client = new ClientArea(pictures_, this);
     QPalette palette = client->palette();
     palette.setColor(QPalette::Window, WindowColour);
     client->setPalette(palette);
     setCentralWidget(client);
-    well = Place(new WellArea([this] { return BoardDescription(game_); }, client), "well", BoardRect);
+    well = new Well(game_, pictures_, client);
     CreateMenu();
     CreateSideColumn();
     CreateOptionsPanel();
@@ -86,36 +85,34 @@ void TForm1::CreateMenu()
         QAction* item = MainMenu1->addAction(caption);
         item->setObjectName(QLatin1String(objectName));
         connect(item, &QAction::triggered, this, handler);
-        return item;
     };
-    NewGame1 = add("NewGame1", QStringLiteral("New Game"), &TForm1::NewGame1Click);
-    Options1 = add("Options1", QStringLiteral("Options"), &TForm1::Options1Click);
-    HighScores1 = add("HighScores1", QStringLiteral("High Scores"), &TForm1::HighScores1Click);
-    About1 = add("About1", QStringLiteral("Help/About"), &TForm1::About1Click);
+    add("NewGame1", QStringLiteral("New Game"), &TForm1::NewGame1Click);
+    add("Options1", QStringLiteral("Options"), &TForm1::Options1Click);
+    add("HighScores1", QStringLiteral("High Scores"), &TForm1::HighScores1Click);
+    add("About1", QStringLiteral("Help/About"), &TForm1::About1Click);
 }
 
 void TForm1::CreateSideColumn()
 {
     const QPixmap plate = pictures_.side(PlatePicture);
-    Image5 = Place(new PictureControl(plate, client), "Image5", QRect(680, 232, 201, 49));
-    Image6 = Place(new PictureControl(plate, client), "Image6", QRect(680, 280, 201, 49));
+    Place(new PictureControl(plate, client), "Image5", QRect(680, 232, 201, 49));
+    Place(new PictureControl(plate, client), "Image6", QRect(680, 280, 201, 49));
     const auto button = [&](const char* objectName, const char* picture, const QRect& geometry, const QString& action,
                             const QString& keys, void (TForm1::*handler)()) {
         auto* image = Place(new PictureButton(pictures_.side(picture), action, keys, client), objectName, geometry);
         connect(image, &QAbstractButton::clicked, this, handler);
-        return image;
     };
-    Image1 = button("Image1", LeftButtonPicture, QRect(680, 368, 57, 49), QStringLiteral("Move left"),
+    button("Image1", LeftButtonPicture, QRect(680, 368, 57, 49), QStringLiteral("Move left"),
                     QStringLiteral("Left arrow or keypad 4"), &TForm1::Panel7Click);
-    Image2 = button("Image2", RightButtonPicture, QRect(744, 368, 57, 49), QStringLiteral("Move right"),
+    button("Image2", RightButtonPicture, QRect(744, 368, 57, 49), QStringLiteral("Move right"),
                     QStringLiteral("Right arrow or keypad 6"), &TForm1::Panel8Click);
-    Image3 = button("Image3", CycleButtonPicture, QRect(808, 368, 57, 49), QStringLiteral("Rotate colours"),
+    button("Image3", CycleButtonPicture, QRect(808, 368, 57, 49), QStringLiteral("Rotate colours"),
                     QStringLiteral("Down arrow or keypad 5"), &TForm1::ChangeClick);
-    Image4 = button("Image4", LaunchButtonPicture, QRect(680, 432, 105, 49), QStringLiteral("Launch"),
+    button("Image4", LaunchButtonPicture, QRect(680, 432, 105, 49), QStringLiteral("Launch"),
                     QStringLiteral("Up arrow or Space"), &TForm1::GoClick);
-    Label16 = MakeLabel(client, "Label16", QStringLiteral("Level:"), {704, 248}, true);
-    blockslbl = MakeLabel(client, "blockslbl", QStringLiteral("Medium"), {768, 248}, true);
-    Label2 = MakeLabel(client, "Label2", QStringLiteral("Score:"), {704, 296}, true);
+    QLabel* Label16 = MakeLabel(client, "Label16", QStringLiteral("Level:"), {704, 248}, true);
+    blockslbl = MakeLabel(client, "blockslbl", *LevelName(DefaultKindCount), {768, 248}, true);
+    QLabel* Label2 = MakeLabel(client, "Label2", QStringLiteral("Score:"), {704, 296}, true);
     Label1 = MakeLabel(client, "Label1", QStringLiteral("0"), {768, 296}, true);
     // Assistive technology reads each value with its caption.
     Label16->setBuddy(blockslbl);
@@ -126,22 +123,20 @@ void TForm1::CreateOptionsPanel()
 {
     Panel1 = MakePanel<OverlayPanel>(client, "Panel1", QRect(128, 120, 337, 337), PanelColour, QFrame::Raised);
     QFrame* Panel2 = MakePanel(Panel1, "Panel2", QRect(24, 32, 137, 233), PanelColour, QFrame::Sunken);
-    Blocksgroup = Place(new RadioGroup(QStringLiteral("Level"),
-                                       {QStringLiteral("Easy"), QStringLiteral("Medium"), QStringLiteral("Hard"),
-                                        QStringLiteral("Wicked")},
-                                       Panel2),
-                        "Blocksgroup", QRect(24, 16, 89, 193));
-    Blocksgroup->showItemIndex(InitialDifficultyItem);
-    Blocksgroup->setChangeHandler([this] { BlocksgroupClick(); });
-    dxButton1 = Place(new DxButton(QStringLiteral("Ok"), Panel1), "dxButton1", QRect(128, 288, 81, 25));
-    Panel1->setOkButton(dxButton1, [this] { dxButton1Click(); });
+    Blocksgroup = Place(new RadioGroup(QStringLiteral("Level"), LevelNames(), Panel2), "Blocksgroup", QRect(24, 16, 89, 193));
+    // The default difficulty shows until the saved one is applied.
+    Blocksgroup->showItemIndex(DefaultKindCount - MinKindCount);
+    connect(Blocksgroup, &RadioGroup::itemIndexChanged, this, &TForm1::BlocksgroupClick);
+    auto* dxButton1 = Place(new DxButton(QStringLiteral("Ok"), Panel1), "dxButton1", QRect(128, 288, 81, 25));
+    Panel1->setOkButton(dxButton1);
+    connect(Panel1, &OverlayPanel::okClicked, this, &TForm1::dxButton1Click);
     QFrame* Panel5 = MakePanel(Panel1, "Panel5", QRect(176, 32, 137, 233), PanelColour, QFrame::Sunken);
     backchoice = Place(new RadioGroup(QStringLiteral("Background"),
                                       {QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3"), QStringLiteral("4"),
                                        QStringLiteral("5")},
                                       Panel5),
                        "backchoice", QRect(24, 16, 89, 193));
-    backchoice->setChangeHandler([this] { backchoiceClick(); });
+    connect(backchoice, &RadioGroup::itemIndexChanged, this, &TForm1::backchoiceClick);
     setTabOrder(Blocksgroup, dxButton1);
     setTabOrder(dxButton1, backchoice);
     Panel1->hide();
@@ -163,8 +158,9 @@ void TForm1::CreateScorePanel()
         level[k] = MakeLabel(Panel6, ("level" + line).constData(), QString(), {184, top});
         score[k] = MakeLabel(Panel6, ("score" + line).constData(), QString(), {296, top});
     }
-    dxButton2 = Place(new DxButton(QStringLiteral("Ok"), Scorepanel), "dxButton2", QRect(200, 432, 89, 25));
-    Scorepanel->setOkButton(dxButton2, [this] { dxButton2Click(); });
+    auto* dxButton2 = Place(new DxButton(QStringLiteral("Ok"), Scorepanel), "dxButton2", QRect(200, 432, 89, 25));
+    Scorepanel->setOkButton(dxButton2);
+    connect(Scorepanel, &OverlayPanel::okClicked, this, &TForm1::dxButton2Click);
     Scorepanel->hide();
 }
 
@@ -176,8 +172,9 @@ void TForm1::CreateNamePanel()
     Playersname = Place(new QLineEdit(overpanel), "Playersname", QRect(48, 80, 129, 24));
     Label13->setBuddy(Playersname);
     Playersname->setMaxLength(NameLength);
-    dxButton3 = Place(new DxButton(QStringLiteral("Ok"), overpanel), "dxButton3", QRect(72, 128, 81, 25));
-    overpanel->setOkButton(dxButton3, [this] { dxButton3Click(); });
+    auto* dxButton3 = Place(new DxButton(QStringLiteral("Ok"), overpanel), "dxButton3", QRect(72, 128, 81, 25));
+    overpanel->setOkButton(dxButton3);
+    connect(overpanel, &OverlayPanel::okClicked, this, &TForm1::dxButton3Click);
     // Enter in the name box presses "Ok", as in any desktop form.
     connect(Playersname, &QLineEdit::returnPressed, dxButton3, &QAbstractButton::click);
     setTabOrder(Playersname, dxButton3);

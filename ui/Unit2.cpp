@@ -26,21 +26,20 @@ constexpr QSize ClientSize(341, 380);
 // A label that runs a handler when clicked, shown as a link: yellow, with the
 // pointing hand.
 class LinkLabel final : public QLabel {
+    Q_OBJECT
+
 public:
-    LinkLabel(std::function<void()> clicked, QWidget* parent) : QLabel(parent), clicked_(std::move(clicked))
-    {
-        setCursor(Qt::PointingHandCursor);
-    }
+    explicit LinkLabel(QWidget* parent) : QLabel(parent) { setCursor(Qt::PointingHandCursor); }
+
+signals:
+    void clicked();
 
 protected:
     void mouseReleaseEvent(QMouseEvent* event) override
     {
         if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
-            clicked_();
+            emit clicked();
     }
-
-private:
-    std::function<void()> clicked_;
 };
 
 // The sphere stands free on the dark dialog: the tile's lavender corners are
@@ -79,10 +78,12 @@ TAboutBox::TAboutBox(const Pictures& pictures, QWidget* parent)
     PlaceLabel(new QLabel(this), "Label7", {24, 144}, text, QStringLiteral("Right    -  Right Arrow Key     or       keypad Key 6"));
     PlaceLabel(new QLabel(this), "Label8", {24, 168}, text, QStringLiteral("Rotate  -  Down Arrow Key     or      keypad Key 5"));
     PlaceLabel(new QLabel(this), "Label9", {24, 192}, text, QStringLiteral("Up        -  Up Arrow Key         or      Space bar"));
-    Label4 = PlaceLabel(new LinkLabel([this] { Label4Click(); }, this), "Label4", {32, 256}, text,
-                        QStringLiteral(QUORVEL_WEB_ADDRESS));
-    Label5 = PlaceLabel(new LinkLabel([this] { Label5Click(); }, this), "Label5", {32, 280}, text,
-                        QStringLiteral(QUORVEL_MAIL_ADDRESS));
+    auto* web = new LinkLabel(this);
+    Label4 = PlaceLabel(web, "Label4", {32, 256}, text, QStringLiteral(QUORVEL_WEB_ADDRESS));
+    connect(web, &LinkLabel::clicked, this, &TAboutBox::Label4Click);
+    auto* mail = new LinkLabel(this);
+    Label5 = PlaceLabel(mail, "Label5", {32, 280}, text, QStringLiteral(QUORVEL_MAIL_ADDRESS));
+    connect(mail, &LinkLabel::clicked, this, &TAboutBox::Label5Click);
     for (QLabel* link : {Label4, Label5}) {
         QPalette linkPalette = link->palette();
         linkPalette.setColor(QPalette::WindowText, LinkColour);
@@ -122,3 +123,5 @@ void TAboutBox::showEvent(QShowEvent* event)
 }
 
 } // namespace quorvel::ui
+
+#include "Unit2.moc"

@@ -12,20 +12,22 @@ class Pictures;
 // The help/about box: the game's name and version, the control keys and two
 // links to the makers. Made once and shown again at each request.
 class TAboutBox final : public QDialog {
+    Q_OBJECT
+
 public:
     TAboutBox(const Pictures& pictures, QWidget* parent);
-
-    void Label4Click();
-    void Label5Click();
-
-    QLabel* Label4 = nullptr;
-    QLabel* Label5 = nullptr;
-    DxButton* dxButton1 = nullptr;
 
 protected:
     void showEvent(QShowEvent* event) override;
 
+private slots:
+    void Label4Click();
+    void Label5Click();
+
 private:
+    QLabel* Label4 = nullptr;
+    QLabel* Label5 = nullptr;
+    DxButton* dxButton1 = nullptr;
     bool placed_ = false;
 };
 

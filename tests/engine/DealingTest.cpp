@@ -1,5 +1,6 @@
 #include "BoardText.h"
 #include "FakeHost.h"
+#include "GameFixture.h"
 #include "Game.h"
 
 #include <gtest/gtest.h>
@@ -28,10 +29,10 @@ TEST(Dealing, ATrioOfThreeEqualKindsIsDealtAgain)
     Game game(host, std::make_unique<ScriptedRandom>(std::vector<uint32_t>{0, 0, 0, 6, 12, 0, 5, 5, 3, 1, 1, 1, 2, 2, 4}));
     game.SetKindCount(6);
     game.StartNewGame();
-    EXPECT_EQ(game.piece()[0].kind, 6);
-    EXPECT_EQ(game.piece()[1].kind, 6);
-    EXPECT_EQ(game.piece()[2].kind, 4);
-    EXPECT_EQ(game.nextPiece(), (NextPiece{3, 3, 5}));
+    EXPECT_EQ(game.Piece()[0].kind, 6);
+    EXPECT_EQ(game.Piece()[1].kind, 6);
+    EXPECT_EQ(game.Piece()[2].kind, 4);
+    EXPECT_EQ(game.NextPiece(), (NextPiece{3, 3, 5}));
 }
 
 TEST(Dealing, KindsStayWithinTheDifficultyAndPairsDoOccur)
@@ -44,7 +45,7 @@ TEST(Dealing, KindsStayWithinTheDifficultyAndPairsDoOccur)
         int pairs = 0;
         for (int deal = 0; deal < 2000; ++deal) {
             game.StartNewGame();
-            for (const NextPiece& trio : {NextPiece{game.piece()[0].kind, game.piece()[1].kind, game.piece()[2].kind}, game.nextPiece()}) {
+            for (const NextPiece& trio : {NextPiece{game.Piece()[0].kind, game.Piece()[1].kind, game.Piece()[2].kind}, game.NextPiece()}) {
                 ASSERT_FALSE(trio[0] == trio[1] && trio[1] == trio[2]);
                 pairs += trio[0] == trio[1] || trio[1] == trio[2] || trio[0] == trio[2];
                 for (BlockKind kind : trio) {
@@ -75,15 +76,15 @@ TEST(NewGame, LeavesOnlyTheFreshPieceWaitingInTheLaunchRow)
     FakeHost host;
     Game game(host, std::make_unique<FixedSeedRandom>(7));
     game.PrepareStartUp();
-    game.board()[12][25] = 3;
-    game.board()[20][27] = 1;
+    GameFixture::CellsOf(game)[12][25] = 3;
+    GameFixture::CellsOf(game)[20][27] = 1;
     game.Launch();
     host.calls.clear();
 
     game.StartNewGame();
 
-    const Piece& p = game.piece();
-    EXPECT_EQ(PictureOf(game.board()),
+    const Piece& p = game.Piece();
+    EXPECT_EQ(PictureOf(game.Board()),
               FullPicture({".........", ".........", ".........", ".........", ".........", ".........", ".........",
                            ".........", ".........",
                            "..." + std::string{char('0' + p[0].kind), char('0' + p[1].kind), char('0' + p[2].kind)}}));
@@ -95,8 +96,8 @@ TEST(NewGame, LeavesOnlyTheFreshPieceWaitingInTheLaunchRow)
     EXPECT_EQ(host.shownScore, 0);
     EXPECT_FALSE(game.GameOver());
     EXPECT_FALSE(host.timerRunning);
-    EXPECT_EQ(host.count("hide panels"), 1);
-    EXPECT_EQ(host.calls.back(), "paint");
+    EXPECT_EQ(host.count("new game"), 1);
+    EXPECT_EQ(host.calls.back(), "board");
     ExpectNoBlockOutsidePlayArea(game);
 }
 
@@ -105,7 +106,7 @@ TEST(NewGame, StartUpPreparationPaintsNothingAndBuildsTheFloorFrame)
     FakeHost host;
     Game game(host);
     game.PrepareStartUp();
-    EXPECT_EQ(host.count("paint"), 0);
+    EXPECT_EQ(host.count("board"), 0);
     EXPECT_FALSE(game.GameOver());
     EXPECT_FALSE(host.timerRunning);
     for (int c = FirstColumn; c <= LastColumn; ++c)
@@ -120,13 +121,13 @@ TEST(NewGame, ReseedingFromAFixedSeedDealsTheSameGameAgain)
     FakeHost host;
     Game game(host, std::make_unique<FixedSeedRandom>(42));
     game.StartNewGame();
-    const Piece first = game.piece();
-    const NextPiece next = game.nextPiece();
+    const Piece first = game.Piece();
+    const NextPiece next = game.NextPiece();
     game.MoveLeft();
     game.StartNewGame();
     for (int i = 0; i < 3; ++i)
-        EXPECT_EQ(game.piece()[i].kind, first[i].kind);
-    EXPECT_EQ(game.nextPiece(), next);
+        EXPECT_EQ(game.Piece()[i].kind, first[i].kind);
+    EXPECT_EQ(game.NextPiece(), next);
 }
 
 } // namespace

@@ -16,10 +16,10 @@ public:
     void StartTimer() override { log("start"), timerRunning = true; }
     void StopTimer() override { log("stop"), timerRunning = false; }
     bool TimerRunning() const override { return timerRunning; }
-    void PaintBoard() override { log("paint"); }
-    void ShowScore(int32_t score) override { log("score " + std::to_string(score)), shownScore = score; }
-    void HideScoreAndOptionsPanels() override { log("hide panels"); }
-    void EndOfGame() override { log("end"); }
+    void NewGameBegan() override { log("new game"); }
+    void BoardChanged() override { log("board"); }
+    void ScoreChanged(int32_t score) override { log("score " + std::to_string(score)), shownScore = score; }
+    void GameEnded() override { log("end"); }
 
     int count(const std::string& call) const
     {

@@ -21,10 +21,18 @@ protected:
         host.calls.clear();
     }
 
-    std::vector<int> Rows() const { return {game.piece()[0].row, game.piece()[1].row, game.piece()[2].row}; }
+    Board& Cells() { return game.board_; }
+
+public:
+    // The only ways into a game's state besides its own operations.
+    static Board& CellsOf(Game& game) { return game.board_; }
+    static void SetScore(Game& game, int32_t score) { game.score_ = score; }
+
+protected:
+    std::vector<int> Rows() const { return {game.Piece()[0].row, game.Piece()[1].row, game.Piece()[2].row}; }
     std::vector<int> Columns() const
     {
-        return {game.piece()[0].column, game.piece()[1].column, game.piece()[2].column};
+        return {game.Piece()[0].column, game.Piece()[1].column, game.Piece()[2].column};
     }
     void Tick(int times)
     {

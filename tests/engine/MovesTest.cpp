@@ -29,8 +29,8 @@ TEST_F(Moves, SlideToEachWallAndNoFurther)
         for (int i = 0; i < c.times; ++i)
             (game.*c.move)();
         EXPECT_EQ(Columns(), c.columns) << c.name;
-        EXPECT_EQ(host.count("paint"), c.paints) << c.name;
-        EXPECT_EQ(PictureOf(game.board())[9],
+        EXPECT_EQ(host.count("board"), c.paints) << c.name;
+        EXPECT_EQ(PictureOf(game.Board())[9],
                   std::string(c.columns[0] - FirstColumn, '.') + "123" + std::string(LastColumn - c.columns[2], '.'))
             << c.name << ": the kinds keep their order and leave nothing behind";
     }
@@ -41,18 +41,18 @@ TEST_F(Moves, CyclingRotatesKindsLeftAndThreeCyclesRestoreThem)
     const char* expected[] = {"...231", "...312", "...123"};
     for (const char* row : expected) {
         game.CycleColours();
-        EXPECT_EQ(PictureOf(game.board())[9], std::string(row) + "....");
+        EXPECT_EQ(PictureOf(game.Board())[9], std::string(row) + "....");
     }
-    EXPECT_EQ(game.piece()[0].kind, 1);
-    EXPECT_EQ(host.count("paint"), 3);
+    EXPECT_EQ(game.Piece()[0].kind, 1);
+    EXPECT_EQ(host.count("board"), 3);
 }
 
 TEST_F(Moves, ASideMoveAgainstATakenCellStaysPutButRepaints)
 {
-    game.board()[13][LaunchRow] = 9;
+    Cells()[13][LaunchRow] = 9;
     game.MoveLeft();
     EXPECT_EQ(Columns(), (Ints{14, 15, 16}));
-    EXPECT_EQ(host.count("paint"), 1);
+    EXPECT_EQ(host.count("board"), 1);
 }
 
 struct RefusedState {
@@ -64,20 +64,20 @@ TEST_F(Moves, NothingIsDoneInFlightOrAfterTheEnd)
 {
     const RefusedState states[] = {
         {"in flight", [](Game& g, FakeHost&) { g.Launch(), g.Boxupdate(); }},
-        {"ended", [](Game& g, FakeHost& h) { g.board()[15][EntryRow] = 4, g.Launch(), h.Fly(g); }},
+        {"ended", [](Game& g, FakeHost& h) { CellsOf(g)[15][EntryRow] = 4, g.Launch(), h.Fly(g); }},
     };
     for (const RefusedState& state : states) {
         game.StartNewGame();
         state.enter(game, host);
         ASSERT_TRUE(host.timerRunning || game.GameOver()) << state.name;
-        const Board before = game.board();
+        const Board before = game.Board();
         const bool wasRunning = host.timerRunning;
         host.calls.clear();
         game.MoveLeft();
         game.MoveRight();
         game.CycleColours();
         game.Launch();
-        EXPECT_EQ(game.board(), before) << state.name;
+        EXPECT_EQ(game.Board(), before) << state.name;
         EXPECT_TRUE(host.calls.empty()) << state.name << ": no repaint, no timer start";
         EXPECT_EQ(host.timerRunning, wasRunning) << state.name;
     }
@@ -89,10 +89,10 @@ class FrozenPiece : public GameFixture {
 protected:
     FrozenPiece()
     {
-        Draw(game.board(), {"...7", "...8"});
+        Draw(Cells(), {"...7", "...8"});
         game.Launch();
         Tick(8);
-        host.StopTimer();
+        game.FreezeFlight();
         host.calls.clear();
     }
 };
@@ -103,26 +103,26 @@ TEST_F(FrozenPiece, MovesOverWhenEveryTargetIsFreeAndLeavesNoCopies)
     game.MoveRight();
     EXPECT_EQ(Columns(), (Ints{15, 16, 17}));
     EXPECT_EQ(Rows(), (Ints{25, 26, 26}));
-    EXPECT_EQ(PictureOf(game.board()),
+    EXPECT_EQ(PictureOf(game.Board()),
               FullPicture({"...7", "...8.23", "....1"}));
-    EXPECT_EQ(host.count("paint"), 1);
+    EXPECT_EQ(host.count("board"), 1);
 }
 
 TEST_F(FrozenPiece, StaysWhenAnyTargetHoldsAnotherBlock)
 {
-    const Board before = game.board();
+    const Board before = game.Board();
     game.MoveLeft();
-    EXPECT_EQ(game.board(), before);
-    EXPECT_EQ(host.count("paint"), 1);
+    EXPECT_EQ(game.Board(), before);
+    EXPECT_EQ(host.count("board"), 1);
 }
 
 TEST_F(FrozenPiece, LaunchResumesTheFlightWhereItStopped)
 {
     game.Launch();
     EXPECT_EQ(host.Fly(game), 2);
-    EXPECT_EQ(PictureOf(game.board())[0], "...723....");
-    EXPECT_EQ(PictureOf(game.board())[1], "...8......");
-    EXPECT_EQ(PictureOf(game.board())[2], "...1......");
+    EXPECT_EQ(PictureOf(game.Board())[0], "...723....");
+    EXPECT_EQ(PictureOf(game.Board())[1], "...8......");
+    EXPECT_EQ(PictureOf(game.Board())[2], "...1......");
 }
 
 TEST_F(Moves, ASecondLaunchDuringAFlightRestartsNothing)

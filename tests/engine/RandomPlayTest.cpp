@@ -30,8 +30,8 @@ protected:
     // may well line up with blocks above it until it lands in turn.
     void ExpectSettledWithoutRuns()
     {
-        Board landed = game.board();
-        for (const Block& block : game.piece())
+        Board landed = game.Board();
+        for (const Block& block : game.Piece())
             landed[block.column][block.row] = Empty;
         MarkGrid marks{};
         ASSERT_EQ(reference::LiteralMarkRuns(landed, marks, game.KindCount()), 0);
@@ -45,7 +45,7 @@ protected:
             }
         }
         for (int i = 0; i < 3; ++i)
-            ASSERT_EQ(game.Cell(SpawnColumn + i, LaunchRow), game.piece()[i].kind);
+            ASSERT_EQ(game.Cell(SpawnColumn + i, LaunchRow), game.Piece()[i].kind);
     }
 
     // One random step of a player: a move, or a launch and the whole flight.

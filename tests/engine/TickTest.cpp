@@ -17,7 +17,7 @@ TEST_F(Flight, PieceBlockedAboveTheLaunchRowEndsTheGameBeforeAnythingMoves)
 {
     for (int column = 12; column <= 18; ++column) {
         game.StartNewGame();
-        game.board()[column][EntryRow] = 7;
+        Cells()[column][EntryRow] = 7;
         game.Launch();
         host.calls.clear();
         game.Boxupdate();
@@ -26,7 +26,7 @@ TEST_F(Flight, PieceBlockedAboveTheLaunchRowEndsTheGameBeforeAnythingMoves)
         if (underPiece) {
             EXPECT_EQ(Rows(), (std::vector<int>{18, 18, 18}));
             // The final board and score are shown before the window takes over.
-            EXPECT_EQ(host.calls, (Events{"stop", "paint", "score 0", "end"}));
+            EXPECT_EQ(host.calls, (Events{"stop", "board", "score 0", "end"}));
         } else {
             EXPECT_EQ(Rows(), (std::vector<int>{19, 19, 19}));
             EXPECT_TRUE(host.timerRunning);
@@ -36,7 +36,7 @@ TEST_F(Flight, PieceBlockedAboveTheLaunchRowEndsTheGameBeforeAnythingMoves)
 
 TEST_F(Flight, BlocksRiseOnTheirOwnAndLandTogether)
 {
-    Draw(game.board(), {"....7", "....8"});
+    Draw(Cells(), {"....7", "....8"});
     game.Launch();
     Tick(7);
     EXPECT_EQ(Rows(), (std::vector<int>{25, 25, 25}));
@@ -47,21 +47,21 @@ TEST_F(Flight, BlocksRiseOnTheirOwnAndLandTogether)
     EXPECT_TRUE(host.timerRunning) << "landing waits for the tick in which none can rise";
     Tick(1);
     EXPECT_FALSE(host.timerRunning);
-    EXPECT_EQ(PictureOf(game.board()),
+    EXPECT_EQ(PictureOf(game.Board()),
               FullPicture({"...173", "....8", "....2", "", "", "", "", "", "", "...456"}));
-    EXPECT_EQ(game.nextPiece(), (NextPiece{7, 8, 9}));
+    EXPECT_EQ(game.NextPiece(), (NextPiece{7, 8, 9}));
     EXPECT_EQ(game.Score(), 0);
     EXPECT_EQ(host.calls.back(), "score 0");
 }
 
 TEST_F(Flight, ALandingThatCompletesALineClearsAndScores)
 {
-    Draw(game.board(), {"...1", "...1"});
+    Draw(Cells(), {"...1", "...1"});
     game.Launch();
     EXPECT_EQ(host.Fly(game), 10);
     EXPECT_EQ(game.Score(), 3 * 4);
     EXPECT_EQ(host.shownScore, 12);
-    EXPECT_EQ(PictureOf(game.board()), FullPicture({"....23", "", "", "", "", "", "", "", "", "...456"}));
+    EXPECT_EQ(PictureOf(game.Board()), FullPicture({"....23", "", "", "", "", "", "", "", "", "...456"}));
 }
 
 struct EntryCase {
@@ -82,9 +82,9 @@ TEST_P(EntryTest, GameEndsWhenRow19HasNoThreeAdjacentFreeCells)
 {
     for (int c = FirstColumn; c <= LastColumn; ++c) {
         for (int r = EntryRow + 1; r <= TopRow; ++r)
-            game.board()[c][r] = Lattice(c, r);
+            Cells()[c][r] = Lattice(c, r);
         if (GetParam().rowBefore[c - FirstColumn] == 'X')
-            game.board()[c][EntryRow] = Lattice(c, EntryRow);
+            Cells()[c][EntryRow] = Lattice(c, EntryRow);
     }
     game.Launch();
     host.Fly(game);
@@ -93,9 +93,9 @@ TEST_P(EntryTest, GameEndsWhenRow19HasNoThreeAdjacentFreeCells)
     EXPECT_FALSE(host.timerRunning);
     const Events endOfTick(host.calls.end() - 4, host.calls.end());
     if (GetParam().ends)
-        EXPECT_EQ(endOfTick, (Events{"stop", "paint", "score 0", "end"}));
+        EXPECT_EQ(endOfTick, (Events{"stop", "board", "score 0", "end"}));
     else
-        EXPECT_EQ(endOfTick, (Events{"score 0", "stop", "paint", "score 0"}));
+        EXPECT_EQ(endOfTick, (Events{"score 0", "stop", "board", "score 0"}));
 }
 
 INSTANTIATE_TEST_SUITE_P(Row19, EntryTest,
@@ -113,10 +113,10 @@ TEST_F(Flight, AScoreReachedOnTheLastLandingIsShownBeforeTheGameEnds)
     for (int c = FirstColumn; c <= LastColumn; ++c) {
         const int lowest = (c >= 14 && c <= 16) ? EntryRow + 1 : EntryRow;
         for (int r = lowest; r <= TopRow; ++r)
-            game.board()[c][r] = Lattice(c, r);
+            Cells()[c][r] = Lattice(c, r);
     }
-    game.board()[14][20] = 1;
-    game.board()[14][21] = 1;
+    Cells()[14][20] = 1;
+    Cells()[14][21] = 1;
     game.Launch();
     EXPECT_EQ(host.Fly(game), 2);
     EXPECT_TRUE(game.GameOver());
@@ -128,9 +128,9 @@ TEST_F(Flight, AScoreReachedOnTheLastLandingIsShownBeforeTheGameEnds)
 TEST_F(Flight, TheScoreStopsAtTheLargestValueInsteadOfWrapping)
 {
     constexpr int32_t Largest = std::numeric_limits<int32_t>::max();
-    game.SetScore(Largest - 5);
+    SetScore(game, Largest - 5);
     for (int landing = 0; landing < 2; ++landing) {
-        Draw(game.board(), {"...1", "...1"});
+        Draw(Cells(), {"...1", "...1"});
         game.Launch();
         host.Fly(game);
         EXPECT_EQ(game.Score(), Largest) << "landing " << landing;

@@ -142,16 +142,15 @@ TEST_F(CrashTest, ASaveKilledAtAnyMomentLeavesTheOldFileOrTheNewOne)
 // another saves, so no save may fail.
 bool EnterResults(int copy, int copies)
 {
-    ScoreTable table = ReadStartup().scores;
+    ScoreTable table = ReadStartup().table;
     for (int i = 0; i < ResultsPerCopy; ++i) {
         const int32_t score = FirstScore + copies * i + copy;
-        ScoreLines shown;
-        if (!Succeeds([&] { shown = InsertResult(table, ResultName(score), 7, score); }))
+        if (!Succeeds([&] { InsertResult(table, ResultName(score), 7, score); }))
             return false;
         int found = 0;
-        for (const ScoreEntry& line : shown)
+        for (const ScoreEntry& line : table)
             found += line.name == ResultName(score) ? 1 : 0;
-        if (found != (score >= shown.back().score ? 1 : 0))
+        if (found != (score >= table.back().score ? 1 : 0))
             return false;
     }
     return true;
@@ -205,7 +204,7 @@ TEST_F(CrashTest, CopiesEnteringResultsAtOnceLoseNoneAndMixNone)
             ASSERT_EQ(waitpid(copy, &status, 0), copy);
             EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
         }
-        const ScoreLines lines = ReadStartup().lines;
+        const ScoreTable lines = ReadStartup().table;
         for (int k = 0; k < ScoreLineCount; ++k) {
             const int32_t best = FirstScore + c.copies * ResultsPerCopy - 1 - k;
             EXPECT_EQ(lines[k].score, best) << k;

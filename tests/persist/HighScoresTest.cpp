@@ -21,17 +21,17 @@ struct Line {
 };
 using Lines = std::array<Line, ScoreLineCount>;
 
-constexpr ScoreTable DefaultTable = {100, 90, 80, 70, 60, 50, 40, 30, 20, 10};
+constexpr std::array<int32_t, ScoreLineCount> DefaultScores = {100, 90, 80, 70, 60, 50, 40, 30, 20, 10};
 
 Lines DefaultLinesWith(int position, Line entered)
 {
     Lines lines;
     for (int k = 0, from = 0; k < ScoreLineCount; ++k)
-        lines[k] = k == position ? entered : Line{"Bobby", 6, DefaultTable[from++]};
+        lines[k] = k == position ? entered : Line{"Bobby", 6, DefaultScores[from++]};
     return lines;
 }
 
-void ExpectLines(const ScoreLines& shown, const Lines& expected)
+void ExpectLines(const ScoreTable& shown, const Lines& expected)
 {
     for (int k = 0; k < ScoreLineCount; ++k) {
         SCOPED_TRACE(k + 1);
@@ -41,13 +41,15 @@ void ExpectLines(const ScoreLines& shown, const Lines& expected)
     }
 }
 
-ScoreTable ScoresOf(const Lines& lines)
+ScoreTable TableOf(const Lines& lines)
 {
-    ScoreTable scores{};
+    ScoreTable table;
     for (int k = 0; k < ScoreLineCount; ++k)
-        scores[k] = lines[k].score;
-    return scores;
+        table[k] = {QString::fromUtf8(lines[k].name), lines[k].level, lines[k].score};
+    return table;
 }
+
+const ScoreTable DefaultTable = TableOf(DefaultLinesWith(-1, {}));
 
 std::string FileOf(const Lines& lines)
 {
@@ -58,19 +60,18 @@ std::string FileOf(const Lines& lines)
     return file;
 }
 
-// The table, the labels and a fresh read of the file must all agree.
+// The table and a fresh read of the file must agree.
 void ExpectInsertion(ScoreTable table, const Line& result, const Lines& expected)
 {
-    const ScoreLines shown = InsertResult(table, QString::fromUtf8(result.name), result.level, result.score);
-    ExpectLines(shown, expected);
-    EXPECT_EQ(table, ScoresOf(expected));
-    ExpectLines(ReadStartup().lines, expected);
+    InsertResult(table, QString::fromUtf8(result.name), result.level, result.score);
+    ExpectLines(table, expected);
+    ExpectLines(ReadStartup().table, expected);
 }
 
 TEST(Qualifies, OnlyAScoreAboveLineTenEntersTheTable)
 {
     ScoreTable lowest = DefaultTable;
-    lowest.back() = INT_MIN;
+    lowest.back().score = INT_MIN;
     const std::tuple<ScoreTable, int32_t, bool> cases[] = {
         {DefaultTable, 10, false}, {DefaultTable, 11, true}, {DefaultTable, 0, false}, {DefaultTable, -5, false},
         {lowest, INT_MIN, false}, {lowest, INT_MIN + 1, true},
@@ -107,7 +108,7 @@ TEST_F(HighScoresTest, FirstInsertionWritesAllTenLinesAndKeepsTheRestOfTheFile)
     for (int k = 0; k < ScoreLineCount; ++k) {
         const bool entered = k == ScoreLineCount - 1;
         expected += "\r\n[Scoreline" + std::to_string(k + 1) + "]\r\nName=" + (entered ? "Ann" : "Bobby") + "\r\nLevel=" +
-                    (entered ? "8" : "6") + "\r\nScore=" + std::to_string(table[k]) + "\r\n";
+                    (entered ? "8" : "6") + "\r\nScore=" + std::to_string(table[k].score) + "\r\n";
     }
     EXPECT_EQ(SettingsFileBytes(), before + expected);
 }
@@ -119,7 +120,7 @@ TEST_F(HighScoresTest, ResultSettlesBelowEveryEqualScore)
     WriteSettingsFile(FileOf(file));
     const Lines expected = {{{"A", 6, 100}, {"B", 7, 50}, {"C", 8, 50}, {"D", 9, 50}, {"New", 7, 50}, {"E", 6, 40},
         {"F", 6, 30}, {"G", 6, 20}, {"H", 6, 10}, {"I", 6, 5}}};
-    ExpectInsertion(ScoresOf(file), {"New", 7, 50}, expected);
+    ExpectInsertion(TableOf(file), {"New", 7, 50}, expected);
 }
 
 TEST_F(HighScoresTest, AHandEditedTableOutOfOrderIsShownAsReadAndSortedByTheNextInsertion)
@@ -128,18 +129,18 @@ TEST_F(HighScoresTest, AHandEditedTableOutOfOrderIsShownAsReadAndSortedByTheNext
         {"G", 8, 40}, {"H", 9, 70}, {"I", 6, 60}, {"J", 7, 50}}};
     WriteSettingsFile(FileOf(file));
     const StartupSettings startup = ReadStartup();
-    ExpectLines(startup.lines, file);
-    EXPECT_FALSE(Qualifies(startup.scores, 50));
-    EXPECT_TRUE(Qualifies(startup.scores, 55));
+    ExpectLines(startup.table, file);
+    EXPECT_FALSE(Qualifies(startup.table, 50));
+    EXPECT_TRUE(Qualifies(startup.table, 55));
     const Lines expected = {{{"B", 7, 100}, {"D", 9, 90}, {"F", 7, 80}, {"H", 9, 70}, {"I", 6, 60}, {"New", 9, 55},
         {"J", 7, 50}, {"G", 8, 40}, {"E", 6, 30}, {"C", 8, 20}}};
-    ExpectInsertion(startup.scores, {"New", 9, 55}, expected);
+    ExpectInsertion(startup.table, {"New", 9, 55}, expected);
 }
 
 TEST_F(HighScoresTest, TheWholeTableComesFromTheFileAsItIsNow)
 {
     WriteSettingsFile("");
-    const ScoreTable table = ReadStartup().scores;
+    const ScoreTable table = ReadStartup().table;
     Lines changed;
     for (int k = 0; k < ScoreLineCount; ++k)
         changed[k] = {"Zed", 9, 1000 - k};
@@ -155,13 +156,13 @@ TEST_F(HighScoresTest, TheWholeTableComesFromTheFileAsItIsNow)
 TEST_F(HighScoresTest, ResultsFromTwoCopiesBothLandWithTheirOwnScores)
 {
     WriteSettingsFile("");
-    ScoreTable first = ReadStartup().scores;
+    ScoreTable first = ReadStartup().table;
     ScoreTable second = first;
     InsertResult(first, "Alice", 7, 500);
     Lines expected = DefaultLinesWith(0, {"Alice", 7, 500});
     expected[1] = {"Bert", 8, 300};
     for (int k = 2; k < ScoreLineCount; ++k)
-        expected[k] = {"Bobby", 6, DefaultTable[k - 2]};
+        expected[k] = {"Bobby", 6, DefaultScores[k - 2]};
     ExpectInsertion(second, {"Bert", 8, 300}, expected);
 }
 
@@ -177,9 +178,9 @@ TEST_F(HighScoresTest, MissingNamesAndLevelsTakeTheirDefaults)
 TEST_F(HighScoresTest, AnEmptyNameIsEnteredAsEmpty)
 {
     ScoreTable table = DefaultTable;
-    const ScoreLines shown = InsertResult(table, "", 6, 95);
-    EXPECT_EQ(shown[1].name, "");
-    EXPECT_EQ(ReadStartup().lines[1].name, "");
+    InsertResult(table, "", 6, 95);
+    EXPECT_EQ(table[1].name, "");
+    EXPECT_EQ(ReadStartup().table[1].name, "");
     EXPECT_NE(SettingsFileBytes()->find("[Scoreline2]\nName=\nLevel=6\nScore=95\n"), std::string::npos);
 }
 
@@ -215,11 +216,9 @@ TEST_F(HighScoresTest, SeveralResultsEnterTogetherAndEachSaysWhetherItMadeTheTab
         SCOPED_TRACE(c.title);
         WriteSettingsFile(FileOf(c.file));
         ScoreTable table = DefaultTable;
-        const EnteredResults entered = InsertResults(table, "Ann", c.results);
-        EXPECT_EQ(entered.entered, c.entered);
-        ExpectLines(entered.lines, c.expected);
-        EXPECT_EQ(table, ScoresOf(c.expected));
-        ExpectLines(ReadStartup().lines, c.expected);
+        EXPECT_EQ(InsertResults(table, "Ann", c.results), c.entered);
+        ExpectLines(table, c.expected);
+        ExpectLines(ReadStartup().table, c.expected);
     }
 }
 

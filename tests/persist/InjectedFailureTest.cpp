@@ -13,10 +13,12 @@ const char* const FailingCalls[] = {"open", "write", "sync", "rename", "lock"};
 
 // Line 10 below any game's score, so that every game ends in the name
 // entry; a saved difficulty the start-up writes back as well as the
-// background.
-std::string SavedFile()
+// background. Start-up writes nothing when that leaves the file as it is, so
+// to meet the failure the file lacks the background it writes back.
+std::string SavedFile(bool startUp)
 {
-    return "[Settings]\nBlocks=9\nBackground=1\nName=Ann\n" +
+    return std::string(startUp ? "[Settings]\nBlocks=9\n" : "[Settings]\nBlocks=9\nBackground=1\n") +
+           "Name=Ann\n" +
            ScoreLinesFile([](int line) { return line == 10 ? -5 : 1000 - 10 * line; });
 }
 
@@ -30,7 +32,7 @@ protected:
         for (const char* call : FailingCalls) {
             SCOPED_TRACE(call);
             ASSERT_TRUE(QDir(HomePath()).removeRecursively());
-            WriteSettingsFile(SavedFile());
+            WriteSettingsFile(SavedFile(action == "startup"));
             const std::string before = TreeSnapshot(HomePath());
             QProcessEnvironment failing;
             failing.insert("LD_PRELOAD", FAULT_SHIM);

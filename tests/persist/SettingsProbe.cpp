@@ -6,7 +6,9 @@
 #include "OverlayPanel.h"
 #include "RadioGroup.h"
 #include "Settings.h"
+#include "StandardBoxCatcher.h"
 #include "Unit1.h"
+#include "WindowAccess.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -20,6 +22,7 @@
 
 using namespace quorvel;
 using namespace quorvel::ui;
+using namespace quorvel::testing;
 
 namespace {
 
@@ -43,16 +46,16 @@ void ClickItem(RadioGroup* group, const QString& text)
 // Launches piece after piece until the game ends and the name entry opens.
 void PlayToTheEnd(TForm1& form)
 {
-    for (int launch = 0; launch < MostLaunches && !form.overpanel->isVisible(); ++launch) {
+    for (int launch = 0; launch < MostLaunches && !Find<QWidget>(form, "overpanel")->isVisible(); ++launch) {
         QTest::keyClick(form.windowHandle(), Qt::Key_Up);
-        if (!QTest::qWaitFor([&] { return !form.TimerRunning(); }, LongestFlightMs))
+        if (!QTest::qWaitFor([&] { return !InFlight(form); }, LongestFlightMs))
             return;
     }
 }
 
 void EnterName(TForm1& form, const QString& name)
 {
-    QTest::mouseClick(form.Playersname, Qt::LeftButton);
+    QTest::mouseClick(Find<QLineEdit>(form, "Playersname"), Qt::LeftButton);
     QTest::keyClick(form.windowHandle(), Qt::Key_A, Qt::ControlModifier);
     for (const QChar letter : name)
         QTest::keyClick(form.windowHandle(), letter.toLatin1());
@@ -63,7 +66,7 @@ void EnterName(TForm1& form, const QString& name)
 // own game ends first.
 void EnterResultAsAnotherCopy()
 {
-    persist::ScoreTable table = persist::ReadStartup().scores;
+    persist::ScoreTable table = persist::ReadStartup().table;
     persist::InsertResult(table, QStringLiteral("Other"), 8, 5000);
 }
 
@@ -73,11 +76,11 @@ void Act(TForm1& form, const QString& action)
     if (!QTest::qWaitForWindowExposed(&form))
         qFatal("the window never showed");
     if (action == QLatin1String("background") || action == QLatin1String("difficulty")) {
-        ClickMenu(form, form.Options1);
+        ClickMenu(form, Find<QAction>(form, "Options1"));
         if (action == QLatin1String("background"))
-            ClickItem(form.backchoice, QStringLiteral("3"));
+            ClickItem(Find<ui::RadioGroup>(form, "backchoice"), QStringLiteral("3"));
         else
-            ClickItem(form.Blocksgroup, QStringLiteral("Hard"));
+            ClickItem(Find<ui::RadioGroup>(form, "Blocksgroup"), QStringLiteral("Hard"));
     } else if (action.startsWith(QLatin1String("name"))) {
         PlayToTheEnd(form);
         if (action == QLatin1String("name-after-other-copy"))
@@ -91,14 +94,14 @@ void Report(const TForm1& form, const std::vector<QString>& messages)
     QTextStream out(stdout);
     for (const QString& message : messages)
         out << "message " << message << '\n';
-    out << "level " << form.blockslbl->text() << '\n';
-    out << "difficulty " << form.Blocksgroup->itemIndex() << '\n';
-    out << "background " << form.BackgroundIndex() << ' ' << form.backchoice->itemIndex() << '\n';
-    out << "player " << form.Playersname->text() << '\n';
-    out << "nameentry " << (form.overpanel->isVisible() ? "open" : "closed") << '\n';
+    out << "level " << Find<QLabel>(form, "blockslbl")->text() << '\n';
+    out << "difficulty " << Find<ui::RadioGroup>(form, "Blocksgroup")->itemIndex() << '\n';
+    out << "background " << Find<ui::ClientArea>(form, "client")->background() << ' ' << Find<ui::RadioGroup>(form, "backchoice")->itemIndex() << '\n';
+    out << "player " << Find<QLineEdit>(form, "Playersname")->text() << '\n';
+    out << "nameentry " << (Find<QWidget>(form, "overpanel")->isVisible() ? "open" : "closed") << '\n';
     for (int k = 0; k < persist::ScoreLineCount; ++k)
-        out << "line" << k + 1 << ' ' << form.name[k]->text() << '|' << form.level[k]->text() << '|'
-            << form.score[k]->text() << '|' << form.ScoreTable()[k] << '\n';
+        out << "line" << k + 1 << ' ' << ScoreLabel(form, "name", k)->text() << '|' << ScoreLabel(form, "level", k)->text() << '|'
+            << ScoreLabel(form, "score", k)->text() << '|' << WindowAccess::ScoreTableOf(form)[k].score << '\n';
 }
 
 } // namespace
@@ -110,20 +113,14 @@ int main(int argc, char* argv[])
     std::vector<QString> messages;
     // A message while the window is built comes from the standard box, before
     // any other can be put in its place: read it and close it.
-    QTimer closer;
-    QObject::connect(&closer, &QTimer::timeout, [&] {
-        if (QWidget* box = QApplication::activeModalWidget()) {
-            messages.push_back(box->findChild<QLabel*>(QStringLiteral("qt_msgbox_label"))->text());
-            box->close();
-        }
-    });
-    closer.start(CloseBoxesEveryMs);
+    auto catcher = std::make_unique<StandardBoxCatcher>(CloseBoxesEveryMs);
     TForm1 form(std::make_unique<FixedSeedRandom>(1));
-    closer.stop();
+    messages = catcher->texts;
+    catcher.reset();
     // A system call made to fail from here on leaves the start-up alone.
     if (const QByteArray call = qgetenv("FAIL_CALL_AFTER_START"); !call.isEmpty())
         qputenv("FAIL_CALL", call);
-    form.setMessageBox([&](const QString& text, const QString&, BoxButtons) {
+    WindowAccess::AnswerBoxes(form, [&](const QString& text, const QString&, BoxButtons) {
         messages.push_back(text);
         return BoxAnswer::Yes;
     });

@@ -19,15 +19,6 @@ namespace {
 
 using SettingsTest = ConfigHomeTest;
 
-TEST(LevelName, NamesOnlyTheFourDifficulties)
-{
-    const std::pair<int, std::optional<QString>> cases[] = {
-        {5, std::nullopt}, {6, "Easy"}, {7, "Medium"}, {8, "Hard"}, {9, "Wicked"}, {10, std::nullopt}, {0, std::nullopt},
-    };
-    for (const auto& [level, name] : cases)
-        EXPECT_EQ(LevelName(level), name) << level;
-}
-
 TEST(ClampBackground, HoldsTheIndexAmongTheFiveTiles)
 {
     const std::pair<int, int> cases[] = {{-1, 0}, {0, 0}, {3, 3}, {4, 4}, {5, 4}, {INT_MAX, 4}};
@@ -98,10 +89,9 @@ TEST_F(SettingsTest, NoFileGivesEveryDefaultAndTheFirstSaveMakesFolderAndFile)
 {
     const StartupSettings settings = ReadStartup();
     for (int k = 0; k < ScoreLineCount; ++k) {
-        EXPECT_EQ(settings.lines[k].name, "Bobby");
-        EXPECT_EQ(settings.lines[k].level, 6);
-        EXPECT_EQ(settings.lines[k].score, 100 - 10 * k);
-        EXPECT_EQ(settings.scores[k], 100 - 10 * k);
+        EXPECT_EQ(settings.table[k].name, "Bobby");
+        EXPECT_EQ(settings.table[k].level, 6);
+        EXPECT_EQ(settings.table[k].score, 100 - 10 * k);
     }
     EXPECT_EQ(settings.background, 0);
     EXPECT_EQ(settings.blocks, 7);
@@ -121,12 +111,12 @@ TEST_F(SettingsTest, ValuesComeBackAsTheFileHoldsThem)
     EXPECT_EQ(settings.blocks, 12);
     EXPECT_EQ(settings.background, -3);
     EXPECT_EQ(settings.playerName, "");
-    EXPECT_EQ(settings.lines[2].name, QString::fromUtf8("J\xC3\xBCrgen"));
-    EXPECT_EQ(settings.lines[2].level, 10);
-    EXPECT_EQ(settings.scores[2], 80);
-    EXPECT_EQ(settings.lines[3].name, "");
-    EXPECT_EQ(settings.lines[3].level, 6);
-    EXPECT_EQ(settings.scores[3], 32);
+    EXPECT_EQ(settings.table[2].name, QString::fromUtf8("J\xC3\xBCrgen"));
+    EXPECT_EQ(settings.table[2].level, 10);
+    EXPECT_EQ(settings.table[2].score, 80);
+    EXPECT_EQ(settings.table[3].name, "");
+    EXPECT_EQ(settings.table[3].level, 6);
+    EXPECT_EQ(settings.table[3].score, 32);
 }
 
 TEST_F(SettingsTest, AFolderWhereTheFileShouldBeReadsAsDefaults)

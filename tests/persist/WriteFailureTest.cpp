@@ -82,7 +82,9 @@ struct Action {
 void ExpectRefused(const Action& action, const std::string& before, const std::function<std::string()>& snapshot, bool fullDisk)
 {
     SCOPED_TRACE(action.title);
-    const ScoreTable original = {100, 90, 80, 70, 60, 50, 40, 30, 20, 10};
+    ScoreTable original;
+    for (int k = 0; k < ScoreLineCount; ++k)
+        original[k] = {"Bobby", 6, 100 - 10 * k};
     ScoreTable table = original;
     try {
         std::unique_ptr<FullDisk> disk;
@@ -147,13 +149,13 @@ TEST_F(WriteFailureTest, TheSameResultCanBeEnteredOnceTheCauseIsGone)
     WriteSettingsFile(OldFile);
     otherCopysLock_ = std::make_unique<QLockFile>(SettingsFilePath() + ".lock");
     ASSERT_TRUE(otherCopysLock_->tryLock(0));
-    ScoreTable table = ReadStartup().scores;
+    ScoreTable table = ReadStartup().table;
     EXPECT_THROW(InsertResult(table, "Ann", 9, 95), WriteError);
     otherCopysLock_->unlock();
-    const ScoreLines shown = InsertResult(table, "Ann", 9, 95);
-    EXPECT_EQ(shown[1].name, "Ann");
-    EXPECT_EQ(table[1], 95);
-    EXPECT_EQ(ReadStartup().lines[1].score, 95);
+    InsertResult(table, "Ann", 9, 95);
+    EXPECT_EQ(table[1].name, "Ann");
+    EXPECT_EQ(table[1].score, 95);
+    EXPECT_EQ(ReadStartup().table[1].score, 95);
 }
 
 } // namespace

@@ -1,8 +1,10 @@
+#include "WindowAccess.h"
 #include "ClientArea.h"
 #include "DxButton.h"
 #include "Geometry.h"
 #include "RadioGroup.h"
-#include "WindowFixture.h"
+#include "StandardBoxCatcher.h"
+#include "WindowUnderTest.h"
 
 #include <QElapsedTimer>
 #include <QLabel>
@@ -13,6 +15,7 @@
 
 using namespace quorvel;
 using namespace quorvel::ui;
+using namespace quorvel::testing;
 using quorvel::testing::TableWithLine10;
 using quorvel::testing::WindowUnderTest;
 
@@ -44,23 +47,16 @@ QString ValueIn(const QByteArray& file, const QString& section, const QString& k
     return QStringLiteral("<absent>");
 }
 
-// Settles a whole flight at once, tick by tick, as the timer would.
-void Fly(TForm1& form)
-{
-    for (int tick = 0; tick < 100 && form.TimerRunning(); ++tick)
-        form.Boxupdate();
-}
-
-// Plays one game to its end through the window's own handlers, with moves
+// Plays one game to its end through the picture buttons, with moves
 // drawn from a fixed seed, so that the same seed plays the same game again.
 void PlayToTheEnd(TForm1& form, uint32_t seed)
 {
     std::mt19937 moves(seed);
-    void (TForm1::*const handlers[])() = {&TForm1::Panel7Click, &TForm1::Panel8Click, &TForm1::ChangeClick};
-    while (!form.game().GameOver()) {
+    const char* const steering[] = {"Image1", "Image2", "Image3"};
+    while (!GameOf(form).GameOver()) {
         for (int i = moves() % 4; i > 0; --i)
-            (form.*handlers[moves() % 3])();
-        form.GoClick();
+            Click(form, steering[moves() % 3]);
+        Click(form, "Image4");
         Fly(form);
     }
 }
@@ -95,17 +91,17 @@ void FlowTest::firstStartWithoutAFile()
     WindowUnderTest window;
     TForm1& form = *window.form;
     QVERIFY(window.boxes.empty());
-    QCOMPARE(form.game().KindCount(), 7);
-    QCOMPARE(form.blockslbl->text(), QStringLiteral("Medium"));
-    QCOMPARE(form.Label1->text(), QStringLiteral("0"));
-    QCOMPARE(form.BackgroundIndex(), 0);
-    QCOMPARE(form.Playersname->text(), QStringLiteral("Anonymous"));
-    QVERIFY(!form.Panel1->isVisibleTo(&form) && !form.Scorepanel->isVisibleTo(&form) && !form.overpanel->isVisibleTo(&form));
-    QVERIFY(!form.TimerRunning() && !form.game().GameOver());
+    QCOMPARE(GameOf(form).KindCount(), 7);
+    QCOMPARE(Find<QLabel>(form, "blockslbl")->text(), QStringLiteral("Medium"));
+    QCOMPARE(Find<QLabel>(form, "Label1")->text(), QStringLiteral("0"));
+    QCOMPARE(Find<ui::ClientArea>(form, "client")->background(), 0);
+    QCOMPARE(Find<QLineEdit>(form, "Playersname")->text(), QStringLiteral("Anonymous"));
+    QVERIFY(!Find<QWidget>(form, "Panel1")->isVisibleTo(&form) && !Find<QWidget>(form, "Scorepanel")->isVisibleTo(&form) && !Find<QWidget>(form, "overpanel")->isVisibleTo(&form));
+    QVERIFY(!InFlight(form) && !GameOf(form).GameOver());
     for (int k = 0; k < 10; ++k) {
-        QCOMPARE(form.name[k]->text(), QStringLiteral("Bobby"));
-        QCOMPARE(form.level[k]->text(), QStringLiteral("Easy"));
-        QCOMPARE(form.score[k]->text(), QString::number(100 - 10 * k));
+        QCOMPARE(ScoreLabel(form, "name", k)->text(), QStringLiteral("Bobby"));
+        QCOMPARE(ScoreLabel(form, "level", k)->text(), QStringLiteral("Easy"));
+        QCOMPARE(ScoreLabel(form, "score", k)->text(), QString::number(100 - 10 * k));
     }
     const QByteArray file = ReadAll(window.settingsFile());
     QCOMPARE(ValueIn(file, "Settings", "Background"), QStringLiteral("0"));
@@ -133,21 +129,17 @@ void FlowTest::savedOptionsApplyWithoutAQuestion()
     QFETCH(QString, levelName);
     QFETCH(int, background);
     QFETCH(QString, blocksWritten);
-    QTemporaryDir config;
-    QVERIFY(WriteAll(config.path() + "/quorvel/vemlo.ini", saved));
-    qputenv("XDG_CONFIG_HOME", config.path().toUtf8());
-    bool asked = false;
-    TForm1 form(std::make_unique<FixedSeedRandom>(3));
-    form.setMessageBox([&](const QString&, const QString&, BoxButtons) { return asked = true, BoxAnswer::Yes; });
-    QVERIFY(!asked);
-    QCOMPARE(form.game().KindCount(), kindCount);
-    QCOMPARE(form.blockslbl->text(), levelName);
-    QCOMPARE(form.Blocksgroup->itemIndex(), kindCount - 6);
-    QCOMPARE(form.BackgroundIndex(), background);
-    QCOMPARE(form.backchoice->itemIndex(), background);
-    QVERIFY(!form.game().GameOver() && !form.TimerRunning());
-    QCOMPARE(form.Label1->text(), QStringLiteral("0"));
-    const QByteArray file = ReadAll(config.path() + "/quorvel/vemlo.ini");
+    WindowUnderTest window(3, saved);
+    TForm1& form = *window.form;
+    QVERIFY(window.boxes.empty());
+    QCOMPARE(GameOf(form).KindCount(), kindCount);
+    QCOMPARE(Find<QLabel>(form, "blockslbl")->text(), levelName);
+    QCOMPARE(Find<ui::RadioGroup>(form, "Blocksgroup")->itemIndex(), kindCount - 6);
+    QCOMPARE(Find<ui::ClientArea>(form, "client")->background(), background);
+    QCOMPARE(Find<ui::RadioGroup>(form, "backchoice")->itemIndex(), background);
+    QVERIFY(!GameOf(form).GameOver() && !InFlight(form));
+    QCOMPARE(Find<QLabel>(form, "Label1")->text(), QStringLiteral("0"));
+    const QByteArray file = ReadAll(window.settingsFile());
     QCOMPARE(ValueIn(file, "Settings", "Blocks"), blocksWritten);
     QCOMPARE(ValueIn(file, "Settings", "Background"), QString::number(background));
 }
@@ -168,25 +160,25 @@ void FlowTest::newGameAsksFirst()
     QFETCH(bool, yes);
     WindowUnderTest window;
     TForm1& form = *window.form;
-    form.Panel7Click();
+    Click(form, "Image1");
     if (inFlight) {
-        form.GoClick();
-        form.Boxupdate();
+        Click(form, "Image4");
+        WindowAccess::Tick(form);
     }
-    const Board before = form.game().board();
+    const Board before = GameOf(form).Board();
     window.answer = yes ? BoxAnswer::Yes : BoxAnswer::No;
-    form.NewGame1Click();
+    Choose(form, "NewGame1");
     QCOMPARE(window.boxes.size(), size_t(1));
     QCOMPARE(window.boxes[0].text, QStringLiteral("Are you sure?"));
     QCOMPARE(window.boxes[0].caption, QStringLiteral("New game"));
     QVERIFY(window.boxes[0].buttons == BoxButtons::YesNo);
     if (yes) {
-        QCOMPARE(form.game().piece()[0].column, 14);
-        QCOMPARE(form.game().piece()[0].row, LaunchRow);
-        QVERIFY2(!form.TimerRunning(), "a new game waits for its first launch");
+        QCOMPARE(GameOf(form).Piece()[0].column, 14);
+        QCOMPARE(GameOf(form).Piece()[0].row, LaunchRow);
+        QVERIFY2(!InFlight(form), "a new game waits for its first launch");
     } else {
-        QVERIFY(form.game().board() == before);
-        QCOMPARE(form.TimerRunning(), inFlight);
+        QVERIFY(GameOf(form).Board() == before);
+        QCOMPARE(InFlight(form), inFlight);
     }
 }
 
@@ -194,10 +186,10 @@ void FlowTest::newGameLeavesTheNameEntryOpen()
 {
     WindowUnderTest window;
     TForm1& form = *window.form;
-    form.overpanel->show();
-    form.NewGame1Click();
-    QVERIFY(form.overpanel->isVisibleTo(&form));
-    QVERIFY(!form.game().GameOver());
+    Find<QWidget>(form, "overpanel")->show();
+    Choose(form, "NewGame1");
+    QVERIFY(Find<QWidget>(form, "overpanel")->isVisibleTo(&form));
+    QVERIFY(!GameOf(form).GameOver());
 }
 
 void FlowTest::difficultyClick_data()
@@ -221,19 +213,19 @@ void FlowTest::difficultyClick()
     QFETCH(bool, changes);
     WindowUnderTest window;
     TForm1& form = *window.form;
-    form.Options1Click();
+    Choose(form, "Options1");
     if (state == "flight") {
-        form.GoClick();
-        form.Boxupdate();
+        Click(form, "Image4");
+        WindowAccess::Tick(form);
     } else if (state == "ended") {
         PlayToTheEnd(form, 5);
         window.boxes.clear();
     }
     const QByteArray fileBefore = ReadAll(window.settingsFile());
-    const Board boardBefore = form.game().board();
+    const Board boardBefore = GameOf(form).Board();
     window.answer = yes ? BoxAnswer::Yes : BoxAnswer::No;
 
-    form.Blocksgroup->setItemIndex(3);
+    Find<ui::RadioGroup>(form, "Blocksgroup")->setItemIndex(3);
 
     QCOMPARE(window.boxes.size(), size_t(asked ? 1 : 0));
     if (asked) {
@@ -241,19 +233,19 @@ void FlowTest::difficultyClick()
         QCOMPARE(window.boxes[0].caption, QStringLiteral("Levels"));
     }
     if (changes) {
-        QCOMPARE(form.game().KindCount(), 9);
-        QCOMPARE(form.blockslbl->text(), QStringLiteral("Wicked"));
+        QCOMPARE(GameOf(form).KindCount(), 9);
+        QCOMPARE(Find<QLabel>(form, "blockslbl")->text(), QStringLiteral("Wicked"));
         QCOMPARE(ValueIn(ReadAll(window.settingsFile()), "Settings", "Blocks"), QStringLiteral("9"));
-        QVERIFY(!form.Panel1->isVisibleTo(&form));
-        QVERIFY(!form.game().GameOver() && !form.TimerRunning());
-        QCOMPARE(form.game().piece()[0].column, 14);
+        QVERIFY(!Find<QWidget>(form, "Panel1")->isVisibleTo(&form));
+        QVERIFY(!GameOf(form).GameOver() && !InFlight(form));
+        QCOMPARE(GameOf(form).Piece()[0].column, 14);
     } else {
-        QCOMPARE(form.game().KindCount(), 7);
-        QCOMPARE(form.blockslbl->text(), QStringLiteral("Medium"));
-        QCOMPARE(form.Blocksgroup->itemIndex(), 1);
+        QCOMPARE(GameOf(form).KindCount(), 7);
+        QCOMPARE(Find<QLabel>(form, "blockslbl")->text(), QStringLiteral("Medium"));
+        QCOMPARE(Find<ui::RadioGroup>(form, "Blocksgroup")->itemIndex(), 1);
         QCOMPARE(ReadAll(window.settingsFile()), fileBefore);
-        QVERIFY(form.game().board() == boardBefore);
-        QVERIFY(form.Panel1->isVisibleTo(&form));
+        QVERIFY(GameOf(form).Board() == boardBefore);
+        QVERIFY(Find<QWidget>(form, "Panel1")->isVisibleTo(&form));
     }
 }
 
@@ -261,41 +253,41 @@ void FlowTest::backgroundChoiceIsSavedOnceAndRepainted()
 {
     WindowUnderTest window;
     TForm1& form = *window.form;
-    form.Options1Click();
-    form.backchoice->setItemIndex(2);
-    QCOMPARE(form.BackgroundIndex(), 2);
+    Choose(form, "Options1");
+    Find<ui::RadioGroup>(form, "backchoice")->setItemIndex(2);
+    QCOMPARE(Find<ui::ClientArea>(form, "client")->background(), 2);
     QCOMPARE(ValueIn(ReadAll(window.settingsFile()), "Settings", "Background"), QStringLiteral("2"));
-    const QImage shot = form.client->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    const QImage shot = Find<ui::ClientArea>(form, "client")->grab().toImage().convertToFormat(QImage::Format_RGB32);
     const QImage tile = form.pictures().background(2).toImage().convertToFormat(QImage::Format_RGB32);
     for (const QPoint at : {QPoint(1, 1), QPoint(65, 200), QPoint(900, 600), QPoint(918, 639)})
         QCOMPARE(shot.pixel(at), tile.pixel(at.x() % 190, at.y() % 190));
-    QVERIFY(form.Panel1->isVisibleTo(&form));
+    QVERIFY(Find<QWidget>(form, "Panel1")->isVisibleTo(&form));
 
     QVERIFY(QFile::remove(window.settingsFile()));
-    form.backchoice->setItemIndex(2);
+    Find<ui::RadioGroup>(form, "backchoice")->setItemIndex(2);
     QVERIFY2(!QFile::exists(window.settingsFile()), "choosing the background in force writes nothing");
 }
 
 void FlowTest::optionsAndHighScoresFreezeAFlightThatLaunchResumes()
 {
-    for (void (TForm1::*freeze)() : {&TForm1::Options1Click, &TForm1::HighScores1Click}) {
+    for (const QString freeze : {"Options1", "HighScores1"}) {
         WindowUnderTest window;
         TForm1& form = *window.form;
-        form.GoClick();
-        form.Boxupdate();
-        form.Boxupdate();
-        (form.*freeze)();
-        QVERIFY(!form.TimerRunning());
-        QCOMPARE(form.game().piece()[1].row, LaunchRow + 2);
-        QCOMPARE(form.Panel1->isVisibleTo(&form), freeze == &TForm1::Options1Click);
-        QCOMPARE(form.Scorepanel->isVisibleTo(&form), freeze == &TForm1::HighScores1Click);
-        form.dxButton1Click();
-        form.dxButton2Click();
-        QVERIFY(!form.TimerRunning());
-        form.GoClick();
-        QVERIFY(form.TimerRunning());
-        form.Boxupdate();
-        QCOMPARE(form.game().piece()[1].row, LaunchRow + 3);
+        Click(form, "Image4");
+        WindowAccess::Tick(form);
+        WindowAccess::Tick(form);
+        Choose(form, freeze);
+        QVERIFY(!InFlight(form));
+        QCOMPARE(GameOf(form).Piece()[1].row, LaunchRow + 2);
+        QCOMPARE(Find<QWidget>(form, "Panel1")->isVisibleTo(&form), freeze == "Options1");
+        QCOMPARE(Find<QWidget>(form, "Scorepanel")->isVisibleTo(&form), freeze == "HighScores1");
+        Click(form, "dxButton1");
+        Click(form, "dxButton2");
+        QVERIFY(!InFlight(form));
+        Click(form, "Image4");
+        QVERIFY(InFlight(form));
+        WindowAccess::Tick(form);
+        QCOMPARE(GameOf(form).Piece()[1].row, LaunchRow + 3);
     }
 }
 
@@ -305,12 +297,12 @@ void FlowTest::helpBoxLetsTheFlightGoOn()
     TForm1& form = *window.form;
     form.show();
     QVERIFY(QTest::qWaitForWindowExposed(&form));
-    form.GoClick();
+    Click(form, "Image4");
     int rowWhileOpen = LaunchRow;
     QElapsedTimer open;
     QTimer watcher;
     connect(&watcher, &QTimer::timeout, [&] {
-        rowWhileOpen = form.game().piece()[1].row;
+        rowWhileOpen = GameOf(form).Piece()[1].row;
         if (rowWhileOpen >= LaunchRow + 3 || open.hasExpired(10000))
             window.about->accept();
     });
@@ -318,7 +310,7 @@ void FlowTest::helpBoxLetsTheFlightGoOn()
         open.start();
         watcher.start(5);
     });
-    form.About1Click();
+    Choose(form, "About1");
     QVERIFY2(rowWhileOpen >= LaunchRow + 3, "the piece rises behind the open box");
 }
 
@@ -328,8 +320,8 @@ void FlowTest::wholeGames()
     {
         WindowUnderTest first(11);
         PlayToTheEnd(*first.form, 21);
-        finalScore = first.form->game().Score();
-        QCOMPARE(first.form->Label1->text(), QString::number(finalScore));
+        finalScore = GameOf(*first.form).Score();
+        QCOMPARE(Find<QLabel>(*first.form, "Label1")->text(), QString::number(finalScore));
     }
     QVERIFY2(finalScore > 0, "the seeded game should clear lines");
     for (const int32_t line10 : {finalScore, finalScore - 1}) {
@@ -337,9 +329,9 @@ void FlowTest::wholeGames()
         window.answer = BoxAnswer::Ok;
         TForm1& form = *window.form;
         PlayToTheEnd(form, 21);
-        QCOMPARE(form.game().Score(), finalScore);
+        QCOMPARE(GameOf(form).Score(), finalScore);
         const bool qualifies = line10 < finalScore;
-        QCOMPARE(form.overpanel->isVisibleTo(&form), qualifies);
+        QCOMPARE(Find<QWidget>(form, "overpanel")->isVisibleTo(&form), qualifies);
         if (!qualifies) {
             QCOMPARE(window.boxes.size(), size_t(1));
             QCOMPARE(window.boxes[0].text, QStringLiteral("Game over"));
@@ -348,21 +340,21 @@ void FlowTest::wholeGames()
             continue;
         }
         QVERIFY(window.boxes.empty());
-        form.Playersname->setText(QStringLiteral("Ada"));
-        QTest::mouseClick(form.dxButton3, Qt::LeftButton);
-        QVERIFY(!form.overpanel->isVisibleTo(&form));
-        QVERIFY(form.Scorepanel->isVisibleTo(&form));
-        QCOMPARE(form.name[9]->text(), QStringLiteral("Ada"));
-        QCOMPARE(form.score[9]->text(), QString::number(finalScore));
-        QCOMPARE(form.level[9]->text(), QStringLiteral("Medium"));
-        QCOMPARE(form.ScoreTable()[9], finalScore);
+        Find<QLineEdit>(form, "Playersname")->setText(QStringLiteral("Ada"));
+        QTest::mouseClick(Find<QWidget>(form, "dxButton3"), Qt::LeftButton);
+        QVERIFY(!Find<QWidget>(form, "overpanel")->isVisibleTo(&form));
+        QVERIFY(Find<QWidget>(form, "Scorepanel")->isVisibleTo(&form));
+        QCOMPARE(ScoreLabel(form, "name", 9)->text(), QStringLiteral("Ada"));
+        QCOMPARE(ScoreLabel(form, "score", 9)->text(), QString::number(finalScore));
+        QCOMPARE(ScoreLabel(form, "level", 9)->text(), QStringLiteral("Medium"));
+        QCOMPARE(WindowAccess::ScoreTableOf(form)[9].score, finalScore);
         const QByteArray file = ReadAll(window.settingsFile());
         for (int k = 1; k <= 10; ++k)
             for (const char* key : {"Name", "Level", "Score"})
                 QVERIFY(ValueIn(file, QStringLiteral("Scoreline%1").arg(k), key) != QStringLiteral("<absent>"));
         QCOMPARE(ValueIn(file, "Scoreline10", "Name"), QStringLiteral("Ada"));
         QCOMPARE(ValueIn(file, "Settings", "Name"), QStringLiteral("Ada"));
-        QVERIFY(form.game().GameOver());
+        QVERIFY(GameOf(form).GameOver());
     }
 }
 
@@ -370,10 +362,10 @@ void FlowTest::emptyNameIsEnteredAsEmpty()
 {
     WindowUnderTest window(1, TableWithLine10(-5));
     TForm1& form = *window.form;
-    form.EndOfGame();
-    form.Playersname->clear();
-    QTest::mouseClick(form.dxButton3, Qt::LeftButton);
-    QCOMPARE(form.name[9]->text(), QString());
+    WindowAccess::EndGame(form);
+    Find<QLineEdit>(form, "Playersname")->clear();
+    QTest::mouseClick(Find<QWidget>(form, "dxButton3"), Qt::LeftButton);
+    QCOMPARE(ScoreLabel(form, "name", 9)->text(), QString());
     const QByteArray file = ReadAll(window.settingsFile());
     QCOMPARE(ValueIn(file, "Scoreline10", "Name"), QString());
     QCOMPARE(ValueIn(file, "Settings", "Name"), QString());
@@ -387,23 +379,23 @@ void FlowTest::nameEntryKeepsTheResultOfTheGameThatOpenedIt()
     TForm1& form = *window.form;
     QVERIFY(window.showActive());
     window.playToTheEndWithKeys(21);
-    const int32_t finalScore = form.game().Score();
-    QVERIFY(finalScore > 0 && form.overpanel->isVisible());
-    window.chooseMenu(form.NewGame1);
-    window.chooseMenu(form.Options1);
-    window.clickItem(form.Blocksgroup, QStringLiteral("Wicked"));
+    const int32_t finalScore = GameOf(form).Score();
+    QVERIFY(finalScore > 0 && Find<QWidget>(form, "overpanel")->isVisible());
+    window.chooseMenu(Find<QAction>(form, "NewGame1"));
+    window.chooseMenu(Find<QAction>(form, "Options1"));
+    window.clickItem(Find<ui::RadioGroup>(form, "Blocksgroup"), QStringLiteral("Wicked"));
     QCOMPARE(window.boxes.size(), size_t(2));
-    QCOMPARE(form.game().KindCount(), 9);
-    QCOMPARE(form.game().Score(), 0);
+    QCOMPARE(GameOf(form).KindCount(), 9);
+    QCOMPARE(GameOf(form).Score(), 0);
 
-    QTest::mouseClick(form.Playersname, Qt::LeftButton);
+    QTest::mouseClick(Find<QLineEdit>(form, "Playersname"), Qt::LeftButton);
     window.press(Qt::Key_Return);
-    const auto entered = std::find_if(form.name.begin(), form.name.end(),
-                                      [](QLabel* name) { return name->text() == QStringLiteral("Anonymous"); });
-    QVERIFY(entered != form.name.end());
-    const int k = int(entered - form.name.begin());
-    QCOMPARE(form.score[k]->text(), QString::number(finalScore));
-    QCOMPARE(form.level[k]->text(), QStringLiteral("Medium"));
+    int k = 0;
+    while (k < 10 && ScoreLabel(form, "name", k)->text() != QStringLiteral("Anonymous"))
+        ++k;
+    QVERIFY(k < 10);
+    QCOMPARE(ScoreLabel(form, "score", k)->text(), QString::number(finalScore));
+    QCOMPARE(ScoreLabel(form, "level", k)->text(), QStringLiteral("Medium"));
     const QByteArray file = ReadAll(window.settingsFile());
     const QString section = QStringLiteral("Scoreline%1").arg(k + 1);
     QCOMPARE(ValueIn(file, section, "Score"), QString::number(finalScore));
@@ -415,51 +407,44 @@ void FlowTest::failedWriteAtStartUpStillOpensTheGame()
     QTemporaryDir config;
     QVERIFY(WriteAll(config.path() + "/quorvel", "not a folder"));
     qputenv("XDG_CONFIG_HOME", config.path().toUtf8());
-    std::vector<QString> errors;
     // The start-up write-back fails before a test can answer, so the box is
-    // caught through the standard one: close it as soon as it shows.
-    QTimer closer;
-    connect(&closer, &QTimer::timeout, [&] {
-        if (QWidget* box = QApplication::activeModalWidget()) {
-            errors.push_back(box->findChild<QLabel*>(QStringLiteral("qt_msgbox_label"))->text());
-            box->close();
-        }
-    });
-    closer.start(50);
+    // caught through the standard one.
+    auto catcher = std::make_unique<StandardBoxCatcher>(50);
     TForm1 form(std::make_unique<FixedSeedRandom>(3));
-    closer.stop();
+    const std::vector<QString> errors = catcher->texts;
+    catcher.reset();
     QCOMPARE(errors, std::vector<QString>{QStringLiteral("Unable to write to vemlo.ini")});
-    QVERIFY(!form.game().GameOver());
-    form.Panel7Click();
-    QCOMPARE(form.game().piece()[0].column, 13);
+    QVERIFY(!GameOf(form).GameOver());
+    Click(form, "Image1");
+    QCOMPARE(GameOf(form).Piece()[0].column, 13);
 }
 
 void FlowTest::failedNameEntryLosesNothingAndCanBeConfirmedAgain()
 {
     WindowUnderTest window(1, TableWithLine10(-5));
     TForm1& form = *window.form;
-    form.Playersname->setText(QStringLiteral("Grace"));
-    form.EndOfGame();
+    Find<QLineEdit>(form, "Playersname")->setText(QStringLiteral("Grace"));
+    WindowAccess::EndGame(form);
     const QByteArray before = ReadAll(window.settingsFile());
-    const auto tableBefore = form.ScoreTable();
+    const auto tableBefore = WindowAccess::ScoreTableOf(form);
     const QString folder = window.config.path() + "/quorvel";
     QVERIFY(QDir(folder).removeRecursively());
     QVERIFY(WriteAll(folder, "in the way"));
 
-    QTest::mouseClick(form.dxButton3, Qt::LeftButton);
+    QTest::mouseClick(Find<QWidget>(form, "dxButton3"), Qt::LeftButton);
     QCOMPARE(window.boxes.size(), size_t(1));
     QCOMPARE(window.boxes[0].text, QStringLiteral("Unable to write to vemlo.ini"));
     QVERIFY(window.boxes[0].buttons == BoxButtons::ErrorOk);
-    QVERIFY(form.overpanel->isVisibleTo(&form));
-    QVERIFY(form.ScoreTable() == tableBefore);
-    QCOMPARE(form.name[9]->text(), QStringLiteral("P10"));
+    QVERIFY(Find<QWidget>(form, "overpanel")->isVisibleTo(&form));
+    QVERIFY(WindowAccess::ScoreTableOf(form) == tableBefore);
+    QCOMPARE(ScoreLabel(form, "name", 9)->text(), QStringLiteral("P10"));
 
     QVERIFY(QFile::remove(folder));
     QVERIFY(WriteAll(window.settingsFile(), before));
-    QTest::mouseClick(form.dxButton3, Qt::LeftButton);
+    QTest::mouseClick(Find<QWidget>(form, "dxButton3"), Qt::LeftButton);
     QCOMPARE(window.boxes.size(), size_t(1));
-    QVERIFY(!form.overpanel->isVisibleTo(&form));
-    QCOMPARE(form.name[9]->text(), QStringLiteral("Grace"));
+    QVERIFY(!Find<QWidget>(form, "overpanel")->isVisibleTo(&form));
+    QCOMPARE(ScoreLabel(form, "name", 9)->text(), QStringLiteral("Grace"));
     QCOMPARE(ValueIn(ReadAll(window.settingsFile()), "Settings", "Name"), QStringLiteral("Grace"));
 }
 
@@ -467,25 +452,25 @@ void FlowTest::failedOptionSaveKeepsWhatWasInForce()
 {
     WindowUnderTest window;
     TForm1& form = *window.form;
-    form.Options1Click();
-    form.Panel8Click();
-    const Board board = form.game().board();
+    Choose(form, "Options1");
+    Click(form, "Image2");
+    const Board board = GameOf(form).Board();
     QVERIFY(QFile::remove(window.settingsFile()));
     QVERIFY(QDir().mkpath(window.settingsFile()));
 
-    form.Blocksgroup->setItemIndex(2);
-    form.backchoice->setItemIndex(3);
+    Find<ui::RadioGroup>(form, "Blocksgroup")->setItemIndex(2);
+    Find<ui::RadioGroup>(form, "backchoice")->setItemIndex(3);
 
     QCOMPARE(window.boxes.size(), size_t(3));
     QCOMPARE(window.boxes[1].text, QStringLiteral("Unable to write to vemlo.ini"));
     QCOMPARE(window.boxes[2].text, QStringLiteral("Unable to write to vemlo.ini"));
-    QVERIFY2(!form.game().GameOver(), "the running game goes on");
-    QVERIFY(form.game().board() == board);
-    QCOMPARE(form.game().KindCount(), 7);
-    QCOMPARE(form.blockslbl->text(), QStringLiteral("Medium"));
-    QCOMPARE(form.Blocksgroup->itemIndex(), 1);
-    QCOMPARE(form.BackgroundIndex(), 0);
-    QCOMPARE(form.backchoice->itemIndex(), 0);
+    QVERIFY2(!GameOf(form).GameOver(), "the running game goes on");
+    QVERIFY(GameOf(form).Board() == board);
+    QCOMPARE(GameOf(form).KindCount(), 7);
+    QCOMPARE(Find<QLabel>(form, "blockslbl")->text(), QStringLiteral("Medium"));
+    QCOMPARE(Find<ui::RadioGroup>(form, "Blocksgroup")->itemIndex(), 1);
+    QCOMPARE(Find<ui::ClientArea>(form, "client")->background(), 0);
+    QCOMPARE(Find<ui::RadioGroup>(form, "backchoice")->itemIndex(), 0);
 }
 
 QTEST_MAIN(FlowTest)

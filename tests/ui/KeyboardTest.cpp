@@ -1,9 +1,10 @@
 // The keyboard as a player uses it: every key goes into the window and on to
 // the control that has the focus, every click onto the control clicked.
+#include "WindowAccess.h"
 #include "DxButton.h"
 #include "MessageBoxes.h"
 #include "RadioGroup.h"
-#include "WindowFixture.h"
+#include "WindowUnderTest.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -11,23 +12,20 @@
 
 using namespace quorvel;
 using namespace quorvel::ui;
+using namespace quorvel::testing;
 using quorvel::testing::WindowUnderTest;
 
 namespace {
 
 QByteArray EveryLineScores(int32_t score)
 {
-    QByteArray file;
-    for (int k = 1; k <= 10; ++k)
-        file += "[Scoreline" + QByteArray::number(k) + "]\nName=P" + QByteArray::number(k) +
-                "\nLevel=7\nScore=" + QByteArray::number(score) + "\n";
-    return file;
+    return ScoreTableFile([score](int) { return score; });
 }
 
 // Lines of the table that hold a result rather than the -1 they started with.
 int Results(const TForm1& form)
 {
-    return int(std::count_if(form.ScoreTable().begin(), form.ScoreTable().end(), [](int32_t score) { return score != -1; }));
+    return int(std::count_if(WindowAccess::ScoreTableOf(form).begin(), WindowAccess::ScoreTableOf(form).end(), [](const persist::ScoreEntry& line) { return line.score != -1; }));
 }
 
 } // namespace
@@ -61,18 +59,18 @@ void KeyboardTest::nameEntryEntersItsResultOnce()
     TForm1& form = *window.form;
     QVERIFY(window.showActive());
     window.playToTheEndWithKeys(3);
-    QVERIFY(form.overpanel->isVisible());
+    QVERIFY(Find<QWidget>(form, "overpanel")->isVisible());
 
-    QTest::mouseClick(form.Playersname, Qt::LeftButton);
-    QCOMPARE(QApplication::focusWidget(), form.Playersname);
+    QTest::mouseClick(Find<QLineEdit>(form, "Playersname"), Qt::LeftButton);
+    QCOMPARE(QApplication::focusWidget(), Find<QLineEdit>(form, "Playersname"));
     window.press(Qt::Key_A, Qt::ControlModifier);
     window.type(QStringLiteral("Ada"));
     if (clickOk)
-        QTest::mouseClick(form.dxButton3, Qt::LeftButton);
+        QTest::mouseClick(Find<QWidget>(form, "dxButton3"), Qt::LeftButton);
     else
         window.press(Qt::Key_Return);
-    QVERIFY(!form.overpanel->isVisible());
-    QCOMPARE(form.name[0]->text(), QStringLiteral("Ada"));
+    QVERIFY(!Find<QWidget>(form, "overpanel")->isVisible());
+    QCOMPARE(ScoreLabel(form, "name", 0)->text(), QStringLiteral("Ada"));
 
     for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Space, Qt::Key_Return, Qt::Key_Space})
         window.press(key);
@@ -96,21 +94,21 @@ void KeyboardTest::hiddenDifficultyListTakesNoKeys()
     TForm1& form = *window.form;
     QVERIFY(window.showActive());
     window.playToTheEndWithKeys(3);
-    window.chooseMenu(form.Options1);
+    window.chooseMenu(Find<QAction>(form, "Options1"));
     const size_t boxesBefore = window.boxes.size();
-    window.clickItem(form.Blocksgroup, QStringLiteral("Hard"));
+    window.clickItem(Find<ui::RadioGroup>(form, "Blocksgroup"), QStringLiteral("Hard"));
     QCOMPARE(window.boxes.size(), boxesBefore);
-    QCOMPARE(form.game().KindCount(), 8);
-    QVERIFY(!form.Panel1->isVisible());
+    QCOMPARE(GameOf(form).KindCount(), 8);
+    QVERIFY(!Find<QWidget>(form, "Panel1")->isVisible());
 
     window.press(Qt::Key(key));
     QCOMPARE(window.boxes.size(), boxesBefore);
-    QCOMPARE(form.game().KindCount(), 8);
-    QCOMPARE(form.Blocksgroup->itemIndex(), 2);
+    QCOMPARE(GameOf(form).KindCount(), 8);
+    QCOMPARE(Find<ui::RadioGroup>(form, "Blocksgroup")->itemIndex(), 2);
     QCOMPARE(QApplication::focusWidget(), &form);
     // The key still steers the new game.
-    QCOMPARE(form.game().piece()[0].column, key == Qt::Key_Left ? 13 : key == Qt::Key_Right ? 15 : 14);
-    QCOMPARE(form.TimerRunning(), key == Qt::Key_Up);
+    QCOMPARE(GameOf(form).Piece()[0].column, key == Qt::Key_Left ? 13 : key == Qt::Key_Right ? 15 : 14);
+    QCOMPARE(InFlight(form), key == Qt::Key_Up);
 }
 
 void KeyboardTest::enterAndEscapeCloseThePanels_data()
@@ -138,18 +136,18 @@ void KeyboardTest::enterAndEscapeCloseThePanels()
     TForm1& form = *window.form;
     QVERIFY(window.showActive());
     if (open == "options" || open == "both")
-        window.chooseMenu(form.Options1);
+        window.chooseMenu(Find<QAction>(form, "Options1"));
     if (open == "scores")
-        window.chooseMenu(form.HighScores1);
+        window.chooseMenu(Find<QAction>(form, "HighScores1"));
     if (open == "name" || open == "both")
         window.playToTheEndWithKeys(3);
     if (open == "both")
-        QTest::mouseClick(form.dxButton3, Qt::LeftButton);
+        QTest::mouseClick(Find<QWidget>(form, "dxButton3"), Qt::LeftButton);
     for (int i = 0; tabToOk && i < 20 && !qobject_cast<QPushButton*>(QApplication::focusWidget()); ++i)
         window.press(Qt::Key_Tab);
     const Qt::KeyboardModifiers keypad = key == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier;
     window.press(Qt::Key(key), keypad);
-    for (QWidget* panel : std::initializer_list<QWidget*>{form.Panel1, form.Scorepanel, form.overpanel})
+    for (QWidget* panel : std::initializer_list<QWidget*>{Find<QWidget>(form, "Panel1"), Find<QWidget>(form, "Scorepanel"), Find<QWidget>(form, "overpanel")})
         QCOMPARE(panel->isVisible(), panel->objectName() == stillOpen);
     if (tabToOk)
         QCOMPARE(QApplication::focusWidget(), &form);
@@ -172,11 +170,11 @@ void KeyboardTest::onlyWhatThePlayerSeesTakesKeys()
     WindowUnderTest window(1, EveryLineScores(-1));
     TForm1& form = *window.form;
     QVERIFY(window.showActive());
-    window.chooseMenu(form.Options1);
+    window.chooseMenu(Find<QAction>(form, "Options1"));
     if (situation == "covered") {
         window.playToTheEndWithKeys(3);
-        QTest::mouseClick(form.dxButton3, Qt::LeftButton);
-        QVERIFY(form.Scorepanel->isVisible() && form.Panel1->isVisible());
+        QTest::mouseClick(Find<QWidget>(form, "dxButton3"), Qt::LeftButton);
+        QVERIFY(Find<QWidget>(form, "Scorepanel")->isVisible() && Find<QWidget>(form, "Panel1")->isVisible());
     }
     QWidget elsewhere;
     if (situation == "reactivated") {
@@ -188,7 +186,7 @@ void KeyboardTest::onlyWhatThePlayerSeesTakesKeys()
         QVERIFY(window.showActive());
         QCOMPARE(QApplication::focusWidget(), &form);
     }
-    const int kindCount = form.game().KindCount();
+    const int kindCount = GameOf(form).KindCount();
     const size_t boxes = window.boxes.size();
     for (int round = 0; round < 12; ++round) {
         for (const Qt::Key key : {Qt::Key_Tab, Qt::Key_Space}) {
@@ -198,12 +196,12 @@ void KeyboardTest::onlyWhatThePlayerSeesTakesKeys()
             QWidget* focus = QApplication::focusWidget();
             QVERIFY(focus);
             const auto* item = qobject_cast<QRadioButton*>(focus);
-            QVERIFY2(!form.Panel1->isAncestorOf(focus) || !form.Scorepanel->isVisible(), qPrintable(focus->objectName()));
+            QVERIFY2(!Find<QWidget>(form, "Panel1")->isAncestorOf(focus) || !Find<QWidget>(form, "Scorepanel")->isVisible(), qPrintable(focus->objectName()));
             QVERIFY2(!item || item->isChecked(), qPrintable(focus->objectName()));
         }
     }
     QCOMPARE(window.boxes.size(), boxes);
-    QCOMPARE(form.game().KindCount(), kindCount);
+    QCOMPARE(GameOf(form).KindCount(), kindCount);
 }
 
 // The "Game over" box is the narrowest; its title bar must still find room

@@ -1,6 +1,7 @@
+#include "WindowAccess.h"
 #include "ClientArea.h"
 #include "Geometry.h"
-#include "WindowFixture.h"
+#include "WindowUnderTest.h"
 
 #include <QPaintEvent>
 #include <QBackingStore>
@@ -9,6 +10,7 @@
 
 using namespace quorvel;
 using namespace quorvel::ui;
+using namespace quorvel::testing;
 using quorvel::testing::WindowUnderTest;
 
 namespace {
@@ -17,10 +19,7 @@ namespace {
 // and no panel comes up over the well.
 QByteArray UnbeatableTable()
 {
-    QByteArray file;
-    for (int k = 1; k <= 10; ++k)
-        file += "[Scoreline" + QByteArray::number(k) + "]\nName=P\nLevel=7\nScore=1000000\n";
-    return file;
+    return ScoreTableFile([](int) { return 1000000; });
 }
 
 // The pixels the window holds for part of its client area, as last painted:
@@ -32,7 +31,7 @@ QImage OnScreen(TForm1& form, const QRect& area)
         return {};
     const auto* shown = static_cast<const QImage*>(store);
     const qreal ratio = shown->devicePixelRatio();
-    const QRect window(form.client->mapTo(&form, area.topLeft()), area.size());
+    const QRect window(Find<ui::ClientArea>(form, "client")->mapTo(&form, area.topLeft()), area.size());
     const QRect device(window.topLeft() * ratio, window.size() * ratio);
     return shown->copy(device).convertToFormat(QImage::Format_RGB32);
 }
@@ -40,7 +39,7 @@ QImage OnScreen(TForm1& form, const QRect& area)
 // The same part as a repaint of the whole client area draws it, off screen.
 QImage FullyRepainted(TForm1& form, const QRect& area)
 {
-    return form.client->grab(area).toImage().convertToFormat(QImage::Format_RGB32);
+    return Find<ui::ClientArea>(form, "client")->grab(area).toImage().convertToFormat(QImage::Format_RGB32);
 }
 
 // Where the window's tiles stand, in one region, for the cells and preview
@@ -53,7 +52,7 @@ QRegion ChangedTiles(const Board& before, const NextPiece& previewBefore, const 
             if (before[c][r] != now.Cell(c, r))
                 changed += CellRect(c, r);
     for (int i = 1; i <= 3; ++i)
-        if (previewBefore[i - 1] != now.nextPiece()[i - 1])
+        if (previewBefore[i - 1] != now.NextPiece()[i - 1])
             changed += PreviewTileRect(i);
     return changed;
 }
@@ -77,19 +76,19 @@ protected:
 // the tiles that changed were painted.
 class Watcher {
 public:
-    explicit Watcher(TForm1& form) : form_(form), board_(form.game().board()), preview_(form.game().nextPiece())
+    explicit Watcher(TForm1& form) : form_(form), board_(GameOf(form).Board()), preview_(GameOf(form).NextPiece())
     {
-        form.client->installEventFilter(&recorder_);
+        Find<ui::ClientArea>(form, "client")->installEventFilter(&recorder_);
     }
 
     void Check()
     {
         ++checks;
-        if (recorder_.painted != ChangedTiles(board_, preview_, form_.game()))
+        if (recorder_.painted != ChangedTiles(board_, preview_, GameOf(form_)))
             ++paintedOtherThanChanged;
-        board_ = form_.game().board();
-        preview_ = form_.game().nextPiece();
-        for (const QRect& area : {BoardRect & form_.client->rect(), PreviewRect})
+        board_ = GameOf(form_).Board();
+        preview_ = GameOf(form_).NextPiece();
+        for (const QRect& area : {BoardRect & Find<ClientArea>(form_, "client")->rect(), PreviewRect})
             differences += OnScreen(form_, area) != FullyRepainted(form_, area);
         Forget();
     }
@@ -99,7 +98,7 @@ public:
     bool WholeClientAsFullyRepainted()
     {
         QCoreApplication::processEvents();
-        const QRect all = form_.client->rect();
+        const QRect all = Find<ClientArea>(form_, "client")->rect();
         const bool same = OnScreen(form_, all) == FullyRepainted(form_, all);
         Forget();
         return same;
@@ -149,15 +148,15 @@ void RepaintTest::screenMatchesAFullRepaintThroughWholeGames()
     // At scale 2 every device pixel is compared, not a scaled-down copy.
     if (qEnvironmentVariableIsSet("QT_SCALE_FACTOR"))
         QCOMPARE(form.devicePixelRatio(), qEnvironmentVariableIntValue("QT_SCALE_FACTOR"));
-    QCOMPARE(OnScreen(form, form.client->rect()).size(), form.client->size() * form.devicePixelRatio());
+    QCOMPARE(OnScreen(form, Find<ui::ClientArea>(form, "client")->rect()).size(), Find<ui::ClientArea>(form, "client")->size() * form.devicePixelRatio());
     auto watcher = std::make_unique<Watcher>(form);
-    QObject::connect(&form.Timer1, &QTimer::timeout, &form, [&] { watcher->Check(); });
+    QObject::connect(Find<QTimer>(form, "Timer1"), &QTimer::timeout, &form, [&] { watcher->Check(); });
 
     // Each piece goes to a column chosen at random and is turned a few times,
     // so that the well fills across its width and lines clear.
     std::mt19937 moves(seed);
     int flights = 0;
-    while (!form.game().GameOver()) {
+    while (!GameOf(form).GameOver()) {
         const int shift = int(moves() % (ColumnCount - 2)) - (SpawnColumn - FirstColumn);
         std::vector<Qt::Key> keys(std::abs(shift), shift < 0 ? Qt::Key_Left : Qt::Key_Right);
         keys.insert(keys.end(), moves() % 3, Qt::Key_Down);
@@ -166,13 +165,13 @@ void RepaintTest::screenMatchesAFullRepaintThroughWholeGames()
             watcher->Check();
         }
         QTest::keyClick(form.windowHandle(), Qt::Key_Space);
-        QTRY_VERIFY_WITH_TIMEOUT(!form.TimerRunning(), 5000);
+        QTRY_VERIFY_WITH_TIMEOUT(!InFlight(form), 5000);
         ++flights;
         QVERIFY(watcher->WholeClientAsFullyRepainted());
     }
     QCOMPARE(window.boxes.size(), size_t(1));
     QVERIFY2(flights > 20, "a whole game");
-    QVERIFY2(form.game().Score() > 0, "landings that clear lines");
+    QVERIFY2(GameOf(form).Score() > 0, "landings that clear lines");
     QVERIFY(watcher->checks > flights);
     QCOMPARE(watcher->differences, 0);
     QCOMPARE(watcher->paintedOtherThanChanged, 0);
@@ -185,17 +184,17 @@ void RepaintTest::enlargedWindowShowsItsColourBeyondThePattern()
     TForm1& form = *window.form;
     form.show();
     QVERIFY(QTest::qWaitForWindowExposed(&form));
-    form.client->setMinimumSize(PatternRect.size() + QSize(100, 100));
-    QTRY_VERIFY(form.client->width() > PatternRect.width());
+    Find<ui::ClientArea>(form, "client")->setMinimumSize(PatternRect.size() + QSize(100, 100));
+    QTRY_VERIFY(Find<ui::ClientArea>(form, "client")->width() > PatternRect.width());
     QCoreApplication::processEvents();
-    const QRect all = form.client->rect();
+    const QRect all = Find<ui::ClientArea>(form, "client")->rect();
     const QImage shown = OnScreen(form, all);
     QCOMPARE(shown, FullyRepainted(form, all));
     const qreal ratio = form.devicePixelRatio();
     const QColor windowColour(0x74, 0x72, 0x7E);
     for (const QPoint at : {QPoint(1050, 100), QPoint(100, 750), QPoint(1099, 799)})
         QCOMPARE(shown.pixelColor(at * ratio), windowColour);
-    const QImage pattern = form.pictures().background(form.BackgroundIndex()).toImage();
+    const QImage pattern = form.pictures().background(Find<ui::ClientArea>(form, "client")->background()).toImage();
     for (const QPoint at : {QPoint(999, 100), QPoint(100, 699)})
         QCOMPARE(shown.pixel(at * ratio), pattern.pixel((at * ratio).x() % pattern.width(), (at * ratio).y() % pattern.height()));
 }

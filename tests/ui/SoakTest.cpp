@@ -1,7 +1,8 @@
+#include "WindowAccess.h"
 #include "ClientArea.h"
 #include "DxButton.h"
 #include "PictureControl.h"
-#include "WindowFixture.h"
+#include "WindowUnderTest.h"
 
 #include <QAbstractButton>
 #include <QDesktopServices>
@@ -17,6 +18,7 @@
 
 using namespace quorvel;
 using namespace quorvel::ui;
+using namespace quorvel::testing;
 using quorvel::testing::TableWithLine10;
 using quorvel::testing::WindowUnderTest;
 
@@ -60,7 +62,7 @@ const T& Pick(std::mt19937& random, const T (&items)[N])
 // Empty and Floor round it, and the Floor row under the well whole.
 QString BoardProblem(const Game& game)
 {
-    const Board& board = game.board();
+    const Board& board = game.Board();
     for (int c = 0; c < GridSize; ++c) {
         for (int r = 0; r < GridSize; ++r) {
             const int32_t cell = board[c][r];
@@ -84,7 +86,7 @@ bool FreshGame(const Game& game)
     for (int c = FirstColumn; c <= LastColumn; ++c)
         for (int r = LaunchRow; r <= TopRow; ++r) {
             const bool pieceCell = r == LaunchRow && c >= SpawnColumn && c < SpawnColumn + 3;
-            if ((game.board()[c][r] != Empty) != pieceCell)
+            if ((game.Board()[c][r] != Empty) != pieceCell)
                 return false;
         }
     return true;
@@ -113,8 +115,8 @@ class Soak {
 public:
     explicit Soak(uint32_t seed) : window(seed, TableWithLine10(0)), form(*window.form), random_(seed), seed_(seed)
     {
-        form.setMessageBox([this](const QString& text, const QString&, BoxButtons buttons) { return Answer(text, buttons); });
-        QObject::connect(&form.Timer1, &QTimer::timeout, [this] {
+        WindowAccess::AnswerBoxes(form, [this](const QString& text, const QString&, BoxButtons buttons) { return Answer(text, buttons); });
+        QObject::connect(Find<QTimer>(form, "Timer1"), &QTimer::timeout, [this] {
             ++ticks_;
             Check(QStringLiteral("a tick"));
         });
@@ -149,7 +151,7 @@ private:
     // A player who sees the name box fills it in before long.
     void Step()
     {
-        if (form.Playersname->isVisible() && random_() % 4 == 0)
+        if (Find<QLineEdit>(form, "Playersname")->isVisible() && random_() % 4 == 0)
             return EnterName();
         const int roll = static_cast<int>(random_() % 100);
         if (roll < 55)
@@ -183,8 +185,8 @@ private:
 
     void ClickPicture()
     {
-        std::vector<QWidget*> pictures{form.client};
-        for (QWidget* widget : form.client->findChildren<QWidget*>())
+        std::vector<QWidget*> pictures{Find<ui::ClientArea>(form, "client")};
+        for (QWidget* widget : Find<ui::ClientArea>(form, "client")->findChildren<QWidget*>())
             if (dynamic_cast<PictureControl*>(widget) && widget->isVisible())
                 pictures.push_back(widget);
         ClickInside(pictures[random_() % pictures.size()]);
@@ -215,7 +217,7 @@ private:
     // it with Enter or the button, as far as the box is there to take it.
     void EnterName()
     {
-        ClickInside(form.Playersname);
+        ClickInside(Find<QLineEdit>(form, "Playersname"));
         Key(Qt::Key_A, Qt::ControlModifier);
         const int length = static_cast<int>(random_() % (LongestName + 1));
         for (int i = 0; i < length; ++i) {
@@ -226,8 +228,8 @@ private:
         }
         if (random_() % 2 == 0)
             Key(Qt::Key_Return);
-        else if (form.dxButton3->isVisible())
-            ClickInside(form.dxButton3);
+        else if (Find<QWidget>(form, "dxButton3")->isVisible())
+            ClickInside(Find<QWidget>(form, "dxButton3"));
     }
 
     void ClickInside(QWidget* target)
@@ -243,10 +245,10 @@ private:
     // its end.
     void LetTheTimerTick()
     {
-        if (!form.TimerRunning())
+        if (!InFlight(form))
             return;
         const int target = ticks_ + static_cast<int>(random_() % (MostTicksBetweenEvents + 1));
-        if (!QTest::qWaitFor([&] { return ticks_ >= target || !form.TimerRunning() || !problem_.isEmpty(); },
+        if (!QTest::qWaitFor([&] { return ticks_ >= target || !InFlight(form) || !problem_.isEmpty(); },
                              TickWaitMilliseconds))
             Log(QStringLiteral("no tick for %1 ms").arg(TickWaitMilliseconds));
     }
@@ -286,14 +288,14 @@ private:
     {
         if (!problem_.isEmpty())
             return;
-        const Game& game = form.game();
+        const Game& game = GameOf(form);
         if (const QString board = BoardProblem(game); !board.isEmpty())
             return Fail(board + QStringLiteral(" after ") + after);
         if (game.Score() < lastScore_ && !FreshGame(game))
             return Fail(QStringLiteral("the score fell from %1 to %2 after %3").arg(lastScore_).arg(game.Score()).arg(after));
         lastScore_ = game.Score();
-        if (form.Label1->text() != QString::number(game.Score()))
-            Fail(QStringLiteral("the score %1 shows as \"%2\" after %3").arg(game.Score()).arg(form.Label1->text(), after));
+        if (Find<QLabel>(form, "Label1")->text() != QString::number(game.Score()))
+            Fail(QStringLiteral("the score %1 shows as \"%2\" after %3").arg(game.Score()).arg(Find<QLabel>(form, "Label1")->text(), after));
     }
 
     void Fail(const QString& problem)

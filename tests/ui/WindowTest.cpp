@@ -1,9 +1,12 @@
+#include "WindowAccess.h"
 #include "ClientArea.h"
+#include "Well.h"
 #include "DxButton.h"
 #include "Geometry.h"
+#include "LevelNames.h"
 #include "PictureControl.h"
 #include "RadioGroup.h"
-#include "WindowFixture.h"
+#include "WindowUnderTest.h"
 
 #include <QDesktopServices>
 #include <QLabel>
@@ -12,18 +15,19 @@
 
 using namespace quorvel;
 using namespace quorvel::ui;
+using namespace quorvel::testing;
 using quorvel::testing::WindowUnderTest;
 
 namespace {
 
 std::vector<int> Columns(const Game& game)
 {
-    return {game.piece()[0].column, game.piece()[1].column, game.piece()[2].column};
+    return {game.Piece()[0].column, game.Piece()[1].column, game.Piece()[2].column};
 }
 
 std::vector<int> Kinds(const Game& game)
 {
-    return {game.piece()[0].kind, game.piece()[1].kind, game.piece()[2].kind};
+    return {game.Piece()[0].kind, game.Piece()[1].kind, game.Piece()[2].kind};
 }
 
 // The mean brightness of a picture's opaque pixels.
@@ -59,6 +63,7 @@ private slots:
     void controlsStandWhereTheLayoutPutsThem_data();
     void controlsStandWhereTheLayoutPutsThem();
     void menuBarHoldsTheFourCommands();
+    void levelNamesNameOnlyTheFourDifficulties();
     void paintedWellShowsTilesAndBackground();
     void keysCallTheirMoves_data();
     void keysCallTheirMoves();
@@ -101,7 +106,7 @@ void WindowTest::controlsStandWhereTheLayoutPutsThem()
     QFETCH(QString, name);
     QFETCH(QRect, geometry);
     WindowUnderTest window;
-    QCOMPARE(window.form->client->size(), ClientSize);
+    QCOMPARE(Find<ui::ClientArea>(*window.form, "client")->size(), ClientSize);
     auto* control = window.form->findChild<QWidget*>(name);
     QVERIFY2(control, qPrintable(name));
     if (geometry.isEmpty()) {
@@ -125,13 +130,29 @@ void WindowTest::menuBarHoldsTheFourCommands()
     QVERIFY(!(window.form->windowFlags() & Qt::WindowMaximizeButtonHint));
 }
 
+// The difficulty group offers the same texts, in the same order.
+void WindowTest::levelNamesNameOnlyTheFourDifficulties()
+{
+    const std::pair<int, std::optional<QString>> cases[] = {
+        {5, std::nullopt}, {6, "Easy"}, {7, "Medium"}, {8, "Hard"}, {9, "Wicked"}, {10, std::nullopt}, {0, std::nullopt},
+    };
+    for (const auto& [level, name] : cases)
+        QCOMPARE(LevelName(level), name);
+    QStringList items;
+    WindowUnderTest window;
+    for (const QAbstractButton* item : Find<RadioGroup>(*window.form, "Blocksgroup")->findChildren<QAbstractButton*>())
+        items << item->text();
+    QCOMPARE(items, LevelNames());
+    QCOMPARE(items, (QStringList{"Easy", "Medium", "Hard", "Wicked"}));
+}
+
 // Run at a device pixel ratio of 2 as well: every pixel then comes from the
 // pictures drawn at twice the size, none from a 1x picture blown up.
 void WindowTest::paintedWellShowsTilesAndBackground()
 {
     WindowUnderTest window;
     const TForm1& form = *window.form;
-    const QPixmap grabbed = form.client->grab();
+    const QPixmap grabbed = Find<ui::ClientArea>(form, "client")->grab();
     const int ratio = qRound(grabbed.devicePixelRatio());
     QCOMPARE(ratio, qRound(qApp->devicePixelRatio()));
     if (qEnvironmentVariableIsSet("QT_SCALE_FACTOR"))
@@ -140,7 +161,7 @@ void WindowTest::paintedWellShowsTilesAndBackground()
     const auto pixelOf = [&](const QPixmap& picture, QPoint at) {
         return picture.toImage().convertToFormat(QImage::Format_RGB32).pixel(at);
     };
-    const QPixmap& pattern = form.pictures().background(form.BackgroundIndex());
+    const QPixmap& pattern = form.pictures().background(Find<ui::ClientArea>(form, "client")->background());
     QCOMPARE(qRound(pattern.devicePixelRatio()), ratio);
     QCOMPARE(qRound(form.pictures().block(1).devicePixelRatio()), ratio);
     const QSize tile = pattern.size();
@@ -149,18 +170,18 @@ void WindowTest::paintedWellShowsTilesAndBackground()
     const QPoint insideTile[] = {{0, 0}, {61, 61}, {62, 62}, {ratio * 62 - 1, ratio * 62 - 1}, {41, 90}, {40, 91}};
     for (int c = FirstColumn; c <= LastColumn; ++c) {
         for (int r = LaunchRow; r <= TopRow; ++r) {
-            const QPixmap& block = form.pictures().block(form.game().Cell(c, r));
+            const QPixmap& block = form.pictures().block(GameOf(form).Cell(c, r));
             for (const QPoint inside : insideTile)
                 if (block.rect().contains(inside))
                     QCOMPARE(shot.pixel(CellOrigin(c, r) * ratio + inside), pixelOf(block, inside));
         }
     }
     const QPoint centre(31 * ratio, 31 * ratio);
-    QVERIFY(pixelOf(form.pictures().block(form.game().Cell(15, LaunchRow)), centre) !=
+    QVERIFY(pixelOf(form.pictures().block(GameOf(form).Cell(15, LaunchRow)), centre) !=
             pixelOf(form.pictures().block(0), centre));
     for (int i = 1; i <= 3; ++i)
         QCOMPARE(shot.pixel(PreviewOrigin(i) * ratio + centre),
-                 pixelOf(form.pictures().block(form.game().nextPiece()[i - 1]), centre));
+                 pixelOf(form.pictures().block(GameOf(form).NextPiece()[i - 1]), centre));
     // The gaps between tiles, the strip above the top row and the frame of
     // the well show the pattern, never the window's colour.
     for (const QPoint at : {QPoint(65, 300), QPoint(300, 570), QPoint(128, 507), QPoint(100, 0), QPoint(400, 2),
@@ -207,13 +228,13 @@ void WindowTest::keysCallTheirMoves()
     TForm1& form = *window.form;
     form.show();
     QVERIFY(QTest::qWaitForWindowExposed(&form));
-    const std::vector<int> kinds = Kinds(form.game());
+    const std::vector<int> kinds = Kinds(GameOf(form));
     QTest::keyClick(form.windowHandle(), Qt::Key(key), modifiers);
     const int firstColumn = effect == "left" ? 13 : effect == "right" ? 15 : 14;
-    QCOMPARE(Columns(form.game()), (std::vector<int>{firstColumn, firstColumn + 1, firstColumn + 2}));
+    QCOMPARE(Columns(GameOf(form)), (std::vector<int>{firstColumn, firstColumn + 1, firstColumn + 2}));
     const std::vector<int> cycled{kinds[1], kinds[2], kinds[0]};
-    QCOMPARE(Kinds(form.game()), effect == "cycle" ? cycled : kinds);
-    QCOMPARE(form.TimerRunning(), effect == "launch");
+    QCOMPARE(Kinds(GameOf(form)), effect == "cycle" ? cycled : kinds);
+    QCOMPARE(InFlight(form), effect == "launch");
 }
 
 void WindowTest::keysGoOnToTheFocusedControl()
@@ -222,12 +243,12 @@ void WindowTest::keysGoOnToTheFocusedControl()
     TForm1& form = *window.form;
     form.show();
     QVERIFY(QTest::qWaitForWindowExposed(&form));
-    form.overpanel->show();
-    form.Playersname->clear();
-    form.Playersname->setFocus();
+    Find<QWidget>(form, "overpanel")->show();
+    Find<QLineEdit>(form, "Playersname")->clear();
+    Find<QLineEdit>(form, "Playersname")->setFocus();
     QTest::keyClick(form.windowHandle(), Qt::Key_Space);
-    QCOMPARE(form.Playersname->text(), QStringLiteral(" "));
-    QVERIFY(form.TimerRunning());
+    QCOMPARE(Find<QLineEdit>(form, "Playersname")->text(), QStringLiteral(" "));
+    QVERIFY(InFlight(form));
 }
 
 void WindowTest::keysDoNothingWhileADialogIsOpen()
@@ -240,13 +261,13 @@ void WindowTest::keysDoNothingWhileADialogIsOpen()
     QTimer::singleShot(0, window.about.get(), [&] {
         QTest::keyClick(form.windowHandle(), Qt::Key_Left);
         QTest::keyClick(window.about->windowHandle(), Qt::Key_Left);
-        columnsWhileOpen = Columns(form.game());
+        columnsWhileOpen = Columns(GameOf(form));
         window.about->accept();
     });
-    form.About1Click();
+    Choose(form, "About1");
     QCOMPARE(columnsWhileOpen, (std::vector<int>{14, 15, 16}));
     QTest::keyClick(form.windowHandle(), Qt::Key_Left);
-    QCOMPARE(Columns(form.game()), (std::vector<int>{13, 14, 15}));
+    QCOMPARE(Columns(GameOf(form)), (std::vector<int>{13, 14, 15}));
 }
 
 void WindowTest::picturesCallTheirMoves_data()
@@ -273,42 +294,38 @@ void WindowTest::picturesCallTheirMoves()
     TForm1& form = *window.form;
     form.show();
     QVERIFY(QTest::qWaitForWindowExposed(&form));
-    const std::vector<int> kinds = Kinds(form.game());
+    const std::vector<int> kinds = Kinds(GameOf(form));
     auto* target = form.findChild<QWidget*>(picture);
     QVERIFY(target);
     const QPoint at = picture == "client" ? QPoint(300, 300) : QPoint(20, 20);
-    auto* button = dynamic_cast<PictureButton*>(target);
-    const QImage idle = button ? button->shown().toImage() : QImage();
+    const bool button = picture.startsWith("Image") && picture != "Image5" && picture != "Image6";
+    // What the window shows where the control stands.
+    const auto looks = [&] { return form.grab(QRect(target->mapTo(&form, QPoint()), target->size())).toImage(); };
+    const QImage idle = looks();
     QTest::mouseMove(target, at);
     // A picture button lights up under the pointer and sinks in while held,
-    // its clear frame staying clear. Wayland lets no client place the
-    // pointer, so there only the pressed look is seen.
+    // its clear frame still showing the background. Wayland lets no client
+    // place the pointer, so there only the pressed look is seen.
     if (button && QGuiApplication::platformName() != QLatin1String("wayland"))
-        QTRY_VERIFY(MeanGrey(button->shown().toImage()) > MeanGrey(idle) + 10.0);
+        QTRY_VERIFY(MeanGrey(looks()) > MeanGrey(idle) + 8.0);
     QTest::mousePress(target, Qt::LeftButton, {}, at);
     if (button) {
-        const QImage pressed = button->shown().toImage();
-        QVERIFY(MeanGrey(pressed) < MeanGrey(idle) - 5.0);
-        QCOMPARE(pressed.convertToFormat(QImage::Format_Alpha8), idle.convertToFormat(QImage::Format_Alpha8));
+        const QImage pressed = looks();
+        QVERIFY(MeanGrey(pressed) < MeanGrey(idle) - 4.0);
+        QCOMPARE(pressed.copy(0, 0, pressed.width(), 1), idle.copy(0, 0, idle.width(), 1));
     }
     QTest::mouseRelease(target, Qt::LeftButton, {}, at);
-    QCOMPARE(form.game().piece()[0].column, firstColumn);
-    QCOMPARE(Kinds(form.game()) != kinds, cycled);
-    QCOMPARE(form.TimerRunning(), launched);
+    QCOMPARE(GameOf(form).Piece()[0].column, firstColumn);
+    QCOMPARE(Kinds(GameOf(form)) != kinds, cycled);
+    QCOMPARE(InFlight(form), launched);
     if (picture.startsWith("Image") && picture != "Image5")
         QCOMPARE(target->cursor().shape(), Qt::PointingHandCursor);
 }
 
 void WindowTest::namesFromTheFileShowAsTyped()
 {
-    QTemporaryDir config;
-    QVERIFY(QDir(config.path()).mkpath(QStringLiteral("quorvel")));
-    QFile file(config.path() + QStringLiteral("/quorvel/vemlo.ini"));
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    QVERIFY(file.write("[Scoreline1]\nName=<b>x</b>\n[Scoreline2]\nName=<img src=a>\n[Settings]\nName=<i>me</i>\n") > 0);
-    file.close();
-    qputenv("XDG_CONFIG_HOME", config.path().toUtf8());
-    TForm1 form(std::make_unique<FixedSeedRandom>(1));
+    WindowUnderTest window(1, "[Scoreline1]\nName=<b>x</b>\n[Scoreline2]\nName=<img src=a>\n[Settings]\nName=<i>me</i>\n");
+    const TForm1& form = *window.form;
     for (const auto& [label, text] : {std::pair{"name1", "<b>x</b>"}, std::pair{"name2", "<img src=a>"}}) {
         auto* shown = form.findChild<QLabel*>(label);
         QCOMPARE(shown->text(), QString::fromLatin1(text));
@@ -316,7 +333,7 @@ void WindowTest::namesFromTheFileShowAsTyped()
         // needs the width of every character.
         QVERIFY(shown->sizeHint().width() >= shown->fontMetrics().horizontalAdvance(QString::fromLatin1(text)));
     }
-    QCOMPARE(form.Playersname->text(), QStringLiteral("<i>me</i>"));
+    QCOMPARE(Find<QLineEdit>(form, "Playersname")->text(), QStringLiteral("<i>me</i>"));
 }
 
 void WindowTest::helpBoxShowsTheKeysAndOpensItsLinks()
@@ -333,19 +350,19 @@ void WindowTest::helpBoxShowsTheKeysAndOpensItsLinks()
     };
     for (const auto& [name, text] : texts)
         QCOMPARE(box.findChild<QLabel*>(name)->text(), QString::fromLatin1(text));
-    QCOMPARE(box.Label4->palette().color(QPalette::WindowText), QColor(Qt::yellow));
-    QCOMPARE(box.Label4->cursor().shape(), Qt::PointingHandCursor);
+    QCOMPARE(Find<QLabel>(box, "Label4")->palette().color(QPalette::WindowText), QColor(Qt::yellow));
+    QCOMPARE(Find<QLabel>(box, "Label4")->cursor().shape(), Qt::PointingHandCursor);
 
     UrlRecorder opened;
     QDesktopServices::setUrlHandler(QStringLiteral("https"), &opened, "open");
     QDesktopServices::setUrlHandler(QStringLiteral("mailto"), &opened, "open");
     box.show();
     QVERIFY(QTest::qWaitForWindowExposed(&box));
-    QTest::mouseClick(box.Label4, Qt::LeftButton);
-    QTest::mouseClick(box.Label5, Qt::LeftButton);
+    QTest::mouseClick(Find<QLabel>(box, "Label4"), Qt::LeftButton);
+    QTest::mouseClick(Find<QLabel>(box, "Label5"), Qt::LeftButton);
     QDesktopServices::unsetUrlHandler(QStringLiteral("https"));
     QDesktopServices::unsetUrlHandler(QStringLiteral("mailto"));
-    QCOMPARE(opened.urls, (QList<QUrl>{QUrl(box.Label4->text()), QUrl(QStringLiteral("mailto:") + box.Label5->text())}));
+    QCOMPARE(opened.urls, (QList<QUrl>{QUrl(Find<QLabel>(box, "Label4")->text()), QUrl(QStringLiteral("mailto:") + Find<QLabel>(box, "Label5")->text())}));
     QVERIFY(box.isVisible());
 }
 
@@ -354,10 +371,10 @@ void WindowTest::boardAnnouncesThePiece()
 {
     WindowUnderTest window;
     TForm1& form = *window.form;
-    const QString waiting = form.well->accessibleDescription();
+    const QString waiting = Find<QWidget>(form, "well")->accessibleDescription();
     QVERIFY2(waiting.startsWith(QStringLiteral("Piece in columns 4 to 6 of 10, row 1: ")), qPrintable(waiting));
-    form.Panel8Click();
-    QVERIFY(form.well->accessibleDescription().startsWith(QStringLiteral("Piece in columns 5 to 7 of 10, row 1: ")));
+    Click(form, "Image2");
+    QVERIFY(Find<QWidget>(form, "well")->accessibleDescription().startsWith(QStringLiteral("Piece in columns 5 to 7 of 10, row 1: ")));
 }
 
 // No text is cut short or drawn over another control, whatever face stands
@@ -365,10 +382,10 @@ void WindowTest::boardAnnouncesThePiece()
 void WindowTest::textsFitTheirPlaces()
 {
     WindowUnderTest window;
-    window.form->Options1Click();
+    Choose(*window.form, "Options1");
     window.form->show();
     QVERIFY(QTest::qWaitForWindowExposed(window.form.get()));
-    for (const RadioGroup* group : {window.form->Blocksgroup, window.form->backchoice})
+    for (const RadioGroup* group : {Find<ui::RadioGroup>(*window.form, "Blocksgroup"), Find<ui::RadioGroup>(*window.form, "backchoice")})
         for (const QAbstractButton* item : group->findChildren<QAbstractButton*>())
             QVERIFY2(item->geometry().right() < group->contentsRect().right() + 1 &&
                          item->sizeHint().width() <= item->width(),
@@ -390,7 +407,7 @@ void WindowTest::windowKeepsItsSizeOnScreen()
     QVERIFY(QTest::qWaitForWindowExposed(&form));
     QCOMPARE(form.windowHandle()->size(), laidOut);
     QCOMPARE(form.size(), laidOut);
-    QCOMPARE(form.client->size(), ClientSize);
+    QCOMPARE(Find<ui::ClientArea>(form, "client")->size(), ClientSize);
 }
 
 QTEST_MAIN(WindowTest)

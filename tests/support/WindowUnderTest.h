@@ -1,8 +1,10 @@
 #pragma once
 
 #include "OverlayPanel.h"
+#include "ScoreTableFile.h"
 #include "Unit1.h"
 #include "Unit2.h"
+#include "WindowAccess.h"
 
 #include <QAbstractButton>
 #include <QMenuBar>
@@ -15,15 +17,11 @@
 
 namespace quorvel::testing {
 
-// A settings file holding only a high-score table, whose line 10 has the
-// given score and the lines above it higher ones.
-inline QByteArray TableWithLine10(int32_t line10)
+// Settles a whole flight at once, tick by tick, as the timer would.
+inline void Fly(ui::TForm1& form)
 {
-    QByteArray file;
-    for (int k = 1; k <= 10; ++k)
-        file += "[Scoreline" + QByteArray::number(k) + "]\nName=P" + QByteArray::number(k) + "\nLevel=7\nScore=" +
-                QByteArray::number(k == 10 ? line10 : line10 + 100 - 10 * k) + "\n";
-    return file;
+    for (int tick = 0; tick < 100 && InFlight(form); ++tick)
+        WindowAccess::Tick(form);
 }
 
 // A main window over a settings folder of its own, whose questions are
@@ -48,7 +46,7 @@ struct WindowUnderTest {
         form = std::make_unique<ui::TForm1>(std::make_unique<FixedSeedRandom>(seed));
         about = std::make_unique<ui::TAboutBox>(form->pictures(), form.get());
         form->setAboutBox(about.get());
-        form->setMessageBox([this](const QString& text, const QString& caption, ui::BoxButtons buttons) {
+        WindowAccess::AnswerBoxes(*form, [this](const QString& text, const QString& caption, ui::BoxButtons buttons) {
             boxes.push_back({text, caption, buttons});
             return answer;
         });
@@ -94,22 +92,16 @@ struct WindowUnderTest {
                 QTest::mouseClick(item, Qt::LeftButton, {}, QPoint(6, item->height() / 2));
     }
 
-    // Runs a flight's ticks at once, as the timer would.
-    void fly()
-    {
-        for (int tick = 0; tick < 100 && form->TimerRunning(); ++tick)
-            form->Boxupdate();
-    }
     // Plays to the end of the game with the keys, moves drawn from `seed`.
     void playToTheEndWithKeys(uint32_t seed)
     {
         std::mt19937 moves(seed);
         const Qt::Key steering[] = {Qt::Key_Left, Qt::Key_Right, Qt::Key_Down};
-        while (!form->game().GameOver()) {
+        while (!GameOf(*form).GameOver()) {
             for (int i = moves() % 4; i > 0; --i)
                 press(steering[moves() % 3]);
             press(Qt::Key_Space);
-            fly();
+            Fly(*form);
         }
     }
 
