@@ -57,5 +57,23 @@ else
 fi
 [ -s "$config/quorvel/vemlo.ini" ] || { echo "the packaged game did not save its settings"; status=1; }
 
+# With no window system to reach, the game says so in one line and ends
+# before it reads or writes its settings.
+#   refuses_to_start NAME [VARIABLE=VALUE...]
+refuses_to_start() {
+  local name=$1 home=$work/$1 code=0 said
+  shift
+  mkdir "$home"
+  said=$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM -u XDG_SESSION_TYPE "$@" \
+    XDG_CONFIG_HOME="$home" XDG_RUNTIME_DIR="$work" timeout 20 "$work/root/usr/games/quorvel" 2>&1) || code=$?
+  [ $code -eq 1 ] || { echo "$name: the game ended with status $code, not 1"; status=1; }
+  [ "$said" = "quorvel: no display to show the window on: start it from a desktop session" ] ||
+    { echo "$name: the game said: $said"; status=1; }
+  [ -z "$(ls -A "$home")" ] || { echo "$name: the game wrote $(ls -A "$home")"; status=1; }
+}
+refuses_to_start no-display
+refuses_to_start x-display-absent DISPLAY=:9871
+refuses_to_start wayland-display-absent QT_QPA_PLATFORM=wayland WAYLAND_DISPLAY=quorvel-absent
+
 [ $status -eq 0 ] && echo "package $(basename "$package") complete; depends on: $depends"
 exit $status
