@@ -32,6 +32,7 @@ test=(
   clang-14
   dbus-daemon
   desktop-file-utils
+  devscripts
   libbenchmark-dev
   libclang-rt-14-dev
   libgtest-dev
