@@ -2,6 +2,9 @@
 BUILD ?= build
 SANITIZE_BUILD ?= build-sanitize
 JOBS ?= $(shell nproc)
+# The sanitized build's compiler: clang, plain or of whichever version is
+# installed, the newest first.
+SANITIZE_CXX ?= $(firstword $(shell command -v clang++) $(shell ls -v /usr/bin/clang++-[0-9]* 2>/dev/null | tac))
 CACHE := $(BUILD)/CMakeCache.txt
 # CMake's own makefiles run as sub-makes, which would announce every directory.
 MAKEFLAGS += --no-print-directory
@@ -32,7 +35,7 @@ test: with-tests
 SANITIZE_CACHE := $(SANITIZE_BUILD)/CMakeCache.txt
 
 $(SANITIZE_CACHE):
-	cmake -S . -B $(SANITIZE_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++-14 \
+	cmake -S . -B $(SANITIZE_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=$(SANITIZE_CXX) \
 		-DQUORVEL_SANITIZE=ON -DQUORVEL_TESTS=ON --log-level=NOTICE
 
 # Every test once more, built by clang with the address and undefined-behaviour
@@ -55,11 +58,12 @@ clean:
 	rm -rf $(BUILD) $(SANITIZE_BUILD)
 
 # Painting cost, start-up and memory under a virtual X display, against a
-# bare Qt window and the full repaint of ac8289d (needs xvfb and xdotool);
-# measure-startup leaves out the play.
+# bare Qt window and the game of an earlier commit, by default the last with
+# a full repaint of every tick (needs xvfb and xdotool); measure-startup
+# leaves out the play.
 .PHONY: measure measure-startup
 measure:
 	BUILD=$(BUILD) bash tools/measure.sh
 
 measure-startup:
-	BUILD=$(BUILD) bash tools/measure.sh 15 ac8289d "1 2" startup
+	BUILD=$(BUILD) bash tools/measure.sh 15 "" "1 2" startup
