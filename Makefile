@@ -27,9 +27,15 @@ run: $(CACHE)
 	cmake --build $(BUILD) -j $(JOBS) --target quorvel
 	./$(BUILD)/quorvel
 
+# ctest's own output shows nothing of a passing test, so the seed the soak
+# played is read from the results it writes: QUORVEL_SOAK_SEED=SEED replays
+# the same events.
+soak_seed = @sed -n 's/.*soak seed \([0-9]*\).*/The soak in $(1) played seed \1./p' $(1)/ctest-results.xml
+
 test: with-tests
 	cmake --build $(BUILD) -j $(JOBS)
-	QT_QPA_PLATFORM=offscreen ctest --test-dir $(BUILD) --output-on-failure -j $(JOBS)
+	QT_QPA_PLATFORM=offscreen ctest --test-dir $(BUILD) --output-on-failure --output-junit ctest-results.xml -j $(JOBS)
+	$(call soak_seed,$(BUILD))
 	$(MAKE) sanitize-test
 
 SANITIZE_CACHE := $(SANITIZE_BUILD)/CMakeCache.txt
@@ -42,7 +48,9 @@ $(SANITIZE_CACHE):
 # sanitizers; the first report ends the test.
 sanitize-test: $(SANITIZE_CACHE)
 	cmake --build $(SANITIZE_BUILD) -j $(JOBS)
-	QT_QPA_PLATFORM=offscreen UBSAN_OPTIONS=print_stacktrace=1 ctest --test-dir $(SANITIZE_BUILD) --output-on-failure -j $(JOBS)
+	QT_QPA_PLATFORM=offscreen UBSAN_OPTIONS=print_stacktrace=1 ctest --test-dir $(SANITIZE_BUILD) --output-on-failure \
+		--output-junit ctest-results.xml -j $(JOBS)
+	$(call soak_seed,$(SANITIZE_BUILD))
 
 bench: with-tests
 	cmake --build $(BUILD) -j $(JOBS) --target engine_bench
@@ -51,7 +59,9 @@ bench: with-tests
 	@echo "with -O2 -DNDEBUG, and the library's checks run only between batches. See the README."
 	./$(BUILD)/bench/engine_bench
 
-package: build
+# Only what the package holds is built, even where the tests are configured.
+package: $(CACHE)
+	cmake --build $(BUILD) -j $(JOBS) --target package_files
 	cd $(BUILD) && cpack -G DEB
 
 clean:
