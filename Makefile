@@ -80,7 +80,7 @@ clean:
 # leaves out the play.
 .PHONY: measure measure-startup
 measure:
-	BUILD=$(BUILD) bash tools/measure.sh
+	BUILD=$(BUILD) python3 tools/measure.py
 
 measure-startup:
-	BUILD=$(BUILD) bash tools/measure.sh 15 "" "1 2" startup
+	BUILD=$(BUILD) python3 tools/measure.py 15 "" "1 2" startup
