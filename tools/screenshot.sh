@@ -3,6 +3,7 @@
 #   tools/screenshot.sh [SCALE] [OUTPUT.png] [KEYS...]
 # SCALE is the device pixel ratio to run at (1 or 2); the KEYS, if any, are
 # typed into the game first (xdotool key names, e.g. Left Down space).
+# Needs Xvfb, xdotool and ImageMagick's import.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -10,33 +11,40 @@ scale=${1:-1}
 output=${2:-screenshot.png}
 shift $(( $# < 2 ? $# : 2 ))
 
-bash tools/setup.sh xvfb xauth xdotool imagemagick
+missing=()
+for tool in Xvfb:xvfb xdotool:xdotool import:imagemagick; do
+  command -v "${tool%%:*}" >/dev/null || missing+=("${tool##*:}")
+done
+if [ ${#missing[@]} -gt 0 ]; then
+  echo "screenshot: needs ${missing[*]}: bash tools/setup.sh play ${missing[*]} installs them" >&2
+  exit 1
+fi
 [ -x build/quorvel ] || make build
 
-display=:$(( 90 + RANDOM % 100 ))
-Xvfb "$display" -screen 0 "$(( 1280 * scale ))x$(( 900 * scale ))x24" -nolisten tcp &
-xvfb=$!
+# The rest runs on a display of its own, as big as the window needs.
+if [ -z "${DISPLAY_SERVER_PID:-}" ]; then
+  exec bash tools/private-display.sh x "$(( 1280 * scale ))x$(( 900 * scale ))" bash "$0" "$scale" "$output" "$@"
+fi
+
 config=$(mktemp -d)
 cleanup() {
   kill "${game:-}" 2>/dev/null || true
-  kill "$xvfb" 2>/dev/null || true
   rm -rf "$config"
 }
 trap cleanup EXIT
-sleep 1
 
-DISPLAY=$display QT_QPA_PLATFORM=xcb QT_SCALE_FACTOR=$scale XDG_CONFIG_HOME=${QUORVEL_CONFIG:-$config} build/quorvel &
+QT_QPA_PLATFORM=xcb QT_SCALE_FACTOR=$scale XDG_CONFIG_HOME=${QUORVEL_CONFIG:-$config} build/quorvel &
 game=$!
 window=
 for _ in $(seq 50); do
-  window=$(DISPLAY=$display xdotool search --name '^Quorvel$' 2>/dev/null | head -n 1) && [ -n "$window" ] && break
+  window=$(xdotool search --name '^Quorvel$' 2>/dev/null | head -n 1) && [ -n "$window" ] && break
   sleep 0.2
 done
 [ -n "$window" ] || { echo "the game's window did not appear" >&2; exit 1; }
 sleep 1
 for key in "$@"; do
-  DISPLAY=$display xdotool key --window "$window" "$key"
+  xdotool key --window "$window" "$key"
   sleep 0.3
 done
-DISPLAY=$display import -window "$window" "$output"
+import -window "$window" "$output"
 echo "saved $output"

@@ -32,6 +32,7 @@ test=(
   clang-14
   dbus-daemon
   desktop-file-utils
+  devscripts
   libbenchmark-dev
   libclang-rt-14-dev
   libgtest-dev
@@ -62,6 +63,13 @@ if [ "$(id -u)" -ne 0 ]; then
   if ! command -v sudo > /dev/null; then
     echo "tools/setup.sh: these packages are missing: ${missing[*]}" >&2
     echo "tools/setup.sh: installing them needs root: run as root or install sudo" >&2
+    exit 1
+  fi
+  # Asked here, so that a password is typed at the prompt and a user sudo
+  # refuses learns what to do.
+  if ! sudo -v; then
+    echo "tools/setup.sh: these packages are missing: ${missing[*]}" >&2
+    echo "tools/setup.sh: sudo does not let $(id -un) install them: run this as root, or have root add $(id -un) to the sudo group (adduser $(id -un) sudo, then log in again)" >&2
     exit 1
   fi
   as_root=(sudo)

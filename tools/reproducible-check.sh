@@ -1,0 +1,43 @@
+#!/usr/bin/env bash
+# Builds the Debian package of one commit twice, from two checkouts in
+# folders of different names made minutes apart, and checks that the two
+# packages are the same byte for byte.
+#   tools/reproducible-check.sh [COMMIT]
+# COMMIT defaults to HEAD; changes not committed are not built. Each build
+# is a full build of the game with no compiler cache, so that one build
+# cannot hand its objects to the other.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+commit=$(git rev-parse --verify "${1:-HEAD}^{commit}")
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+
+# Prints the package built from a fresh checkout in the folder named.
+build_in() {
+  local source=$1/quorvel
+  mkdir -p "$source"
+  # Files get the time of the checkout (-m), as a clone would give them.
+  git archive "$commit" | tar -x -m -C "$source"
+  {
+    env -u CMAKE_CXX_COMPILER_LAUNCHER cmake -S "$source" -B "$source/build" \
+      -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQUORVEL_TESTS=OFF
+    cmake --build "$source/build" -j "${JOBS:-$(nproc)}" --target package_files
+    (cd "$source/build" && cpack -G DEB)
+  } > "$1/build.log" 2>&1 || { cat "$1/build.log" >&2; echo "reproducible-check: the build in $1 failed" >&2; exit 1; }
+  ls "$source"/build/quorvel_*.deb
+}
+
+echo "Building $(git rev-parse --short "$commit") twice; this takes two full builds of the game."
+first=$(build_in "$work/one")
+second=$(build_in "$work/second-build")
+if cmp -s "$first" "$second"; then
+  echo "reproducible: both builds gave $(basename "$first"), sha256 $(sha256sum < "$first" | cut -d' ' -f1)"
+  exit 0
+fi
+echo "not reproducible: the two packages differ" >&2
+for deb in "$first" "$second"; do
+  dpkg-deb -R "$deb" "${deb%.deb}.unpacked"
+done
+diff -r "${first%.deb}.unpacked" "${second%.deb}.unpacked" >&2 || true
+echo "(diffoscope, if installed, shows the differences in detail)" >&2
+exit 1
