@@ -121,7 +121,7 @@ bool TForm1::Save(const std::function<void()>& write)
         return true;
     } catch (const persist::WriteError& error) {
         saveRefused_ = true;
-        messageBox_(QString::fromUtf8(error.what()), QStringLiteral("Quorvel"), BoxButtons::ErrorOk);
+        messageBox_(error.message(), QStringLiteral("Quorvel"), BoxButtons::ErrorOk);
         return false;
     }
 }
@@ -158,7 +158,7 @@ void TForm1::showEvent(QShowEvent* event)
 
 void TForm1::NewGame1Click()
 {
-    if (messageBox_(QStringLiteral("Are you sure?"), QStringLiteral("New game"), BoxButtons::YesNo) == BoxAnswer::Yes)
+    if (messageBox_(tr("Are you sure?"), tr("New game"), BoxButtons::YesNo) == BoxAnswer::Yes)
         game_.StartNewGame();
 }
 
@@ -189,7 +189,7 @@ void TForm1::BlocksgroupClick()
 {
     bool goAhead = game_.GameOver();
     if (!goAhead)
-        goAhead = messageBox_(QStringLiteral("This will start a new game. Go ahead?"), QStringLiteral("Levels"),
+        goAhead = messageBox_(tr("This will start a new game. Go ahead?"), tr("Levels"),
                               BoxButtons::YesNo) == BoxAnswer::Yes ||
                   game_.GameOver();
     const int chosen = ClampKindCount(Blocksgroup->itemIndex() + MinKindCount);
@@ -258,7 +258,7 @@ void TForm1::GameEnded()
         nameEntryResult_ = Result{game_.KindCount(), game_.Score()};
         overpanel->show();
     } else {
-        messageBox_(QStringLiteral("Game over"), QStringLiteral("Game"), BoxButtons::Ok);
+        messageBox_(tr("Game over"), tr("Game"), BoxButtons::Ok);
     }
 }
 
