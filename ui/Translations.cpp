@@ -1,6 +1,7 @@
 #include "Translations.h"
 
 #include <QCoreApplication>
+#include <QFileInfo>
 #include <QLibraryInfo>
 #include <QLocale>
 
@@ -24,7 +25,7 @@ Translations::Translations(const QStringList& uiLanguages)
     QCoreApplication::installTranslator(&game_);
     // Qt's own come with Qt's translation package; without it the buttons of
     // the message boxes stay in English.
-    if (qt_.load(QLocale(game_.language()), QStringLiteral("qtbase"), QStringLiteral("_"),
+    if (qt_.load(QLocale(language()), QStringLiteral("qtbase"), QStringLiteral("_"),
                  QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QCoreApplication::installTranslator(&qt_);
 }
@@ -33,6 +34,11 @@ Translations::~Translations()
 {
     QCoreApplication::removeTranslator(&qt_);
     QCoreApplication::removeTranslator(&game_);
+}
+
+QString Translations::language() const
+{
+    return QFileInfo(game_.filePath()).completeBaseName().section(QLatin1Char('_'), 1);
 }
 
 QStringList DesktopLanguages()

@@ -16,9 +16,9 @@ public:
     Translations(const Translations&) = delete;
     Translations& operator=(const Translations&) = delete;
 
-    // The language chosen, as its translation names it ("de", "pt_BR"), or
-    // empty for English.
-    QString language() const { return game_.language(); }
+    // The language chosen, as its translation's file names it ("de",
+    // "pt_BR"), or empty for English.
+    QString language() const;
 
 private:
     QTranslator game_;
