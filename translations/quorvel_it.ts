@@ -79,7 +79,7 @@
     </message>
     <message>
         <source>Wicked</source>
-        <translation>Infernale</translation>
+        <translation>Estremo</translation>
     </message>
 </context>
 <context>

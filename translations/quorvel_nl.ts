@@ -67,7 +67,7 @@
     <name>LevelNames</name>
     <message>
         <source>Easy</source>
-        <translation>Makkelijk</translation>
+        <translation>Simpel</translation>
     </message>
     <message>
         <source>Medium</source>

@@ -80,7 +80,7 @@
     </message>
     <message>
         <source>Wicked</source>
-        <translation>Piekielny</translation>
+        <translation>Szalony</translation>
     </message>
 </context>
 <context>

@@ -68,19 +68,19 @@
     <name>LevelNames</name>
     <message>
         <source>Easy</source>
-        <translation>Лёгкий</translation>
+        <translation>Легко</translation>
     </message>
     <message>
         <source>Medium</source>
-        <translation>Средний</translation>
+        <translation>Средне</translation>
     </message>
     <message>
         <source>Hard</source>
-        <translation>Трудный</translation>
+        <translation>Сложно</translation>
     </message>
     <message>
         <source>Wicked</source>
-        <translation>Адский</translation>
+        <translation>Адски</translation>
     </message>
 </context>
 <context>
