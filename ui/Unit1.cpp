@@ -70,6 +70,14 @@ TForm1::TForm1(std::unique_ptr<RandomSource> random, QWidget* parent)
     // Escape closes the options and high-score panels as their "Ok" does;
     // the name entry has no way out but its "Ok".
     connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, this, &TForm1::CloseTopPanel);
+    // The desktop's Quit keys close the window from any control: Ctrl+Q, as
+    // on every Linux desktop, also where the platform names none.
+    QList<QKeySequence> quitKeys = QKeySequence::keyBindings(QKeySequence::Quit);
+    if (!quitKeys.contains(QKeySequence(Qt::CTRL | Qt::Key_Q)))
+        quitKeys << QKeySequence(Qt::CTRL | Qt::Key_Q);
+    auto* quit = new QShortcut(this);
+    quit->setKeys(quitKeys);
+    connect(quit, &QShortcut::activated, this, &QWidget::close);
     buildingWindow_ = false;
     // Keys are watched on the window itself, before any control sees them;
     // it must exist for that, shown or not.
