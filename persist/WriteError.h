@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QString>
+
 #include <stdexcept>
 
 namespace quorvel::persist {
@@ -10,6 +12,10 @@ namespace quorvel::persist {
 class WriteError : public std::runtime_error {
 public:
     WriteError();
+
+    // What the player is told, in the player's language; what() says the
+    // same in English.
+    QString message() const;
 };
 
 } // namespace quorvel::persist

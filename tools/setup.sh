@@ -21,6 +21,8 @@ play=(
   make
   pkgconf
   qt6-base-dev
+  qt6-l10n-tools
+  qt6-tools-dev
   qt6-wayland
 )
 
@@ -38,6 +40,7 @@ test=(
   libgtest-dev
   lintian
   python3-pyatspi
+  qt6-translations-l10n
   weston
   xvfb
 )

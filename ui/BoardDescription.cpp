@@ -1,5 +1,6 @@
 #include "BoardDescription.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 
 namespace quorvel::ui {
@@ -7,9 +8,13 @@ namespace {
 
 QString ColourName(BlockKind kind)
 {
-    static const char* const names[] = {"blue", "green", "crimson", "violet", "gold",
-                                        "turquoise", "black", "pink", "plum"};
-    return kind >= 1 && kind <= MaxKind ? QLatin1String(names[kind - 1]) : QString();
+    static const char* const names[] = {
+        QT_TRANSLATE_NOOP("BoardDescription", "blue"),      QT_TRANSLATE_NOOP("BoardDescription", "green"),
+        QT_TRANSLATE_NOOP("BoardDescription", "crimson"),   QT_TRANSLATE_NOOP("BoardDescription", "violet"),
+        QT_TRANSLATE_NOOP("BoardDescription", "gold"),      QT_TRANSLATE_NOOP("BoardDescription", "turquoise"),
+        QT_TRANSLATE_NOOP("BoardDescription", "black"),     QT_TRANSLATE_NOOP("BoardDescription", "pink"),
+        QT_TRANSLATE_NOOP("BoardDescription", "plum")};
+    return kind >= 1 && kind <= MaxKind ? QCoreApplication::translate("BoardDescription", names[kind - 1]) : QString();
 }
 
 QString Colours(const NextPiece& kinds)
@@ -24,8 +29,9 @@ int RowNumber(int row) { return row - LaunchRow + 1; }
 QString Rows(const Piece& piece)
 {
     if (piece[0].row == piece[1].row && piece[1].row == piece[2].row)
-        return QStringLiteral("row %1").arg(RowNumber(piece[0].row));
-    return QStringLiteral("rows %1, %2 and %3").arg(RowNumber(piece[0].row)).arg(RowNumber(piece[1].row)).arg(RowNumber(piece[2].row));
+        return QCoreApplication::translate("BoardDescription", "row %1").arg(RowNumber(piece[0].row));
+    return QCoreApplication::translate("BoardDescription", "rows %1, %2 and %3")
+        .arg(RowNumber(piece[0].row)).arg(RowNumber(piece[1].row)).arg(RowNumber(piece[2].row));
 }
 
 } // namespace
@@ -34,9 +40,9 @@ QString BoardDescription(const Game& game)
 {
     const Piece& piece = game.Piece();
     if (game.GameOver())
-        return QStringLiteral("Game over with %1 points.").arg(game.Score());
-    const QString next = QStringLiteral("Next: %1.").arg(Colours(game.NextPiece()));
-    return QStringLiteral("Piece in columns %1 to %2 of %3, %4: %5. %6")
+        return QCoreApplication::translate("BoardDescription", "Game over with %n points.", nullptr, game.Score());
+    const QString next = QCoreApplication::translate("BoardDescription", "Next: %1.").arg(Colours(game.NextPiece()));
+    return QCoreApplication::translate("BoardDescription", "Piece in columns %1 to %2 of %3, %4: %5. %6")
         .arg(ColumnNumber(piece[0].column))
         .arg(ColumnNumber(piece[2].column))
         .arg(ColumnCount)

@@ -2,12 +2,17 @@
 
 #include "Difficulty.h"
 
+#include <QCoreApplication>
+
 #include <array>
 
 namespace quorvel::ui {
 namespace {
 
-constexpr std::array<const char*, MaxKindCount - MinKindCount + 1> Names = {"Easy", "Medium", "Hard", "Wicked"};
+// Translated only where they are shown: the file holds the numbers.
+constexpr std::array<const char*, MaxKindCount - MinKindCount + 1> Names = {
+    QT_TRANSLATE_NOOP("LevelNames", "Easy"), QT_TRANSLATE_NOOP("LevelNames", "Medium"),
+    QT_TRANSLATE_NOOP("LevelNames", "Hard"), QT_TRANSLATE_NOOP("LevelNames", "Wicked")};
 
 } // namespace
 
@@ -15,14 +20,14 @@ std::optional<QString> LevelName(int kindCount)
 {
     if (kindCount < MinKindCount || kindCount > MaxKindCount)
         return std::nullopt;
-    return QString::fromLatin1(Names[kindCount - MinKindCount]);
+    return QCoreApplication::translate("LevelNames", Names[kindCount - MinKindCount]);
 }
 
 QStringList LevelNames()
 {
     QStringList names;
     for (const char* name : Names)
-        names << QString::fromLatin1(name);
+        names << QCoreApplication::translate("LevelNames", name);
     return names;
 }
 

@@ -7,7 +7,8 @@
 
 namespace quorvel::ui {
 
-// "Easy", "Medium", "Hard" or "Wicked" for 6 to 9 kinds. Any other value has
+// "Easy", "Medium", "Hard" or "Wicked" for 6 to 9 kinds, in the player's
+// language. Any other value has
 // no text, and the label that would show it keeps what it had.
 std::optional<QString> LevelName(int kindCount);
 

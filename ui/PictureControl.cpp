@@ -80,7 +80,8 @@ PictureButton::PictureButton(const QPixmap& picture, const QString& action, cons
     // Repainted as the pointer comes and goes.
     setAttribute(Qt::WA_Hover);
     setAccessibleName(action);
-    setToolTip(QStringLiteral("%1 (%2)").arg(action, keys));
+    //: The tooltip of a picture button: what it does, then its keys.
+    setToolTip(tr("%1 (%2)").arg(action, keys));
 }
 
 const QPixmap& PictureButton::shown() const

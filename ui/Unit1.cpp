@@ -70,6 +70,14 @@ TForm1::TForm1(std::unique_ptr<RandomSource> random, QWidget* parent)
     // Escape closes the options and high-score panels as their "Ok" does;
     // the name entry has no way out but its "Ok".
     connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, this, &TForm1::CloseTopPanel);
+    // The desktop's Quit keys close the window from any control: Ctrl+Q, as
+    // on every Linux desktop, also where the platform names none.
+    QList<QKeySequence> quitKeys = QKeySequence::keyBindings(QKeySequence::Quit);
+    if (!quitKeys.contains(QKeySequence(Qt::CTRL | Qt::Key_Q)))
+        quitKeys << QKeySequence(Qt::CTRL | Qt::Key_Q);
+    auto* quit = new QShortcut(this);
+    quit->setKeys(quitKeys);
+    connect(quit, &QShortcut::activated, this, &QWidget::close);
     buildingWindow_ = false;
     // Keys are watched on the window itself, before any control sees them;
     // it must exist for that, shown or not.
@@ -121,7 +129,7 @@ bool TForm1::Save(const std::function<void()>& write)
         return true;
     } catch (const persist::WriteError& error) {
         saveRefused_ = true;
-        messageBox_(QString::fromUtf8(error.what()), QStringLiteral("Quorvel"), BoxButtons::ErrorOk);
+        messageBox_(error.message(), QStringLiteral("Quorvel"), BoxButtons::ErrorOk);
         return false;
     }
 }
@@ -158,7 +166,7 @@ void TForm1::showEvent(QShowEvent* event)
 
 void TForm1::NewGame1Click()
 {
-    if (messageBox_(QStringLiteral("Are you sure?"), QStringLiteral("New game"), BoxButtons::YesNo) == BoxAnswer::Yes)
+    if (messageBox_(tr("Are you sure?"), tr("New game"), BoxButtons::YesNo) == BoxAnswer::Yes)
         game_.StartNewGame();
 }
 
@@ -189,7 +197,7 @@ void TForm1::BlocksgroupClick()
 {
     bool goAhead = game_.GameOver();
     if (!goAhead)
-        goAhead = messageBox_(QStringLiteral("This will start a new game. Go ahead?"), QStringLiteral("Levels"),
+        goAhead = messageBox_(tr("This will start a new game. Go ahead?"), tr("Levels"),
                               BoxButtons::YesNo) == BoxAnswer::Yes ||
                   game_.GameOver();
     const int chosen = ClampKindCount(Blocksgroup->itemIndex() + MinKindCount);
@@ -258,7 +266,7 @@ void TForm1::GameEnded()
         nameEntryResult_ = Result{game_.KindCount(), game_.Score()};
         overpanel->show();
     } else {
-        messageBox_(QStringLiteral("Game over"), QStringLiteral("Game"), BoxButtons::Ok);
+        messageBox_(tr("Game over"), tr("Game"), BoxButtons::Ok);
     }
 }
 

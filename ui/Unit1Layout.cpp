@@ -86,10 +86,10 @@ void TForm1::CreateMenu()
         item->setObjectName(QLatin1String(objectName));
         connect(item, &QAction::triggered, this, handler);
     };
-    add("NewGame1", QStringLiteral("New Game"), &TForm1::NewGame1Click);
-    add("Options1", QStringLiteral("Options"), &TForm1::Options1Click);
-    add("HighScores1", QStringLiteral("High Scores"), &TForm1::HighScores1Click);
-    add("About1", QStringLiteral("Help/About"), &TForm1::About1Click);
+    add("NewGame1", tr("New Game"), &TForm1::NewGame1Click);
+    add("Options1", tr("Options"), &TForm1::Options1Click);
+    add("HighScores1", tr("High Scores"), &TForm1::HighScores1Click);
+    add("About1", tr("Help/About"), &TForm1::About1Click);
 }
 
 void TForm1::CreateSideColumn()
@@ -102,17 +102,17 @@ void TForm1::CreateSideColumn()
         auto* image = Place(new PictureButton(pictures_.side(picture), action, keys, client), objectName, geometry);
         connect(image, &QAbstractButton::clicked, this, handler);
     };
-    button("Image1", LeftButtonPicture, QRect(680, 368, 57, 49), QStringLiteral("Move left"),
-                    QStringLiteral("Left arrow or keypad 4"), &TForm1::Panel7Click);
-    button("Image2", RightButtonPicture, QRect(744, 368, 57, 49), QStringLiteral("Move right"),
-                    QStringLiteral("Right arrow or keypad 6"), &TForm1::Panel8Click);
-    button("Image3", CycleButtonPicture, QRect(808, 368, 57, 49), QStringLiteral("Rotate colours"),
-                    QStringLiteral("Down arrow or keypad 5"), &TForm1::ChangeClick);
-    button("Image4", LaunchButtonPicture, QRect(680, 432, 105, 49), QStringLiteral("Launch"),
-                    QStringLiteral("Up arrow or Space"), &TForm1::GoClick);
-    QLabel* Label16 = MakeLabel(client, "Label16", QStringLiteral("Level:"), {704, 248}, true);
+    button("Image1", LeftButtonPicture, QRect(680, 368, 57, 49), tr("Move left"),
+                    tr("Left arrow or keypad 4"), &TForm1::Panel7Click);
+    button("Image2", RightButtonPicture, QRect(744, 368, 57, 49), tr("Move right"),
+                    tr("Right arrow or keypad 6"), &TForm1::Panel8Click);
+    button("Image3", CycleButtonPicture, QRect(808, 368, 57, 49), tr("Rotate colours"),
+                    tr("Down arrow or keypad 5"), &TForm1::ChangeClick);
+    button("Image4", LaunchButtonPicture, QRect(680, 432, 105, 49), tr("Launch"),
+                    tr("Up arrow or Space"), &TForm1::GoClick);
+    QLabel* Label16 = MakeLabel(client, "Label16", tr("Level:"), {704, 248}, true);
     blockslbl = MakeLabel(client, "blockslbl", *LevelName(DefaultKindCount), {768, 248}, true);
-    QLabel* Label2 = MakeLabel(client, "Label2", QStringLiteral("Score:"), {704, 296}, true);
+    QLabel* Label2 = MakeLabel(client, "Label2", tr("Score:"), {704, 296}, true);
     Label1 = MakeLabel(client, "Label1", QStringLiteral("0"), {768, 296}, true);
     // Assistive technology reads each value with its caption.
     Label16->setBuddy(blockslbl);
@@ -123,15 +123,15 @@ void TForm1::CreateOptionsPanel()
 {
     Panel1 = MakePanel<OverlayPanel>(client, "Panel1", QRect(128, 120, 337, 337), PanelColour, QFrame::Raised);
     QFrame* Panel2 = MakePanel(Panel1, "Panel2", QRect(24, 32, 137, 233), PanelColour, QFrame::Sunken);
-    Blocksgroup = Place(new RadioGroup(QStringLiteral("Level"), LevelNames(), Panel2), "Blocksgroup", QRect(24, 16, 89, 193));
+    Blocksgroup = Place(new RadioGroup(tr("Level"), LevelNames(), Panel2), "Blocksgroup", QRect(24, 16, 89, 193));
     // The default difficulty shows until the saved one is applied.
     Blocksgroup->showItemIndex(DefaultKindCount - MinKindCount);
     connect(Blocksgroup, &RadioGroup::itemIndexChanged, this, &TForm1::BlocksgroupClick);
-    auto* dxButton1 = Place(new DxButton(QStringLiteral("Ok"), Panel1), "dxButton1", QRect(128, 288, 81, 25));
+    auto* dxButton1 = Place(new DxButton(tr("Ok"), Panel1), "dxButton1", QRect(128, 288, 81, 25));
     Panel1->setOkButton(dxButton1);
     connect(Panel1, &OverlayPanel::okClicked, this, &TForm1::dxButton1Click);
     QFrame* Panel5 = MakePanel(Panel1, "Panel5", QRect(176, 32, 137, 233), PanelColour, QFrame::Sunken);
-    backchoice = Place(new RadioGroup(QStringLiteral("Background"),
+    backchoice = Place(new RadioGroup(tr("Background"),
                                       {QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3"), QStringLiteral("4"),
                                        QStringLiteral("5")},
                                       Panel5),
@@ -145,7 +145,7 @@ void TForm1::CreateOptionsPanel()
 void TForm1::CreateScorePanel()
 {
     Scorepanel = MakePanel<OverlayPanel>(client, "Scorepanel", QRect(56, 64, 489, 481), PanelColour, QFrame::Sunken);
-    MakeLabel(Scorepanel, "Label4", QStringLiteral("High Scores"), {200, 24});
+    MakeLabel(Scorepanel, "Label4", tr("High Scores"), {200, 24});
     QFrame* Panel6 = MakePanel(Scorepanel, "Panel6", QRect(40, 56, 409, 353), PanelColour, QFrame::Sunken);
     static const char* const rankNames[] = {"Label5", "Label6",  "Label7",  "Label8",  "Label9",
                                             "Label10", "Label11", "Label12", "Label14", "Label15"};
@@ -158,7 +158,7 @@ void TForm1::CreateScorePanel()
         level[k] = MakeLabel(Panel6, ("level" + line).constData(), QString(), {184, top});
         score[k] = MakeLabel(Panel6, ("score" + line).constData(), QString(), {296, top});
     }
-    auto* dxButton2 = Place(new DxButton(QStringLiteral("Ok"), Scorepanel), "dxButton2", QRect(200, 432, 89, 25));
+    auto* dxButton2 = Place(new DxButton(tr("Ok"), Scorepanel), "dxButton2", QRect(200, 432, 89, 25));
     Scorepanel->setOkButton(dxButton2);
     connect(Scorepanel, &OverlayPanel::okClicked, this, &TForm1::dxButton2Click);
     Scorepanel->hide();
@@ -167,12 +167,12 @@ void TForm1::CreateScorePanel()
 void TForm1::CreateNamePanel()
 {
     overpanel = MakePanel<OverlayPanel>(client, "overpanel", QRect(216, 224, 225, 177), NamePanelColour, QFrame::Raised);
-    MakeLabel(overpanel, "lblgameover", QStringLiteral("Congratulations!"), {48, 16}, true);
-    QLabel* Label13 = MakeLabel(overpanel, "Label13", QStringLiteral("Enter your name"), {56, 48});
+    MakeLabel(overpanel, "lblgameover", tr("Congratulations!"), {48, 16}, true);
+    QLabel* Label13 = MakeLabel(overpanel, "Label13", tr("Enter your name"), {56, 48});
     Playersname = Place(new QLineEdit(overpanel), "Playersname", QRect(48, 80, 129, 24));
     Label13->setBuddy(Playersname);
     Playersname->setMaxLength(NameLength);
-    auto* dxButton3 = Place(new DxButton(QStringLiteral("Ok"), overpanel), "dxButton3", QRect(72, 128, 81, 25));
+    auto* dxButton3 = Place(new DxButton(tr("Ok"), overpanel), "dxButton3", QRect(72, 128, 81, 25));
     overpanel->setOkButton(dxButton3);
     connect(overpanel, &OverlayPanel::okClicked, this, &TForm1::dxButton3Click);
     // Enter in the name box presses "Ok", as in any desktop form.

@@ -72,12 +72,14 @@ TAboutBox::TAboutBox(const Pictures& pictures, QWidget* parent)
     auto* Image1 = new PictureControl(FreeSphere(pictures.block(PurpleTile)), this);
     Image1->setObjectName(QStringLiteral("Image1"));
     Image1->setGeometry(232, 16, 65, 65);
-    PlaceLabel(new QLabel(this), "Label1", {24, 48}, text, QStringLiteral(QUORVEL_CREDITS));
-    PlaceLabel(new QLabel(this), "Label2", {24, 88}, text, QStringLiteral("Controls:"));
-    PlaceLabel(new QLabel(this), "Label6", {24, 120}, text, QStringLiteral("Left      -  Left Arrow Key       or       keypad Key 4"));
-    PlaceLabel(new QLabel(this), "Label7", {24, 144}, text, QStringLiteral("Right    -  Right Arrow Key     or       keypad Key 6"));
-    PlaceLabel(new QLabel(this), "Label8", {24, 168}, text, QStringLiteral("Rotate  -  Down Arrow Key     or      keypad Key 5"));
-    PlaceLabel(new QLabel(this), "Label9", {24, 192}, text, QStringLiteral("Up        -  Up Arrow Key         or      Space bar"));
+    PlaceLabel(new QLabel(this), "Label1", {24, 48}, text, tr(Credits));
+    PlaceLabel(new QLabel(this), "Label2", {24, 88}, text, tr("Controls:"));
+    PlaceLabel(new QLabel(this), "Label6", {24, 120}, text,
+               //: The runs of spaces line the four key lines up in columns.
+               tr("Left      -  Left Arrow Key       or       keypad Key 4"));
+    PlaceLabel(new QLabel(this), "Label7", {24, 144}, text, tr("Right    -  Right Arrow Key     or       keypad Key 6"));
+    PlaceLabel(new QLabel(this), "Label8", {24, 168}, text, tr("Rotate  -  Down Arrow Key     or      keypad Key 5"));
+    PlaceLabel(new QLabel(this), "Label9", {24, 192}, text, tr("Up        -  Up Arrow Key         or      Space bar"));
     auto* web = new LinkLabel(this);
     Label4 = PlaceLabel(web, "Label4", {32, 256}, text, QStringLiteral(QUORVEL_WEB_ADDRESS));
     connect(web, &LinkLabel::clicked, this, &TAboutBox::Label4Click);
@@ -89,7 +91,7 @@ TAboutBox::TAboutBox(const Pictures& pictures, QWidget* parent)
         linkPalette.setColor(QPalette::WindowText, LinkColour);
         link->setPalette(linkPalette);
     }
-    dxButton1 = new DxButton(QStringLiteral("OK"), this);
+    dxButton1 = new DxButton(tr("OK"), this);
     dxButton1->setObjectName(QStringLiteral("dxButton1"));
     dxButton1->setGeometry(128, 320, 89, 25);
     dxButton1->setFont(text);

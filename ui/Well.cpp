@@ -29,7 +29,7 @@ Well::Well(const Game& game, const Pictures& pictures, QWidget* parent)
     setObjectName(QStringLiteral("well"));
     setGeometry(WellRect);
     setAttribute(Qt::WA_TransparentForMouseEvents);
-    setAccessibleName(QStringLiteral("Well"));
+    setAccessibleName(tr("Well"));
 }
 
 // While the window is still hidden its first picture will show every tile,

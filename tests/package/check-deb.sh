@@ -36,10 +36,13 @@ for needed in libqt6widgets6 libqt6gui6 libqt6core6 libc6 libstdc++6 fonts-dejav
   esac
 done
 [ "$(dpkg-deb -f "$package" Section)" = games ] || { echo "the package is not in the games section"; status=1; }
-case "$(dpkg-deb -f "$package" Recommends)" in
-  *qt6-wayland*) ;;
-  *) echo "the package does not recommend qt6-wayland"; status=1 ;;
-esac
+recommends=$(dpkg-deb -f "$package" Recommends)
+for wanted in qt6-wayland qt6-translations-l10n; do
+  case "$recommends" in
+    *"$wanted"*) ;;
+    *) echo "the package does not recommend $wanted: $recommends"; status=1 ;;
+  esac
+done
 
 # Even lintian's notes count, among them Debian's hardening and the
 # compilers' .comment section.

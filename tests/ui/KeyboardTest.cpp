@@ -115,23 +115,29 @@ void KeyboardTest::enterAndEscapeCloseThePanels_data()
 {
     QTest::addColumn<QString>("open");
     QTest::addColumn<int>("key");
-    QTest::addColumn<bool>("tabToOk");
+    QTest::addColumn<QString>("focus");
     QTest::addColumn<QString>("stillOpen");
-    QTest::newRow("Enter on the options Ok") << "options" << int(Qt::Key_Return) << true << "";
-    QTest::newRow("keypad Enter on the high-score Ok") << "scores" << int(Qt::Key_Enter) << true << "";
-    QTest::newRow("Escape, options") << "options" << int(Qt::Key_Escape) << false << "";
-    QTest::newRow("Escape, high scores") << "scores" << int(Qt::Key_Escape) << false << "";
-    QTest::newRow("Escape, both: the upper one goes") << "both" << int(Qt::Key_Escape) << false << "Panel1";
-    QTest::newRow("Escape, name entry stays") << "name" << int(Qt::Key_Escape) << false << "overpanel";
-    QTest::newRow("Enter on the window presses nothing") << "options" << int(Qt::Key_Return) << false << "Panel1";
+    QTest::newRow("Enter on the options Ok") << "options" << int(Qt::Key_Return) << "Ok" << "";
+    QTest::newRow("keypad Enter on the high-score Ok") << "scores" << int(Qt::Key_Enter) << "Ok" << "";
+    QTest::newRow("Escape, options") << "options" << int(Qt::Key_Escape) << "" << "";
+    QTest::newRow("Escape, high scores") << "scores" << int(Qt::Key_Escape) << "" << "";
+    QTest::newRow("Escape, both: the upper one goes") << "both" << int(Qt::Key_Escape) << "" << "Panel1";
+    QTest::newRow("Escape, name entry stays") << "name" << int(Qt::Key_Escape) << "" << "overpanel";
+    QTest::newRow("Enter on the window presses nothing") << "options" << int(Qt::Key_Return) << "" << "Panel1";
+    // Ctrl+Q closes the whole window, whatever has the focus.
+    QTest::newRow("Ctrl+Q on the window") << "" << int(Qt::Key_Q) << "" << "window";
+    QTest::newRow("Ctrl+Q in the name box") << "name" << int(Qt::Key_Q) << "Playersname" << "window";
+    QTest::newRow("Ctrl+Q on the options Ok") << "options" << int(Qt::Key_Q) << "Ok" << "window";
+    QTest::newRow("Ctrl+Q on the high-score Ok") << "scores" << int(Qt::Key_Q) << "Ok" << "window";
 }
 
 void KeyboardTest::enterAndEscapeCloseThePanels()
 {
     QFETCH(QString, open);
     QFETCH(int, key);
-    QFETCH(bool, tabToOk);
+    QFETCH(QString, focus);
     QFETCH(QString, stillOpen);
+    const bool tabToOk = focus == "Ok";
     WindowUnderTest window(1, EveryLineScores(-1));
     TForm1& form = *window.form;
     QVERIFY(window.showActive());
@@ -145,8 +151,19 @@ void KeyboardTest::enterAndEscapeCloseThePanels()
         QTest::mouseClick(Find<QWidget>(form, "dxButton3"), Qt::LeftButton);
     for (int i = 0; tabToOk && i < 20 && !qobject_cast<QPushButton*>(QApplication::focusWidget()); ++i)
         window.press(Qt::Key_Tab);
-    const Qt::KeyboardModifiers keypad = key == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier;
-    window.press(Qt::Key(key), keypad);
+    if (focus == "Playersname")
+        QTest::mouseClick(Find<QLineEdit>(form, focus), Qt::LeftButton);
+    QWidget* focused = QApplication::focusWidget();
+    QVERIFY(focus == "Ok" ? qobject_cast<QPushButton*>(focused) != nullptr
+            : focus.isEmpty() ? focused == &form
+                              : focused->objectName() == focus);
+    const Qt::KeyboardModifiers modifiers = key == Qt::Key_Enter ? Qt::KeypadModifier
+                                            : key == Qt::Key_Q   ? Qt::ControlModifier
+                                                                 : Qt::NoModifier;
+    window.press(Qt::Key(key), modifiers);
+    QCOMPARE(form.isVisible(), stillOpen != "window");
+    if (stillOpen == "window")
+        return;
     for (QWidget* panel : std::initializer_list<QWidget*>{Find<QWidget>(form, "Panel1"), Find<QWidget>(form, "Scorepanel"), Find<QWidget>(form, "overpanel")})
         QCOMPARE(panel->isVisible(), panel->objectName() == stillOpen);
     if (tabToOk)
