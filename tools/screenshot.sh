@@ -26,6 +26,7 @@ if [ -z "${DISPLAY_SERVER_PID:-}" ]; then
   exec bash tools/private-display.sh x "$(( 1280 * scale ))x$(( 900 * scale ))" bash "$0" "$scale" "$output" "$@"
 fi
 
+source tools/game-window.sh
 config=$(mktemp -d)
 cleanup() {
   kill "${game:-}" 2>/dev/null || true
@@ -33,15 +34,7 @@ cleanup() {
 }
 trap cleanup EXIT
 
-QT_QPA_PLATFORM=xcb QT_SCALE_FACTOR=$scale XDG_CONFIG_HOME=${QUORVEL_CONFIG:-$config} build/quorvel &
-game=$!
-window=
-for _ in $(seq 50); do
-  window=$(xdotool search --name '^Quorvel$' 2>/dev/null | head -n 1) && [ -n "$window" ] && break
-  sleep 0.2
-done
-[ -n "$window" ] || { echo "the game's window did not appear" >&2; exit 1; }
-sleep 1
+start_game "$scale" "${QUORVEL_CONFIG:-$config}"
 for key in "$@"; do
   xdotool key --window "$window" "$key"
   sleep 0.3

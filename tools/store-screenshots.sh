@@ -19,32 +19,23 @@ fi
 [ -x build/quorvel ] || make build
 mkdir -p "$folder"
 
+# The rest runs on a display of its own.
+if [ -z "${DISPLAY_SERVER_PID:-}" ]; then
+  exec bash tools/private-display.sh x 1280x900 bash "$0" "$folder"
+fi
+
+source tools/game-window.sh
 work=$(mktemp -d)
 cleanup() {
   [ -z "${game:-}" ] || kill "$game" 2> /dev/null || true
-  [ -z "${xvfb:-}" ] || kill "$xvfb" 2> /dev/null || true
   rm -rf "$work"
 }
 trap cleanup EXIT
 
-# Xvfb picks a free display itself and writes its number once it is ready.
-Xvfb -displayfd 3 -screen 0 1280x900x24 -nolisten tcp 3> "$work/display" 2> /dev/null &
-xvfb=$!
-for _ in $(seq 50); do [ -s "$work/display" ] && break; sleep 0.1; done
-[ -s "$work/display" ] || { echo "Xvfb did not start" >&2; exit 1; }
-export DISPLAY=:$(head -n 1 "$work/display")
-
-# A settings folder of its own: default difficulty, background and scores.
+# A settings folder of its own: default difficulty, background and scores;
+# the English texts, which the metadata's captions describe.
 mkdir "$work/config"
-XDG_CONFIG_HOME=$work/config QT_QPA_PLATFORM=xcb QT_SCALE_FACTOR=1 build/quorvel &
-game=$!
-window=
-for _ in $(seq 50); do
-  window=$(xdotool search --name '^Quorvel$' 2> /dev/null | head -n 1) && [ -n "$window" ] && break
-  sleep 0.2
-done
-[ -n "$window" ] || { echo "the game's window did not appear" >&2; exit 1; }
-sleep 1
+LANGUAGE= LC_ALL=C.UTF-8 start_game 1 "$work/config"
 
 # The screen under the window, so that a dialog shown over it is in the picture.
 grab() {
