@@ -100,7 +100,7 @@ void TForm1::ReadSettings()
 void TForm1::ShowScoreTable()
 {
     for (int k = 0; k < persist::ScoreLineCount; ++k) {
-        ShowText(name[k], scoreTable_[k].name);
+        ShowText(name[k], ShownName(scoreTable_[k].name));
         ShowText(score[k], QString::number(scoreTable_[k].score));
         ShowLevelName(level[k], scoreTable_[k].level);
     }
