@@ -140,12 +140,6 @@ void ReadStartUp(benchmark::State& state, std::string (*make)())
     state.counters["peak_KiB"] = double(extra) / 1024;
 }
 
-long MaxResidentKiB()
-{
-    rusage usage{};
-    return getrusage(RUSAGE_SELF, &usage) == 0 ? usage.ru_maxrss : 0;
-}
-
 // A file at the bound leaves no room for the options the start-up writes
 // back, so the game says it cannot write; the box closes as soon as it shows.
 class BoxCloser final : public QObject {
