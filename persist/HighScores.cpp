@@ -4,6 +4,7 @@
 #include "SettingsFile.h"
 
 #include <algorithm>
+#include <functional>
 #include <optional>
 
 namespace quorvel::persist {
@@ -26,9 +27,18 @@ void SortByScore(std::vector<Candidate>& list)
 
 } // namespace
 
-bool Qualifies(const ScoreTable& table, int32_t score)
+bool Qualifies(const ScoreTable& table, int32_t score, std::span<const GameResult> waiting)
 {
-    return score > table.back().score;
+    std::vector<int32_t> scores;
+    for (const ScoreEntry& line : table)
+        scores.push_back(line.score);
+    for (const GameResult& result : waiting)
+        scores.push_back(result.score);
+    // Line 10 as held, even out of order, and line 10 once the waiting ones
+    // are in.
+    const auto line10 = scores.begin() + (ScoreLineCount - 1);
+    std::nth_element(scores.begin(), line10, scores.end(), std::greater<>());
+    return score > std::max(table.back().score, *line10);
 }
 
 void InsertResult(ScoreTable& table, const QString& name, int level, int32_t score)

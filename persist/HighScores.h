@@ -22,8 +22,15 @@ struct ScoreEntry {
 // The ten lines, line 1 (the best) first, as last read or written.
 using ScoreTable = std::array<ScoreEntry, ScoreLineCount>;
 
-// A result enters the table only by beating line 10; a tie does not.
-bool Qualifies(const ScoreTable& table, int32_t score);
+// A finished game's result waiting to enter the table.
+struct GameResult {
+    int level = 0;
+    int32_t score = 0;
+};
+
+// A result enters the table only by beating line 10; a tie does not. Results
+// still waiting to be entered count as lines already, since they go in first.
+bool Qualifies(const ScoreTable& table, int32_t score, std::span<const GameResult> waiting = {});
 
 // Enters a result into the table as one all-or-nothing save: the whole table
 // is read afresh from the file under the lock, so that results another copy
@@ -32,12 +39,6 @@ bool Qualifies(const ScoreTable& table, int32_t score);
 // table is then what was written. On WriteError the table and the file are
 // as they were.
 void InsertResult(ScoreTable& table, const QString& name, int level, int32_t score);
-
-// A finished game's result waiting to enter the table.
-struct GameResult {
-    int level = 0;
-    int32_t score = 0;
-};
 
 // Enters several results under one name as one save, as InsertResult enters
 // one. Results are taken in the order given, each settling below every line

@@ -1,6 +1,32 @@
 #include "Labels.h"
 
 namespace quorvel::ui {
+namespace {
+
+constexpr int MaxCombiningRun = 30;
+// Three times what the name box takes: more than the column shows.
+constexpr int MaxShownCharacters = 36;
+
+} // namespace
+
+QString ShownName(const QString& name)
+{
+    QString shown;
+    int characters = 0;
+    int run = 0;
+    for (qsizetype at = 0; at < name.size() && characters < MaxShownCharacters;) {
+        const bool pair = name[at].isHighSurrogate() && at + 1 < name.size() && name[at + 1].isLowSurrogate();
+        const char32_t c = pair ? QChar::surrogateToUcs4(name[at], name[at + 1]) : name[at].unicode();
+        const qsizetype width = pair ? 2 : 1;
+        run = QChar::isMark(c) || QChar::combiningClass(c) != 0 ? run + 1 : 0;
+        if (run <= MaxCombiningRun) {
+            shown += QStringView(name).mid(at, width);
+            ++characters;
+        }
+        at += width;
+    }
+    return shown;
+}
 
 void ShowText(QLabel* label, const QString& text)
 {

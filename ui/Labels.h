@@ -9,6 +9,13 @@ namespace quorvel::ui {
 // markup, and every label sizes itself to its text.
 void ShowText(QLabel* label, const QString& text);
 
+// What a label shows of a name from the settings file, which may be as long
+// as the file allows: no more than its column could ever hold, so that
+// laying it out costs no more than laying out a typed name. Each run of
+// combining marks stops at 30, as in Unicode's stream-safe text, and the
+// whole at a few dozen characters.
+QString ShownName(const QString& name);
+
 // Names, places and styles a label made by the caller, then shows `text`.
 QLabel* PlaceLabel(QLabel* label, const char* objectName, QPoint at, const QFont& font, const QString& text);
 

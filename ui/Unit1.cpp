@@ -21,6 +21,9 @@
 #include <QTimer>
 #include <QWindow>
 
+#include <algorithm>
+#include <optional>
+
 namespace quorvel::ui {
 namespace {
 
@@ -105,7 +108,7 @@ void TForm1::ReadSettings()
 void TForm1::ShowScoreTable()
 {
     for (int k = 0; k < persist::ScoreLineCount; ++k) {
-        ShowText(name[k], scoreTable_[k].name);
+        ShowText(name[k], ShownName(scoreTable_[k].name));
         ShowText(score[k], QString::number(scoreTable_[k].score));
         ShowLevelName(level[k], scoreTable_[k].level);
     }
@@ -245,25 +248,29 @@ void TForm1::dxButton2Click()
     BoardChanged();
 }
 
-// Enters the result once: a failed save keeps it for another try.
+// Enters the waiting results once each, in one save: a failed save keeps
+// them all for another try. Another copy of the game may have filled the
+// table with better results meanwhile; the player hears of it once.
 void TForm1::dxButton3Click()
 {
-    if (!nameEntryResult_)
+    if (nameEntryResults_.empty())
         return;
-    const Result result = *nameEntryResult_;
-    if (!Save([&] { persist::InsertResult(scoreTable_, Playersname->text(), result.level, result.score); }))
+    std::vector<bool> entered;
+    if (!Save([&] { entered = persist::InsertResults(scoreTable_, Playersname->text(), nameEntryResults_); }))
         return;
-    nameEntryResult_.reset();
+    nameEntryResults_.clear();
     ShowScoreTable();
     overpanel->hide();
     Scorepanel->show();
     Save([this] { persist::WritePlayerName(Playersname->text()); });
+    if (std::find(entered.begin(), entered.end(), false) != entered.end())
+        messageBox_(tr("That result no longer reaches the ten best."), QStringLiteral("Game"), BoxButtons::Ok);
 }
 
 void TForm1::GameEnded()
 {
-    if (persist::Qualifies(scoreTable_, game_.Score())) {
-        nameEntryResult_ = Result{game_.KindCount(), game_.Score()};
+    if (persist::Qualifies(scoreTable_, game_.Score(), nameEntryResults_)) {
+        nameEntryResults_.push_back({game_.KindCount(), game_.Score()});
         overpanel->show();
     } else {
         messageBox_(tr("Game over"), tr("Game"), BoxButtons::Ok);

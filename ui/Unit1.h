@@ -11,7 +11,7 @@
 #include <array>
 #include <functional>
 #include <memory>
-#include <optional>
+#include <vector>
 
 class QAction;
 class QKeyEvent;
@@ -103,13 +103,10 @@ private:
     persist::ScoreTable scoreTable_{};
     MessageBoxFunction messageBox_;
     bool centred_ = false;
-    // The result that the open name entry is for: that of the game whose end
-    // opened it, whatever game runs when the name is confirmed.
-    struct Result {
-        int level;
-        int32_t score;
-    };
-    std::optional<Result> nameEntryResult_;
+    // The results the open name entry is for: those of every game that
+    // ended with a place in the table since it opened, whatever game runs
+    // when the name is confirmed.
+    std::vector<persist::GameResult> nameEntryResults_;
     bool buildingWindow_ = true;
     bool saveRefused_ = false;
 

@@ -78,6 +78,10 @@ TEST(Qualifies, OnlyAScoreAboveLineTenEntersTheTable)
     };
     for (const auto& [table, score, qualifies] : cases)
         EXPECT_EQ(Qualifies(table, score), qualifies) << score;
+    // A result still waiting to go in pushes line 10 off before this one.
+    const GameResult waiting[] = {{7, 20}};
+    EXPECT_FALSE(Qualifies(DefaultTable, 20, waiting));
+    EXPECT_TRUE(Qualifies(DefaultTable, 21, waiting));
 }
 
 TEST_F(HighScoresTest, ResultsTakeTheirPlaceInTheDefaultTable)

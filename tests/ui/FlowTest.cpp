@@ -13,6 +13,9 @@
 
 #include <random>
 
+#include <sys/inotify.h>
+#include <unistd.h>
+
 using namespace quorvel;
 using namespace quorvel::ui;
 using namespace quorvel::testing;
@@ -47,6 +50,35 @@ QString ValueIn(const QByteArray& file, const QString& section, const QString& k
     return QStringLiteral("<absent>");
 }
 
+// Counts the saves of the settings file in `folder`: each puts a whole new
+// file in place under its name, or writes it where it is.
+class SaveCounter {
+public:
+    explicit SaveCounter(const QString& folder) : watch_(inotify_init1(IN_NONBLOCK | IN_CLOEXEC))
+    {
+        if (watch_ < 0 || inotify_add_watch(watch_, QFile::encodeName(folder).constData(), IN_MOVED_TO | IN_CLOSE_WRITE) < 0)
+            qFatal("cannot watch the settings folder");
+    }
+    ~SaveCounter() { close(watch_); }
+
+    int saves()
+    {
+        int count = 0;
+        alignas(inotify_event) char events[4096];
+        for (ssize_t got; (got = read(watch_, events, sizeof events)) > 0;)
+            for (ssize_t at = 0; at < got;) {
+                const auto* event = reinterpret_cast<const inotify_event*>(events + at);
+                if (event->len > 0 && QByteArray(event->name) == "vemlo.ini")
+                    ++count;
+                at += ssize_t(sizeof(inotify_event)) + event->len;
+            }
+        return count;
+    }
+
+private:
+    int watch_;
+};
+
 // Plays one game to its end through the picture buttons, with moves
 // drawn from a fixed seed, so that the same seed plays the same game again.
 void PlayToTheEnd(TForm1& form, uint32_t seed)
@@ -80,7 +112,8 @@ private slots:
     void helpBoxLetsTheFlightGoOn();
     void wholeGames();
     void emptyNameIsEnteredAsEmpty();
-    void nameEntryKeepsTheResultOfTheGameThatOpenedIt();
+    void nameEntryEntersEveryGameThatEndedWhileItWasOpen_data();
+    void nameEntryEntersEveryGameThatEndedWhileItWasOpen();
     void failedWriteAtStartUpStillOpensTheGame();
     void failedNameEntryLosesNothingAndCanBeConfirmedAgain();
     void failedOptionSaveKeepsWhatWasInForce();
@@ -371,35 +404,65 @@ void FlowTest::emptyNameIsEnteredAsEmpty()
     QCOMPARE(ValueIn(file, "Settings", "Name"), QString());
 }
 
-// The player leaves the name entry open, starts a new game and even changes
-// the difficulty, then confirms the name.
-void FlowTest::nameEntryKeepsTheResultOfTheGameThatOpenedIt()
+void FlowTest::nameEntryEntersEveryGameThatEndedWhileItWasOpen_data()
 {
-    WindowUnderTest window(11, TableWithLine10(-1));
+    QTest::addColumn<bool>("otherCopyFillsTheTable");
+    QTest::addColumn<int>("saves");
+    QTest::newRow("both games enter in one save") << false << 1;
+    QTest::newRow("another copy pushed both off") << true << 0;
+}
+
+// The player leaves the name entry open, starts a new game, changes the
+// difficulty and plays that game to its end too, then confirms the name.
+void FlowTest::nameEntryEntersEveryGameThatEndedWhileItWasOpen()
+{
+    QFETCH(bool, otherCopyFillsTheTable);
+    QFETCH(int, saves);
+    const QByteArray settings = "[Settings]\nName=Ada\n";
+    WindowUnderTest window(11, ScoreTableFile([](int line) { return -line; }) + settings);
     TForm1& form = *window.form;
     QVERIFY(window.showActive());
     window.playToTheEndWithKeys(21);
-    const int32_t finalScore = GameOf(form).Score();
-    QVERIFY(finalScore > 0 && Find<QWidget>(form, "overpanel")->isVisible());
+    const int32_t first = GameOf(form).Score();
+    QVERIFY(first > 0 && Find<QWidget>(form, "overpanel")->isVisible());
     window.chooseMenu(Find<QAction>(form, "NewGame1"));
     window.chooseMenu(Find<QAction>(form, "Options1"));
     window.clickItem(Find<ui::RadioGroup>(form, "Blocksgroup"), QStringLiteral("Wicked"));
     QCOMPARE(window.boxes.size(), size_t(2));
     QCOMPARE(GameOf(form).KindCount(), 9);
-    QCOMPARE(GameOf(form).Score(), 0);
+    PlayToTheEnd(form, 4);
+    const int32_t second = GameOf(form).Score();
+    QCOMPARE(window.boxes.size(), size_t(2));
+    if (otherCopyFillsTheTable)
+        QVERIFY(WriteAll(window.settingsFile(), TableWithLine10(1000) + settings));
 
+    SaveCounter counter(QFileInfo(window.settingsFile()).path());
     QTest::mouseClick(Find<QLineEdit>(form, "Playersname"), Qt::LeftButton);
     window.press(Qt::Key_Return);
-    int k = 0;
-    while (k < 10 && ScoreLabel(form, "name", k)->text() != QStringLiteral("Anonymous"))
-        ++k;
-    QVERIFY(k < 10);
-    QCOMPARE(ScoreLabel(form, "score", k)->text(), QString::number(finalScore));
-    QCOMPARE(ScoreLabel(form, "level", k)->text(), QStringLiteral("Medium"));
+    QCOMPARE(counter.saves(), saves);
+    QVERIFY(!Find<QWidget>(form, "overpanel")->isVisible());
+    QStringList shown;
+    for (int k = 0; k < 10; ++k)
+        if (ScoreLabel(form, "name", k)->text() == QStringLiteral("Ada"))
+            shown << ScoreLabel(form, "score", k)->text() + ' ' + ScoreLabel(form, "level", k)->text();
+    QStringList expected{QString::number(first) + " Medium", QString::number(second) + " Wicked"};
+    if (second > first)
+        expected.swapItemsAt(0, 1);
+    if (otherCopyFillsTheTable) {
+        QCOMPARE(shown, QStringList());
+        QCOMPARE(window.boxes.size(), size_t(3));
+        QCOMPARE(window.boxes[2].text, QStringLiteral("That result no longer reaches the ten best."));
+        QCOMPARE(window.boxes[2].caption, QStringLiteral("Game"));
+        QVERIFY(window.boxes[2].buttons == BoxButtons::Ok);
+        QCOMPARE(WindowAccess::ScoreTableOf(form)[9].score, 1000);
+        return;
+    }
+    QCOMPARE(shown, expected);
+    QCOMPARE(window.boxes.size(), size_t(2));
     const QByteArray file = ReadAll(window.settingsFile());
-    const QString section = QStringLiteral("Scoreline%1").arg(k + 1);
-    QCOMPARE(ValueIn(file, section, "Score"), QString::number(finalScore));
-    QCOMPARE(ValueIn(file, section, "Level"), QStringLiteral("7"));
+    const int k = expected[0].startsWith(QString::number(first) + ' ') ? 1 : 2;
+    QCOMPARE(ValueIn(file, QStringLiteral("Scoreline%1").arg(k), "Score"), QString::number(first));
+    QCOMPARE(ValueIn(file, QStringLiteral("Scoreline%1").arg(k), "Level"), QStringLiteral("7"));
 }
 
 void FlowTest::failedWriteAtStartUpStillOpensTheGame()

@@ -334,6 +334,23 @@ void WindowTest::namesFromTheFileShowAsTyped()
         QVERIFY(shown->sizeHint().width() >= shown->fontMetrics().horizontalAdvance(QString::fromLatin1(text)));
     }
     QCOMPARE(Find<QLineEdit>(form, "Playersname")->text(), QStringLiteral("<i>me</i>"));
+
+    // A name as long as the file allows shows only what its column can hold,
+    // and the file keeps it whole.
+    const QString accented = 'a' + QString(2046, QChar(0x0301));
+    WindowUnderTest longNames(1, "[Scoreline1]\nName=" + accented.toUtf8() + "\n[Scoreline2]\nName=" + QByteArray(3000, 'w') + '\n');
+    const QString shownAccented = ScoreLabel(*longNames.form, "name", 0)->text();
+    QVERIFY2(shownAccented.size() > 1 && shownAccented.size() <= 40 && accented.startsWith(shownAccented),
+             qPrintable(QString::number(shownAccented.size())));
+    const QString shownLong = ScoreLabel(*longNames.form, "name", 1)->text();
+    QVERIFY(shownLong.size() >= 12 && shownLong.size() <= 40 && shownLong == QString(shownLong.size(), 'w'));
+    QCOMPARE(WindowAccess::ScoreTableOf(*longNames.form)[0].name, accented);
+    // The start-up has written the options back into the file.
+    QFile file(longNames.settingsFile());
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QByteArray saved = file.readAll();
+    QVERIFY(saved.contains("Name=" + accented.toUtf8() + '\n') && saved.contains("Name=" + QByteArray(3000, 'w') + '\n') &&
+            saved.contains("Background=0"));
 }
 
 void WindowTest::helpBoxShowsTheKeysAndOpensItsLinks()
