@@ -231,6 +231,10 @@
         <source>Enter your name</source>
         <translation>Name eingeben</translation>
     </message>
+    <message>
+        <source>That result no longer reaches the ten best.</source>
+        <translation>Dieses Ergebnis reicht nicht mehr für die zehn Besten.</translation>
+    </message>
 </context>
 <context>
     <name>quorvel::ui::Well</name>

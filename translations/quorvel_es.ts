@@ -231,6 +231,10 @@
         <source>Enter your name</source>
         <translation>Escribe tu nombre</translation>
     </message>
+    <message>
+        <source>That result no longer reaches the ten best.</source>
+        <translation>Ese resultado ya no está entre los diez mejores.</translation>
+    </message>
 </context>
 <context>
     <name>quorvel::ui::Well</name>

@@ -231,6 +231,10 @@
         <source>Enter your name</source>
         <translation>Entrez votre nom</translation>
     </message>
+    <message>
+        <source>That result no longer reaches the ten best.</source>
+        <translation>Ce résultat ne figure plus parmi les dix meilleurs.</translation>
+    </message>
 </context>
 <context>
     <name>quorvel::ui::Well</name>

@@ -231,6 +231,10 @@
         <source>Enter your name</source>
         <translation>Scrivi il tuo nome</translation>
     </message>
+    <message>
+        <source>That result no longer reaches the ten best.</source>
+        <translation>Quel risultato non rientra più tra i dieci migliori.</translation>
+    </message>
 </context>
 <context>
     <name>quorvel::ui::Well</name>

@@ -231,6 +231,10 @@
         <source>Enter your name</source>
         <translation>Voer je naam in</translation>
     </message>
+    <message>
+        <source>That result no longer reaches the ten best.</source>
+        <translation>Die score hoort niet meer bij de beste tien.</translation>
+    </message>
 </context>
 <context>
     <name>quorvel::ui::Well</name>

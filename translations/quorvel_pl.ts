@@ -232,6 +232,10 @@
         <source>Enter your name</source>
         <translation>Wpisz swoje imię</translation>
     </message>
+    <message>
+        <source>That result no longer reaches the ten best.</source>
+        <translation>Ten wynik nie mieści się już w pierwszej dziesiątce.</translation>
+    </message>
 </context>
 <context>
     <name>quorvel::ui::Well</name>

@@ -231,6 +231,10 @@
         <source>Enter your name</source>
         <translation>Digite seu nome</translation>
     </message>
+    <message>
+        <source>That result no longer reaches the ten best.</source>
+        <translation>Esse resultado não está mais entre os dez melhores.</translation>
+    </message>
 </context>
 <context>
     <name>quorvel::ui::Well</name>

@@ -232,6 +232,10 @@
         <source>Enter your name</source>
         <translation>Введите имя</translation>
     </message>
+    <message>
+        <source>That result no longer reaches the ten best.</source>
+        <translation>Этот результат больше не входит в десятку лучших.</translation>
+    </message>
 </context>
 <context>
     <name>quorvel::ui::Well</name>
