@@ -5,10 +5,10 @@
 # typed into the game first (xdotool key names, e.g. Left Down space).
 # Needs Xvfb, xdotool and ImageMagick's import.
 set -euo pipefail
-cd "$(dirname "$0")/.."
-
+# The picture's name is taken from where the script was called.
 scale=${1:-1}
-output=${2:-screenshot.png}
+output=$(realpath -m "${2:-screenshot.png}")
+cd "$(dirname "$0")/.."
 shift $(( $# < 2 ? $# : 2 ))
 
 missing=()

@@ -5,8 +5,8 @@
 #   tools/store-screenshots.sh [FOLDER]
 # FOLDER defaults to desktop/screenshots, where the package takes them from.
 set -euo pipefail
+folder=$(realpath -m "${1:-$(dirname "$0")/../desktop/screenshots}")
 cd "$(dirname "$0")/.."
-folder=${1:-desktop/screenshots}
 
 missing=()
 for tool in Xvfb:xvfb xdotool:xdotool import:imagemagick pngquant:pngquant; do

@@ -282,8 +282,6 @@ void TForm1::ScoreChanged(int32_t value)
     ShowText(Label1, QString::number(value));
 }
 
-// The options and high-score panels belong to the game that was; the name
-// entry waits for its "Ok" whatever game runs.
 void TForm1::StartTimer()
 {
     Timer1->start();
@@ -299,6 +297,8 @@ bool TForm1::TimerRunning() const
     return Timer1->isActive();
 }
 
+// The options and high-score panels belong to the game that was; the name
+// entry waits for its "Ok" whatever game runs.
 void TForm1::NewGameBegan()
 {
     Scorepanel->hide();
