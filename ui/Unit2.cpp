@@ -68,7 +68,7 @@ TAboutBox::TAboutBox(const Pictures& pictures, QWidget* parent)
     const QFont text = GameFont(AboutTextPixels);
     setFont(text);
 
-    PlaceLabel(new QLabel(this), "Label3", {24, 24}, GameFont(WindowTextPixels), QStringLiteral("Quorvel   1.0"));
+    PlaceLabel(new QLabel(this), "Label3", {24, 24}, GameFont(WindowTextPixels), QString::fromLatin1(NameAndVersion));
     auto* Image1 = new PictureControl(FreeSphere(pictures.block(PurpleTile)), this);
     Image1->setObjectName(QStringLiteral("Image1"));
     Image1->setGeometry(232, 16, 65, 65);
