@@ -22,12 +22,14 @@ constexpr qreal PointsRise = 0.7;      // in tiles, over the whole effect
 constexpr qreal PointsTextSize = 0.4;  // of a tile
 constexpr qreal Pi = 3.14159265358979;
 
-// One frame per refresh of the screen, and never more than 60 a second.
+// A frame every second refresh of a 60 Hz screen, which a burst this short
+// needs no more than; never faster than the screen.
 int FrameInterval()
 {
+    constexpr int Fastest = 33;
     const QScreen* screen = QGuiApplication::primaryScreen();
     const qreal rate = screen ? screen->refreshRate() : 60.0;
-    return std::clamp(int(std::ceil(1000.0 / std::max(rate, 1.0))), 16, 33);
+    return std::max(Fastest, int(std::ceil(1000.0 / std::max(rate, 1.0))));
 }
 
 QFont PointsFont(int tileSize)
@@ -57,7 +59,7 @@ void ClearEffect::start(const Clearing& clearing)
     }
     if (bursts_.empty())
         return;
-    points_ = QStringLiteral("+%1").arg(clearing.points);
+    points_ = PointsPicture(clearing.points);
     pointsCentre_ = cleared.center();
     clock_.start();
     frameMs_ = 0;
@@ -102,8 +104,7 @@ QRegion ClearEffect::FrameArea() const
 // Centred on the cleared blocks, rising, and kept inside the well.
 QRect ClearEffect::PointsRect() const
 {
-    const QFontMetrics metrics(PointsFont(grid_.tileSize()));
-    QRect rect = metrics.boundingRect(points_).adjusted(-2, -2, 4, 4);
+    QRect rect = points_.rect();
     const qreal rise = PointsRise * grid_.tileSize() * frameMs_ / Milliseconds;
     rect.moveCenter(pointsCentre_ - QPoint(0, qRound(rise)));
     rect.moveLeft(std::clamp(rect.left(), boardDevice_.left(), boardDevice_.right() - rect.width()));
@@ -114,12 +115,9 @@ QRect ClearEffect::PointsRect() const
 // The mean colour of the sphere: the tile without its lavender corners.
 QColor ClearEffect::KindColour(int kind) const
 {
-    if (kind < 1 || kind > MaxKind)
-        return Qt::white;
-    QColor& colour = colours_[kind];
-    if (colour.isValid())
-        return colour;
     const QImage tile = pictures_.tile(kind, TileSize).toImage().convertToFormat(QImage::Format_RGB32);
+    if (tile.isNull())
+        return Qt::white;
     const QRgb corner = tile.pixel(0, 0);
     qint64 red = 0, green = 0, blue = 0, count = 0;
     for (int y = 0; y < tile.height(); ++y)
@@ -127,60 +125,77 @@ QColor ClearEffect::KindColour(int kind) const
             if (const QRgb pixel = tile.pixel(x, y); pixel != corner) {
                 red += qRed(pixel), green += qGreen(pixel), blue += qBlue(pixel), ++count;
             }
-    colour = count > 0 ? QColor(int(red / count), int(green / count), int(blue / count)) : QColor(Qt::white);
-    return colour;
+    return count > 0 ? QColor(int(red / count), int(green / count), int(blue / count)) : QColor(Qt::white);
 }
 
 // The block's sphere alone, without the tile's corners.
-const QPixmap& ClearEffect::Sphere(int kind) const
+QPixmap ClearEffect::Sphere(int kind) const
 {
-    QPixmap& sphere = spheres_[std::clamp(kind, 0, MaxKind)];
-    if (sphere.isNull()) {
-        const int size = grid_.tileSize();
-        QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
-        image.fill(Qt::transparent);
-        QPainter painter(&image);
-        painter.setRenderHint(QPainter::Antialiasing);
-        painter.setPen(Qt::NoPen);
-        painter.setBrush(QBrush(pictures_.tile(kind, size)));
-        painter.drawEllipse(QRectF(0, 0, size, size).adjusted(1, 1, -1, -1));
-        painter.end();
-        sphere = QPixmap::fromImage(image);
+    const int size = grid_.tileSize();
+    QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(QBrush(pictures_.tile(kind, size)));
+    painter.drawEllipse(QRectF(0, 0, size, size).adjusted(1, 1, -1, -1));
+    painter.end();
+    return QPixmap::fromImage(image);
+}
+
+// Each kind's burst is drawn the first time that kind vanishes.
+const QPixmap& ClearEffect::BurstPicture(int kind, qreal phase) const
+{
+    auto& frames = burstPictures_[std::clamp(kind, 0, MaxKind)];
+    if (frames[0].isNull()) {
+        const QPixmap sphere = Sphere(kind);
+        const QColor colour = KindColour(kind);
+        for (int frame = 0; frame < BurstFrames; ++frame) {
+            QImage image(grid_.tileSize(), grid_.tileSize(), QImage::Format_ARGB32_Premultiplied);
+            image.fill(Qt::transparent);
+            QPainter painter(&image);
+            PaintBurst(painter, sphere, colour, (frame + 0.5) / BurstFrames);
+            painter.end();
+            frames[frame] = QPixmap::fromImage(image);
+        }
     }
-    return sphere;
+    return frames[std::clamp(int(phase * BurstFrames), 0, BurstFrames - 1)];
 }
 
 void ClearEffect::paint(QPainter& painter) const
 {
     if (!running())
         return;
-    painter.save();
-    painter.setRenderHint(QPainter::Antialiasing);
     for (const Burst& burst : bursts_) {
         const qreal phase = qreal(frameMs_ - burst.startMs) / BurstMilliseconds;
         if (phase >= 0.0 && phase < 1.0)
-            PaintBurst(painter, burst, phase);
+            painter.drawPixmap(burst.device.topLeft(), BurstPicture(burst.kind, phase));
     }
-    PaintPoints(painter);
-    painter.restore();
+    // The points fade out over the last third.
+    const qreal progress = qreal(frameMs_) / Milliseconds;
+    const qreal opacity = progress < 2.0 / 3.0 ? 1.0 : 3.0 * (1.0 - progress);
+    if (opacity > 0.0) {
+        painter.setOpacity(opacity);
+        painter.drawPixmap(PointsRect().topLeft(), points_);
+        painter.setOpacity(1.0);
+    }
 }
 
 // The block shrinks and fades into a white-hot flash in its colour, which
 // swells and fades in turn; a ring runs out to the tile's edge and sparks
 // fly out with it.
-void ClearEffect::PaintBurst(QPainter& painter, const Burst& burst, qreal phase) const
+void ClearEffect::PaintBurst(QPainter& painter, const QPixmap& sphere, const QColor& colour, qreal phase) const
 {
-    const qreal size = burst.device.width();
-    const QPointF centre = QRectF(burst.device).center();
+    const qreal size = grid_.tileSize();
+    const QPointF centre(size / 2, size / 2);
     const qreal fade = 1.0 - phase;
-    const QColor colour = KindColour(burst.kind);
-    painter.setClipRect(burst.device);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
     painter.setPen(Qt::NoPen);
 
     const qreal shrunk = size * (1.0 - 0.6 * phase);
     painter.setOpacity(fade * std::sqrt(fade));
-    painter.setRenderHint(QPainter::SmoothPixmapTransform);
-    painter.drawPixmap(QRectF(centre - QPointF(shrunk, shrunk) / 2, QSizeF(shrunk, shrunk)), Sphere(burst.kind), QRectF(Sphere(burst.kind).rect()));
+    painter.drawPixmap(QRectF(centre - QPointF(shrunk, shrunk) / 2, QSizeF(shrunk, shrunk)), sphere, QRectF(sphere.rect()));
     painter.setOpacity(1.0);
 
     const qreal flash = size * (0.3 + 0.25 * phase);
@@ -213,24 +228,25 @@ void ClearEffect::PaintBurst(QPainter& painter, const Burst& burst, qreal phase)
         const qreal angle = 2.0 * Pi * (i + 0.5 * phase) / SparkCount;
         painter.drawEllipse(centre + QPointF(std::cos(angle), std::sin(angle)) * reach, sparkRadius, sparkRadius);
     }
-    painter.setClipping(false);
 }
 
-// The points in gold with a dark shadow, fading out over the last third.
-void ClearEffect::PaintPoints(QPainter& painter) const
+// The points in gold with a dark shadow, drawn once for the whole effect.
+QPixmap ClearEffect::PointsPicture(int32_t points) const
 {
-    const qreal progress = qreal(frameMs_) / Milliseconds;
-    const qreal opacity = progress < 2.0 / 3.0 ? 1.0 : 3.0 * (1.0 - progress);
-    if (opacity <= 0.0)
-        return;
-    const QRect rect = PointsRect().adjusted(2, 2, -4, -4);
-    painter.setFont(PointsFont(grid_.tileSize()));
-    painter.setOpacity(opacity);
+    const QString text = QStringLiteral("+%1").arg(points);
+    const QFont font = PointsFont(grid_.tileSize());
+    const QRect bounds = QFontMetrics(font).boundingRect(text).adjusted(-2, -2, 4, 4);
+    QImage image(bounds.size(), QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    QPainter painter(&image);
+    painter.setFont(font);
+    const QRect rect = image.rect().adjusted(2, 2, -4, -4);
     painter.setPen(QColor(0x20, 0x18, 0x30));
-    painter.drawText(rect.translated(2, 2), Qt::AlignCenter, points_);
+    painter.drawText(rect.translated(2, 2), Qt::AlignCenter, text);
     painter.setPen(QColor(0xFF, 0xE0, 0x60));
-    painter.drawText(rect, Qt::AlignCenter, points_);
-    painter.setOpacity(1.0);
+    painter.drawText(rect, Qt::AlignCenter, text);
+    painter.end();
+    return QPixmap::fromImage(image);
 }
 
 } // namespace quorvel::ui

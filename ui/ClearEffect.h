@@ -45,6 +45,8 @@ public:
     static constexpr int StepMilliseconds = 30;
     static constexpr int LastStepDelayed = 2;
     static constexpr int Milliseconds = BurstMilliseconds + LastStepDelayed * StepMilliseconds;
+    // Pictures of each kind's burst, drawn once, for a frame rate of 30.
+    static constexpr int BurstFrames = 8;
 
 signals:
     // Client pixels to repaint: the last frame's and the next one's.
@@ -61,23 +63,23 @@ private:
     QRegion FrameArea() const;
     QRect PointsRect() const;
     QColor KindColour(int kind) const;
-    const QPixmap& Sphere(int kind) const;
-    void PaintBurst(QPainter& painter, const Burst& burst, qreal phase) const;
-    void PaintPoints(QPainter& painter) const;
+    QPixmap Sphere(int kind) const;
+    const QPixmap& BurstPicture(int kind, qreal phase) const;
+    void PaintBurst(QPainter& painter, const QPixmap& sphere, const QColor& colour, qreal phase) const;
+    QPixmap PointsPicture(int32_t points) const;
 
     const Pictures& pictures_;
     const TileGrid& grid_;
     QTimer timer_;
     QElapsedTimer clock_;
     std::vector<Burst> bursts_;
-    QString points_;
+    QPixmap points_;
     QPoint pointsCentre_;
     QRect boardDevice_;
     int frameMs_ = 0;
     QRegion area_;
     // Made when first needed, at the grid's tile size.
-    mutable std::array<QColor, MaxKind + 1> colours_{};
-    mutable std::array<QPixmap, MaxKind + 1> spheres_{};
+    mutable std::array<std::array<QPixmap, BurstFrames>, MaxKind + 1> burstPictures_{};
 };
 
 } // namespace quorvel::ui
