@@ -154,7 +154,11 @@ void Game::Boxupdate()
     }
     const int LandedCount = Rise();
     if (LandedCount == 3) {
-        score_ = AddPoints(score_, ResolveLanding(board_, markGrid_, kindCount_));
+        clearing_.blocks.clear();
+        clearing_.points = 0;
+        score_ = AddPoints(score_, ResolveLanding(board_, markGrid_, kindCount_, clearing_));
+        if (!clearing_.blocks.empty())
+            host_.BlocksCleared(clearing_);
         BringInNextPiece();
         if (EntryRowFull()) {
             EndGame();

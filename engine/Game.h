@@ -68,6 +68,8 @@ private:
     std::unique_ptr<RandomSource> random_;
     quorvel::Board board_{};
     MarkGrid markGrid_{};
+    // Kept between landings so that its storage is reused.
+    Clearing clearing_;
     quorvel::Piece piece_{};
     quorvel::NextPiece nextPiece_{};
     int kindCount_ = DefaultKindCount;

@@ -42,11 +42,13 @@ int MarkRuns(const Board& board, MarkGrid& marks, int kindCount)
     return marked;
 }
 
-void ClearMarked(Board& board, MarkGrid& marks)
+void ClearMarked(Board& board, MarkGrid& marks, Clearing* cleared, int step)
 {
     for (int c = FirstColumn; c <= LastColumn; ++c) {
         for (int r = LaunchRow; r <= TopRow; ++r) {
             if (marks[c][r] != 0) {
+                if (cleared)
+                    cleared->blocks.push_back({c, r, board[c][r], step});
                 board[c][r] = Empty;
                 marks[c][r] = 0;
             }
@@ -76,23 +78,37 @@ bool SettleColumns(Board& board)
     return moved;
 }
 
-} // namespace
-
-int32_t ResolveLanding(Board& board, MarkGrid& marks, int kindCount)
+// When `cleared` is given, the blocks that vanish are added to it.
+int32_t Resolve(Board& board, MarkGrid& marks, int kindCount, Clearing* cleared)
 {
     // Once a pass neither marks nor moves anything, all the passes left would
     // change nothing either.
     int32_t points = 0;
+    int step = 0;
     for (int pass = 0; pass < ResolutionPasses; ++pass) {
         const int marked = MarkRuns(board, marks, kindCount);
         points += marked * PointsPerBlock(kindCount);
         if (marked != 0)
-            ClearMarked(board, marks);
+            ClearMarked(board, marks, cleared, step++);
         const bool moved = SettleColumns(board);
         if (marked == 0 && !moved)
             break;
     }
+    if (cleared)
+        cleared->points += points;
     return points;
+}
+
+} // namespace
+
+int32_t ResolveLanding(Board& board, MarkGrid& marks, int kindCount)
+{
+    return Resolve(board, marks, kindCount, nullptr);
+}
+
+int32_t ResolveLanding(Board& board, MarkGrid& marks, int kindCount, Clearing& cleared)
+{
+    return Resolve(board, marks, kindCount, &cleared);
 }
 
 } // namespace quorvel

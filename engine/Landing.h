@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Board.h"
+#include "Clearing.h"
 
 #include <cstdint>
 
@@ -11,5 +12,8 @@ namespace quorvel {
 // chains that follow. Returns the points scored. `marks` must be clear in the
 // play area on entry and is left clear.
 int32_t ResolveLanding(Board& board, MarkGrid& marks, int kindCount);
+// The same, adding the blocks that vanish to `cleared`, step by step, and
+// the points to its points.
+int32_t ResolveLanding(Board& board, MarkGrid& marks, int kindCount, Clearing& cleared);
 
 } // namespace quorvel

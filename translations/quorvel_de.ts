@@ -242,5 +242,13 @@
         <source>Well</source>
         <translation>Schacht</translation>
     </message>
+    <message numerus="yes">
+        <source>%n blocks vanished, %1 points</source>
+        <extracomment>A landing&apos;s total over every step of its chain.</extracomment>
+        <translation>
+            <numerusform>%n Block verschwunden, %1 Punkte</numerusform>
+            <numerusform>%n Blöcke verschwunden, %1 Punkte</numerusform>
+        </translation>
+    </message>
 </context>
 </TS>

@@ -242,5 +242,13 @@
         <source>Well</source>
         <translation>Pozo</translation>
     </message>
+    <message numerus="yes">
+        <source>%n blocks vanished, %1 points</source>
+        <extracomment>A landing&apos;s total over every step of its chain.</extracomment>
+        <translation>
+            <numerusform>Desaparece %n bloque, %1 puntos</numerusform>
+            <numerusform>Desaparecen %n bloques, %1 puntos</numerusform>
+        </translation>
+    </message>
 </context>
 </TS>

@@ -242,5 +242,13 @@
         <source>Well</source>
         <translation>Puits</translation>
     </message>
+    <message numerus="yes">
+        <source>%n blocks vanished, %1 points</source>
+        <extracomment>A landing&apos;s total over every step of its chain.</extracomment>
+        <translation>
+            <numerusform>%n bloc disparu, %1 points</numerusform>
+            <numerusform>%n blocs disparus, %1 points</numerusform>
+        </translation>
+    </message>
 </context>
 </TS>

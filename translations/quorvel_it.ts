@@ -242,5 +242,13 @@
         <source>Well</source>
         <translation>Pozzo</translation>
     </message>
+    <message numerus="yes">
+        <source>%n blocks vanished, %1 points</source>
+        <extracomment>A landing&apos;s total over every step of its chain.</extracomment>
+        <translation>
+            <numerusform>%n blocco sparito, %1 punti</numerusform>
+            <numerusform>%n blocchi spariti, %1 punti</numerusform>
+        </translation>
+    </message>
 </context>
 </TS>

@@ -242,5 +242,13 @@
         <source>Well</source>
         <translation>Put</translation>
     </message>
+    <message numerus="yes">
+        <source>%n blocks vanished, %1 points</source>
+        <extracomment>A landing&apos;s total over every step of its chain.</extracomment>
+        <translation>
+            <numerusform>%n blok verdwenen, %1 punten</numerusform>
+            <numerusform>%n blokken verdwenen, %1 punten</numerusform>
+        </translation>
+    </message>
 </context>
 </TS>

@@ -243,5 +243,14 @@
         <source>Well</source>
         <translation>Studnia</translation>
     </message>
+    <message numerus="yes">
+        <source>%n blocks vanished, %1 points</source>
+        <extracomment>A landing&apos;s total over every step of its chain.</extracomment>
+        <translation>
+            <numerusform>Zniknął %n klocek, punkty: %1</numerusform>
+            <numerusform>Zniknęły %n klocki, punkty: %1</numerusform>
+            <numerusform>Zniknęło %n klocków, punkty: %1</numerusform>
+        </translation>
+    </message>
 </context>
 </TS>

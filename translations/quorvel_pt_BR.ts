@@ -242,5 +242,13 @@
         <source>Well</source>
         <translation>Poço</translation>
     </message>
+    <message numerus="yes">
+        <source>%n blocks vanished, %1 points</source>
+        <extracomment>A landing&apos;s total over every step of its chain.</extracomment>
+        <translation>
+            <numerusform>%n bloco sumiu, %1 pontos</numerusform>
+            <numerusform>%n blocos sumiram, %1 pontos</numerusform>
+        </translation>
+    </message>
 </context>
 </TS>

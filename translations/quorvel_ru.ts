@@ -243,5 +243,14 @@
         <source>Well</source>
         <translation>Колодец</translation>
     </message>
+    <message numerus="yes">
+        <source>%n blocks vanished, %1 points</source>
+        <extracomment>A landing&apos;s total over every step of its chain.</extracomment>
+        <translation>
+            <numerusform>Исчез %n блок, очков: %1</numerusform>
+            <numerusform>Исчезли %n блока, очков: %1</numerusform>
+            <numerusform>Исчезло %n блоков, очков: %1</numerusform>
+        </translation>
+    </message>
 </context>
 </TS>

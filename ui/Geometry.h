@@ -7,8 +7,8 @@
 
 namespace quorvel::ui {
 
-// Where the well and the preview stand on the window's client area: the one
-// mapping from cells to pixels, used by painting and by tests alike.
+// Where the well and the preview stand on the window's client area, as laid
+// out at scale 1; TileGrid (TileSpots.h) maps them to device pixels.
 inline constexpr int TileSize = 62;
 inline constexpr int TilePitch = 63; // a 1-pixel line of background between tiles
 inline constexpr int BoardLeft = 3;
@@ -26,14 +26,6 @@ inline constexpr QPoint PreviewOrigin(int position) { return {TilePitch * positi
 
 inline constexpr QRect CellRect(int column, int row) { return {CellOrigin(column, row), QSize(TileSize, TileSize)}; }
 inline constexpr QRect PreviewTileRect(int position) { return {PreviewOrigin(position), QSize(TileSize, TileSize)}; }
-
-// Every tile the well shows: the ten columns from the launch row up to the
-// Floor row, and the three preview tiles.
-inline constexpr QRect BoardRect{CellOrigin(FirstColumn, FloorRow),
-                                 CellOrigin(LastColumn, LaunchRow) + QPoint(TileSize - 1, TileSize - 1)};
-inline constexpr QRect PreviewRect{PreviewOrigin(1), PreviewOrigin(3) + QPoint(TileSize - 1, TileSize - 1)};
-// The well widget spans both.
-inline constexpr QRect WellRect{BoardRect.topLeft(), QPoint(PreviewRect.right(), BoardRect.bottom())};
 
 // The background pattern covers this much of the client area; a window
 // dragged larger shows its own colour beyond it.

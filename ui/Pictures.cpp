@@ -1,6 +1,7 @@
 #include "Pictures.h"
 
 #include "Assets.h"
+#include "Geometry.h"
 
 namespace quorvel::ui {
 
@@ -19,6 +20,22 @@ const QPixmap& Pictures::Loaded(QPixmap& picture, const QString& path) const
 const QPixmap& Pictures::block(int kind) const
 {
     return kind >= 0 && kind < BlockTiles ? Loaded(blocks_[kind], BlockTilePath(kind)) : none_;
+}
+
+const QPixmap& Pictures::tile(int kind, int size) const
+{
+    if (kind < 0 || kind >= BlockTiles)
+        return none_;
+    QPixmap& made = tiles_[size][kind];
+    if (made.isNull()) {
+        const qreal ratio = size > TileSize ? 2.0 : 1.0;
+        QImage drawing = LoadPicture(BlockTilePath(kind), ratio);
+        drawing.setDevicePixelRatio(1.0);
+        if (drawing.width() != size)
+            drawing = drawing.scaled(size, size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        made = QPixmap::fromImage(drawing);
+    }
+    return made;
 }
 
 const QPixmap& Pictures::background(int index) const

@@ -5,6 +5,7 @@
 #include <QString>
 
 #include <array>
+#include <map>
 
 namespace quorvel::ui {
 
@@ -19,6 +20,11 @@ public:
 
     // Tile n of the block list, 0 the empty cell; null for any other value.
     const QPixmap& block(int kind) const;
+    // Tile n of the block list as `size` device pixels square, to be drawn
+    // pixel for pixel (ratio 1): the scale-1 drawing at 62, the twice-as-large
+    // one at 124, and between or beyond them the nearer drawing smoothly
+    // scaled, made when first asked for; null for a value without a tile.
+    const QPixmap& tile(int kind, int size) const;
     // Tile n of the background list; null outside 0..4.
     const QPixmap& background(int index) const;
     // A picture of the side column, one of the paths in Assets.h; its outer
@@ -36,6 +42,7 @@ private:
     qreal ratio_;
     mutable std::array<QPixmap, BlockTiles> blocks_;
     mutable std::array<QPixmap, BackgroundTiles> backgrounds_;
+    mutable std::map<int, std::array<QPixmap, BlockTiles>> tiles_;
     QPixmap none_;
 };
 

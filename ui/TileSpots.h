@@ -17,8 +17,42 @@ inline constexpr int PreviewSpots = 3;
 inline constexpr int SpotCount = WellSpots + PreviewSpots;
 
 QRect SpotRect(int spot);
+// The board cell at a place of the well, and the place of a board cell.
+bool IsWellSpot(int spot);
+int CellSpot(int column, int row);
 // The cell value or preview kind at the place; it doubles as the tile index.
 int32_t SpotTile(const Game& game, int spot);
+
+// Where the tiles fall in device pixels, on a screen of the given device
+// pixel ratio, counted from the client area's top left. Tiles stand at a
+// whole-pixel pitch, so that every line between them is equally wide and
+// each tile is drawn pixel for pixel from a picture of its own size: the
+// pitch is 63 times the ratio rounded, the line the ratio rounded (at least
+// one pixel), the tile the rest. At ratios 1 and 2 that is the layout
+// exactly; elsewhere the well and the preview keep their centres, a few
+// pixels wider or narrower than the exact product.
+class TileGrid {
+public:
+    explicit TileGrid(qreal ratio);
+
+    qreal ratio() const { return ratio_; }
+    int pitch() const { return pitch_; }
+    int tileSize() const { return tileSize_; }
+    QRect DeviceRect(int spot) const;
+    // The client pixels to repaint for the device pixels of `device`.
+    QRect Cover(const QRect& device) const;
+    QRect Cover(int spot) const { return Cover(DeviceRect(spot)); }
+    // In client pixels: what the well's tiles cover, and the preview's.
+    QRect BoardCover() const;
+    QRect PreviewCover() const;
+
+private:
+    qreal ratio_;
+    int pitch_;
+    int tileSize_;
+    QPoint boardOrigin_;   // the top left of column 11, row 27
+    QPoint previewOrigin_; // the top left of preview position 1
+};
 
 // The tiles as the well last showed them. Every change of the board is
 // followed by showing it, so whatever the toolkit repaints in between shows
@@ -26,8 +60,9 @@ int32_t SpotTile(const Game& game, int spot);
 class ShownTiles {
 public:
     // The places whose tile differs from the last call's, all of them on the
-    // first call; from then on those places count as shown.
-    QRegion Update(const Game& game);
+    // first call, as client pixels to repaint; from then on those places
+    // count as shown.
+    QRegion Update(const Game& game, const TileGrid& grid);
     // The tile shown at the place.
     int32_t Tile(int spot) const { return tiles_[spot]; }
 

@@ -303,11 +303,17 @@ void TForm1::NewGameBegan()
 {
     Scorepanel->hide();
     Panel1->hide();
+    well->endClearing();
 }
 
 void TForm1::BoardChanged()
 {
     well->showBoard();
+}
+
+void TForm1::BlocksCleared(const Clearing& clearing)
+{
+    well->showClearing(clearing);
 }
 
 } // namespace quorvel::ui

@@ -82,6 +82,7 @@ private:
     bool TimerRunning() const override;
     void NewGameBegan() override;
     void BoardChanged() override;
+    void BlocksCleared(const Clearing& clearing) override;
     void ScoreChanged(int32_t score) override;
     void GameEnded() override;
 

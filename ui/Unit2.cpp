@@ -12,6 +12,7 @@
 #include <QDesktopServices>
 #include <QLabel>
 #include <QMouseEvent>
+#include <QTimer>
 #include <QUrl>
 
 namespace quorvel::ui {
@@ -22,6 +23,8 @@ const QColor LinkColour(0xFF, 0xFF, 0x00);
 const QRgb TileLavender = qRgb(0xE8, 0xE7, 0xFE);
 constexpr int PurpleTile = 9;
 constexpr QSize ClientSize(341, 380);
+// Time enough for the window manager to frame a new window.
+constexpr int FramingMilliseconds = 100;
 
 // A label that runs a handler when clicked, shown as a link: yellow, with the
 // pointing hand.
@@ -113,13 +116,18 @@ void TAboutBox::Label5Click()
 }
 
 // Centred over the main window the first time; after that it opens where
-// the player last left it.
+// the player last left it. The window manager frames the box only once it is
+// on screen, so its place is checked again then.
 void TAboutBox::showEvent(QShowEvent* event)
 {
     QDialog::showEvent(event);
     if (!placed_ && parentWidget()) {
         placed_ = true;
-        CentreWindow(*this, parentWidget()->frameGeometry());
+        CentreOver(*this, *parentWidget());
+        QTimer::singleShot(FramingMilliseconds, this, [this] {
+            if (isVisible() && !FrameMargins(*this).isNull())
+                CentreOver(*this, *parentWidget());
+        });
     }
     dxButton1->setFocus();
 }

@@ -1,19 +1,27 @@
 #pragma once
 
+#include "ClearEffect.h"
 #include "Game.h"
 #include "TileSpots.h"
 
 #include <QWidget>
+
+namespace quorvel::testing {
+class WindowAccess;
+}
 
 namespace quorvel::ui {
 
 class Pictures;
 
 // The well and the preview beside it. It keeps the tiles it last showed and
-// paints only those; between its tiles, in the one-pixel gaps and where the
-// Floor row has no tile, the client area's background shows through.
+// paints only those; between its tiles, in the lines between them and where
+// the Floor row has no tile, the client area's background shows through.
+// Tiles stand on whole device pixels (TileGrid). Over the tiles it shows the
+// blocks of the last landing bursting, for a moment.
 // Assistive technology finds it as a picture named "Well", described by
-// where the piece is and what comes next. It takes no clicks.
+// what the last landing cleared, where the piece is and what comes next. It
+// takes no clicks.
 class Well final : public QWidget {
     Q_OBJECT
 
@@ -23,16 +31,31 @@ public:
     // Shows the game's board and preview before returning, painting only the
     // tiles that changed.
     void showBoard();
+    // The blocks a landing has just cleared burst over the board that
+    // follows; the next description tells of them.
+    void showClearing(const Clearing& clearing);
+    // A new game ends the burst at once.
+    void endClearing();
+
+    const TileGrid& grid() const { return grid_; }
+    const ClearEffect& clearEffect() const { return effect_; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    // Plays the same game with the effect off, to compare.
+    friend class quorvel::testing::WindowAccess;
+
     void Describe();
 
     const Game& game_;
     const Pictures& pictures_;
+    TileGrid grid_;
+    ClearEffect effect_;
     ShownTiles shown_;
+    QString cleared_;
+    bool effectOn_ = true;
 };
 
 } // namespace quorvel::ui

@@ -18,6 +18,11 @@ public:
     bool TimerRunning() const override { return timerRunning; }
     void NewGameBegan() override { log("new game"); }
     void BoardChanged() override { log("board"); }
+    void BlocksCleared(const Clearing& clearing) override
+    {
+        log("cleared " + std::to_string(clearing.blocks.size()) + " for " + std::to_string(clearing.points));
+        lastClearing = clearing;
+    }
     void ScoreChanged(int32_t score) override { log("score " + std::to_string(score)), shownScore = score; }
     void GameEnded() override { log("end"); }
 
@@ -43,6 +48,7 @@ public:
 
     bool timerRunning = false;
     int32_t shownScore = -1;
+    Clearing lastClearing;
     std::vector<std::string> calls;
 
 private:

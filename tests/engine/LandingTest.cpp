@@ -13,6 +13,7 @@ struct LandingCase {
     Picture before;
     Picture after;
     int32_t points;
+    int lastStep = 0; // the step of the chain that clears last
 };
 
 const LandingCase LandingCases[] = {
@@ -45,10 +46,10 @@ const LandingCase LandingCases[] = {
      {"1.2", "2.3", "3.4", "4.5"}, 0},
     {"settling forms a new line that vanishes in the same landing", 6,
      {"221", "..1", "..1", "..2"},
-     {}, 6},
+     {}, 6, 1},
     {"two rounds of chains", 7,
      {"3321", "..21", "..21", "..32", "...3"},
-     {"...2", "...3"}, 18},
+     {"...2", "...3"}, 18, 1},
 };
 
 void PrintTo(const LandingCase& c, std::ostream* out) { *out << c.name; }
@@ -60,9 +61,24 @@ TEST_P(Landing, ClearsScoresAndSettles)
     const LandingCase& c = GetParam();
     Board board = BoardFrom(c.before);
     MarkGrid marks{};
+    Board told = board;
+    Clearing cleared;
     const int32_t points = ResolveLanding(board, marks, c.kindCount);
     EXPECT_EQ(PictureOf(board), FullPicture(c.after));
     EXPECT_EQ(points, c.points);
+    // Told what vanishes, the landing ends the same; it names each block once,
+    // with the kind it had, steps in order.
+    EXPECT_EQ(ResolveLanding(told, marks, c.kindCount, cleared), points);
+    EXPECT_EQ(PictureOf(told), PictureOf(board));
+    EXPECT_EQ(cleared.points, points);
+    EXPECT_EQ(int32_t(cleared.blocks.size()) * PointsPerBlock(c.kindCount), points);
+    for (const ClearedBlock& block : cleared.blocks)
+        EXPECT_TRUE(IsBlock(block.kind) && InPlayArea(block.column, block.row));
+    if (!cleared.blocks.empty()) {
+        EXPECT_EQ(cleared.blocks.front().step, 0);
+        EXPECT_EQ(cleared.blocks.back().step, c.lastStep);
+        EXPECT_EQ(BoardFrom(c.before)[cleared.blocks.front().column][cleared.blocks.front().row], cleared.blocks.front().kind);
+    }
     for (int col = FirstColumn; col <= LastColumn; ++col)
         for (int row = LaunchRow; row <= TopRow; ++row)
             ASSERT_EQ(marks[col][row], 0);

@@ -3,6 +3,7 @@
 #include "ClientArea.h"
 #include "RadioGroup.h"
 #include "Unit1.h"
+#include "Well.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -24,6 +25,8 @@ public:
     }
     // One tick of Timer1, as the timer gives it.
     static void Tick(ui::TForm1& form) { form.Boxupdate(); }
+    // The burst over cleared blocks, on or off; the game plays the same.
+    static void ShowClearEffect(ui::TForm1& form, bool on) { form.well->effectOn_ = on; }
     // The engine's word that the game has ended, whatever the board.
     static void EndGame(ui::TForm1& form) { static_cast<GameHost&>(form).GameEnded(); }
 };

@@ -1,11 +1,15 @@
 #include "WindowAccess.h"
 #include "ClientArea.h"
 #include "Geometry.h"
+#include "TileSpots.h"
+#include "Well.h"
 #include "WindowUnderTest.h"
 
 #include <QPaintEvent>
+#include <QPainter>
 #include <QBackingStore>
 
+#include <functional>
 #include <random>
 
 using namespace quorvel;
@@ -22,6 +26,17 @@ QByteArray UnbeatableTable()
     return ScoreTableFile([](int) { return 1000000; });
 }
 
+// The device pixels of part of the client area in a picture of the whole
+// window. At a fractional scale the client area may start between two
+// device pixels, under a menu bar of odd height.
+QImage ClientPart(const TForm1& form, const QImage& window, const QRect& area)
+{
+    const qreal ratio = window.devicePixelRatio();
+    const QRect logical(Find<ui::ClientArea>(form, "client")->mapTo(&form, area.topLeft()), area.size());
+    const QRect device(logical.topLeft() * ratio, logical.size() * ratio);
+    return window.copy(device).convertToFormat(QImage::Format_RGB32);
+}
+
 // The pixels the window holds for part of its client area, as last painted:
 // its backing store, from which the window system is fed.
 QImage OnScreen(TForm1& form, const QRect& area)
@@ -29,74 +44,99 @@ QImage OnScreen(TForm1& form, const QRect& area)
     QPaintDevice* store = form.backingStore()->paintDevice();
     if (store->devType() != QInternal::Image)
         return {};
-    const auto* shown = static_cast<const QImage*>(store);
-    const qreal ratio = shown->devicePixelRatio();
-    const QRect window(Find<ui::ClientArea>(form, "client")->mapTo(&form, area.topLeft()), area.size());
-    const QRect device(window.topLeft() * ratio, window.size() * ratio);
-    return shown->copy(device).convertToFormat(QImage::Format_RGB32);
+    return ClientPart(form, *static_cast<const QImage*>(store), area);
 }
 
-// The same part as a repaint of the whole client area draws it, off screen.
+// The same part as a repaint of the whole window draws it, off screen.
 QImage FullyRepainted(TForm1& form, const QRect& area)
 {
-    return Find<ui::ClientArea>(form, "client")->grab(area).toImage().convertToFormat(QImage::Format_RGB32);
+    return ClientPart(form, form.grab().toImage(), area);
 }
+
+const Well& WellOf(const TForm1& form) { return *Find<Well>(form, "well"); }
+const TileGrid& GridOf(const TForm1& form) { return WellOf(form).grid(); }
+QRegion TilesArea(const TForm1& form) { return QRegion(GridOf(form).BoardCover()) + GridOf(form).PreviewCover(); }
 
 // Where the window's tiles stand, in one region, for the cells and preview
 // positions that differ between two states.
-QRegion ChangedTiles(const Board& before, const NextPiece& previewBefore, const Game& now)
+QRegion ChangedTiles(const TileGrid& grid, const Board& before, const NextPiece& previewBefore, const Game& now)
 {
     QRegion changed;
     for (int c = FirstColumn; c <= LastColumn; ++c)
         for (int r = LaunchRow; r <= FloorRow; ++r)
             if (before[c][r] != now.Cell(c, r))
-                changed += CellRect(c, r);
+                changed += grid.Cover(CellSpot(c, r));
     for (int i = 1; i <= 3; ++i)
         if (previewBefore[i - 1] != now.NextPiece()[i - 1])
-            changed += PreviewTileRect(i);
+            changed += grid.Cover(WellSpots + i - 1);
     return changed;
+}
+
+// The picture without the device pixels of a region of client pixels.
+QImage Without(QImage image, const QRegion& area, QPoint origin, qreal ratio)
+{
+    QPainter painter(&image);
+    for (const QRect& rect : area)
+        painter.fillRect(QRectF((rect.topLeft() - origin) * ratio, rect.size() * ratio).toAlignedRect(), Qt::black);
+    return image;
 }
 
 // Collects what the client area paints of the well and the preview.
 class PaintRecorder : public QObject {
 public:
+    explicit PaintRecorder(const QRegion& tiles) : tiles_(tiles) {}
     QRegion painted;
 
 protected:
     bool eventFilter(QObject*, QEvent* event) override
     {
         if (event->type() == QEvent::Paint)
-            painted += static_cast<QPaintEvent*>(event)->region() & (QRegion(BoardRect) + PreviewRect);
+            painted += static_cast<QPaintEvent*>(event)->region() & tiles_;
         return false;
     }
+
+private:
+    QRegion tiles_;
 };
 
 // Follows a game, checking after each tick and each steering key that the
 // well and the preview show what a full repaint would show, and that only
-// the tiles that changed were painted.
+// the tiles that changed were painted, and those under the burst of cleared
+// blocks while it runs: the burst moves on between the checks, so what it
+// covered is left out of the comparison.
 class Watcher {
 public:
-    explicit Watcher(TForm1& form) : form_(form), board_(GameOf(form).Board()), preview_(GameOf(form).NextPiece())
+    explicit Watcher(TForm1& form)
+        : form_(form), board_(GameOf(form).Board()), preview_(GameOf(form).NextPiece()), recorder_(TilesArea(form))
     {
         Find<ui::ClientArea>(form, "client")->installEventFilter(&recorder_);
+        QObject::connect(&WellOf(form).clearEffect(), &ClearEffect::areaChanged, &form,
+                         [this](const QRegion& dirty) { effectArea_ += dirty; });
     }
 
     void Check()
     {
         ++checks;
-        if (recorder_.painted != ChangedTiles(board_, preview_, GameOf(form_)))
+        effectFrames += WellOf(form_).clearEffect().running();
+        const QRegion changed = ChangedTiles(GridOf(form_), board_, preview_, GameOf(form_));
+        if (recorder_.painted != ((changed + effectArea_) & TilesArea(form_)))
             ++paintedOtherThanChanged;
         board_ = GameOf(form_).Board();
         preview_ = GameOf(form_).NextPiece();
-        for (const QRect& area : {BoardRect & Find<ClientArea>(form_, "client")->rect(), PreviewRect})
-            differences += OnScreen(form_, area) != FullyRepainted(form_, area);
+        const QRegion effect = effectArea_ + WellOf(form_).clearEffect().area();
+        const qreal ratio = form_.devicePixelRatio();
+        for (const QRect& area : {GridOf(form_).BoardCover() & Find<ClientArea>(form_, "client")->rect(), GridOf(form_).PreviewCover()})
+            differences += Without(OnScreen(form_, area), effect, area.topLeft(), ratio) !=
+                           Without(FullyRepainted(form_, area), effect, area.topLeft(), ratio);
         Forget();
     }
 
-    // Once the toolkit has caught up, the whole client area, labels and gaps
-    // included, is what a full repaint shows.
+    // Once the burst is over and the toolkit has caught up, the whole client
+    // area, labels and gaps included, is what a full repaint shows.
     bool WholeClientAsFullyRepainted()
     {
+        if (!QTest::qWaitFor([&] { return !WellOf(form_).clearEffect().running(); }, 2000))
+            return false;
         QCoreApplication::processEvents();
         const QRect all = Find<ClientArea>(form_, "client")->rect();
         const bool same = OnScreen(form_, all) == FullyRepainted(form_, all);
@@ -107,16 +147,44 @@ public:
     int checks = 0;
     int paintedOtherThanChanged = 0;
     int differences = 0;
+    int effectFrames = 0;
 
 private:
     // The full repaints drawn off screen for the comparison count as nothing.
-    void Forget() { recorder_.painted = QRegion(); }
+    void Forget()
+    {
+        recorder_.painted = QRegion();
+        effectArea_ = QRegion();
+    }
 
     TForm1& form_;
     Board board_;
     NextPiece preview_;
     PaintRecorder recorder_;
+    QRegion effectArea_;
 };
+
+// Plays a whole game with keys at the timer's own pace. Each piece goes to a
+// column chosen at random and is turned a few times, so that the well fills
+// across its width and lines clear.
+void PlayWithKeys(TForm1& form, uint32_t seed, const std::function<void()>& afterKey,
+                  const std::function<void()>& afterFlight)
+{
+    std::mt19937 moves(seed);
+    while (!GameOf(form).GameOver() && !QTest::currentTestFailed()) {
+        const int shift = int(moves() % (ColumnCount - 2)) - (SpawnColumn - FirstColumn);
+        std::vector<Qt::Key> keys(std::abs(shift), shift < 0 ? Qt::Key_Left : Qt::Key_Right);
+        keys.insert(keys.end(), moves() % 3, Qt::Key_Down);
+        for (const Qt::Key key : keys) {
+            QTest::keyClick(form.windowHandle(), key);
+            afterKey();
+        }
+        QTest::keyClick(form.windowHandle(), Qt::Key_Space);
+        if (!QTest::qWaitFor([&] { return !InFlight(form); }, 5000))
+            QFAIL("a flight that never lands");
+        afterFlight();
+    }
+}
 
 } // namespace
 
@@ -127,6 +195,7 @@ private slots:
     void screenMatchesAFullRepaintThroughWholeGames_data();
     void screenMatchesAFullRepaintThroughWholeGames();
     void enlargedWindowShowsItsColourBeyondThePattern();
+    void clearEffectChangesNothingOfTheGame();
 };
 
 void RepaintTest::screenMatchesAFullRepaintThroughWholeGames_data()
@@ -147,32 +216,21 @@ void RepaintTest::screenMatchesAFullRepaintThroughWholeGames()
     QVERIFY(QTest::qWaitForWindowExposed(&form));
     // At scale 2 every device pixel is compared, not a scaled-down copy.
     if (qEnvironmentVariableIsSet("QT_SCALE_FACTOR"))
-        QCOMPARE(form.devicePixelRatio(), qEnvironmentVariableIntValue("QT_SCALE_FACTOR"));
+        QCOMPARE(form.devicePixelRatio(), qEnvironmentVariable("QT_SCALE_FACTOR").toDouble());
     QCOMPARE(OnScreen(form, Find<ui::ClientArea>(form, "client")->rect()).size(), Find<ui::ClientArea>(form, "client")->size() * form.devicePixelRatio());
     auto watcher = std::make_unique<Watcher>(form);
     QObject::connect(Find<QTimer>(form, "Timer1"), &QTimer::timeout, &form, [&] { watcher->Check(); });
 
-    // Each piece goes to a column chosen at random and is turned a few times,
-    // so that the well fills across its width and lines clear.
-    std::mt19937 moves(seed);
     int flights = 0;
-    while (!GameOf(form).GameOver()) {
-        const int shift = int(moves() % (ColumnCount - 2)) - (SpawnColumn - FirstColumn);
-        std::vector<Qt::Key> keys(std::abs(shift), shift < 0 ? Qt::Key_Left : Qt::Key_Right);
-        keys.insert(keys.end(), moves() % 3, Qt::Key_Down);
-        for (const Qt::Key key : keys) {
-            QTest::keyClick(form.windowHandle(), key);
-            watcher->Check();
-        }
-        QTest::keyClick(form.windowHandle(), Qt::Key_Space);
-        QTRY_VERIFY_WITH_TIMEOUT(!InFlight(form), 5000);
+    PlayWithKeys(form, seed, [&] { watcher->Check(); }, [&] {
         ++flights;
         QVERIFY(watcher->WholeClientAsFullyRepainted());
-    }
+    });
     QCOMPARE(window.boxes.size(), size_t(1));
     QVERIFY2(flights > 20, "a whole game");
     QVERIFY2(GameOf(form).Score() > 0, "landings that clear lines");
     QVERIFY(watcher->checks > flights);
+    QVERIFY2(watcher->effectFrames > 0, "bursts seen");
     QCOMPARE(watcher->differences, 0);
     QCOMPARE(watcher->paintedOtherThanChanged, 0);
 }
@@ -194,9 +252,55 @@ void RepaintTest::enlargedWindowShowsItsColourBeyondThePattern()
     const QColor windowColour(0x74, 0x72, 0x7E);
     for (const QPoint at : {QPoint(1050, 100), QPoint(100, 750), QPoint(1099, 799)})
         QCOMPARE(shown.pixelColor(at * ratio), windowColour);
+    // The pattern is drawn pixel for pixel at whole scales only.
+    if (ratio != qRound(ratio))
+        return;
     const QImage pattern = form.pictures().background(Find<ui::ClientArea>(form, "client")->background()).toImage();
     for (const QPoint at : {QPoint(999, 100), QPoint(100, 699)})
         QCOMPARE(shown.pixel(at * ratio), pattern.pixel((at * ratio).x() % pattern.width(), (at * ratio).y() % pattern.height()));
+}
+
+// The same keys into the same deal, with the burst and without: every
+// flight takes as many ticks and leaves the same board, preview and score.
+void RepaintTest::clearEffectChangesNothingOfTheGame()
+{
+    struct Flight {
+        Board board;
+        NextPiece preview;
+        int32_t score;
+        int ticks;
+        bool operator==(const Flight&) const = default;
+    };
+    std::vector<Flight> played[2];
+    int bursts = 0;
+    for (const bool effect : {true, false}) {
+        WindowUnderTest window(7, UnbeatableTable());
+        window.answer = BoxAnswer::Ok;
+        TForm1& form = *window.form;
+        WindowAccess::ShowClearEffect(form, effect);
+        form.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        int ticks = 0;
+        QObject::connect(Find<QTimer>(form, "Timer1"), &QTimer::timeout, &form, [&] { ++ticks; });
+        QObject::connect(&WellOf(form).clearEffect(), &ClearEffect::areaChanged, &form,
+                         [&] { bursts += WellOf(form).clearEffect().running() ? 0 : 1; });
+        int32_t score = 0;
+        PlayWithKeys(form, 7, [] {}, [&] {
+            played[effect].push_back({GameOf(form).Board(), GameOf(form).NextPiece(), GameOf(form).Score(), ticks});
+            ticks = 0;
+            // A screen reader hears what the landing cleared, over all its
+            // steps, and nothing of it once a landing clears nothing.
+            const int32_t won = GameOf(form).Score() - score;
+            score = GameOf(form).Score();
+            const QString heard = WellOf(form).accessibleDescription();
+            const QString cleared = QStringLiteral("%1 blocks vanished, %2 points. ").arg(won / PointsPerBlock(GameOf(form).KindCount())).arg(won);
+            QVERIFY2(won > 0 ? heard.startsWith(cleared) : !heard.contains(QStringLiteral("vanished")), qPrintable(heard));
+        });
+        QVERIFY(!WellOf(form).clearEffect().running() || effect);
+    }
+    QVERIFY2(bursts > 0, "bursts that ended");
+    QVERIFY(played[true].size() > 20);
+    QVERIFY(played[true] == played[false]);
 }
 
 QTEST_MAIN(RepaintTest)

@@ -1,5 +1,6 @@
 #include "WindowAccess.h"
 #include "ClientArea.h"
+#include "TileSpots.h"
 #include "Well.h"
 #include "DxButton.h"
 #include "Geometry.h"
@@ -12,6 +13,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
+
+#include <set>
 
 using namespace quorvel;
 using namespace quorvel::ui;
@@ -65,6 +68,7 @@ private slots:
     void menuBarHoldsTheFourCommands();
     void levelNamesNameOnlyTheFourDifficulties();
     void paintedWellShowsTilesAndBackground();
+    void gridLinesAreEvenAndTilesSharp();
     void keysCallTheirMoves_data();
     void keysCallTheirMoves();
     void keysGoOnToTheFocusedControl();
@@ -73,6 +77,7 @@ private slots:
     void picturesCallTheirMoves();
     void namesFromTheFileShowAsTyped();
     void helpBoxShowsTheKeysAndOpensItsLinks();
+    void helpBoxOpensCentredOverTheWindow();
     void boardAnnouncesThePiece();
     void textsFitTheirPlaces();
     void windowKeepsItsSizeOnScreen();
@@ -146,48 +151,90 @@ void WindowTest::levelNamesNameOnlyTheFourDifficulties()
     QCOMPARE(items, (QStringList{"Easy", "Medium", "Hard", "Wicked"}));
 }
 
-// Run at a device pixel ratio of 2 as well: every pixel then comes from the
-// pictures drawn at twice the size, none from a 1x picture blown up.
+// Run at device pixel ratios from 1.25 to 2 as well: every tile is then
+// drawn pixel for pixel from a picture of its device size, at whole device
+// pixels, never blown up or cut between pixels.
 void WindowTest::paintedWellShowsTilesAndBackground()
 {
     WindowUnderTest window;
     const TForm1& form = *window.form;
     const QPixmap grabbed = Find<ui::ClientArea>(form, "client")->grab();
-    const int ratio = qRound(grabbed.devicePixelRatio());
-    QCOMPARE(ratio, qRound(qApp->devicePixelRatio()));
+    const qreal ratio = grabbed.devicePixelRatio();
+    QCOMPARE(ratio, qApp->devicePixelRatio());
     if (qEnvironmentVariableIsSet("QT_SCALE_FACTOR"))
-        QCOMPARE(ratio, qEnvironmentVariableIntValue("QT_SCALE_FACTOR"));
+        QCOMPARE(ratio, qEnvironmentVariable("QT_SCALE_FACTOR").toDouble());
     const QImage shot = grabbed.toImage().convertToFormat(QImage::Format_RGB32);
     const auto pixelOf = [&](const QPixmap& picture, QPoint at) {
         return picture.toImage().convertToFormat(QImage::Format_RGB32).pixel(at);
     };
-    const QPixmap& pattern = form.pictures().background(Find<ui::ClientArea>(form, "client")->background());
-    QCOMPARE(qRound(pattern.devicePixelRatio()), ratio);
-    QCOMPARE(qRound(form.pictures().block(1).devicePixelRatio()), ratio);
-    const QSize tile = pattern.size();
+    const TileGrid& grid = Find<Well>(form, "well")->grid();
+    const int size = grid.tileSize();
+    QCOMPARE(form.pictures().tile(1, size).size(), QSize(size, size));
 
-    // Device pixels, so that at ratio 2 the odd ones are checked too.
-    const QPoint insideTile[] = {{0, 0}, {61, 61}, {62, 62}, {ratio * 62 - 1, ratio * 62 - 1}, {41, 90}, {40, 91}};
-    for (int c = FirstColumn; c <= LastColumn; ++c) {
-        for (int r = LaunchRow; r <= TopRow; ++r) {
-            const QPixmap& block = form.pictures().block(GameOf(form).Cell(c, r));
-            for (const QPoint inside : insideTile)
-                if (block.rect().contains(inside))
-                    QCOMPARE(shot.pixel(CellOrigin(c, r) * ratio + inside), pixelOf(block, inside));
-        }
+    const QPoint insideTile[] = {{0, 0}, {size - 1, size - 1}, {size / 2, size / 2}, {41, 90 % size}, {40, 91 % size}};
+    for (int spot = 0; spot < SpotCount; ++spot) {
+        const QPixmap& block = form.pictures().tile(SpotTile(GameOf(form), spot), size);
+        for (const QPoint inside : insideTile)
+            if (block.rect().contains(inside))
+                QCOMPARE(shot.pixel(grid.DeviceRect(spot).topLeft() + inside), pixelOf(block, inside));
     }
-    const QPoint centre(31 * ratio, 31 * ratio);
-    QVERIFY(pixelOf(form.pictures().block(GameOf(form).Cell(15, LaunchRow)), centre) !=
-            pixelOf(form.pictures().block(0), centre));
-    for (int i = 1; i <= 3; ++i)
-        QCOMPARE(shot.pixel(PreviewOrigin(i) * ratio + centre),
-                 pixelOf(form.pictures().block(GameOf(form).NextPiece()[i - 1]), centre));
+    const QPoint centre(size / 2, size / 2);
+    QVERIFY(pixelOf(form.pictures().tile(GameOf(form).Cell(15, LaunchRow), size), centre) !=
+            pixelOf(form.pictures().tile(0, size), centre));
     // The gaps between tiles, the strip above the top row and the frame of
-    // the well show the pattern, never the window's colour.
+    // the well show the pattern, never the window's colour; at whole scales
+    // pixel for pixel.
+    const QPixmap& pattern = form.pictures().background(Find<ui::ClientArea>(form, "client")->background());
+    if (ratio != qRound(ratio))
+        return;
+    QCOMPARE(pattern.devicePixelRatio(), ratio);
+    const QSize tile = pattern.size();
     for (const QPoint at : {QPoint(65, 300), QPoint(300, 570), QPoint(128, 507), QPoint(100, 0), QPoint(400, 2),
                             QPoint(1, 300), QPoint(640, 600), QPoint(900, 630)}) {
         const QPoint device = at * ratio;
         QCOMPARE(shot.pixel(device), pixelOf(pattern, QPoint(device.x() % tile.width(), device.y() % tile.height())));
+    }
+}
+
+// Through the window's own pixels: along an empty row and an empty column of
+// the well, ten tiles of one width with lines of one width between them.
+void WindowTest::gridLinesAreEvenAndTilesSharp()
+{
+    WindowUnderTest window;
+    TForm1& form = *window.form;
+    form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    const QImage shot = form.grab().toImage().convertToFormat(QImage::Format_RGB32);
+    const qreal ratio = shot.devicePixelRatio();
+    const QRgb lavender = qRgb(0xE8, 0xE7, 0xFE);
+    const QPoint client = Find<ui::ClientArea>(form, "client")->mapTo(&form, QPoint());
+    const QRect row = CellRect(FirstColumn, 25).united(CellRect(LastColumn, 25));
+    const QRect column = CellRect(FirstColumn, TopRow).united(CellRect(FirstColumn, LaunchRow));
+    const int size = Find<Well>(form, "well")->grid().tileSize();
+    for (const bool across : {true, false}) {
+        // Runs of the empty tile's lavender, and of anything else between them.
+        const QRect span = across ? row : column;
+        const QPoint middle = across ? QPoint(0, span.height() / 2) : QPoint(span.width() / 2, 0);
+        const QPoint start = (client + span.topLeft() + middle) * ratio - (across ? QPoint(8, 0) : QPoint(0, 8));
+        const QPoint step = across ? QPoint(1, 0) : QPoint(0, 1);
+        const int length = qRound((across ? span.width() : span.height()) * ratio) + 16;
+        std::vector<std::pair<bool, int>> runs;
+        for (int i = 0; i < length; ++i) {
+            const bool tile = shot.pixel(start + step * i) == lavender;
+            if (runs.empty() || runs.back().first != tile)
+                runs.push_back({tile, 0});
+            ++runs.back().second;
+        }
+        std::vector<int> tiles, lines;
+        for (size_t k = 0; k < runs.size(); ++k) {
+            if (runs[k].first)
+                tiles.push_back(runs[k].second);
+            else if (k > 0 && k + 1 < runs.size())
+                lines.push_back(runs[k].second);
+        }
+        QCOMPARE(int(tiles.size()), across ? ColumnCount : RowCount);
+        QCOMPARE(std::set<int>(tiles.begin(), tiles.end()), std::set<int>{size});
+        QCOMPARE(std::set<int>(lines.begin(), lines.end()), std::set<int>{qMax(1, qRound(ratio))});
     }
 }
 
@@ -381,6 +428,32 @@ void WindowTest::helpBoxShowsTheKeysAndOpensItsLinks()
     QDesktopServices::unsetUrlHandler(QStringLiteral("mailto"));
     QCOMPARE(opened.urls, (QList<QUrl>{QUrl(Find<QLabel>(box, "Label4")->text()), QUrl(QStringLiteral("mailto:") + Find<QLabel>(box, "Label5")->text())}));
     QVERIFY(box.isVisible());
+}
+
+// The first time, whatever the scale; later where it was left.
+void WindowTest::helpBoxOpensCentredOverTheWindow()
+{
+    if (QGuiApplication::platformName() == QLatin1String("wayland"))
+        QSKIP("Wayland lets no client place its windows");
+    WindowUnderTest window;
+    TForm1& form = *window.form;
+    QVERIFY(window.showActive());
+    std::vector<QPoint> centres;
+    const auto openAndMove = [&](QPoint by) {
+        QTimer::singleShot(0, window.about.get(), [&, by] {
+            QVERIFY(QTest::qWaitForWindowExposed(window.about.get()));
+            QTest::qWait(200);
+            centres.push_back(window.about->frameGeometry().center());
+            window.about->move(window.about->pos() + by);
+            window.about->accept();
+        });
+        Choose(form, "About1");
+    };
+    openAndMove({40, 30});
+    openAndMove({});
+    QCOMPARE(centres.size(), size_t(2));
+    QVERIFY2((centres[0] - form.frameGeometry().center()).manhattanLength() <= 2, qPrintable(QStringLiteral("%1,%2").arg(centres[0].x()).arg(centres[0].y())));
+    QCOMPARE(centres[1], centres[0] + QPoint(40, 30));
 }
 
 // Described from the start, before any move or paint.
