@@ -23,7 +23,7 @@ void ClientArea::setBackground(int index)
 
 // A choice without a tile fills plain white. The tiles are opaque, so a tile
 // serves as its own pattern.
-void ClientArea::MakePattern()
+void ClientArea::MakePattern() const
 {
     const QPixmap& tile = pictures_.background(background_);
     if (!tile.isNull()) {
@@ -35,20 +35,27 @@ void ClientArea::MakePattern()
     pattern_ = white;
 }
 
-// The pattern, tiled from the origin wherever the region starts, and the
-// window's colour beyond it.
 void ClientArea::paintEvent(QPaintEvent* event)
+{
+    QPainter painter(this);
+    paintBackground(painter, event->region());
+}
+
+void ClientArea::paintBackground(QPainter& painter, const QRegion& region) const
 {
     if (pattern_.isNull())
         MakePattern();
-    QPainter painter(this);
-    const QRegion beyondPattern = event->region().subtracted(PatternRect);
+    const QRegion beyondPattern = region.subtracted(PatternRect);
     if (!beyondPattern.isEmpty()) {
-        painter.setClipRegion(beyondPattern);
+        painter.save();
+        painter.setClipRegion(beyondPattern, Qt::IntersectClip);
         painter.fillRect(beyondPattern.boundingRect(), palette().color(QPalette::Window));
+        painter.restore();
     }
-    painter.setClipRegion(event->region());
+    painter.save();
+    painter.setClipRegion(region, Qt::IntersectClip);
     painter.drawTiledPixmap(PatternRect, pattern_);
+    painter.restore();
 }
 
 } // namespace quorvel::ui

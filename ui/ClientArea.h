@@ -3,14 +3,17 @@
 #include <QPixmap>
 #include <QWidget>
 
+class QPainter;
+
 namespace quorvel::ui {
 
 class Pictures;
 
 // The main window's client area, below the menu bar: it paints the chosen
 // background pattern, and the window's own colour beyond the pattern, under
-// the well, the side column and the panels that stand on it. It covers every
-// pixel of the region it is given, so the toolkit fills nothing first.
+// the side column and the panels that stand on it; the well paints the same
+// in its own gaps. It covers every pixel of the region it is given, so the
+// toolkit fills nothing first.
 class ClientArea final : public QWidget {
     Q_OBJECT
 
@@ -21,16 +24,20 @@ public:
     int background() const { return background_; }
     // Repaints the whole area with the new pattern at once.
     void setBackground(int index);
+    // The pattern tiled from the client area's top left, and the window's
+    // colour beyond it, over `region` in client pixels. The painter counts in
+    // client pixels; its clip, if any, still holds.
+    void paintBackground(QPainter& painter, const QRegion& region) const;
 
 protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    void MakePattern();
+    void MakePattern() const;
 
     const Pictures& pictures_;
     int background_ = -1;
-    QPixmap pattern_;
+    mutable QPixmap pattern_;
 };
 
 } // namespace quorvel::ui

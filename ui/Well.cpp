@@ -1,6 +1,7 @@
 #include "Well.h"
 
 #include "BoardDescription.h"
+#include "ClientArea.h"
 #include "Pictures.h"
 
 #include <QAccessibleWidget>
@@ -20,8 +21,8 @@ QAccessibleInterface* WellAccessible(const QString& className, QObject* object)
 
 } // namespace
 
-Well::Well(const Game& game, const Pictures& pictures, QWidget* parent)
-    : QWidget(parent), game_(game), pictures_(pictures), grid_(parent->devicePixelRatioF()),
+Well::Well(const Game& game, const Pictures& pictures, ClientArea* client)
+    : QWidget(client), game_(game), client_(*client), pictures_(pictures), grid_(client->devicePixelRatioF()),
       effect_(pictures, grid_, this)
 {
     static const bool factoryInstalled = (QAccessible::installFactory(WellAccessible), true);
@@ -29,6 +30,7 @@ Well::Well(const Game& game, const Pictures& pictures, QWidget* parent)
     setObjectName(QStringLiteral("well"));
     setGeometry(grid_.BoardCover().united(grid_.PreviewCover()));
     setAttribute(Qt::WA_TransparentForMouseEvents);
+    setAttribute(Qt::WA_OpaquePaintEvent);
     setAccessibleName(tr("Well"));
     connect(&effect_, &ClearEffect::areaChanged, this, [this](const QRegion& dirty) { update(dirty.translated(-pos())); });
 }
@@ -66,12 +68,40 @@ void Well::paintEvent(QPaintEvent* event)
 {
     QPainter painter(this);
     const qreal ratio = grid_.ratio();
-    painter.setWorldTransform(QTransform::fromScale(1.0 / ratio, 1.0 / ratio) * QTransform::fromTranslate(-x(), -y()));
+    const QTransform fromDevice = QTransform::fromScale(1.0 / ratio, 1.0 / ratio) * QTransform::fromTranslate(-x(), -y());
     const QRegion region = event->region().translated(pos());
+    QRegion tiles;
+    painter.setWorldTransform(fromDevice);
     for (int spot = 0; spot < SpotCount; ++spot)
-        if (region.intersects(grid_.Cover(spot)))
-            painter.drawPixmap(grid_.DeviceRect(spot).topLeft(), pictures_.tile(shown_.Tile(spot), grid_.tileSize()));
+        if (region.intersects(grid_.Cover(spot))) {
+            const QPixmap& tile = pictures_.tile(shown_.Tile(spot), grid_.tileSize());
+            if (tile.isNull())
+                continue;
+            painter.drawPixmap(grid_.DeviceRect(spot).topLeft(), tile);
+            tiles += grid_.DeviceRect(spot);
+        }
+    PaintGaps(painter, region, tiles);
+    painter.setWorldTransform(fromDevice);
     effect_.paint(painter);
+}
+
+// The background wherever the region has no tile (the Floor row has none,
+// and every tile picture is opaque): the painter is clipped to
+// the device pixels left, then counts in client pixels as the client area's
+// own painting does, so the pattern lines up with the rest of it.
+void Well::PaintGaps(QPainter& painter, const QRegion& region, const QRegion& tiles) const
+{
+    QRegion device;
+    for (const QRect& rect : region)
+        device += QRectF(rect.topLeft() * grid_.ratio(), rect.size() * grid_.ratio()).toAlignedRect();
+    const QRegion gaps = device.subtracted(tiles);
+    if (gaps.isEmpty())
+        return;
+    painter.save();
+    painter.setClipRegion(gaps);
+    painter.setWorldTransform(QTransform::fromTranslate(-x(), -y()));
+    client_.paintBackground(painter, region);
+    painter.restore();
 }
 
 void Well::Describe()

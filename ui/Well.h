@@ -12,11 +12,14 @@ class WindowAccess;
 
 namespace quorvel::ui {
 
+class ClientArea;
 class Pictures;
 
 // The well and the preview beside it. It keeps the tiles it last showed and
-// paints only those; between its tiles, in the lines between them and where
-// the Floor row has no tile, the client area's background shows through.
+// paints only those that change. It is opaque: in the lines between its
+// tiles, where the Floor row has no tile and under the side column it paints
+// the client area's background itself, so that a changed tile costs one
+// widget's painting, not its parent's as well.
 // Tiles stand on whole device pixels (TileGrid). Over the tiles it shows the
 // blocks of the last landing bursting, for a moment.
 // Assistive technology finds it as a picture named "Well", described by
@@ -26,7 +29,7 @@ class Well final : public QWidget {
     Q_OBJECT
 
 public:
-    Well(const Game& game, const Pictures& pictures, QWidget* parent);
+    Well(const Game& game, const Pictures& pictures, ClientArea* client);
 
     // Shows the game's board and preview before returning, painting only the
     // tiles that changed.
@@ -49,7 +52,10 @@ private:
 
     void Describe();
 
+    void PaintGaps(QPainter& painter, const QRegion& region, const QRegion& tiles) const;
+
     const Game& game_;
+    const ClientArea& client_;
     const Pictures& pictures_;
     TileGrid grid_;
     ClearEffect effect_;

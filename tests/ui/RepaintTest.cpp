@@ -81,22 +81,27 @@ QImage Without(QImage image, const QRegion& area, QPoint origin, qreal ratio)
     return image;
 }
 
-// Collects what the client area paints of the well and the preview.
+// Collects what the client area and the well paint of the well and the
+// preview, in client pixels.
 class PaintRecorder : public QObject {
 public:
-    explicit PaintRecorder(const QRegion& tiles) : tiles_(tiles) {}
+    PaintRecorder(const QRegion& tiles, const QWidget& client) : tiles_(tiles), client_(client) {}
     QRegion painted;
 
 protected:
-    bool eventFilter(QObject*, QEvent* event) override
+    bool eventFilter(QObject* watched, QEvent* event) override
     {
-        if (event->type() == QEvent::Paint)
-            painted += static_cast<QPaintEvent*>(event)->region() & tiles_;
+        if (event->type() == QEvent::Paint) {
+            const QPoint origin = static_cast<QWidget*>(watched)->mapTo(client_.window(), QPoint()) -
+                                  client_.mapTo(client_.window(), QPoint());
+            painted += static_cast<QPaintEvent*>(event)->region().translated(origin) & tiles_;
+        }
         return false;
     }
 
 private:
     QRegion tiles_;
+    const QWidget& client_;
 };
 
 // Follows a game, checking after each tick and each steering key that the
@@ -107,9 +112,10 @@ private:
 class Watcher {
 public:
     explicit Watcher(TForm1& form)
-        : form_(form), board_(GameOf(form).Board()), preview_(GameOf(form).NextPiece()), recorder_(TilesArea(form))
+        : form_(form), board_(GameOf(form).Board()), preview_(GameOf(form).NextPiece()), recorder_(TilesArea(form), *Find<ClientArea>(form, "client"))
     {
-        Find<ui::ClientArea>(form, "client")->installEventFilter(&recorder_);
+        Find<ClientArea>(form, "client")->installEventFilter(&recorder_);
+        Find<Well>(form, "well")->installEventFilter(&recorder_);
         QObject::connect(&WellOf(form).clearEffect(), &ClearEffect::areaChanged, &form,
                          [this](const QRegion& dirty) { effectArea_ += dirty; });
     }
