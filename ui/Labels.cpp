@@ -28,8 +28,11 @@ QString ShownName(const QString& name)
     return shown;
 }
 
+// The score comes again with every tick of a flight, mostly unchanged.
 void ShowText(QLabel* label, const QString& text)
 {
+    if (label->text() == text)
+        return;
     label->setText(text);
     label->adjustSize();
 }
@@ -40,7 +43,8 @@ QLabel* PlaceLabel(QLabel* label, const char* objectName, QPoint at, const QFont
     label->setTextFormat(Qt::PlainText);
     label->setFont(font);
     label->move(at);
-    ShowText(label, text);
+    label->setText(text);
+    label->adjustSize();
     return label;
 }
 

@@ -45,7 +45,8 @@ public:
                     QWidget* parent = nullptr);
     ~TForm1() override;
 
-    void setAboutBox(TAboutBox* box) { AboutBox = box; }
+    // The help/about box, made the first time it is asked for.
+    TAboutBox& aboutBox();
     const Pictures& pictures() const { return pictures_; }
 
 protected:

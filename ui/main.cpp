@@ -1,6 +1,5 @@
 #include "Translations.h"
 #include "Unit1.h"
-#include "Unit2.h"
 
 #include <QApplication>
 
@@ -57,8 +56,6 @@ int main(int argc, char* argv[])
     QGuiApplication::setDesktopFileName(QStringLiteral("io.quorvel.Quorvel"));
     const quorvel::ui::Translations translations(quorvel::ui::DesktopLanguages());
     quorvel::ui::TForm1 form;
-    quorvel::ui::TAboutBox about(form.pictures(), &form);
-    form.setAboutBox(&about);
     form.show();
     return application->exec();
 }

@@ -44,19 +44,13 @@ struct WindowUnderTest {
                 qFatal("cannot write the starting settings file");
         }
         form = std::make_unique<ui::TForm1>(std::make_unique<FixedSeedRandom>(seed));
-        about = std::make_unique<ui::TAboutBox>(form->pictures(), form.get());
-        form->setAboutBox(about.get());
         WindowAccess::AnswerBoxes(*form, [this](const QString& text, const QString& caption, ui::BoxButtons buttons) {
             boxes.push_back({text, caption, buttons});
             return answer;
         });
     }
 
-    ~WindowUnderTest()
-    {
-        about.reset();
-        form.reset();
-    }
+    ui::TAboutBox* about() { return &form->aboutBox(); }
 
     QString settingsFile() const { return config.path() + QStringLiteral("/quorvel/vemlo.ini"); }
 
@@ -107,7 +101,6 @@ struct WindowUnderTest {
 
     QTemporaryDir config;
     std::unique_ptr<ui::TForm1> form;
-    std::unique_ptr<ui::TAboutBox> about;
     std::vector<Box> boxes;
     ui::BoxAnswer answer = ui::BoxAnswer::Yes;
 };

@@ -337,7 +337,7 @@ void FlowTest::helpBoxLetsTheFlightGoOn()
     connect(&watcher, &QTimer::timeout, [&] {
         rowWhileOpen = GameOf(form).Piece()[1].row;
         if (rowWhileOpen >= LaunchRow + 3 || open.hasExpired(10000))
-            window.about->accept();
+            window.about()->accept();
     });
     QTimer::singleShot(0, [&] {
         open.start();

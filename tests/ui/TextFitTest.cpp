@@ -212,10 +212,10 @@ void TextFitTest::textsFitTheirControls()
         QVERIFY(!form.grab().isNull());
         misfits << Misfits(form);
     }
-    window.about->show();
-    QVERIFY(!window.about->grab().isNull());
-    misfits << Misfits(*window.about);
-    window.about->hide();
+    window.about()->show();
+    QVERIFY(!window.about()->grab().isNull());
+    misfits << Misfits(*window.about());
+    window.about()->hide();
 
     // The game's questions and messages, as its own flow words them.
     window.boxes.clear();

@@ -305,11 +305,12 @@ void WindowTest::keysDoNothingWhileADialogIsOpen()
     form.show();
     QVERIFY(QTest::qWaitForWindowExposed(&form));
     std::vector<int> columnsWhileOpen;
-    QTimer::singleShot(0, window.about.get(), [&] {
+    QVERIFY2(!form.findChild<TAboutBox*>(), "made when first asked for");
+    QTimer::singleShot(0, window.about(), [&] {
         QTest::keyClick(form.windowHandle(), Qt::Key_Left);
-        QTest::keyClick(window.about->windowHandle(), Qt::Key_Left);
+        QTest::keyClick(window.about()->windowHandle(), Qt::Key_Left);
         columnsWhileOpen = Columns(GameOf(form));
-        window.about->accept();
+        window.about()->accept();
     });
     Choose(form, "About1");
     QCOMPARE(columnsWhileOpen, (std::vector<int>{14, 15, 16}));
@@ -403,7 +404,7 @@ void WindowTest::namesFromTheFileShowAsTyped()
 void WindowTest::helpBoxShowsTheKeysAndOpensItsLinks()
 {
     WindowUnderTest window;
-    TAboutBox& box = *window.about;
+    TAboutBox& box = *window.about();
     const std::pair<const char*, const char*> texts[] = {
         {"Label3", "Quorvel   1.0"},
         {"Label2", "Controls:"},
@@ -440,12 +441,12 @@ void WindowTest::helpBoxOpensCentredOverTheWindow()
     QVERIFY(window.showActive());
     std::vector<QPoint> centres;
     const auto openAndMove = [&](QPoint by) {
-        QTimer::singleShot(0, window.about.get(), [&, by] {
-            QVERIFY(QTest::qWaitForWindowExposed(window.about.get()));
+        QTimer::singleShot(0, window.about(), [&, by] {
+            QVERIFY(QTest::qWaitForWindowExposed(window.about()));
             QTest::qWait(200);
-            centres.push_back(window.about->frameGeometry().center());
-            window.about->move(window.about->pos() + by);
-            window.about->accept();
+            centres.push_back(window.about()->frameGeometry().center());
+            window.about()->move(window.about()->pos() + by);
+            window.about()->accept();
         });
         Choose(form, "About1");
     };
@@ -480,7 +481,7 @@ void WindowTest::textsFitTheirPlaces()
             QVERIFY2(item->geometry().right() < group->contentsRect().right() + 1 &&
                          item->sizeHint().width() <= item->width(),
                      qPrintable(item->text()));
-    const QList<QWidget*> controls = window.about->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly);
+    const QList<QWidget*> controls = window.about()->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly);
     for (const QWidget* a : controls)
         for (const QWidget* b : controls)
             QVERIFY2(a == b || !a->geometry().intersects(b->geometry()),
