@@ -2,10 +2,11 @@
 
 #include <QFile>
 
-// The resource initialiser must be named from the global namespace.
-static void InitialiseResourceCollection()
+// The resource initialisers must be named from the global namespace.
+static void InitialiseResourceCollections()
 {
     Q_INIT_RESOURCE(assets);
+    Q_INIT_RESOURCE(doubled);
 }
 
 namespace quorvel {
@@ -39,7 +40,7 @@ QString IconPath(int size)
 
 void InitialiseAssets()
 {
-    InitialiseResourceCollection();
+    InitialiseResourceCollections();
 }
 
 QImage LoadPicture(const QString& path, qreal devicePixelRatio)

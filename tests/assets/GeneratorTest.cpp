@@ -59,7 +59,7 @@ TEST(Generator, RedrawsTheCommittedFilesPixelForPixel)
     const std::set<QString> written = FilesUnder(output.path(), everything);
     const std::set<QString> committedPictures = FilesUnder(QStringLiteral(QUORVEL_ASSETS_DIR), {QStringLiteral("*.png")});
     EXPECT_EQ(FilesUnder(output.path(), {QStringLiteral("*.png")}), committedPictures);
-    EXPECT_EQ(written.size(), committedPictures.size() + 2) << "the pictures, the resource collection and the scalable icon";
+    EXPECT_EQ(written.size(), committedPictures.size() + 3) << "the pictures, the two resource collections and the scalable icon";
 
     for (const QString& name : written) {
         SCOPED_TRACE(name.toStdString());

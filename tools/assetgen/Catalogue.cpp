@@ -36,14 +36,15 @@ QString FileName(const Picture& picture, int scale)
 
 namespace {
 
-QString ResourceCollection(const std::vector<Picture>& pictures)
+// The pictures drawn at one scale. The program maps its pictures into memory
+// as it reads them, and whatever lies near a picture read comes along: kept
+// apart, the drawings of the other scale are never in memory.
+QString ResourceCollection(const std::vector<Picture>& pictures, int scale)
 {
     QString text = QStringLiteral("<!DOCTYPE RCC>\n<RCC version=\"1.0\">\n<qresource prefix=\"/\">\n");
-    for (const Picture& picture : pictures) {
-        text += QStringLiteral("    <file>%1</file>\n").arg(FileName(picture, SingleScale));
-        if (picture.doubled)
-            text += QStringLiteral("    <file>%1</file>\n").arg(FileName(picture, DoubleScale));
-    }
+    for (const Picture& picture : pictures)
+        if (scale == SingleScale || picture.doubled)
+            text += QStringLiteral("    <file>%1</file>\n").arg(FileName(picture, scale));
     text += QStringLiteral("</qresource>\n</RCC>\n");
     return text;
 }
@@ -52,7 +53,9 @@ QString ResourceCollection(const std::vector<Picture>& pictures)
 
 std::vector<TextFile> TextFiles(const std::vector<Picture>& pictures)
 {
-    return {{QStringLiteral("assets.qrc"), ResourceCollection(pictures)}, {QStringLiteral("icon/quorvel.svg"), IconSvg()}};
+    return {{QStringLiteral("assets.qrc"), ResourceCollection(pictures, SingleScale)},
+            {QStringLiteral("doubled.qrc"), ResourceCollection(pictures, DoubleScale)},
+            {QStringLiteral("icon/quorvel.svg"), IconSvg()}};
 }
 
 } // namespace quorvel::assetgen

@@ -31,7 +31,8 @@ struct TextFile {
     QString text;
 };
 
-// The resource collection that embeds every picture, and the scalable icon.
+// The resource collections that embed the pictures (the icon and the
+// scale-1 drawings, and the @2x drawings), and the scalable icon.
 std::vector<TextFile> TextFiles(const std::vector<Picture>& pictures);
 
 } // namespace quorvel::assetgen

@@ -18,7 +18,7 @@ const char* const Usage =
     "\n"
     "Draws every picture of Quorvel: the block tiles, the background tiles,\n"
     "the side-column plates and the program icon, each at scale 1 and drawn\n"
-    "afresh at scale 2 (NAME@2x.png), with assets.qrc and icon/quorvel.svg.\n"
+    "afresh at scale 2 (NAME@2x.png), with assets.qrc, doubled.qrc and icon/quorvel.svg.\n"
     "The output is the same on every run.\n"
     "\n"
     "  ASSETS_FOLDER     write all files there (the project's assets folder)\n"
