@@ -18,6 +18,7 @@ void ClientArea::setBackground(int index)
 {
     background_ = index;
     MakePattern();
+    emit backgroundChanged();
     repaint();
 }
 

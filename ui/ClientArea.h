@@ -22,12 +22,17 @@ public:
 
     // The tile 0..4 of the pattern.
     int background() const { return background_; }
-    // Repaints the whole area with the new pattern at once.
+    // Repaints the whole area with the new pattern at once, the gaps of the
+    // widgets that paint it themselves included.
     void setBackground(int index);
     // The pattern tiled from the client area's top left, and the window's
     // colour beyond it, over `region` in client pixels. The painter counts in
     // client pixels; its clip, if any, still holds.
     void paintBackground(QPainter& painter, const QRegion& region) const;
+
+signals:
+    // The pattern changed: whoever paints it must repaint.
+    void backgroundChanged();
 
 protected:
     void paintEvent(QPaintEvent* event) override;

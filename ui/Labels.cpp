@@ -43,6 +43,7 @@ QLabel* PlaceLabel(QLabel* label, const char* objectName, QPoint at, const QFont
     label->setTextFormat(Qt::PlainText);
     label->setFont(font);
     label->move(at);
+    // Sized even when it starts empty, which ShowText would leave alone.
     label->setText(text);
     label->adjustSize();
     return label;

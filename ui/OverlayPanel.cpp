@@ -14,6 +14,8 @@ void OverlayPanel::setVisible(bool visible)
     QFrame::setVisible(visible);
     if (parentWidget())
         UpdateReach(*parentWidget());
+    if (!visible)
+        emit hidden();
 }
 
 void OverlayPanel::ReturnFocus()

@@ -27,6 +27,8 @@ public:
 signals:
     // The panel's "Ok", only while the panel shows.
     void okClicked();
+    // The panel went out of sight.
+    void hidden();
 
 private:
     void ReturnFocus();

@@ -32,6 +32,7 @@ Well::Well(const Game& game, const Pictures& pictures, ClientArea* client)
     setAttribute(Qt::WA_TransparentForMouseEvents);
     setAttribute(Qt::WA_OpaquePaintEvent);
     setAccessibleName(tr("Well"));
+    connect(client, &ClientArea::backgroundChanged, this, qOverload<>(&QWidget::update));
     connect(&effect_, &ClearEffect::areaChanged, this, [this](const QRegion& dirty) { update(dirty.translated(-pos())); });
 }
 
@@ -81,7 +82,6 @@ void Well::paintEvent(QPaintEvent* event)
             tiles += grid_.DeviceRect(spot);
         }
     PaintGaps(painter, region, tiles);
-    painter.setWorldTransform(fromDevice);
     effect_.paint(painter);
 }
 

@@ -1,5 +1,6 @@
 #include "WindowAccess.h"
 #include "ClientArea.h"
+#include "RadioGroup.h"
 #include "Geometry.h"
 #include "TileSpots.h"
 #include "Well.h"
@@ -201,6 +202,7 @@ private slots:
     void screenMatchesAFullRepaintThroughWholeGames_data();
     void screenMatchesAFullRepaintThroughWholeGames();
     void enlargedWindowShowsItsColourBeyondThePattern();
+    void backgroundChoiceRepaintsTheWellsGapsToo();
     void clearEffectChangesNothingOfTheGame();
 };
 
@@ -268,6 +270,22 @@ void RepaintTest::enlargedWindowShowsItsColourBeyondThePattern()
 
 // The same keys into the same deal, with the burst and without: every
 // flight takes as many ticks and leaves the same board, preview and score.
+// The well paints the pattern between its tiles itself.
+void RepaintTest::backgroundChoiceRepaintsTheWellsGapsToo()
+{
+    WindowUnderTest window;
+    TForm1& form = *window.form;
+    form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    Choose(form, "Options1");
+    Find<RadioGroup>(form, "backchoice")->setItemIndex(3);
+    QTest::mouseClick(Find<QAbstractButton>(form, "dxButton1"), Qt::LeftButton);
+    QVERIFY(!Find<QWidget>(form, "Panel1")->isVisible());
+    QCoreApplication::processEvents();
+    const QRect all = Find<ClientArea>(form, "client")->rect();
+    QCOMPARE(OnScreen(form, all), FullyRepainted(form, all));
+}
+
 void RepaintTest::clearEffectChangesNothingOfTheGame()
 {
     struct Flight {
