@@ -123,18 +123,17 @@ public:
 
     void Check()
     {
-        ++checks;
         effectFrames += WellOf(form_).clearEffect().running();
-        const QRegion changed = ChangedTiles(GridOf(form_), board_, preview_, GameOf(form_));
-        if (recorder_.painted != ((changed + effectArea_) & TilesArea(form_)))
-            ++paintedOtherThanChanged;
+        // A window its compositor has stopped showing (on Wayland, when frame
+        // callbacks come late under load) is painted nothing until it shows
+        // again, and then whole: the checks up to the first one after that
+        // prove nothing.
+        const bool exposed = form_.windowHandle()->isExposed();
+        if (exposed && !catchingUp_)
+            Compare();
+        catchingUp_ = !exposed;
         board_ = GameOf(form_).Board();
         preview_ = GameOf(form_).NextPiece();
-        const QRegion effect = effectArea_ + WellOf(form_).clearEffect().area();
-        const qreal ratio = form_.devicePixelRatio();
-        for (const QRect& area : {GridOf(form_).BoardCover() & Find<ClientArea>(form_, "client")->rect(), GridOf(form_).PreviewCover()})
-            differences += Without(OnScreen(form_, area), effect, area.topLeft(), ratio) !=
-                           Without(FullyRepainted(form_, area), effect, area.topLeft(), ratio);
         Forget();
     }
 
@@ -144,19 +143,31 @@ public:
     {
         if (!QTest::qWaitFor([&] { return !WellOf(form_).clearEffect().running(); }, 2000))
             return false;
-        QCoreApplication::processEvents();
         const QRect all = Find<ClientArea>(form_, "client")->rect();
-        const bool same = OnScreen(form_, all) == FullyRepainted(form_, all);
+        const bool same = QTest::qWaitFor([&] { return OnScreen(form_, all) == FullyRepainted(form_, all); }, 2000);
         Forget();
         return same;
     }
 
-    int checks = 0;
+    int compared = 0;
     int paintedOtherThanChanged = 0;
     int differences = 0;
     int effectFrames = 0;
 
 private:
+    void Compare()
+    {
+        ++compared;
+        const QRegion changed = ChangedTiles(GridOf(form_), board_, preview_, GameOf(form_));
+        if (recorder_.painted != ((changed + effectArea_) & TilesArea(form_)))
+            ++paintedOtherThanChanged;
+        const QRegion effect = effectArea_ + WellOf(form_).clearEffect().area();
+        const qreal ratio = form_.devicePixelRatio();
+        for (const QRect& area : {GridOf(form_).BoardCover() & Find<ClientArea>(form_, "client")->rect(), GridOf(form_).PreviewCover()})
+            differences += Without(OnScreen(form_, area), effect, area.topLeft(), ratio) !=
+                           Without(FullyRepainted(form_, area), effect, area.topLeft(), ratio);
+    }
+
     // The full repaints drawn off screen for the comparison count as nothing.
     void Forget()
     {
@@ -169,6 +180,7 @@ private:
     NextPiece preview_;
     PaintRecorder recorder_;
     QRegion effectArea_;
+    bool catchingUp_ = false;
 };
 
 // Plays a whole game with keys at the timer's own pace. Each piece goes to a
@@ -237,7 +249,7 @@ void RepaintTest::screenMatchesAFullRepaintThroughWholeGames()
     QCOMPARE(window.boxes.size(), size_t(1));
     QVERIFY2(flights > 20, "a whole game");
     QVERIFY2(GameOf(form).Score() > 0, "landings that clear lines");
-    QVERIFY(watcher->checks > flights);
+    QVERIFY(watcher->compared > flights);
     QVERIFY2(watcher->effectFrames > 0, "bursts seen");
     QCOMPARE(watcher->differences, 0);
     QCOMPARE(watcher->paintedOtherThanChanged, 0);
