@@ -280,8 +280,6 @@ void RepaintTest::enlargedWindowShowsItsColourBeyondThePattern()
         QCOMPARE(shown.pixel(at * ratio), pattern.pixel((at * ratio).x() % pattern.width(), (at * ratio).y() % pattern.height()));
 }
 
-// The same keys into the same deal, with the burst and without: every
-// flight takes as many ticks and leaves the same board, preview and score.
 // The well paints the pattern between its tiles itself.
 void RepaintTest::backgroundChoiceRepaintsTheWellsGapsToo()
 {
@@ -298,6 +296,8 @@ void RepaintTest::backgroundChoiceRepaintsTheWellsGapsToo()
     QCOMPARE(OnScreen(form, all), FullyRepainted(form, all));
 }
 
+// The same keys into the same deal, with the burst and without: every
+// flight takes as many ticks and leaves the same board, preview and score.
 void RepaintTest::clearEffectChangesNothingOfTheGame()
 {
     struct Flight {
