@@ -213,8 +213,8 @@ class RepaintTest : public QObject {
 private slots:
     void screenMatchesAFullRepaintThroughWholeGames_data();
     void screenMatchesAFullRepaintThroughWholeGames();
-    void enlargedWindowShowsItsColourBeyondThePattern();
-    void backgroundChoiceRepaintsTheWellsGapsToo();
+    void wholeClientAsFullyRepaintedAfter_data();
+    void wholeClientAsFullyRepaintedAfter();
     void clearEffectChangesNothingOfTheGame();
 };
 
@@ -255,19 +255,37 @@ void RepaintTest::screenMatchesAFullRepaintThroughWholeGames()
     QCOMPARE(watcher->paintedOtherThanChanged, 0);
 }
 
-// The client area paints every pixel itself, the window's colour included.
-void RepaintTest::enlargedWindowShowsItsColourBeyondThePattern()
+void RepaintTest::wholeClientAsFullyRepaintedAfter_data()
 {
+    QTest::addColumn<bool>("enlarge");
+    QTest::newRow("the window enlarged") << true;
+    QTest::newRow("a background chosen") << false;
+}
+
+// The client area paints every pixel itself, the window's colour included,
+// and the well the pattern between its tiles.
+void RepaintTest::wholeClientAsFullyRepaintedAfter()
+{
+    QFETCH(bool, enlarge);
     WindowUnderTest window;
     TForm1& form = *window.form;
+    ClientArea& client = *Find<ClientArea>(form, "client");
     form.show();
     QVERIFY(QTest::qWaitForWindowExposed(&form));
-    Find<ui::ClientArea>(form, "client")->setMinimumSize(PatternRect.size() + QSize(100, 100));
-    QTRY_VERIFY(Find<ui::ClientArea>(form, "client")->width() > PatternRect.width());
+    if (enlarge) {
+        client.setMinimumSize(PatternRect.size() + QSize(100, 100));
+        QTRY_VERIFY(client.width() > PatternRect.width());
+    } else {
+        Choose(form, "Options1");
+        Find<RadioGroup>(form, "backchoice")->setItemIndex(3);
+        QTest::mouseClick(Find<QAbstractButton>(form, "dxButton1"), Qt::LeftButton);
+        QVERIFY(!Find<QWidget>(form, "Panel1")->isVisible());
+    }
     QCoreApplication::processEvents();
-    const QRect all = Find<ui::ClientArea>(form, "client")->rect();
-    const QImage shown = OnScreen(form, all);
-    QCOMPARE(shown, FullyRepainted(form, all));
+    const QImage shown = OnScreen(form, client.rect());
+    QCOMPARE(shown, FullyRepainted(form, client.rect()));
+    if (!enlarge)
+        return;
     const qreal ratio = form.devicePixelRatio();
     const QColor windowColour(0x74, 0x72, 0x7E);
     for (const QPoint at : {QPoint(1050, 100), QPoint(100, 750), QPoint(1099, 799)})
@@ -275,25 +293,9 @@ void RepaintTest::enlargedWindowShowsItsColourBeyondThePattern()
     // The pattern is drawn pixel for pixel at whole scales only.
     if (ratio != qRound(ratio))
         return;
-    const QImage pattern = form.pictures().background(Find<ui::ClientArea>(form, "client")->background()).toImage();
+    const QImage pattern = form.pictures().background(client.background()).toImage();
     for (const QPoint at : {QPoint(999, 100), QPoint(100, 699)})
         QCOMPARE(shown.pixel(at * ratio), pattern.pixel((at * ratio).x() % pattern.width(), (at * ratio).y() % pattern.height()));
-}
-
-// The well paints the pattern between its tiles itself.
-void RepaintTest::backgroundChoiceRepaintsTheWellsGapsToo()
-{
-    WindowUnderTest window;
-    TForm1& form = *window.form;
-    form.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&form));
-    Choose(form, "Options1");
-    Find<RadioGroup>(form, "backchoice")->setItemIndex(3);
-    QTest::mouseClick(Find<QAbstractButton>(form, "dxButton1"), Qt::LeftButton);
-    QVERIFY(!Find<QWidget>(form, "Panel1")->isVisible());
-    QCoreApplication::processEvents();
-    const QRect all = Find<ClientArea>(form, "client")->rect();
-    QCOMPARE(OnScreen(form, all), FullyRepainted(form, all));
 }
 
 // The same keys into the same deal, with the burst and without: every
