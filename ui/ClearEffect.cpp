@@ -1,5 +1,6 @@
 #include "ClearEffect.h"
 
+#include "DrawClipped.h"
 #include "Fonts.h"
 #include "Geometry.h"
 #include "Pictures.h"
@@ -210,16 +211,17 @@ void ClearEffect::paint(QPainter& painter) const
     for (const Burst& burst : bursts_) {
         const qreal phase = qreal(frameMs_ - burst.startMs) / BurstMilliseconds;
         if (phase >= 0.0 && phase < 1.0)
-            painter.drawPixmap(burst.device.topLeft(), BurstPicture(burst.kind, phase));
+            DrawClipped(painter, burst.device.topLeft(), BurstPicture(burst.kind, phase));
     }
     // The points fade out over the last third.
     const qreal progress = qreal(frameMs_) / Milliseconds;
     const qreal opacity = progress < 2.0 / 3.0 ? 1.0 : 3.0 * (1.0 - progress);
     if (opacity > 0.0) {
         painter.setOpacity(opacity);
-        painter.drawPixmap(PointsRect().topLeft(), points_);
+        DrawClipped(painter, PointsRect().topLeft(), points_);
         painter.setOpacity(1.0);
     }
+    painter.setClipping(false);
 }
 
 // The block shrinks and fades into a white-hot flash in its colour, which

@@ -2,6 +2,7 @@
 
 #include "BoardDescription.h"
 #include "ClientArea.h"
+#include "DrawClipped.h"
 #include "Pictures.h"
 
 #include <QAccessibleWidget>
@@ -78,9 +79,10 @@ void Well::paintEvent(QPaintEvent* event)
             const QPixmap& tile = pictures_.tile(shown_.Tile(spot), grid_.tileSize());
             if (tile.isNull())
                 continue;
-            painter.drawPixmap(grid_.DeviceRect(spot).topLeft(), tile);
+            DrawClipped(painter, grid_.DeviceRect(spot).topLeft(), tile);
             tiles += grid_.DeviceRect(spot);
         }
+    painter.setClipping(false);
     PaintGaps(painter, region, tiles);
     effect_.paint(painter);
 }
