@@ -6,6 +6,7 @@
 
 #include <QRandomGenerator>
 
+#include <array>
 #include <cerrno>
 #include <dirent.h>
 #include <fcntl.h>
@@ -32,11 +33,15 @@ std::string BaseNameOf(const std::string& path)
     return path.substr(path.rfind('/') + 1);
 }
 
+// Drawn straight from the kernel in one call: the seeded global generator
+// would first fill its whole state, which costs more than the save's name.
 std::string TempName(const std::string& target)
 {
+    std::array<quint32, TempTagLength> draws;
+    QRandomGenerator::system()->fillRange(draws.data(), draws.size());
     std::string name = target + TempInfix;
-    for (std::size_t i = 0; i < TempTagLength; ++i)
-        name += TempAlphabet[QRandomGenerator::global()->bounded(static_cast<quint32>(TempAlphabet.size()))];
+    for (const quint32 draw : draws)
+        name += TempAlphabet[draw % TempAlphabet.size()];
     return name;
 }
 
