@@ -17,7 +17,9 @@ ClientArea::ClientArea(const Pictures& pictures, QWidget* parent) : QWidget(pare
 void ClientArea::setBackground(int index)
 {
     background_ = index;
-    MakePattern();
+    // Made by the next paint: the one set before the window first shows
+    // then costs its start nothing.
+    pattern_ = QPixmap();
     emit backgroundChanged();
     repaint();
 }

@@ -1,5 +1,7 @@
 #include "PictureControl.h"
 
+#include "Pictures.h"
+
 #include <QLinearGradient>
 #include <QPainter>
 
@@ -67,13 +69,26 @@ QPixmap Pressed(const QPixmap& picture)
 
 PictureControl::PictureControl(const QPixmap& picture, QWidget* parent) : QWidget(parent), picture_(picture) {}
 
-void PictureControl::paintEvent(QPaintEvent*)
+PictureControl::PictureControl(const Pictures& pictures, const char* path, QWidget* parent)
+    : QWidget(parent), pictures_(&pictures), path_(path)
 {
-    QPainter(this).drawPixmap(0, 0, picture_);
 }
 
-PictureButton::PictureButton(const QPixmap& picture, const QString& action, const QString& keys, QWidget* parent)
-    : QAbstractButton(parent), picture_(picture)
+const QPixmap& PictureControl::picture() const
+{
+    if (picture_.isNull() && pictures_)
+        picture_ = pictures_->side(path_);
+    return picture_;
+}
+
+void PictureControl::paintEvent(QPaintEvent*)
+{
+    QPainter(this).drawPixmap(0, 0, picture());
+}
+
+PictureButton::PictureButton(const Pictures& pictures, const char* path, const QString& action, const QString& keys,
+                             QWidget* parent)
+    : QAbstractButton(parent), pictures_(pictures), path_(path)
 {
     setFocusPolicy(Qt::NoFocus);
     setCursor(Qt::PointingHandCursor);
@@ -86,17 +101,18 @@ PictureButton::PictureButton(const QPixmap& picture, const QString& action, cons
 
 const QPixmap& PictureButton::shown() const
 {
+    const QPixmap& picture = pictures_.side(path_);
     if (isDown()) {
         if (pressed_.isNull())
-            pressed_ = Pressed(picture_);
+            pressed_ = Pressed(picture);
         return pressed_;
     }
     if (underMouse()) {
         if (lit_.isNull())
-            lit_ = Lit(picture_);
+            lit_ = Lit(picture);
         return lit_;
     }
-    return picture_;
+    return picture;
 }
 
 void PictureButton::paintEvent(QPaintEvent*)

@@ -6,6 +6,8 @@
 
 namespace quorvel::ui {
 
+class Pictures;
+
 // A picture drawn unscaled at its control's top left, letting the window's
 // background show through its transparent pixels.
 class PictureControl final : public QWidget {
@@ -13,12 +15,19 @@ class PictureControl final : public QWidget {
 
 public:
     PictureControl(const QPixmap& picture, QWidget* parent);
+    // A picture of the side column, one of the paths in Assets.h, decoded
+    // when first painted, so that the window shows without waiting for it.
+    PictureControl(const Pictures& pictures, const char* path, QWidget* parent);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    QPixmap picture_;
+    const QPixmap& picture() const;
+
+    mutable QPixmap picture_;
+    const Pictures* pictures_ = nullptr;
+    const char* path_ = nullptr;
 };
 
 // A picture that is a button: it shows the pointing hand, a click (the left
@@ -27,14 +36,15 @@ private:
 // focus: the window's own keys do what it does.
 //
 // Under the pointer the plate lights up; held down it sinks in, its face and
-// symbol pushed down and to the right under a shadow from the upper left. Both
-// looks are made from the picture the first time they are needed, so start-up
-// loads and decodes nothing more.
+// symbol pushed down and to the right under a shadow from the upper left. The
+// picture, one of the paths in Assets.h, is decoded when first painted, and
+// each look is made from it the first time it is needed.
 class PictureButton final : public QAbstractButton {
     Q_OBJECT
 
 public:
-    PictureButton(const QPixmap& picture, const QString& action, const QString& keys, QWidget* parent);
+    PictureButton(const Pictures& pictures, const char* path, const QString& action, const QString& keys,
+                  QWidget* parent);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -43,7 +53,8 @@ private:
     // The picture as it is painted now: idle, lit or pressed.
     const QPixmap& shown() const;
 
-    QPixmap picture_;
+    const Pictures& pictures_;
+    const char* path_;
     mutable QPixmap lit_;
     mutable QPixmap pressed_;
 };

@@ -43,9 +43,9 @@ const QPixmap& Pictures::background(int index) const
     return index >= 0 && index < BackgroundTiles ? Loaded(backgrounds_[index], BackgroundPath(index)) : none_;
 }
 
-QPixmap Pictures::side(const char* path) const
+const QPixmap& Pictures::side(const char* path) const
 {
-    return QPixmap::fromImage(LoadPicture(QLatin1String(path), ratio_));
+    return Loaded(sides_[QLatin1String(path)], QLatin1String(path));
 }
 
 // The sizes a title bar and a task bar use, at scale 1 and 2. The window

@@ -29,7 +29,7 @@ public:
     const QPixmap& background(int index) const;
     // A picture of the side column, one of the paths in Assets.h; its outer
     // frame is transparent, so the background shows through.
-    QPixmap side(const char* path) const;
+    const QPixmap& side(const char* path) const;
     static QIcon icon();
 
     static constexpr int BlockTiles = 10;
@@ -42,6 +42,7 @@ private:
     qreal ratio_;
     mutable std::array<QPixmap, BlockTiles> blocks_;
     mutable std::array<QPixmap, BackgroundTiles> backgrounds_;
+    mutable std::map<QString, QPixmap> sides_;
     mutable std::map<int, std::array<QPixmap, BlockTiles>> tiles_;
     QPixmap none_;
 };

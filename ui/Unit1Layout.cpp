@@ -99,12 +99,11 @@ void TForm1::CreateMenu()
 
 void TForm1::CreateSideColumn()
 {
-    const QPixmap plate = pictures_.side(PlatePicture);
-    Place(new PictureControl(plate, client), "Image5", QRect(680, 232, 201, 49));
-    Place(new PictureControl(plate, client), "Image6", QRect(680, 280, 201, 49));
+    Place(new PictureControl(pictures_, PlatePicture, client), "Image5", QRect(680, 232, 201, 49));
+    Place(new PictureControl(pictures_, PlatePicture, client), "Image6", QRect(680, 280, 201, 49));
     const auto button = [&](const char* objectName, const char* picture, const QRect& geometry, const QString& action,
                             const QString& keys, void (TForm1::*handler)()) {
-        auto* image = Place(new PictureButton(pictures_.side(picture), action, keys, client), objectName, geometry);
+        auto* image = Place(new PictureButton(pictures_, picture, action, keys, client), objectName, geometry);
         connect(image, &QAbstractButton::clicked, this, handler);
     };
     button("Image1", LeftButtonPicture, QRect(680, 368, 57, 49), tr("Move left"),
