@@ -221,7 +221,6 @@ void ClearEffect::paint(QPainter& painter) const
         DrawClipped(painter, PointsRect().topLeft(), points_);
         painter.setOpacity(1.0);
     }
-    painter.setClipping(false);
 }
 
 // The block shrinks and fades into a white-hot flash in its colour, which

@@ -38,7 +38,7 @@ public:
     // The client pixels the frame on show covers.
     const QRegion& area() const { return area_; }
     // Draws the frame on show; the painter counts in device pixels from the
-    // client area's top left.
+    // client area's top left, and is left clipped to the last picture.
     void paint(QPainter& painter) const;
 
     static constexpr int BurstMilliseconds = 240;

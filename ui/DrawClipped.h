@@ -7,12 +7,12 @@ namespace quorvel::ui {
 
 // Draws a picture clipped to its own rectangle, and leaves that clip set.
 // Under the clip of a paint event of many rectangles the toolkit blends a
-// picture span by span, handing pictures over 96 lines tall to helper
+// picture span by span, handing pictures of 96 lines or more to helper
 // threads, which costs many times the copy; clipped to one rectangle it
 // copies or blends the picture line by line.
 inline void DrawClipped(QPainter& painter, QPoint at, const QPixmap& picture)
 {
-    painter.setClipRect(QRect(at, picture.size()));
+    painter.setClipRect(QRect(at, picture.deviceIndependentSize().toSize()));
     painter.drawPixmap(at, picture);
 }
 

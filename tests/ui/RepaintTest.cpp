@@ -280,6 +280,7 @@ void RepaintTest::wholeClientAsFullyRepaintedAfter()
         Find<RadioGroup>(form, "backchoice")->setItemIndex(3);
         QTest::mouseClick(Find<QAbstractButton>(form, "dxButton1"), Qt::LeftButton);
         QVERIFY(!Find<QWidget>(form, "Panel1")->isVisible());
+        QCOMPARE(client.background(), 3);
     }
     QCoreApplication::processEvents();
     const QImage shown = OnScreen(form, client.rect());

@@ -181,6 +181,12 @@ void WindowTest::paintedWellShowsTilesAndBackground()
     const QPoint centre(size / 2, size / 2);
     QVERIFY(pixelOf(form.pictures().tile(GameOf(form).Cell(15, LaunchRow), size), centre) !=
             pixelOf(form.pictures().tile(0, size), centre));
+    // A burst covers its whole cell, above and below the points it shows.
+    Find<Well>(form, "well")->showClearing({{{FirstColumn, TopRow, 1, 0}}, 6});
+    const QImage bursting = Find<ui::ClientArea>(form, "client")->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    const QPoint cell = grid.DeviceRect(CellSpot(FirstColumn, TopRow)).topLeft();
+    for (const QPoint inside : {QPoint(size / 5, size / 5), QPoint(size * 4 / 5, size * 4 / 5)})
+        QVERIFY(bursting.pixel(cell + inside) != shot.pixel(cell + inside));
     // The gaps between tiles, the strip above the top row and the frame of
     // the well show the pattern, never the window's colour; at whole scales
     // pixel for pixel.
