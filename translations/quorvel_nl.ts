@@ -149,7 +149,7 @@
     </message>
     <message>
         <source>Game over</source>
-        <translation>Game over</translation>
+        <translation>Spel voorbij</translation>
     </message>
     <message>
         <source>Game</source>

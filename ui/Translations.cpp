@@ -41,12 +41,38 @@ QString Translations::language() const
     return QFileInfo(game_.filePath()).completeBaseName().section(QLatin1Char('_'), 1);
 }
 
+namespace {
+
+// The locale whose language the C library's messages follow: the first of
+// LC_ALL, LC_MESSAGES and LANG that is set.
+QString MessagesLocale()
+{
+    for (const char* variable : {"LC_ALL", "LC_MESSAGES", "LANG"}) {
+        const QString value = qEnvironmentVariable(variable);
+        if (!value.isEmpty())
+            return value;
+    }
+    return {};
+}
+
+bool IsCLocale(const QString& locale)
+{
+    const QString name = locale.section(QLatin1Char('.'), 0, 0).section(QLatin1Char('@'), 0, 0);
+    return name.isEmpty() || name == QLatin1String("C") || name == QLatin1String("POSIX");
+}
+
+} // namespace
+
+// As gettext reads them: LANGUAGE, a list separated by colons whose empty
+// entries say nothing, stands before the locale's own language, except in
+// the C locale, where texts stay as they are written whatever it lists.
 QStringList DesktopLanguages()
 {
-    const QLocale desktop = QLocale::system();
-    if (desktop.language() == QLocale::C)
+    const QString locale = MessagesLocale();
+    if (IsCLocale(locale))
         return {};
-    return desktop.uiLanguages();
+    const QStringList listed = qEnvironmentVariable("LANGUAGE").split(QLatin1Char(':'), Qt::SkipEmptyParts);
+    return listed.isEmpty() ? QStringList{locale} : listed;
 }
 
 } // namespace quorvel::ui

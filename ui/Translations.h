@@ -26,8 +26,9 @@ private:
 };
 
 // The desktop's languages, most wanted first, from LANGUAGE, LC_ALL,
-// LC_MESSAGES and LANG. None in the C locale, which, as for every program
-// translated with gettext, keeps the texts as they are written.
+// LC_MESSAGES and LANG, by the rules of GNU gettext. None in the C locale,
+// which, as for every program translated with gettext, keeps the texts as
+// they are written.
 QStringList DesktopLanguages();
 
 } // namespace quorvel::ui

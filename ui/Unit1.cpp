@@ -130,11 +130,17 @@ bool TForm1::Save(const std::function<void()>& write)
     try {
         write();
         return true;
-    } catch (const persist::WriteError& error) {
+    } catch (const persist::WriteError&) {
         saveRefused_ = true;
-        messageBox_(error.message(), QStringLiteral("Quorvel"), BoxButtons::ErrorOk);
+        Show(GameMessage::SaveRefused);
         return false;
     }
+}
+
+BoxAnswer TForm1::Show(GameMessage message)
+{
+    const MessageText box = Describe(message);
+    return messageBox_(box.text, box.caption, box.buttons);
 }
 
 // At most one move per key-down, whatever Shift, Ctrl or Alt are held.
@@ -169,7 +175,7 @@ void TForm1::showEvent(QShowEvent* event)
 
 void TForm1::NewGame1Click()
 {
-    if (messageBox_(tr("Are you sure?"), tr("New game"), BoxButtons::YesNo) == BoxAnswer::Yes)
+    if (Show(GameMessage::NewGameQuestion) == BoxAnswer::Yes)
         game_.StartNewGame();
 }
 
@@ -207,8 +213,7 @@ void TForm1::BlocksgroupClick()
 {
     bool goAhead = game_.GameOver();
     if (!goAhead)
-        goAhead = messageBox_(tr("This will start a new game. Go ahead?"), tr("Levels"),
-                              BoxButtons::YesNo) == BoxAnswer::Yes ||
+        goAhead = Show(GameMessage::LevelsQuestion) == BoxAnswer::Yes ||
                   game_.GameOver();
     const int chosen = ClampKindCount(Blocksgroup->itemIndex() + MinKindCount);
     if (!goAhead || !Save([chosen] { persist::WriteBlocks(chosen); })) {
@@ -271,7 +276,7 @@ void TForm1::dxButton3Click()
     Scorepanel->show();
     Save([this] { persist::WritePlayerName(Playersname->text()); });
     if (std::find(entered.begin(), entered.end(), false) != entered.end())
-        messageBox_(tr("That result no longer reaches the ten best."), QStringLiteral("Game"), BoxButtons::Ok);
+        Show(GameMessage::ResultNoLongerInTable);
 }
 
 void TForm1::GameEnded()
@@ -280,7 +285,7 @@ void TForm1::GameEnded()
         nameEntryResults_.push_back({game_.KindCount(), game_.Score()});
         overpanel->show();
     } else {
-        messageBox_(tr("Game over"), tr("Game"), BoxButtons::Ok);
+        Show(GameMessage::GameOver);
     }
 }
 

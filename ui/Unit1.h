@@ -3,7 +3,7 @@
 #include "Game.h"
 #include "GameHost.h"
 #include "HighScores.h"
-#include "MessageBoxes.h"
+#include "GameMessages.h"
 #include "Pictures.h"
 
 #include <QMainWindow>
@@ -75,7 +75,7 @@ private slots:
 
 private:
     friend class quorvel::testing::WindowAccess;
-    // Every question and message of the game goes through this one function.
+    // Every box the game shows goes through this one function.
     using MessageBoxFunction = std::function<BoxAnswer(const QString& text, const QString& caption, BoxButtons)>;
 
     void StartTimer() override;
@@ -97,6 +97,8 @@ private:
     void ReadSettings();
     void ShowScoreTable();
     void ShowLevelName(QLabel* label, int level);
+    // Every question and message of the game, shown through messageBox_.
+    BoxAnswer Show(GameMessage message);
     // Runs one save; on failure tells the player and returns false.
     bool Save(const std::function<void()>& write);
 

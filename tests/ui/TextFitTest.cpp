@@ -2,11 +2,11 @@
 // than its control is cut off or runs into its neighbour. Every text is
 // measured in every language the game speaks, as the window shows it.
 #include "WindowAccess.h"
+#include "GameMessages.h"
 #include "LevelNames.h"
 #include "MessageBoxes.h"
 #include "Translations.h"
 #include "WindowUnderTest.h"
-#include "WriteError.h"
 
 #include <QDir>
 #include <QGroupBox>
@@ -145,12 +145,25 @@ class TextFitTest : public QObject {
     Q_OBJECT
 
 private slots:
+    // Read before any translation is installed.
+    void initTestCase();
     void everyLanguageIsBuiltIn();
     void languageFollowsTheDesktop_data();
     void languageFollowsTheDesktop();
+    void languageFollowsTheEnvironment_data();
+    void languageFollowsTheEnvironment();
     void textsFitTheirControls_data();
     void textsFitTheirControls();
+
+private:
+    std::vector<MessageText> english_;
 };
+
+void TextFitTest::initTestCase()
+{
+    for (const GameMessage message : EveryGameMessage)
+        english_.push_back(Describe(message));
+}
 
 void TextFitTest::everyLanguageIsBuiltIn()
 {
@@ -181,6 +194,40 @@ void TextFitTest::languageFollowsTheDesktop()
     const Translations translations(desktop);
     QCOMPARE(translations.language(), chosen);
     QCOMPARE(LevelName(MaxKindCount) == QStringLiteral("Wicked"), chosen.isEmpty());
+}
+
+void TextFitTest::languageFollowsTheEnvironment_data()
+{
+    QTest::addColumn<QByteArrayList>("environment");
+    QTest::addColumn<QString>("chosen");
+    QTest::newRow("LANG alone") << QByteArrayList{"LANG=de_DE.UTF-8"} << "de";
+    QTest::newRow("an unknown language, then French") << QByteArrayList{"LANG=en_US.UTF-8", "LANGUAGE=zz:fr"} << "fr";
+    QTest::newRow("an empty entry, then French") << QByteArrayList{"LANG=en_US.UTF-8", "LANGUAGE=:fr"} << "fr";
+    QTest::newRow("LANGUAGE before LANG") << QByteArrayList{"LANG=de_DE.UTF-8", "LANGUAGE=:fr"} << "fr";
+    QTest::newRow("LC_ALL before LANG") << QByteArrayList{"LANG=de_DE.UTF-8", "LC_ALL=ru_RU.UTF-8"} << "ru";
+    QTest::newRow("LC_MESSAGES before LANG") << QByteArrayList{"LANG=de_DE.UTF-8", "LC_MESSAGES=it_IT"} << "it";
+    QTest::newRow("LANGUAGE ignored in the C locale") << QByteArrayList{"LANG=C", "LANGUAGE=fr"} << "";
+    QTest::newRow("LANGUAGE ignored with no locale") << QByteArrayList{"LANGUAGE=fr"} << "";
+    QTest::newRow("C.UTF-8 is the C locale") << QByteArrayList{"LC_ALL=C.UTF-8", "LANG=de_DE.UTF-8"} << "";
+}
+
+// The variables as a desktop session sets them, read as the game starts.
+void TextFitTest::languageFollowsTheEnvironment()
+{
+    QFETCH(QByteArrayList, environment);
+    QFETCH(QString, chosen);
+    const QByteArrayList variables{"LANGUAGE", "LC_ALL", "LC_MESSAGES", "LANG"};
+    QList<QByteArray> saved;
+    for (const QByteArray& variable : variables) {
+        saved << qgetenv(variable);
+        qunsetenv(variable);
+    }
+    for (const QByteArray& setting : environment)
+        qputenv(setting.left(setting.indexOf('=')), setting.mid(setting.indexOf('=') + 1));
+    const QStringList languages = DesktopLanguages();
+    for (int k = 0; k < variables.size(); ++k)
+        saved[k].isNull() ? qunsetenv(variables[k]) : qputenv(variables[k], saved[k]);
+    QCOMPARE(Translations(languages).language(), chosen);
 }
 
 void TextFitTest::textsFitTheirControls_data()
@@ -217,16 +264,16 @@ void TextFitTest::textsFitTheirControls()
     misfits << Misfits(*window.about());
     window.about()->hide();
 
-    // The game's questions and messages, as its own flow words them.
-    window.boxes.clear();
-    window.answer = BoxAnswer::No;
-    Choose(form, "NewGame1");
-    levels->setItemIndex(0);
-    WindowAccess::EndGame(form);
-    QCOMPARE(window.boxes.size(), size_t(3));
-    window.boxes.push_back({persist::WriteError().message(), QStringLiteral("Quorvel"), BoxButtons::ErrorOk});
-    for (const WindowUnderTest::Box& box : window.boxes)
+    // Every box the game can show; in another language than English each
+    // says it in that language, the program's name aside.
+    for (size_t k = 0; k < std::size(EveryGameMessage); ++k) {
+        const MessageText box = Describe(EveryGameMessage[k]);
         misfits << BoxMisfits(&form, box.text, box.caption, box.buttons);
+        const MessageText& english = english_[k];
+        if (!language.isEmpty() && (box.text == english.text || (box.caption == english.caption &&
+                                                                   box.caption != QStringLiteral("Quorvel"))))
+            misfits << "the box \"" + english.text + "\" (\"" + english.caption + "\") is not translated";
+    }
     misfits.removeDuplicates();
     QVERIFY2(misfits.isEmpty(), qPrintable(misfits.join('\n')));
 }
