@@ -37,6 +37,7 @@ test: with-tests
 	QT_QPA_PLATFORM=offscreen ctest --test-dir $(BUILD) --output-on-failure --output-junit ctest-results.xml -j $(JOBS)
 	$(call soak_seed,$(BUILD))
 	$(MAKE) sanitize-test
+	$(MAKE) reproducible-check
 
 SANITIZE_CACHE := $(SANITIZE_BUILD)/CMakeCache.txt
 
@@ -65,8 +66,8 @@ package: $(CACHE)
 	cd $(BUILD) && cpack -G DEB
 
 # Two builds of the committed HEAD in two temporary folders give the same
-# package, byte for byte. Two full builds of the game, about 3.5 minutes on
-# two processors, so not part of `make test`.
+# package, byte for byte; the last step of `make test`, so that a change
+# which makes the package differ from one build to the next fails there.
 .PHONY: reproducible-check
 reproducible-check:
 	JOBS=$(JOBS) bash tools/reproducible-check.sh

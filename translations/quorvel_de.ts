@@ -114,11 +114,11 @@
     </message>
     <message>
         <source>Rotate  -  Down Arrow Key     or      keypad Key 5</source>
-        <translation>Drehen  -  Pfeiltaste runter   oder    Ziffernblock 5</translation>
+        <translation>Drehen  -  Pfeiltaste nach unten   oder    Ziffernblock 5</translation>
     </message>
     <message>
         <source>Up        -  Up Arrow Key         or      Space bar</source>
-        <translation>Hoch      -  Pfeiltaste hoch     oder   Leertaste</translation>
+        <translation>Hoch      -  Pfeiltaste nach oben     oder   Leertaste</translation>
     </message>
     <message>
         <source>OK</source>
@@ -145,7 +145,7 @@
     </message>
     <message>
         <source>Levels</source>
-        <translation>Schwierigkeit</translation>
+        <translation>Stufe</translation>
     </message>
     <message>
         <source>Game over</source>
@@ -193,15 +193,15 @@
     </message>
     <message>
         <source>Down arrow or keypad 5</source>
-        <translation>Pfeiltaste runter oder Ziffernblock 5</translation>
+        <translation>Pfeiltaste nach unten oder Ziffernblock 5</translation>
     </message>
     <message>
         <source>Launch</source>
-        <translation>Abschießen</translation>
+        <translation>Hochschießen</translation>
     </message>
     <message>
         <source>Up arrow or Space</source>
-        <translation>Pfeiltaste hoch oder Leertaste</translation>
+        <translation>Pfeiltaste nach oben oder Leertaste</translation>
     </message>
     <message>
         <source>Level:</source>

@@ -126,7 +126,7 @@
     </message>
     <message>
         <source>December 2026, the Quorvel authors</source>
-        <translation>Diciembre 2026, autores de Quorvel</translation>
+        <translation>Dic. de 2026, los autores de Quorvel</translation>
     </message>
 </context>
 <context>
@@ -145,7 +145,7 @@
     </message>
     <message>
         <source>Levels</source>
-        <translation>Dificultad</translation>
+        <translation>Nivel</translation>
     </message>
     <message>
         <source>Game over</source>

@@ -118,7 +118,7 @@
     </message>
     <message>
         <source>Up        -  Up Arrow Key         or      Space bar</source>
-        <translation>Haut       -  Flèche haut       ou    barre d&apos;espace</translation>
+        <translation>Haut       -  Flèche haut       ou    barre d&apos;espacement</translation>
     </message>
     <message>
         <source>OK</source>
@@ -126,7 +126,7 @@
     </message>
     <message>
         <source>December 2026, the Quorvel authors</source>
-        <translation>Décembre 2026, auteurs de Quorvel</translation>
+        <translation>Déc. 2026, les auteurs de Quorvel</translation>
     </message>
 </context>
 <context>
@@ -145,7 +145,7 @@
     </message>
     <message>
         <source>Levels</source>
-        <translation>Difficulté</translation>
+        <translation>Niveau</translation>
     </message>
     <message>
         <source>Game over</source>
@@ -173,7 +173,7 @@
     </message>
     <message>
         <source>Move left</source>
-        <translation>Déplacer à gauche</translation>
+        <translation>Déplacer vers la gauche</translation>
     </message>
     <message>
         <source>Left arrow or keypad 4</source>
@@ -181,7 +181,7 @@
     </message>
     <message>
         <source>Move right</source>
-        <translation>Déplacer à droite</translation>
+        <translation>Déplacer vers la droite</translation>
     </message>
     <message>
         <source>Right arrow or keypad 6</source>

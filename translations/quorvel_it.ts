@@ -50,8 +50,8 @@
     <message numerus="yes">
         <source>Game over with %n points.</source>
         <translation>
-            <numerusform>Partita finita con %n punto.</numerusform>
-            <numerusform>Partita finita con %n punti.</numerusform>
+            <numerusform>Partita terminata con %n punto.</numerusform>
+            <numerusform>Partita terminata con %n punti.</numerusform>
         </translation>
     </message>
     <message>
@@ -106,15 +106,15 @@
     <message>
         <source>Left      -  Left Arrow Key       or       keypad Key 4</source>
         <extracomment>The runs of spaces line the four key lines up in columns.</extracomment>
-        <translation>Sinistra  -  Freccia sinistra   o   tastierino 4</translation>
+        <translation>Sinistra  -  Freccia sinistra   o   tastierino num. 4</translation>
     </message>
     <message>
         <source>Right    -  Right Arrow Key     or       keypad Key 6</source>
-        <translation>Destra   -  Freccia destra     o   tastierino 6</translation>
+        <translation>Destra   -  Freccia destra     o   tastierino num. 6</translation>
     </message>
     <message>
         <source>Rotate  -  Down Arrow Key     or      keypad Key 5</source>
-        <translation>Ruota     -  Freccia giù         o    tastierino 5</translation>
+        <translation>Ruota     -  Freccia giù         o    tastierino num. 5</translation>
     </message>
     <message>
         <source>Up        -  Up Arrow Key         or      Space bar</source>
@@ -145,11 +145,11 @@
     </message>
     <message>
         <source>Levels</source>
-        <translation>Difficoltà</translation>
+        <translation>Livello</translation>
     </message>
     <message>
         <source>Game over</source>
-        <translation>Partita finita</translation>
+        <translation>Partita terminata</translation>
     </message>
     <message>
         <source>Game</source>

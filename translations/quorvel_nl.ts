@@ -67,7 +67,7 @@
     <name>LevelNames</name>
     <message>
         <source>Easy</source>
-        <translation>Simpel</translation>
+        <translation>Licht</translation>
     </message>
     <message>
         <source>Medium</source>
@@ -126,7 +126,7 @@
     </message>
     <message>
         <source>December 2026, the Quorvel authors</source>
-        <translation>December 2026, makers van Quorvel</translation>
+        <translation>dec. 2026, de makers van Quorvel</translation>
     </message>
 </context>
 <context>
@@ -145,7 +145,7 @@
     </message>
     <message>
         <source>Levels</source>
-        <translation>Moeilijkheid</translation>
+        <translation>Niveau</translation>
     </message>
     <message>
         <source>Game over</source>

@@ -142,7 +142,7 @@
     </message>
     <message>
         <source>This will start a new game. Go ahead?</source>
-        <translation>Rozpocznie to nową grę. Kontynuować?</translation>
+        <translation>Spowoduje to rozpoczęcie nowej gry. Kontynuować?</translation>
     </message>
     <message>
         <source>Levels</source>

@@ -106,11 +106,11 @@
     <message>
         <source>Left      -  Left Arrow Key       or       keypad Key 4</source>
         <extracomment>The runs of spaces line the four key lines up in columns.</extracomment>
-        <translation>Esquerda  -  Seta esquerda     ou    teclado num. 4</translation>
+        <translation>Esquerda  -  Seta para a esquerda   ou    teclado num. 4</translation>
     </message>
     <message>
         <source>Right    -  Right Arrow Key     or       keypad Key 6</source>
-        <translation>Direita      -  Seta direita          ou   teclado num. 6</translation>
+        <translation>Direita      -  Seta para a direita      ou   teclado num. 6</translation>
     </message>
     <message>
         <source>Rotate  -  Down Arrow Key     or      keypad Key 5</source>
@@ -118,7 +118,7 @@
     </message>
     <message>
         <source>Up        -  Up Arrow Key         or      Space bar</source>
-        <translation>Cima         -  Seta para cima    ou   barra de espaço</translation>
+        <translation>Para cima  -  Seta para cima    ou   barra de espaço</translation>
     </message>
     <message>
         <source>OK</source>
@@ -126,7 +126,7 @@
     </message>
     <message>
         <source>December 2026, the Quorvel authors</source>
-        <translation>Dezembro 2026, autores do Quorvel</translation>
+        <translation>Dez. de 2026, os autores do Quorvel</translation>
     </message>
 </context>
 <context>
@@ -145,7 +145,7 @@
     </message>
     <message>
         <source>Levels</source>
-        <translation>Dificuldade</translation>
+        <translation>Nível</translation>
     </message>
     <message>
         <source>Game over</source>
@@ -177,7 +177,7 @@
     </message>
     <message>
         <source>Left arrow or keypad 4</source>
-        <translation>Seta esquerda ou teclado numérico 4</translation>
+        <translation>Seta para a esquerda ou teclado numérico 4</translation>
     </message>
     <message>
         <source>Move right</source>
@@ -185,7 +185,7 @@
     </message>
     <message>
         <source>Right arrow or keypad 6</source>
-        <translation>Seta direita ou teclado numérico 6</translation>
+        <translation>Seta para a direita ou teclado numérico 6</translation>
     </message>
     <message>
         <source>Rotate colours</source>

@@ -146,7 +146,7 @@
     </message>
     <message>
         <source>Levels</source>
-        <translation>Сложность</translation>
+        <translation>Режим</translation>
     </message>
     <message>
         <source>Game over</source>
@@ -170,7 +170,7 @@
     </message>
     <message>
         <source>Help/About</source>
-        <translation>Справка/О игре</translation>
+        <translation>Справка/Об игре</translation>
     </message>
     <message>
         <source>Move left</source>
@@ -190,7 +190,7 @@
     </message>
     <message>
         <source>Rotate colours</source>
-        <translation>Повернуть цвета</translation>
+        <translation>Сменить порядок цветов</translation>
     </message>
     <message>
         <source>Down arrow or keypad 5</source>
