@@ -20,7 +20,7 @@ std::vector<Picture> Catalogue()
     };
     pictures.push_back(plate("left", PlateSymbol::LeftChevron, QSize(57, 47), 301));
     pictures.push_back(plate("right", PlateSymbol::RightChevron, QSize(57, 47), 302));
-    pictures.push_back(plate("cycle", PlateSymbol::CircularArrow, QSize(57, 46), 303));
+    pictures.push_back(plate("cycle", PlateSymbol::Ring, QSize(57, 46), 303));
     pictures.push_back(plate("launch", PlateSymbol::Caret, QSize(106, 46), 304));
     pictures.push_back(plate("plate", PlateSymbol::None, QSize(198, 49), 305));
     // Each icon size is drawn for itself; the larger ones serve dense screens.
