@@ -45,6 +45,7 @@ std::vector<ExpectedPicture> AllScaledPictures()
         pictures.push_back({BackgroundName(index), BackgroundSize, BackgroundSize});
     for (const ExpectedPicture& side : SidePictures())
         pictures.push_back(side);
+    pictures.push_back({QStringLiteral("about/sphere"), TileSize, TileSize});
     return pictures;
 }
 
@@ -88,7 +89,7 @@ TEST(PictureFiles, TwinsAreDrawnFinerNotMerelyEnlarged)
 TEST(PictureFiles, BlocksAndBackgroundsAreOpaque)
 {
     for (const ExpectedPicture& picture : AllScaledPictures()) {
-        if (picture.name.startsWith(QLatin1String("side/")))
+        if (picture.name.startsWith(QLatin1String("side/")) || picture.name.startsWith(QLatin1String("about/")))
             continue;
         for (int scale : Scales) {
             const QImage image = AtScale(picture.name, scale);
@@ -99,7 +100,9 @@ TEST(PictureFiles, BlocksAndBackgroundsAreOpaque)
     }
 }
 
-TEST(SidePictures, OnlyTheirOuterFrameIsClear)
+// The frame is clear white, as the window's pictures had it; white is
+// nowhere else, so a toolkit that keys white out would cut no hole.
+TEST(SidePictures, OnlyTheirOuterFrameIsClearWhite)
 {
     for (const ExpectedPicture& picture : SidePictures())
         for (int scale : Scales) {
@@ -107,38 +110,87 @@ TEST(SidePictures, OnlyTheirOuterFrameIsClear)
             for (int y = 0; y < image.height(); ++y)
                 for (int x = 0; x < image.width(); ++x) {
                     const bool frame = x < scale || y < scale || x >= image.width() - scale || y >= image.height() - scale;
-                    ASSERT_EQ(qAlpha(image.pixel(x, y)), frame ? 0 : 255) << picture.name.toStdString() << " at scale " << scale << ", " << x << "," << y;
+                    const QRgb p = image.pixel(x, y);
+                    ASSERT_EQ(qAlpha(p), frame ? 0 : 255) << picture.name.toStdString() << " at scale " << scale << ", " << x << "," << y;
+                    ASSERT_EQ(frame, p == ClearWhite || (p & 0xFFFFFFu) == 0xFFFFFFu)
+                        << picture.name.toStdString() << " at scale " << scale << ", " << x << "," << y;
                 }
         }
 }
 
-double Brightness(const Colour& c)
+// The face of a plate, clear of its bevel and of the band in the middle
+// where a button's symbol lies.
+PixelFilter FaceBesideSymbol(const QImage& image, int scale, bool hasSymbol)
 {
-    return 0.299 * c[0] + 0.587 * c[1] + 0.114 * c[2];
+    constexpr int Rim = 4;
+    constexpr int SymbolHalfWidth = 20;
+    return [&image, scale, hasSymbol](int x, int y) {
+        const bool inFace = x >= Rim * scale && y >= Rim * scale && x < image.width() - Rim * scale && y < image.height() - Rim * scale;
+        return inFace && !(hasSymbol && std::abs(x + 0.5 - image.width() / 2.0) < SymbolHalfWidth * scale);
+    };
 }
 
-// The plates are a light stone of no strong hue, so they suit every
-// background and stand clearly off each; their face is even, with no crack
-// or vein darker than its grain.
-TEST(SidePictures, ThePlainPlateIsAnEvenLightStone)
+// The brightness of a pixel less the mean brightness of the face round it,
+// so that the smooth mottle of the face falls away.
+double AgainstItsSurroundings(const QImage& image, const PixelFilter& face, int x, int y, int reach)
 {
-    constexpr double MostChroma = 30.0;
-    constexpr double LighterThanBackgrounds = 60.0;
-    constexpr double Grain = 20.0;
-    constexpr int Rim = 5;
-    for (int scale : Scales) {
-        const QImage plate = AtScale(QStringLiteral("side/plate"), scale);
-        const Colour mean = MeanColour(plate, [&plate](int x, int y) { return qAlpha(plate.pixel(x, y)) == 255; });
-        EXPECT_LE(std::max({mean[0], mean[1], mean[2]}) - std::min({mean[0], mean[1], mean[2]}), MostChroma) << "scale " << scale;
-        for (unsigned background : BackgroundAverages)
-            EXPECT_GE(Brightness(mean) - Brightness(FromHex(background)), LighterThanBackgrounds) << std::hex << background;
-        // Measured against its row, since the face is shaded from top to bottom.
-        for (int y = Rim * scale; y < plate.height() - Rim * scale; ++y) {
-            const Colour row = MeanColour(plate, [&plate, y](int x, int py) { return py == y && qAlpha(plate.pixel(x, py)) == 255; });
-            for (int x = Rim * scale; x < plate.width() - Rim * scale; ++x)
-                ASSERT_LE(Distance(ColourOf(plate.pixel(x, y)), row), Grain) << "scale " << scale << ", " << x << "," << y;
+    double sum = 0.0;
+    int count = 0;
+    for (int dy = -reach; dy <= reach; ++dy)
+        for (int dx = -reach; dx <= reach; ++dx)
+            if (image.rect().contains(x + dx, y + dy) && face(x + dx, y + dy)) {
+                sum += Brightness(ColourOf(image.pixel(x + dx, y + dy)));
+                ++count;
+            }
+    return Brightness(ColourOf(image.pixel(x, y))) - sum / count;
+}
+
+// Pale yellow-green round the symbols. The plain plate shows the faint brown
+// branching pattern: its pixels are browner and darker than the face round
+// them, never as dark as a symbol, and they hang together in strokes instead
+// of lying about as specks.
+TEST(SidePictures, PlatesArePaleYellowGreenWithAFaintBrownPattern)
+{
+    constexpr int Reach = 4;
+    constexpr double Darker = 8.0;
+    constexpr double Browner = 6.0;
+    constexpr double DarkestPattern = 120.0;
+    constexpr double LeastShare = 0.02;
+    constexpr double MostShare = 0.25;
+    constexpr int StrokeSize = 12;
+    constexpr double InStrokes = 0.7;
+    for (const ExpectedPicture& picture : SidePictures())
+        for (int scale : Scales) {
+            SCOPED_TRACE(picture.name.toStdString() + " at scale " + std::to_string(scale));
+            const QImage image = AtScale(picture.name, scale);
+            const bool plain = picture.name == QLatin1String("side/plate");
+            const PixelFilter face = FaceBesideSymbol(image, scale, !plain);
+            const Colour mean = MeanColour(image, face);
+            EXPECT_LE(ChannelMiss(mean, FromHex(PlateColour)), AverageTolerance);
+            if (!plain)
+                continue;
+            const PixelFilter pattern = [&](int x, int y) {
+                const Colour c = ColourOf(image.pixel(x, y));
+                return face(x, y) && c[0] - c[1] > mean[0] - mean[1] + Browner &&
+                       AgainstItsSurroundings(image, face, x, y, Reach * scale) < -Darker;
+            };
+            int facePixels = 0;
+            int patternPixels = 0;
+            for (int y = 0; y < image.height(); ++y)
+                for (int x = 0; x < image.width(); ++x) {
+                    if (!face(x, y))
+                        continue;
+                    ++facePixels;
+                    patternPixels += pattern(x, y);
+                    ASSERT_GT(Brightness(ColourOf(image.pixel(x, y))), DarkestPattern) << x << "," << y;
+                }
+            EXPECT_GE(patternPixels, LeastShare * facePixels);
+            EXPECT_LE(patternPixels, MostShare * facePixels);
+            int inStrokes = 0;
+            for (int size : GroupSizes(image, pattern))
+                inStrokes += size >= StrokeSize * scale ? size : 0;
+            EXPECT_GE(inStrokes, InStrokes * patternPixels);
         }
-    }
 }
 
 // Where the black outline of a symbol lies, as the mean position of its
@@ -192,14 +244,42 @@ TEST(SidePictures, SymbolsPointTheWayTheirButtonsMove)
         }
 }
 
+bool IsDark(QRgb pixel)
+{
+    constexpr int DarkestChannel = 100;
+    return qAlpha(pixel) == 255 && std::max({qRed(pixel), qGreen(pixel), qBlue(pixel)}) < DarkestChannel;
+}
+
 TEST(SidePictures, OnlyTheButtonsCarryABlackSymbol)
 {
+    constexpr int Black = 40;
+    constexpr int LeastOutline = 30;
     for (const ExpectedPicture& picture : SidePictures())
         for (int scale : Scales) {
             const QImage image = AtScale(picture.name, scale);
             const bool hasSymbol = !std::isnan(MeanDarkPosition(image, {true, 0.0, 1.0}));
             EXPECT_EQ(hasSymbol, picture.name != QLatin1String("side/plate")) << picture.name.toStdString();
+            int black = 0;
+            for (int y = 0; y < image.height(); ++y)
+                for (int x = 0; x < image.width(); ++x)
+                    black += IsDark(image.pixel(x, y)) && std::max({qRed(image.pixel(x, y)), qGreen(image.pixel(x, y)), qBlue(image.pixel(x, y))}) < Black;
+            EXPECT_GE(black, hasSymbol ? LeastOutline * scale : 0) << picture.name.toStdString() << " at scale " << scale;
         }
+}
+
+// Across the ring's middle and down it, the outline crosses the ring's
+// outer and inner edges on both sides and the slot between them: the slot
+// stands clear of the ring at both scales.
+TEST(SidePictures, TheCycleRingHasItsSlotClear)
+{
+    constexpr int LeastCrossings = 5;
+    for (int scale : Scales) {
+        const QImage image = AtScale(QStringLiteral("side/cycle"), scale);
+        const QPoint centre(image.width() / 2, image.height() / 2);
+        const PixelFilter dark = [&image](int x, int y) { return IsDark(image.pixel(x, y)); };
+        EXPECT_GE(RunsAlong(image, {0, centre.y()}, {1, 0}, dark), LeastCrossings) << "across, scale " << scale;
+        EXPECT_GE(RunsAlong(image, {centre.x(), 0}, {0, 1}, dark), LeastCrossings) << "down, scale " << scale;
+    }
 }
 
 TEST(BlockTiles, TheEmptyTileIsFlatLavender)
@@ -321,40 +401,47 @@ TEST(Backgrounds, RepeatWithoutHarshSeams)
     }
 }
 
-// At every size, from the title bar's 16 pixels up, the icon shows the blue,
-// green and crimson balls of a piece side by side in the pale well, each
-// with a core of its own colour, however small.
-TEST(Icon, EverySizeShowsThreeBallsInAWell)
+enum class IconInk { Clear, Black, Yellow, Other };
+
+IconInk InkOf(QRgb p)
 {
-    constexpr double Near = 40.0;
-    const Colour well = FromHex(Lavender);
-    const unsigned balls[] = {0x5180CB, 0x49AA63, 0xCA4572};
+    constexpr int Black = 40;
+    if (qAlpha(p) == 0)
+        return IconInk::Clear;
+    if (qAlpha(p) < 255)
+        return IconInk::Other;
+    if (std::max({qRed(p), qGreen(p), qBlue(p)}) < Black)
+        return IconInk::Black;
+    return qRed(p) > 220 && qGreen(p) > 160 && qBlue(p) < 90 ? IconInk::Yellow : IconInk::Other;
+}
+
+// Black and yellow at every size: across the middle and down it, a black
+// outline, yellow, the black rectangle, yellow and the outline again, each
+// pixel wholly one or the other; at 16 pixels the outline is one pixel wide
+// and every pixel of the icon is clear, black or yellow.
+TEST(Icon, EverySizeIsABlackOutlineOnYellowRoundABlackRectangle)
+{
+    const std::vector<IconInk> motif{IconInk::Black, IconInk::Yellow, IconInk::Black, IconInk::Yellow, IconInk::Black};
     for (int size : IconSizes) {
         SCOPED_TRACE(size);
         const QImage icon = Committed(QStringLiteral("icon/quorvel-%1.png").arg(size));
         ASSERT_EQ(icon.size(), QSize(size, size));
-        EXPECT_LT(qAlpha(icon.pixel(0, 0)), 8);
-        int wellPixels = 0;
-        double lastX = -1.0;
-        for (unsigned ball : balls) {
-            double sumX = 0.0;
-            int count = 0;
-            for (int y = 0; y < size; ++y)
-                for (int x = 0; x < size; ++x) {
-                    const QRgb p = icon.pixel(x, y);
-                    if (qAlpha(p) < 255)
-                        continue;
-                    if (Distance(ColourOf(p), FromHex(ball)) < Near) {
-                        sumX += x;
-                        ++count;
-                    }
-                    wellPixels += ball == balls[0] && Distance(ColourOf(p), well) < Near;
-                }
-            ASSERT_GE(count, 2) << std::hex << ball;
-            EXPECT_GT(sumX / count, lastX) << std::hex << ball;
-            lastX = sumX / count;
+        EXPECT_EQ(InkOf(icon.pixel(0, 0)), IconInk::Clear) << "a rounded corner";
+        for (bool across : {true, false}) {
+            std::vector<IconInk> runs;
+            for (int i = 0; i < size; ++i) {
+                const IconInk ink = InkOf(across ? icon.pixel(i, size / 2) : icon.pixel(size / 2, i));
+                if (runs.empty() || runs.back() != ink)
+                    runs.push_back(ink);
+            }
+            EXPECT_EQ(runs, motif) << (across ? "across" : "down");
         }
-        EXPECT_GT(wellPixels, size * size / 4);
+        if (size == IconSizes.front()) {
+            EXPECT_EQ(InkOf(icon.pixel(1, size / 2)), IconInk::Yellow) << "an outline one pixel wide";
+            for (int y = 0; y < size; ++y)
+                for (int x = 0; x < size; ++x)
+                    ASSERT_NE(InkOf(icon.pixel(x, y)), IconInk::Other) << x << "," << y;
+        }
     }
 }
 
@@ -368,10 +455,52 @@ TEST(Icon, TheScalableIconIsAWellFormedSvg)
     EXPECT_FALSE(reader.attributes().value(QLatin1String("viewBox")).isEmpty());
     int shapes = 0;
     while (!reader.atEnd())
-        if (reader.readNext() == QXmlStreamReader::StartElement && reader.name() == QLatin1String("circle"))
+        if (reader.readNext() == QXmlStreamReader::StartElement && reader.name() == QLatin1String("rect"))
             ++shapes;
     EXPECT_FALSE(reader.hasError()) << reader.errorString().toStdString();
-    EXPECT_EQ(shapes, 3) << "the three balls";
+    EXPECT_EQ(shapes, 3) << "the outline, the yellow inside it and the rectangle";
+}
+
+// The help box's sphere is block tile 9 standing free: where the tile shows
+// the sphere whole it is the same, beyond its rim it is clear, and round the
+// rim it fades into transparency instead of into the tile's lavender, so on
+// the dark box its edge is no lighter than the sphere just inside it.
+TEST(AboutSphere, IsTileNineWithoutALightFringe)
+{
+    constexpr double Margin = 8.0;
+    const Colour box = FromHex(AboutBoxColour);
+    for (int scale : Scales) {
+        SCOPED_TRACE(scale);
+        const QImage sphere = AtScale(QStringLiteral("about/sphere"), scale);
+        const QImage tile = AtScale(BlockName(AboutSphereKind), scale);
+        ASSERT_EQ(sphere.size(), tile.size());
+        const auto onBox = [&sphere, &box](int x, int y) {
+            const QRgb p = sphere.pixel(x, y);
+            const double a = qAlpha(p) / 255.0;
+            const Colour c = ColourOf(p);
+            return Brightness({c[0] * a + box[0] * (1.0 - a), c[1] * a + box[1] * (1.0 - a), c[2] * a + box[2] * (1.0 - a)});
+        };
+        double insideRim = 0.0;
+        for (int y = 0; y < sphere.height(); ++y)
+            for (int x = 0; x < sphere.width(); ++x) {
+                const double d = CentreDistance(sphere, x, y) / scale;
+                if (d <= SphereRadius - 1.0) {
+                    ASSERT_EQ(sphere.pixel(x, y), tile.pixel(x, y)) << x << "," << y;
+                }
+                if (d > SphereRadius + 1.0) {
+                    ASSERT_EQ(qAlpha(sphere.pixel(x, y)), 0) << x << "," << y;
+                }
+                if (d > SphereRadius - 3.0 && d <= SphereRadius - 1.0)
+                    insideRim = std::max(insideRim, onBox(x, y));
+            }
+        for (int y = 0; y < sphere.height(); ++y)
+            for (int x = 0; x < sphere.width(); ++x) {
+                const double d = CentreDistance(sphere, x, y) / scale;
+                if (d > SphereRadius - 1.0 && d <= SphereRadius + 1.0) {
+                    ASSERT_LE(onBox(x, y), insideRim + Margin) << x << "," << y;
+                }
+            }
+    }
 }
 
 } // namespace

@@ -34,11 +34,11 @@ constexpr double GrainSize = 6.0;
 // bottom edge at an even spacing, thin and faint, so they read as a pattern
 // in the stone and not as specks of dirt.
 constexpr uint32_t Frond = 0x7A5428;
-constexpr double FrondOpacity = 0.4;
-constexpr double FrondWidth = 0.65;
+constexpr double FrondOpacity = 0.35;
+constexpr double FrondWidth = 1.0;
 constexpr double FrondSpacing = 21.0;
 constexpr double FrondReach = 0.62;
-constexpr int FrondDepth = 3;
+constexpr int FrondDepth = 2;
 // How far the symbols lean, as for italic type, and their outline.
 constexpr double Slant = 0.22;
 constexpr double OutlineWidth = 1.25;
@@ -55,7 +55,7 @@ void AddRing(QPainterPath& path)
 {
     path.addEllipse(QPointF(0.0, 0.0), 14.0, 13.0);
     path.addEllipse(QPointF(0.0, 0.0), 8.5, 7.5);
-    path.addRoundedRect(QRectF(-2.0, -5.0, 4.0, 10.0), 1.5, 1.5);
+    path.addRoundedRect(QRectF(-2.0, -4.0, 4.0, 8.0), 1.5, 1.5);
 }
 
 QPainterPath SymbolPath(PlateSymbol symbol)
