@@ -32,7 +32,7 @@ constexpr double FaceGrain = 0.035;
 constexpr double GrainSize = 6.0;
 // The brown branching pattern: fronds grown in turn from the top and the
 // bottom edge at an even spacing, thin and faint, so they read as a pattern
-// in the stone and not as specks of dirt.
+// in the plate and not as specks of dirt.
 constexpr uint32_t Frond = 0x7A5428;
 constexpr double FrondOpacity = 0.35;
 constexpr double FrondWidth = 1.0;
