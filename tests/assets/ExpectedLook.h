@@ -19,9 +19,8 @@ constexpr std::array<int, 8> IconSizes{16, 24, 32, 48, 64, 128, 256, 512};
 // clear white frame one pixel wide at scale 1.
 constexpr unsigned PlateColour = 0xD6E68D;
 constexpr unsigned ClearWhite = 0x00FFFFFF;
-// The help box's sphere is block tile 9; the box is dark grey violet.
+// The help box's sphere is block tile 9.
 constexpr int AboutSphereKind = 9;
-constexpr unsigned AboutBoxColour = 0x3E3753;
 
 // How far a mean colour may stray on each channel.
 constexpr double AverageTolerance = 12.0;

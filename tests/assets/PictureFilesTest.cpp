@@ -407,31 +407,26 @@ TEST(Icon, TheScalableIconIsAWellFormedSvg)
 }
 
 // The help box's sphere is block tile 9 standing free: the same where the
-// tile shows the sphere whole, clear beyond its rim, and round the rim faded
-// into transparency instead of into the lavender, so on the dark box its
-// edge is no lighter than the sphere just inside it.
+// tile shows the sphere whole, clear beyond its rim, and round the rim its
+// own colour faded into transparency instead of mixed with the lavender, so
+// on the dark box its edge is no lighter than the sphere just inside it.
 TEST(AboutSphere, IsTileNineWithoutALightFringe)
 {
-    const Colour box = FromHex(AboutBoxColour);
     for (int scale : Scales) {
         const QImage sphere = AtScale(QStringLiteral("about/sphere"), scale);
         const QImage tile = AtScale(BlockName(AboutSphereKind), scale);
-        const auto onBox = [&](int x, int y) {
-            const double a = qAlpha(sphere.pixel(x, y)) / 255.0;
-            const Colour c = ColourOf(sphere.pixel(x, y));
-            return Brightness({c[0] * a + box[0] * (1 - a), c[1] * a + box[1] * (1 - a), c[2] * a + box[2] * (1 - a)});
-        };
         double insideRim = 0.0;
         double rim = 0.0;
         for (int y = 0; y < sphere.height(); ++y)
             for (int x = 0; x < sphere.width(); ++x) {
                 const double d = CentreDistance(sphere, x, y) / scale - SphereRadius;
+                const double brightness = Brightness(ColourOf(sphere.pixel(x, y)));
                 EXPECT_TRUE(d > -1.0 || sphere.pixel(x, y) == tile.pixel(x, y)) << x << "," << y;
                 EXPECT_TRUE(d <= 1.0 || qAlpha(sphere.pixel(x, y)) == 0) << x << "," << y;
-                if (d > -1.0)
-                    rim = std::max(rim, onBox(x, y));
-                else if (d > -3.0)
-                    insideRim = std::max(insideRim, onBox(x, y));
+                if (d > -1.0 && qAlpha(sphere.pixel(x, y)) > 0)
+                    rim = std::max(rim, brightness);
+                if (d > -3.0 && d <= -1.0)
+                    insideRim = std::max(insideRim, brightness);
             }
         EXPECT_LE(rim, insideRim + 8.0) << "scale " << scale;
     }

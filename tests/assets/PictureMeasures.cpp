@@ -23,30 +23,26 @@ double Brightness(const Colour& c)
 
 std::vector<int> GroupSizes(const QImage& image, const PixelFilter& include)
 {
-    std::vector<char> seen(static_cast<size_t>(image.width()) * image.height(), 0);
-    const auto index = [&image](QPoint p) { return static_cast<size_t>(p.y()) * image.width() + p.x(); };
+    std::vector<char> taken(static_cast<size_t>(image.width()) * image.height(), 0);
+    std::vector<QPoint> open;
+    const auto take = [&](QPoint p) {
+        if (image.rect().contains(p) && !taken[p.y() * image.width() + p.x()] && include(p.x(), p.y())) {
+            taken[p.y() * image.width() + p.x()] = 1;
+            open.push_back(p);
+        }
+    };
     std::vector<int> sizes;
     for (int y = 0; y < image.height(); ++y)
         for (int x = 0; x < image.width(); ++x) {
-            if (seen[index({x, y})] || !include(x, y))
-                continue;
-            std::vector<QPoint> open{{x, y}};
-            seen[index({x, y})] = 1;
-            int size = 0;
-            while (!open.empty()) {
+            take({x, y});
+            for (int size = 1; !open.empty(); ++size) {
                 const QPoint p = open.back();
                 open.pop_back();
-                ++size;
-                for (int dy = -1; dy <= 1; ++dy)
-                    for (int dx = -1; dx <= 1; ++dx) {
-                        const QPoint q = p + QPoint(dx, dy);
-                        if (image.rect().contains(q) && !seen[index(q)] && include(q.x(), q.y())) {
-                            seen[index(q)] = 1;
-                            open.push_back(q);
-                        }
-                    }
+                for (int d = 0; d < 9; ++d)
+                    take(p + QPoint(d % 3 - 1, d / 3 - 1));
+                if (open.empty())
+                    sizes.push_back(size);
             }
-            sizes.push_back(size);
         }
     return sizes;
 }
