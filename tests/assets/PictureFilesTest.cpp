@@ -154,7 +154,8 @@ TEST(SidePictures, PlatesArePaleYellowGreenWithAFaintBrownPattern)
                 return face(x, y) && c[0] - c[1] > mean[0] - mean[1] + 6.0 && Brightness(c) < rows[y] - 8.0;
             });
             const int pattern = std::accumulate(groups.begin(), groups.end(), 0);
-            const int inStrokes = std::accumulate(groups.begin(), groups.end(), 0, [scale](int sum, int size) { return size >= StrokeSize * scale ? sum + size : sum; });
+            const int inStrokes = std::accumulate(groups.begin(), groups.end(), 0,
+                                                  [scale](int sum, int size) { return size >= StrokeSize * scale ? sum + size : sum; });
             EXPECT_GE(pattern, 0.02 * inside.width() * inside.height());
             EXPECT_LE(pattern, 0.25 * inside.width() * inside.height());
             EXPECT_GE(inStrokes, 0.7 * pattern);
@@ -231,7 +232,10 @@ TEST(SidePictures, TheCycleRingHasItsSlotClear)
     for (int scale : Scales) {
         const QImage image = AtScale(QStringLiteral("side/cycle"), scale);
         const QPoint centre(image.width() / 2, image.height() / 2);
-        const PixelFilter dark = [&image](int x, int y) { return std::max({qRed(image.pixel(x, y)), qGreen(image.pixel(x, y)), qBlue(image.pixel(x, y))}) < 100; };
+        const PixelFilter dark = [&image](int x, int y) {
+            const QRgb p = image.pixel(x, y);
+            return std::max({qRed(p), qGreen(p), qBlue(p)}) < 100;
+        };
         EXPECT_GE(RunsAlong(image, {0, centre.y()}, {1, 0}, dark), LeastCrossings) << "across, scale " << scale;
         EXPECT_GE(RunsAlong(image, {centre.x(), 0}, {0, 1}, dark), LeastCrossings) << "down, scale " << scale;
     }
