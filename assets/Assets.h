@@ -15,6 +15,9 @@ inline constexpr const char* CycleButtonPicture = ":/side/cycle.png";
 inline constexpr const char* LaunchButtonPicture = ":/side/launch.png";
 // The Level and Score plates share one picture.
 inline constexpr const char* PlatePicture = ":/side/plate.png";
+// The help box's sphere: block tile 9 with its rim smoothed into
+// transparency, so it stands free on any colour.
+inline constexpr const char* AboutSpherePicture = ":/about/sphere.png";
 // The icon comes in sizes from ":/icon/quorvel-16.png" up to "-512.png".
 QString IconPath(int size);
 

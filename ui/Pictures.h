@@ -27,8 +27,9 @@ public:
     const QPixmap& tile(int kind, int size) const;
     // Tile n of the background list; null outside 0..4.
     const QPixmap& background(int index) const;
-    // A picture of the side column, one of the paths in Assets.h; its outer
-    // frame is transparent, so the background shows through.
+    // A picture of the side column or the help box's sphere, one of the
+    // paths in Assets.h; what lies round the plate or the sphere is
+    // transparent, so the background shows through.
     const QPixmap& side(const char* path) const;
     static QIcon icon();
 

@@ -1,6 +1,7 @@
 #include "Unit2.h"
 
 #include "AboutText.h"
+#include "Assets.h"
 #include "DxButton.h"
 #include "Fonts.h"
 #include "Labels.h"
@@ -8,7 +9,6 @@
 #include "Placement.h"
 #include "Pictures.h"
 
-#include <QBitmap>
 #include <QDesktopServices>
 #include <QLabel>
 #include <QMouseEvent>
@@ -20,8 +20,6 @@ namespace {
 
 const QColor DialogColour(0x3E, 0x37, 0x53);
 const QColor LinkColour(0xFF, 0xFF, 0x00);
-const QRgb TileLavender = qRgb(0xE8, 0xE7, 0xFE);
-constexpr int PurpleTile = 9;
 constexpr QSize ClientSize(341, 380);
 // Time enough for the window manager to frame a new window.
 constexpr int FramingMilliseconds = 100;
@@ -45,15 +43,6 @@ protected:
     }
 };
 
-// The sphere stands free on the dark dialog: the tile's lavender corners are
-// made transparent.
-QPixmap FreeSphere(const QPixmap& tile)
-{
-    QPixmap sphere = tile;
-    sphere.setMask(QBitmap::fromImage(tile.toImage().createMaskFromColor(TileLavender, Qt::MaskInColor)));
-    return sphere;
-}
-
 } // namespace
 
 TAboutBox::TAboutBox(const Pictures& pictures, QWidget* parent)
@@ -72,7 +61,7 @@ TAboutBox::TAboutBox(const Pictures& pictures, QWidget* parent)
     setFont(text);
 
     PlaceLabel(new QLabel(this), "Label3", {24, 24}, GameFont(WindowTextPixels), QString::fromLatin1(NameAndVersion));
-    auto* Image1 = new PictureControl(FreeSphere(pictures.block(PurpleTile)), this);
+    auto* Image1 = new PictureControl(pictures.side(AboutSpherePicture), this);
     Image1->setObjectName(QStringLiteral("Image1"));
     Image1->setGeometry(232, 16, 65, 65);
     PlaceLabel(new QLabel(this), "Label1", {24, 48}, text, tr(Credits));

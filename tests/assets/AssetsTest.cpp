@@ -21,7 +21,7 @@ std::vector<QString> PathsTheGameUses()
         paths.push_back(BlockTilePath(index));
     for (size_t index = 0; index < BackgroundAverages.size(); ++index)
         paths.push_back(BackgroundPath(static_cast<int>(index)));
-    for (const char* side : {LeftButtonPicture, RightButtonPicture, CycleButtonPicture, LaunchButtonPicture, PlatePicture})
+    for (const char* side : {LeftButtonPicture, RightButtonPicture, CycleButtonPicture, LaunchButtonPicture, PlatePicture, AboutSpherePicture})
         paths.push_back(QLatin1String(side));
     for (int size : IconSizes)
         paths.push_back(IconPath(size));
@@ -40,9 +40,9 @@ TEST_F(Assets, EveryEmbeddedPictureEqualsItsFile)
         EXPECT_EQ(QImage(path).convertToFormat(QImage::Format_ARGB32), Committed(path.mid(2)));
         ++pictures;
     }
-    // Ten tiles, five backgrounds, five plates, each twice, and the icon in
-    // every size.
-    EXPECT_EQ(pictures, 2 * (10 + 5 + 5) + static_cast<int>(IconSizes.size()));
+    // Ten tiles, five backgrounds, five plates and the help box's sphere,
+    // each twice, and the icon in every size.
+    EXPECT_EQ(pictures, 2 * (10 + 5 + 5 + 1) + static_cast<int>(IconSizes.size()));
 }
 
 TEST_F(Assets, EveryPathTheGameUsesNamesAPicture)

@@ -7,6 +7,8 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <numeric>
+#include <string>
 
 namespace quorvel::testing {
 namespace {
@@ -45,6 +47,7 @@ std::vector<ExpectedPicture> AllScaledPictures()
         pictures.push_back({BackgroundName(index), BackgroundSize, BackgroundSize});
     for (const ExpectedPicture& side : SidePictures())
         pictures.push_back(side);
+    pictures.push_back({QStringLiteral("about/sphere"), TileSize, TileSize});
     return pictures;
 }
 
@@ -88,7 +91,7 @@ TEST(PictureFiles, TwinsAreDrawnFinerNotMerelyEnlarged)
 TEST(PictureFiles, BlocksAndBackgroundsAreOpaque)
 {
     for (const ExpectedPicture& picture : AllScaledPictures()) {
-        if (picture.name.startsWith(QLatin1String("side/")))
+        if (picture.name.startsWith(QLatin1String("side/")) || picture.name.startsWith(QLatin1String("about/")))
             continue;
         for (int scale : Scales) {
             const QImage image = AtScale(picture.name, scale);
@@ -99,7 +102,9 @@ TEST(PictureFiles, BlocksAndBackgroundsAreOpaque)
     }
 }
 
-TEST(SidePictures, OnlyTheirOuterFrameIsClear)
+// The frame is clear white, as the window's pictures had it; white is
+// nowhere else, so a toolkit that keys white out would cut no hole.
+TEST(SidePictures, OnlyTheirOuterFrameIsClearWhite)
 {
     for (const ExpectedPicture& picture : SidePictures())
         for (int scale : Scales) {
@@ -107,38 +112,54 @@ TEST(SidePictures, OnlyTheirOuterFrameIsClear)
             for (int y = 0; y < image.height(); ++y)
                 for (int x = 0; x < image.width(); ++x) {
                     const bool frame = x < scale || y < scale || x >= image.width() - scale || y >= image.height() - scale;
-                    ASSERT_EQ(qAlpha(image.pixel(x, y)), frame ? 0 : 255) << picture.name.toStdString() << " at scale " << scale << ", " << x << "," << y;
+                    const QRgb p = image.pixel(x, y);
+                    ASSERT_EQ(qAlpha(p), frame ? 0 : 255) << picture.name.toStdString() << " at scale " << scale << ", " << x << "," << y;
+                    ASSERT_EQ(frame, p == ClearWhite || (p & 0xFFFFFFu) == 0xFFFFFFu)
+                        << picture.name.toStdString() << " at scale " << scale << ", " << x << "," << y;
                 }
         }
 }
 
-double Brightness(const Colour& c)
+// Pale yellow-green round the symbols. On the plain plate the faint brown
+// pattern's pixels, browner and darker than their row, are never as dark as
+// a symbol and hang together in strokes instead of lying about as specks.
+TEST(SidePictures, PlatesArePaleYellowGreenWithAFaintBrownPattern)
 {
-    return 0.299 * c[0] + 0.587 * c[1] + 0.114 * c[2];
-}
-
-// The plates are a light stone of no strong hue, so they suit every
-// background and stand clearly off each; their face is even, with no crack
-// or vein darker than its grain.
-TEST(SidePictures, ThePlainPlateIsAnEvenLightStone)
-{
-    constexpr double MostChroma = 30.0;
-    constexpr double LighterThanBackgrounds = 60.0;
-    constexpr double Grain = 20.0;
-    constexpr int Rim = 5;
-    for (int scale : Scales) {
-        const QImage plate = AtScale(QStringLiteral("side/plate"), scale);
-        const Colour mean = MeanColour(plate, [&plate](int x, int y) { return qAlpha(plate.pixel(x, y)) == 255; });
-        EXPECT_LE(std::max({mean[0], mean[1], mean[2]}) - std::min({mean[0], mean[1], mean[2]}), MostChroma) << "scale " << scale;
-        for (unsigned background : BackgroundAverages)
-            EXPECT_GE(Brightness(mean) - Brightness(FromHex(background)), LighterThanBackgrounds) << std::hex << background;
-        // Measured against its row, since the face is shaded from top to bottom.
-        for (int y = Rim * scale; y < plate.height() - Rim * scale; ++y) {
-            const Colour row = MeanColour(plate, [&plate, y](int x, int py) { return py == y && qAlpha(plate.pixel(x, py)) == 255; });
-            for (int x = Rim * scale; x < plate.width() - Rim * scale; ++x)
-                ASSERT_LE(Distance(ColourOf(plate.pixel(x, y)), row), Grain) << "scale " << scale << ", " << x << "," << y;
+    constexpr int Rim = 4;
+    constexpr double SymbolHalfWidth = 20.0;
+    constexpr int StrokeSize = 12;
+    for (const ExpectedPicture& picture : SidePictures())
+        for (int scale : Scales) {
+            SCOPED_TRACE(picture.name.toStdString() + " at scale " + std::to_string(scale));
+            const QImage image = AtScale(picture.name, scale);
+            const bool plain = picture.name == QLatin1String("side/plate");
+            const QRect inside = image.rect().adjusted(Rim * scale, Rim * scale, -Rim * scale, -Rim * scale);
+            const PixelFilter face = [&](int x, int y) {
+                return inside.contains(x, y) && (plain || std::abs(x + 0.5 - image.width() / 2.0) >= SymbolHalfWidth * scale);
+            };
+            const Colour mean = MeanColour(image, face);
+            EXPECT_LE(ChannelMiss(mean, FromHex(PlateColour)), AverageTolerance);
+            if (!plain)
+                continue;
+            std::vector<double> rows;
+            double darkest = 255.0;
+            for (int y = 0; y < image.height(); ++y) {
+                rows.push_back(Brightness(MeanColour(image, [&](int x, int py) { return py == y && face(x, py); })));
+                for (int x = inside.left(); x <= inside.right() && inside.contains(x, y); ++x)
+                    darkest = std::min(darkest, Brightness(ColourOf(image.pixel(x, y))));
+            }
+            EXPECT_GT(darkest, 120.0);
+            const std::vector<int> groups = GroupSizes(image, [&](int x, int y) {
+                const Colour c = ColourOf(image.pixel(x, y));
+                return face(x, y) && c[0] - c[1] > mean[0] - mean[1] + 6.0 && Brightness(c) < rows[y] - 8.0;
+            });
+            const int pattern = std::accumulate(groups.begin(), groups.end(), 0);
+            const int inStrokes = std::accumulate(groups.begin(), groups.end(), 0,
+                                                  [scale](int sum, int size) { return size >= StrokeSize * scale ? sum + size : sum; });
+            EXPECT_GE(pattern, 0.02 * inside.width() * inside.height());
+            EXPECT_LE(pattern, 0.25 * inside.width() * inside.height());
+            EXPECT_GE(inStrokes, 0.7 * pattern);
         }
-    }
 }
 
 // Where the black outline of a symbol lies, as the mean position of its
@@ -157,7 +178,7 @@ double MeanDarkPosition(const QImage& image, DarkBand band)
         for (int x = 0; x < image.width(); ++x) {
             const QRgb p = image.pixel(x, y);
             const double across = band.rows ? static_cast<double>(y) / image.height() : static_cast<double>(x) / image.width();
-            if (qAlpha(p) == 255 && std::max({qRed(p), qGreen(p), qBlue(p)}) < 60 && across >= band.from && across < band.to) {
+            if (qAlpha(p) == 255 && std::max({qRed(p), qGreen(p), qBlue(p)}) < 40 && across >= band.from && across < band.to) {
                 sum += band.rows ? x : y;
                 ++count;
             }
@@ -200,6 +221,24 @@ TEST(SidePictures, OnlyTheButtonsCarryABlackSymbol)
             const bool hasSymbol = !std::isnan(MeanDarkPosition(image, {true, 0.0, 1.0}));
             EXPECT_EQ(hasSymbol, picture.name != QLatin1String("side/plate")) << picture.name.toStdString();
         }
+}
+
+// Across the ring's middle and down it, the outline crosses the ring's
+// outer and inner edges on both sides and the slot between them: the slot
+// stands clear of the ring at both scales.
+TEST(SidePictures, TheCycleRingHasItsSlotClear)
+{
+    constexpr int LeastCrossings = 5;
+    for (int scale : Scales) {
+        const QImage image = AtScale(QStringLiteral("side/cycle"), scale);
+        const QPoint centre(image.width() / 2, image.height() / 2);
+        const PixelFilter dark = [&image](int x, int y) {
+            const QRgb p = image.pixel(x, y);
+            return std::max({qRed(p), qGreen(p), qBlue(p)}) < 100;
+        };
+        EXPECT_GE(RunsAlong(image, {0, centre.y()}, {1, 0}, dark), LeastCrossings) << "across, scale " << scale;
+        EXPECT_GE(RunsAlong(image, {centre.x(), 0}, {0, 1}, dark), LeastCrossings) << "down, scale " << scale;
+    }
 }
 
 TEST(BlockTiles, TheEmptyTileIsFlatLavender)
@@ -321,40 +360,37 @@ TEST(Backgrounds, RepeatWithoutHarshSeams)
     }
 }
 
-// At every size, from the title bar's 16 pixels up, the icon shows the blue,
-// green and crimson balls of a piece side by side in the pale well, each
-// with a core of its own colour, however small.
-TEST(Icon, EverySizeShowsThreeBallsInAWell)
+// Black and yellow at every size: across the middle and down it, a black
+// outline, yellow, the black rectangle, yellow and the outline again, each
+// pixel wholly one or the other. At 16 pixels the outline is one pixel wide
+// and every pixel is clear, black or yellow.
+TEST(Icon, EverySizeIsABlackOutlineOnYellowRoundABlackRectangle)
 {
-    constexpr double Near = 40.0;
-    const Colour well = FromHex(Lavender);
-    const unsigned balls[] = {0x5180CB, 0x49AA63, 0xCA4572};
+    const auto ink = [](QRgb p) {
+        if (qAlpha(p) == 0 || qAlpha(p) < 255)
+            return qAlpha(p) == 0 ? 'c' : '?';
+        if (std::max({qRed(p), qGreen(p), qBlue(p)}) < 40)
+            return 'b';
+        return qRed(p) > 220 && qGreen(p) > 160 && qBlue(p) < 90 ? 'y' : '?';
+    };
     for (int size : IconSizes) {
         SCOPED_TRACE(size);
         const QImage icon = Committed(QStringLiteral("icon/quorvel-%1.png").arg(size));
         ASSERT_EQ(icon.size(), QSize(size, size));
-        EXPECT_LT(qAlpha(icon.pixel(0, 0)), 8);
-        int wellPixels = 0;
-        double lastX = -1.0;
-        for (unsigned ball : balls) {
-            double sumX = 0.0;
-            int count = 0;
-            for (int y = 0; y < size; ++y)
-                for (int x = 0; x < size; ++x) {
-                    const QRgb p = icon.pixel(x, y);
-                    if (qAlpha(p) < 255)
-                        continue;
-                    if (Distance(ColourOf(p), FromHex(ball)) < Near) {
-                        sumX += x;
-                        ++count;
-                    }
-                    wellPixels += ball == balls[0] && Distance(ColourOf(p), well) < Near;
-                }
-            ASSERT_GE(count, 2) << std::hex << ball;
-            EXPECT_GT(sumX / count, lastX) << std::hex << ball;
-            lastX = sumX / count;
+        EXPECT_EQ(ink(icon.pixel(0, 0)), 'c') << "a rounded corner";
+        std::string across, down, all;
+        for (int i = 0; i < size; ++i) {
+            across += across.empty() || across.back() != ink(icon.pixel(i, size / 2)) ? std::string(1, ink(icon.pixel(i, size / 2))) : "";
+            down += down.empty() || down.back() != ink(icon.pixel(size / 2, i)) ? std::string(1, ink(icon.pixel(size / 2, i))) : "";
+            for (int j = 0; j < size && size == IconSizes.front(); ++j)
+                all += ink(icon.pixel(i, j));
         }
-        EXPECT_GT(wellPixels, size * size / 4);
+        EXPECT_EQ(across, "bybyb");
+        EXPECT_EQ(down, "bybyb");
+        EXPECT_EQ(all.find('?'), std::string::npos);
+        if (size == IconSizes.front()) {
+            EXPECT_EQ(ink(icon.pixel(1, size / 2)), 'y') << "an outline one pixel wide";
+        }
     }
 }
 
@@ -368,10 +404,36 @@ TEST(Icon, TheScalableIconIsAWellFormedSvg)
     EXPECT_FALSE(reader.attributes().value(QLatin1String("viewBox")).isEmpty());
     int shapes = 0;
     while (!reader.atEnd())
-        if (reader.readNext() == QXmlStreamReader::StartElement && reader.name() == QLatin1String("circle"))
+        if (reader.readNext() == QXmlStreamReader::StartElement && reader.name() == QLatin1String("rect"))
             ++shapes;
     EXPECT_FALSE(reader.hasError()) << reader.errorString().toStdString();
-    EXPECT_EQ(shapes, 3) << "the three balls";
+    EXPECT_EQ(shapes, 3) << "the outline, the yellow inside it and the rectangle";
+}
+
+// The help box's sphere is block tile 9 standing free: the same where the
+// tile shows the sphere whole, clear beyond its rim, and round the rim its
+// own colour faded into transparency instead of mixed with the lavender, so
+// on the dark box its edge is no lighter than the sphere just inside it.
+TEST(AboutSphere, IsTileNineWithoutALightFringe)
+{
+    for (int scale : Scales) {
+        const QImage sphere = AtScale(QStringLiteral("about/sphere"), scale);
+        const QImage tile = AtScale(BlockName(AboutSphereKind), scale);
+        double insideRim = 0.0;
+        double rim = 0.0;
+        for (int y = 0; y < sphere.height(); ++y)
+            for (int x = 0; x < sphere.width(); ++x) {
+                const double d = CentreDistance(sphere, x, y) / scale - SphereRadius;
+                const double brightness = Brightness(ColourOf(sphere.pixel(x, y)));
+                EXPECT_TRUE(d > -1.0 || sphere.pixel(x, y) == tile.pixel(x, y)) << x << "," << y;
+                EXPECT_TRUE(d <= 1.0 || qAlpha(sphere.pixel(x, y)) == 0) << x << "," << y;
+                if (d > -1.0 && qAlpha(sphere.pixel(x, y)) > 0)
+                    rim = std::max(rim, brightness);
+                if (d > -3.0 && d <= -1.0)
+                    insideRim = std::max(insideRim, brightness);
+            }
+        EXPECT_LE(rim, insideRim + 8.0) << "scale " << scale;
+    }
 }
 
 } // namespace

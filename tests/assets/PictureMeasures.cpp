@@ -14,12 +14,50 @@ constexpr int DetailReach = 3;
 constexpr double Protan[3][3] = {{0.152286, 1.052583, -0.204868}, {0.114503, 0.786281, 0.099216}, {-0.003882, -0.048116, 1.051998}};
 constexpr double Deutan[3][3] = {{0.367322, 0.860646, -0.227968}, {0.280085, 0.672501, 0.047413}, {-0.011820, 0.042940, 0.968881}};
 
+} // namespace
+
 double Brightness(const Colour& c)
 {
     return 0.299 * c[0] + 0.587 * c[1] + 0.114 * c[2];
 }
 
-} // namespace
+std::vector<int> GroupSizes(const QImage& image, const PixelFilter& include)
+{
+    std::vector<char> taken(static_cast<size_t>(image.width()) * image.height(), 0);
+    std::vector<QPoint> open;
+    const auto take = [&](QPoint p) {
+        if (image.rect().contains(p) && !taken[p.y() * image.width() + p.x()] && include(p.x(), p.y())) {
+            taken[p.y() * image.width() + p.x()] = 1;
+            open.push_back(p);
+        }
+    };
+    std::vector<int> sizes;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x) {
+            take({x, y});
+            for (int size = 1; !open.empty(); ++size) {
+                const QPoint p = open.back();
+                open.pop_back();
+                for (int d = 0; d < 9; ++d)
+                    take(p + QPoint(d % 3 - 1, d / 3 - 1));
+                if (open.empty())
+                    sizes.push_back(size);
+            }
+        }
+    return sizes;
+}
+
+int RunsAlong(const QImage& image, QPoint from, QPoint step, const PixelFilter& include)
+{
+    int runs = 0;
+    bool inRun = false;
+    for (QPoint p = from; image.rect().contains(p); p += step) {
+        const bool in = include(p.x(), p.y());
+        runs += in && !inRun;
+        inRun = in;
+    }
+    return runs;
+}
 
 QImage Committed(const QString& relativePath)
 {

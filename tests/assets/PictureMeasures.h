@@ -18,6 +18,7 @@ QImage Committed(const QString& relativePath);
 Colour ColourOf(QRgb pixel);
 Colour FromHex(unsigned rgb);
 double Distance(const Colour& a, const Colour& b);
+double Brightness(const Colour& c);
 // The largest difference on any one channel.
 double ChannelMiss(const Colour& a, const Colour& b);
 
@@ -50,6 +51,14 @@ double Correlation(const Detail& a, const Detail& b);
 // those whose top left pixel the filter lets through: near 1 for a picture
 // merely enlarged from half its size.
 double FlatQuadShare(const QImage& image, const PixelFilter& include);
+
+// The sizes of the groups of touching pixels (diagonals included) that the
+// filter lets through.
+std::vector<int> GroupSizes(const QImage& image, const PixelFilter& include);
+
+// How many separate runs of pixels the filter lets through along the line
+// of pixels from `from`, one `step` at a time, until it leaves the picture.
+int RunsAlong(const QImage& image, QPoint from, QPoint step, const PixelFilter& include);
 
 // Halves a picture by averaging 2-by-2 blocks.
 QImage Halved(const QImage& image);

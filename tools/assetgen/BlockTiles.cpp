@@ -34,4 +34,9 @@ QImage BlockTile(int index, int scale)
     return SphereTile(Designs()[index - 1], scale);
 }
 
+QImage FreeSphere(int index, int scale)
+{
+    return SphereTile(Designs()[index - 1], scale, Backdrop::Clear);
+}
+
 } // namespace quorvel::assetgen

@@ -8,5 +8,8 @@ namespace quorvel::assetgen {
 constexpr int BlockTileCount = 10;
 
 QImage BlockTile(int index, int scale);
+// The sphere of block tile 1 to 9 alone, its rim smoothed into transparency
+// instead of into the lavender corners.
+QImage FreeSphere(int index, int scale);
 
 } // namespace quorvel::assetgen

@@ -7,6 +7,12 @@
 
 namespace quorvel::assetgen {
 
+namespace {
+
+constexpr int AboutSphereKind = 9;
+
+} // namespace
+
 std::vector<Picture> Catalogue()
 {
     std::vector<Picture> pictures;
@@ -20,9 +26,11 @@ std::vector<Picture> Catalogue()
     };
     pictures.push_back(plate("left", PlateSymbol::LeftChevron, QSize(57, 47), 301));
     pictures.push_back(plate("right", PlateSymbol::RightChevron, QSize(57, 47), 302));
-    pictures.push_back(plate("cycle", PlateSymbol::CircularArrow, QSize(57, 46), 303));
+    pictures.push_back(plate("cycle", PlateSymbol::Ring, QSize(57, 46), 303));
     pictures.push_back(plate("launch", PlateSymbol::Caret, QSize(106, 46), 304));
     pictures.push_back(plate("plate", PlateSymbol::None, QSize(198, 49), 305));
+    // The help box's sphere, block tile 9 without its corners.
+    pictures.push_back({QStringLiteral("about/sphere"), [](int scale) { return FreeSphere(AboutSphereKind, scale); }, true});
     // Each icon size is drawn for itself; the larger ones serve dense screens.
     for (int size : IconSizes)
         pictures.push_back({QStringLiteral("icon/quorvel-%1").arg(size), [size](int) { return IconImage(size); }, false});

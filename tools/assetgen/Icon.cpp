@@ -1,13 +1,6 @@
 #include "Icon.h"
 
-#include "BlockTiles.h"
 #include "Colour.h"
-#include "Sphere.h"
-
-#include <QLinearGradient>
-#include <QPainter>
-#include <QPainterPath>
-#include <QRadialGradient>
 
 #include <algorithm>
 #include <cmath>
@@ -16,114 +9,76 @@ namespace quorvel::assetgen {
 
 namespace {
 
-// The icon is the well seen from the front: a dark wall round the pale
-// lavender of the empty cells, and a piece of three balls (block kinds 1, 2
-// and 3) rising through it, each on its own, trailing a fading streak.
-constexpr int Balls = 3;
-constexpr std::array<int, Balls> Kinds{1, 2, 3};
-constexpr std::array<uint32_t, Balls> BallColours{0x5180CB, 0x49AA63, 0xCA4572};
-// How far up the free height of the well each ball has risen, 0 the bottom.
-constexpr std::array<double, Balls> Risen{0.62, 0.9, 0.5};
+// The icon's proportions, as parts of its size; every length is rounded to
+// whole pixels for each size, so that the straight edges stay sharp down to
+// 16 pixels, where the outline is one pixel wide.
+constexpr double OutlineShare = 1.0 / 16.0;
+constexpr double CornerShare = 0.1875;
+constexpr double BlockSide = 0.3125;
+constexpr double BlockTop = 0.375;
+constexpr uint32_t Black = 0x000000;
+constexpr uint32_t YellowTop = 0xFFE23A;
+constexpr uint32_t YellowBottom = 0xF5B800;
+// Each pixel is sampled on a grid of this many points a side, which smooths
+// the rounded corners; the straight edges fall between pixels and stay hard.
+// The smallest icon is sampled once a pixel, so its corners are clean steps
+// of whole pixels instead of grey smudges.
+constexpr int SmoothSamples = 4;
+constexpr int PixelExactUpTo = 16;
+constexpr int SvgGrid = 64;
 
-constexpr double CornerShare = 0.17;
-constexpr double WallShare = 0.07;
-constexpr double BallShare = 0.27;
-constexpr uint32_t WallTop = 0x4A5270;
-constexpr uint32_t WallBottom = 0x232839;
-constexpr uint32_t WellTop = 0xF4F3FF;
-constexpr uint32_t WellBottom = 0xD6D4F2;
-constexpr double TrailOpacity = 0.55;
-// From this diameter on, the balls are our block tiles themselves, patterns
-// and all; smaller ones are plain glossy balls, which read better.
-constexpr int PatternedFrom = 24;
-constexpr int SvgGrid = 128;
-
-// The icon's geometry in whole pixels for one size, so that walls and balls
-// sit on the pixel grid and stay sharp down to 16 pixels.
 struct Layout {
     int size;
-    int wall;
-    double corner;
-    int ball;
-    std::array<QPoint, Balls> ballAt;
-    int floor;
+    int outline;
+    int corner;
+    int innerCorner;
+    QRect block;
 };
+
+int Snap(double share, int size)
+{
+    return static_cast<int>(std::lround(share * size));
+}
 
 Layout Fit(int size)
 {
-    Layout layout{};
-    layout.size = size;
-    layout.wall = std::max(1, static_cast<int>(std::lround(WallShare * size)));
-    layout.corner = std::max(2.0, std::round(CornerShare * size));
-    const int inner = size - 2 * layout.wall;
-    layout.ball = static_cast<int>(std::lround(BallShare * size));
-    const int gap = (inner - Balls * layout.ball) / (Balls + 1);
-    const int margin = (inner - Balls * layout.ball - (Balls - 1) * gap) / 2;
-    const int freeHeight = inner - layout.ball - 2 * std::max(1, gap);
-    for (int i = 0; i < Balls; ++i) {
-        const int x = layout.wall + margin + i * (layout.ball + gap);
-        const int y = layout.wall + std::max(1, gap) + static_cast<int>(std::lround((1.0 - Risen[i]) * freeHeight));
-        layout.ballAt[i] = QPoint(x, y);
-    }
-    layout.floor = size - layout.wall;
-    return layout;
+    const int outline = std::max(1, Snap(OutlineShare, size));
+    const int corner = std::max(2, Snap(CornerShare, size));
+    const int side = Snap(BlockSide, size);
+    const int top = Snap(BlockTop, size);
+    return {size, outline, corner, std::max(1, corner - outline), QRect(QPoint(side, top), QPoint(size - side - 1, size - top - 1))};
 }
 
-void DrawWell(QPainter& painter, const Layout& layout)
+// Whether a point lies inside a square from `inset` to `size - inset` with
+// corners rounded to `radius`.
+bool InRoundedSquare(double x, double y, double size, double inset, double radius)
+{
+    const double low = inset + radius;
+    const double high = size - inset - radius;
+    const double dx = x < low ? low - x : (x > high ? x - high : 0.0);
+    const double dy = y < low ? low - y : (y > high ? y - high : 0.0);
+    if (x < inset || y < inset || x > size - inset || y > size - inset)
+        return false;
+    return dx * dx + dy * dy <= radius * radius;
+}
+
+// The colour of one sample point, and whether the icon covers it.
+struct Sample {
+    Rgb colour;
+    bool covered;
+};
+
+Sample SampleAt(const Layout& layout, double x, double y)
 {
     const double size = layout.size;
-    QPainterPath outer;
-    outer.addRoundedRect(QRectF(0.0, 0.0, size, size), layout.corner, layout.corner);
-    QLinearGradient wall(0.0, 0.0, 0.0, size);
-    wall.setColorAt(0.0, HexColour(WallTop));
-    wall.setColorAt(1.0, HexColour(WallBottom));
-    painter.fillPath(outer, wall);
-    const double inset = layout.wall;
-    const double innerCorner = std::max(1.0, layout.corner - inset);
-    QPainterPath inner;
-    inner.addRoundedRect(QRectF(inset, inset, size - 2.0 * inset, size - 2.0 * inset), innerCorner, innerCorner);
-    QLinearGradient well(0.0, inset, 0.0, size - inset);
-    well.setColorAt(0.0, HexColour(WellTop));
-    well.setColorAt(1.0, HexColour(WellBottom));
-    painter.fillPath(inner, well);
-}
-
-void DrawTrail(QPainter& painter, const Layout& layout, int i)
-{
-    const QPoint at = layout.ballAt[i];
-    const double width = std::max(2, layout.ball / 2 / 2 * 2);
-    const double left = at.x() + (layout.ball - width) / 2.0;
-    const double top = at.y() + layout.ball / 2.0;
-    QLinearGradient fade(0.0, top, 0.0, layout.floor);
-    fade.setColorAt(0.0, HexColour(BallColours[i], TrailOpacity));
-    fade.setColorAt(1.0, HexColour(BallColours[i], 0.0));
-    painter.fillRect(QRectF(left, top, width, layout.floor - top), fade);
-}
-
-void DrawGlossyBall(QPainter& painter, QRectF box, uint32_t colour)
-{
-    const Rgb base = FromHex(colour);
-    QRadialGradient shade(box.center(), box.width() / 2.0, box.topLeft() + QPointF(0.35 * box.width(), 0.3 * box.height()));
-    shade.setColorAt(0.0, ToColour(Mix(base, FromHex(0xFFFFFF), 0.6)));
-    shade.setColorAt(0.45, ToColour(base));
-    shade.setColorAt(1.0, ToColour(base * 0.62));
-    painter.setPen(Qt::NoPen);
-    painter.setBrush(shade);
-    painter.drawEllipse(box);
-}
-
-void DrawPatternedBall(QPainter& painter, QRectF box, int kind)
-{
-    const int diameter = static_cast<int>(box.width());
-    const int scale = (diameter + static_cast<int>(2 * SphereRadius) - 1) / static_cast<int>(2 * SphereRadius);
-    const int tileSide = static_cast<int>(std::lround(diameter * TileSize / (2.0 * SphereRadius)));
-    const QImage tile = BlockTile(kind, scale).scaled(tileSide, tileSide, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-    QBrush brush(tile);
-    const QPointF tileCorner = box.center() - QPointF(tileSide / 2.0, tileSide / 2.0);
-    brush.setTransform(QTransform::fromTranslate(tileCorner.x(), tileCorner.y()));
-    painter.setPen(Qt::NoPen);
-    painter.setBrush(brush);
-    painter.drawEllipse(box);
+    if (!InRoundedSquare(x, y, size, 0.0, layout.corner))
+        return {{}, false};
+    const bool inBlock = x >= layout.block.left() && x <= layout.block.right() + 1.0 && y >= layout.block.top() &&
+                         y <= layout.block.bottom() + 1.0;
+    if (inBlock || !InRoundedSquare(x, y, size, layout.outline, layout.innerCorner))
+        return {FromHex(Black), true};
+    const double down = (y - layout.outline) / (size - 2.0 * layout.outline);
+    return {Mix(FromHex(YellowTop), FromHex(YellowBottom), std::clamp(down, 0.0, 1.0)), true};
 }
 
 } // namespace
@@ -131,83 +86,51 @@ void DrawPatternedBall(QPainter& painter, QRectF box, int kind)
 QImage IconImage(int size)
 {
     const Layout layout = Fit(size);
+    const int samples = size <= PixelExactUpTo ? 1 : SmoothSamples;
     QImage image(size, size, QImage::Format_ARGB32);
-    image.fill(Qt::transparent);
-    QPainter painter(&image);
-    painter.setRenderHint(QPainter::Antialiasing);
-    DrawWell(painter, layout);
-    for (int i = 0; i < Balls; ++i)
-        DrawTrail(painter, layout, i);
-    for (int i = 0; i < Balls; ++i) {
-        const QRectF box(layout.ballAt[i], QSizeF(layout.ball, layout.ball));
-        if (layout.ball >= PatternedFrom)
-            DrawPatternedBall(painter, box, Kinds[i]);
-        else
-            DrawGlossyBall(painter, box, BallColours[i]);
+    for (int y = 0; y < size; ++y) {
+        QRgb* line = reinterpret_cast<QRgb*>(image.scanLine(y));
+        for (int x = 0; x < size; ++x) {
+            Rgb sum;
+            int covered = 0;
+            for (int j = 0; j < samples; ++j)
+                for (int i = 0; i < samples; ++i) {
+                    const Sample sample = SampleAt(layout, x + (i + 0.5) / samples, y + (j + 0.5) / samples);
+                    if (!sample.covered)
+                        continue;
+                    sum = sum + sample.colour;
+                    ++covered;
+                }
+            line[x] = covered == 0 ? qRgba(0, 0, 0, 0) : ToPixel(sum * (1.0 / covered), static_cast<double>(covered) / (samples * samples));
+        }
     }
-    painter.end();
     return image;
 }
 
 QString IconSvg()
 {
     const Layout layout = Fit(SvgGrid);
-    QString balls;
-    QString gradients;
-    for (int i = 0; i < Balls; ++i) {
-        const QString colour = HexColour(BallColours[i]).name();
-        const Rgb base = FromHex(BallColours[i]);
-        const double radius = layout.ball / 2.0;
-        const QPoint at = layout.ballAt[i];
-        const double trailWidth = std::max(2, layout.ball / 2 / 2 * 2);
-        gradients += QStringLiteral("    <radialGradient id=\"ball%1\" cx=\"0.5\" cy=\"0.5\" r=\"0.5\" fx=\"0.35\" fy=\"0.3\">\n"
-                                    "      <stop offset=\"0\" stop-color=\"%2\"/>\n"
-                                    "      <stop offset=\"0.45\" stop-color=\"%3\"/>\n"
-                                    "      <stop offset=\"1\" stop-color=\"%4\"/>\n"
-                                    "    </radialGradient>\n"
-                                    "    <linearGradient id=\"trail%1\" x1=\"0\" y1=\"0\" x2=\"0\" y2=\"1\">\n"
-                                    "      <stop offset=\"0\" stop-color=\"%3\" stop-opacity=\"%5\"/>\n"
-                                    "      <stop offset=\"1\" stop-color=\"%3\" stop-opacity=\"0\"/>\n"
-                                    "    </linearGradient>\n")
-                         .arg(i)
-                         .arg(ToColour(Mix(base, FromHex(0xFFFFFF), 0.6)).name(), colour, ToColour(base * 0.62).name())
-                         .arg(TrailOpacity);
-        balls += QStringLiteral("  <rect x=\"%1\" y=\"%2\" width=\"%3\" height=\"%4\" fill=\"url(#trail%5)\"/>\n")
-                     .arg(at.x() + (layout.ball - trailWidth) / 2.0)
-                     .arg(at.y() + radius)
-                     .arg(trailWidth)
-                     .arg(layout.floor - at.y() - radius)
-                     .arg(i);
-        balls += QStringLiteral("  <circle cx=\"%1\" cy=\"%2\" r=\"%3\" fill=\"url(#ball%4)\"/>\n")
-                     .arg(at.x() + radius)
-                     .arg(at.y() + radius)
-                     .arg(radius)
-                     .arg(i);
-    }
-    const double inset = layout.wall;
     return QStringLiteral("<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"%1\" height=\"%1\" viewBox=\"0 0 %1 %1\">\n"
                           "  <defs>\n"
-                          "    <linearGradient id=\"wall\" x1=\"0\" y1=\"0\" x2=\"0\" y2=\"1\">\n"
+                          "    <linearGradient id=\"yellow\" x1=\"0\" y1=\"0\" x2=\"0\" y2=\"1\">\n"
                           "      <stop offset=\"0\" stop-color=\"%2\"/>\n"
                           "      <stop offset=\"1\" stop-color=\"%3\"/>\n"
                           "    </linearGradient>\n"
-                          "    <linearGradient id=\"well\" x1=\"0\" y1=\"0\" x2=\"0\" y2=\"1\">\n"
-                          "      <stop offset=\"0\" stop-color=\"%4\"/>\n"
-                          "      <stop offset=\"1\" stop-color=\"%5\"/>\n"
-                          "    </linearGradient>\n"
-                          "%6"
                           "  </defs>\n"
-                          "  <rect x=\"0\" y=\"0\" width=\"%1\" height=\"%1\" rx=\"%7\" fill=\"url(#wall)\"/>\n"
-                          "  <rect x=\"%8\" y=\"%8\" width=\"%9\" height=\"%9\" rx=\"%10\" fill=\"url(#well)\"/>\n"
-                          "%11"
+                          "  <rect x=\"0\" y=\"0\" width=\"%1\" height=\"%1\" rx=\"%4\" fill=\"#000000\"/>\n"
+                          "  <rect x=\"%5\" y=\"%5\" width=\"%6\" height=\"%6\" rx=\"%7\" fill=\"url(#yellow)\"/>\n"
+                          "  <rect x=\"%8\" y=\"%9\" width=\"%10\" height=\"%11\" fill=\"#000000\"/>\n"
                           "</svg>\n")
         .arg(SvgGrid)
-        .arg(HexColour(WallTop).name(), HexColour(WallBottom).name(), HexColour(WellTop).name(), HexColour(WellBottom).name(), gradients)
+        .arg(HexColour(YellowTop).name(), HexColour(YellowBottom).name())
         .arg(layout.corner)
-        .arg(inset)
-        .arg(SvgGrid - 2.0 * inset)
-        .arg(std::max(1.0, layout.corner - inset))
-        .arg(balls);
+        .arg(layout.outline)
+        .arg(SvgGrid - 2 * layout.outline)
+        .arg(layout.innerCorner)
+        .arg(layout.block.left())
+        .arg(layout.block.top())
+        .arg(layout.block.width())
+        .arg(layout.block.height());
 }
 
 } // namespace quorvel::assetgen

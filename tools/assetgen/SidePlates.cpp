@@ -10,28 +10,38 @@
 #include <QPolygonF>
 #include <QTransform>
 
+#include <algorithm>
 #include <numbers>
 
 namespace quorvel::assetgen {
 
 namespace {
 
+// The clear frame and the bevel inside it are whole pixels wide, so the
+// plate's edges fall on the pixel grid at both scales.
 constexpr double Frame = 1.0;
-constexpr double Bevel = 2.5;
-// A warm light stone: no hue of its own to fight the meadow, the leaf litter
-// or the water, and lighter than every background, so the plates stand out
-// on all five and black type reads on them.
-constexpr uint32_t Face = 0xD3CCBF;
-constexpr uint32_t Lit = 0xF3EFE7;
-constexpr uint32_t Shaded = 0x938B7D;
-constexpr uint32_t Rim = 0x5F584D;
-constexpr uint32_t SymbolTop = 0xFFFDF8;
-constexpr uint32_t SymbolBottom = 0xDCD5C8;
-// Fine mottle, as in a cut stone; coarse and fine octaves mixed.
-constexpr double FaceGrain = 0.045;
-constexpr double GrainSize = 3.5;
-// How far the symbols lean, as for italic type.
+constexpr double Bevel = 2.0;
+// Pale yellow-green, the mean of every plate round its symbol.
+constexpr uint32_t Face = 0xD6E68D;
+constexpr uint32_t Lit = 0xF4FBCB;
+constexpr uint32_t Shaded = 0x96A550;
+constexpr uint32_t Rim = 0x5E6A26;
+constexpr uint32_t SymbolTop = 0xF7FCDC;
+constexpr uint32_t SymbolBottom = 0xDDEAA0;
+constexpr double FaceGrain = 0.035;
+constexpr double GrainSize = 6.0;
+// The brown branching pattern: fronds grown in turn from the top and the
+// bottom edge at an even spacing, thin and faint, so they read as a pattern
+// in the plate and not as specks of dirt.
+constexpr uint32_t Frond = 0x7A5428;
+constexpr double FrondOpacity = 0.35;
+constexpr double FrondWidth = 1.0;
+constexpr double FrondSpacing = 21.0;
+constexpr double FrondReach = 0.62;
+constexpr int FrondDepth = 2;
+// How far the symbols lean, as for italic type, and their outline.
 constexpr double Slant = 0.22;
+constexpr double OutlineWidth = 1.25;
 
 QPolygonF LeftChevron()
 {
@@ -39,25 +49,13 @@ QPolygonF LeftChevron()
                       QPointF(4.0, 13.0)});
 }
 
-// A band bent nearly all the way round, turning clockwise, with an arrowhead
-// at its end pointing on round the circle: the sign for "rotate".
-QPolygonF CircularArrow()
+// A ring with an upright slot in its hole, the sign for cycling the colours.
+// The gaps either side of the slot are wide enough to stay open at scale 1.
+void AddRing(QPainterPath& path)
 {
-    constexpr double Outer = 12.0;
-    constexpr double Inner = 6.5;
-    constexpr double HeadOverhang = 4.5;
-    constexpr double Start = -40.0;
-    constexpr double End = 205.0;
-    constexpr double HeadLength = 60.0;
-    constexpr int Steps = 48;
-    const auto at = [](double radius, double degrees) { return Polar(radius, degrees * std::numbers::pi / 180.0); };
-    QPolygonF outline;
-    for (int i = 0; i <= Steps; ++i)
-        outline << at(Outer, Start + (End - Start) * i / Steps);
-    outline << at(Outer + HeadOverhang, End) << at((Outer + Inner) / 2.0, End + HeadLength) << at(Inner - HeadOverhang, End);
-    for (int i = Steps; i >= 0; --i)
-        outline << at(Inner, Start + (End - Start) * i / Steps);
-    return outline;
+    path.addEllipse(QPointF(0.0, 0.0), 14.0, 13.0);
+    path.addEllipse(QPointF(0.0, 0.0), 8.5, 7.5);
+    path.addRoundedRect(QRectF(-2.0, -4.0, 4.0, 8.0), 1.5, 1.5);
 }
 
 QPainterPath SymbolPath(PlateSymbol symbol)
@@ -72,8 +70,8 @@ QPainterPath SymbolPath(PlateSymbol symbol)
     case PlateSymbol::RightChevron:
         path.addPolygon(QTransform::fromScale(-1.0, 1.0).map(LeftChevron()));
         break;
-    case PlateSymbol::CircularArrow:
-        path.addPolygon(CircularArrow());
+    case PlateSymbol::Ring:
+        AddRing(path);
         break;
     case PlateSymbol::Caret:
         path.addPolygon(QPolygonF({QPointF(-16.0, 10.0), QPointF(0.0, -12.0), QPointF(16.0, 10.0), QPointF(9.5, 10.0),
@@ -83,6 +81,33 @@ QPainterPath SymbolPath(PlateSymbol symbol)
     path.closeSubpath();
     path.setFillRule(Qt::OddEvenFill);
     return path;
+}
+
+// The fronds are drawn opaque on a layer of their own and laid on at one
+// strength, so that where strokes cross or fork no darker knot shows.
+void DrawFronds(QPainter& painter, Rng& rng, const QRectF& face, int scale)
+{
+    QImage layer(painter.device()->width(), painter.device()->height(), QImage::Format_ARGB32_Premultiplied);
+    layer.fill(Qt::transparent);
+    QPainter strokes;
+    BeginLogical(strokes, layer, scale);
+    strokes.setClipRect(face);
+    const BranchStyle frond{HexColour(Frond), 6, 0.22, 0.6};
+    const int count = std::max(1, static_cast<int>(face.width() / FrondSpacing));
+    const double spacing = face.width() / count;
+    for (int i = 0; i < count; ++i) {
+        const bool fromTop = i % 2 == 1;
+        const double x = face.left() + (i + 0.5) * spacing + rng.Range(-0.15, 0.15) * spacing;
+        const QPointF root(x, fromTop ? face.top() : face.bottom());
+        const double angle = (fromTop ? 0.5 : -0.5) * std::numbers::pi + rng.Range(-0.3, 0.3);
+        DrawBranches(strokes, rng, frond, root, angle, FrondReach * face.height(), FrondWidth, FrondDepth);
+    }
+    strokes.end();
+    painter.save();
+    painter.resetTransform();
+    painter.setOpacity(FrondOpacity);
+    painter.drawImage(0, 0, layer);
+    painter.restore();
 }
 
 void DrawBevel(QPainter& painter, const QRectF& plate)
@@ -96,12 +121,12 @@ void DrawBevel(QPainter& painter, const QRectF& plate)
     painter.drawPolygon(QPolygonF({plate.bottomRight(), plate.bottomLeft(), face.bottomLeft(), face.bottomRight(),
                                    face.topRight(), plate.topRight()}));
     painter.setBrush(Qt::NoBrush);
-    painter.setPen(QPen(HexColour(Rim), 0.8));
-    painter.drawRect(plate.adjusted(0.4, 0.4, -0.4, -0.4));
+    painter.setPen(QPen(HexColour(Rim), 0.5));
+    painter.drawRect(plate.adjusted(0.25, 0.25, -0.25, -0.25));
     QLinearGradient sheen(face.topLeft(), face.bottomLeft());
-    sheen.setColorAt(0.0, QColor(255, 255, 255, 60));
+    sheen.setColorAt(0.0, QColor(255, 255, 255, 50));
     sheen.setColorAt(0.5, QColor(255, 255, 255, 0));
-    sheen.setColorAt(1.0, QColor(0, 0, 0, 22));
+    sheen.setColorAt(1.0, QColor(0, 0, 0, 18));
     painter.setPen(Qt::NoPen);
     painter.setBrush(sheen);
     painter.drawRect(face);
@@ -116,14 +141,14 @@ void DrawSymbol(QPainter& painter, PlateSymbol symbol, QPointF centre)
     place.shear(-Slant, 0.0);
     const QPainterPath shape = place.map(SymbolPath(symbol));
     painter.setPen(Qt::NoPen);
-    painter.setBrush(QColor(50, 40, 30, 70));
-    painter.drawPath(shape.translated(1.0, 1.2));
+    painter.setBrush(QColor(60, 70, 20, 60));
+    painter.drawPath(shape.translated(1.0, 1.0));
     const QRectF bounds = shape.boundingRect();
     QLinearGradient inside(bounds.topLeft(), bounds.bottomLeft());
     inside.setColorAt(0.0, HexColour(SymbolTop));
     inside.setColorAt(1.0, HexColour(SymbolBottom));
     painter.setBrush(inside);
-    painter.setPen(QPen(Qt::black, 1.3, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+    painter.setPen(QPen(Qt::black, OutlineWidth, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
     painter.drawPath(shape);
 }
 
@@ -135,11 +160,13 @@ QImage SidePlate(PlateSymbol symbol, QSize size, uint64_t seed, int scale)
     image.fill(QColor(255, 255, 255, 0));
     const uint32_t grainSeed = static_cast<uint32_t>(seed);
     const QRectF plate(Frame, Frame, size.width() - 2.0 * Frame, size.height() - 2.0 * Frame);
+    const QRectF face = plate.adjusted(Bevel, Bevel, -Bevel, -Bevel);
     QImage faceImage(image.size(), QImage::Format_ARGB32);
     FillByPosition(faceImage, scale, [grainSeed](double x, double y) {
         const double mottle = Fractal(x / GrainSize, y / GrainSize, grainSeed, 3) - 0.5;
         return FromHex(Face) * (1.0 + 2.0 * FaceGrain * mottle);
     });
+    Rng rng(seed);
     QPainter painter;
     BeginLogical(painter, image, scale);
     // Smoothed edges must not reach into the frame, which stays clear.
@@ -148,7 +175,15 @@ QImage SidePlate(PlateSymbol symbol, QSize size, uint64_t seed, int scale)
     painter.resetTransform();
     painter.drawImage(0, 0, faceImage);
     painter.restore();
+    DrawFronds(painter, rng, face, scale);
     DrawBevel(painter, plate);
+    painter.end();
+    const int edge = static_cast<int>(Frame) * scale;
+    ShiftMeanTo(image, FromHex(Face), [&image, edge](int x, int y) {
+        return x >= edge && y >= edge && x < image.width() - edge && y < image.height() - edge;
+    });
+    BeginLogical(painter, image, scale);
+    painter.setClipRect(plate);
     DrawSymbol(painter, symbol, QPointF(size.width() / 2.0, size.height() / 2.0));
     painter.end();
     return image;

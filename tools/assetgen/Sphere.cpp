@@ -148,14 +148,15 @@ QImage PaintPattern(const SphereDesign& design, int scale)
     return image;
 }
 
-QImage Render(const Skin& skin, Rgb body, int scale)
+QImage Render(const Skin& skin, Rgb body, int scale, Backdrop backdrop)
 {
+    const bool clear = backdrop == Backdrop::Clear;
     const int size = TileSize * scale;
     const double centre = size / 2.0;
     const double radius = SphereRadius * scale;
     const Rgb lavender = FromHex(Lavender);
     constexpr int SampleCount = Subsamples * Subsamples;
-    QImage tile(size, size, QImage::Format_RGB32);
+    QImage tile(size, size, clear ? QImage::Format_ARGB32 : QImage::Format_RGB32);
     for (int y = 0; y < size; ++y) {
         QRgb* line = reinterpret_cast<QRgb*>(tile.scanLine(y));
         for (int x = 0; x < size; ++x) {
@@ -172,6 +173,12 @@ QImage Render(const Skin& skin, Rgb body, int scale)
                     sum = sum + Shade(skin.At(u * along, v * along, body), u, v);
                     ++inside;
                 }
+            if (clear) {
+                // The sphere's own colour, with its coverage as alpha: on any
+                // backdrop the rim blends with what lies under it.
+                line[x] = inside == 0 ? qRgba(0, 0, 0, 0) : ToPixel(sum * (1.0 / inside), static_cast<double>(inside) / SampleCount);
+                continue;
+            }
             const Rgb colour = (sum + lavender * (SampleCount - inside)) * (1.0 / SampleCount);
             line[x] = inside == 0 ? ToPixel(lavender) : ToPixel(colour);
         }
@@ -208,17 +215,17 @@ bool OnSphere(int x, int y, int scale)
     return dx * dx + dy * dy <= limit * limit;
 }
 
-QImage SphereTile(const SphereDesign& design, int scale)
+QImage SphereTile(const SphereDesign& design, int scale, Backdrop backdrop)
 {
     const Skin skin(PaintPattern(design, scale), Grain(SkinSize(scale), static_cast<uint32_t>(design.seed)), RimDistance() * SkinMargin);
     const Rgb target = FromHex(design.average);
     const PixelFilter onSphere = [scale](int x, int y) { return OnSphere(x, y, scale); };
     Rgb body = target;
     for (int round = 0; round < CalibrationRounds; ++round) {
-        const Rgb miss = target - MeanColour(Render(skin, body, scale), onSphere);
+        const Rgb miss = target - MeanColour(Render(skin, body, scale, Backdrop::Lavender), onSphere);
         body = Clamped(body + miss * CalibrationGain);
     }
-    return Render(skin, body, scale);
+    return Render(skin, body, scale, backdrop);
 }
 
 QImage EmptyTile(int scale)

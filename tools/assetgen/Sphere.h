@@ -51,7 +51,11 @@ double RimDistance();
 // A pixel of the tile that lies wholly on the sphere, clear of its rim.
 bool OnSphere(int x, int y, int scale);
 
-QImage SphereTile(const SphereDesign& design, int scale);
+// What the sphere is drawn on: the empty cell's lavender, as the block
+// tiles are, or nothing, for a sphere that stands free on any colour.
+enum class Backdrop { Lavender, Clear };
+
+QImage SphereTile(const SphereDesign& design, int scale, Backdrop backdrop = Backdrop::Lavender);
 QImage EmptyTile(int scale);
 
 } // namespace quorvel::assetgen
