@@ -8,6 +8,7 @@
 
 #include <array>
 #include <cerrno>
+#include <csignal>
 #include <dirent.h>
 #include <fcntl.h>
 #include <memory>
@@ -92,6 +93,19 @@ bool WriteAll(int fd, std::string_view bytes)
     return true;
 }
 
+// A write past a file-size limit (`ulimit -f`) raises a signal that by
+// default ends the program, half-made file and all. Ignored, the write fails
+// instead, short or with EFBIG, and the save is refused like any other that
+// cannot be written. Done here rather than at start so that every program
+// saving the file is covered; a handler a program set itself is kept.
+void SurviveFileSizeLimit()
+{
+    struct sigaction current {};
+    if (sigaction(SIGXFSZ, nullptr, &current) == 0 && (current.sa_flags & SA_SIGINFO) == 0 &&
+        current.sa_handler == SIG_DFL)
+        static_cast<void>(std::signal(SIGXFSZ, SIG_IGN));
+}
+
 // A file that cannot be removed now is a leftover the next save removes.
 void Discard(const std::string& temp)
 {
@@ -133,6 +147,7 @@ std::optional<std::string> CreateTemp(const std::string& target, std::string_vie
 
 bool ReplaceFile(const std::string& target, std::string_view bytes)
 {
+    SurviveFileSizeLimit();
     const std::optional<std::string> temp = CreateTemp(target, bytes);
     if (!temp)
         return false;
