@@ -9,8 +9,9 @@
 namespace quorvel::persist::testing {
 namespace {
 
-// A kind of system call made to fail by the shim, or a limit on the size of
-// any file written, as `ulimit -f 1` sets it; the file is larger.
+// A kind of system call made to fail by the shim, the lock taken by another
+// copy just before it is flocked, or a limit on the size of any file
+// written, as `ulimit -f 1` sets it; the file is larger.
 struct Failure {
     const char* variable;
     const char* value;
@@ -18,7 +19,7 @@ struct Failure {
 
 const Failure Failures[] = {
     {"FAIL_CALL", "open"}, {"FAIL_CALL", "write"}, {"FAIL_CALL", "sync"}, {"FAIL_CALL", "rename"},
-    {"FAIL_CALL", "lock"}, {"FILE_SIZE_LIMIT", "1024"},
+    {"FAIL_CALL", "lock"}, {"FAIL_CALL", "lock-race"}, {"FILE_SIZE_LIMIT", "1024"},
 };
 
 // Line 10 below any game's score, so that every game ends in the name
