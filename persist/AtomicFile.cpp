@@ -70,13 +70,20 @@ bool IsOldLockHelper(std::string_view name, std::string_view lockName)
     return name.empty();
 }
 
-// A new file takes the old one's permissions; a first one stays the
-// player's own, as the rest of a configuration folder is.
+// A new file takes the old one's owner, group and permissions, as far as
+// this account may give them, so that a file shared through its group stays
+// shared whoever saves it; where the folder would give the new file another
+// group, the account sets the file's own if it belongs to that group, and
+// keeps its own otherwise. A first file stays the player's own, as the rest
+// of a configuration folder is.
 bool MatchPermissions(int fd, const std::string& target)
 {
     struct stat old {};
     if (stat(target.c_str(), &old) != 0)
         return errno == ENOENT;
+    const bool given = fchown(fd, old.st_uid, old.st_gid) == 0 || fchown(fd, static_cast<uid_t>(-1), old.st_gid) == 0;
+    if (!given && errno != EPERM)
+        return false;
     return fchmod(fd, old.st_mode & PermissionBits) == 0;
 }
 

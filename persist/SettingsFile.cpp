@@ -73,7 +73,7 @@ void ModifySettingsFile(const std::function<void(IniDocument&)>& change)
         throw WriteError();
     if (LeavesFileAsItIs(*place, change))
         return;
-    const SaveLock lock(*place + LockSuffix, LockWait);
+    const SaveLock lock(*place, LockWait);
     if (!lock.Held() || SavePlace(*path) != place || !MayWrite(*place) || !HasOneName(*place) ||
         !RemoveLeftovers(*place))
         throw WriteError();
