@@ -8,6 +8,7 @@
 
 #include <array>
 #include <cerrno>
+#include <csignal>
 #include <dirent.h>
 #include <fcntl.h>
 #include <memory>
@@ -69,13 +70,20 @@ bool IsOldLockHelper(std::string_view name, std::string_view lockName)
     return name.empty();
 }
 
-// A new file takes the old one's permissions; a first one stays the
-// player's own, as the rest of a configuration folder is.
+// A new file takes the old one's owner, group and permissions, as far as
+// this account may give them, so that a file shared through its group stays
+// shared whoever saves it; where the folder would give the new file another
+// group, the account sets the file's own if it belongs to that group, and
+// keeps its own otherwise. A first file stays the player's own, as the rest
+// of a configuration folder is.
 bool MatchPermissions(int fd, const std::string& target)
 {
     struct stat old {};
     if (stat(target.c_str(), &old) != 0)
         return errno == ENOENT;
+    const bool given = fchown(fd, old.st_uid, old.st_gid) == 0 || fchown(fd, static_cast<uid_t>(-1), old.st_gid) == 0;
+    if (!given && errno != EPERM)
+        return false;
     return fchmod(fd, old.st_mode & PermissionBits) == 0;
 }
 
@@ -90,6 +98,19 @@ bool WriteAll(int fd, std::string_view bytes)
         bytes.remove_prefix(static_cast<std::size_t>(written));
     }
     return true;
+}
+
+// A write past a file-size limit (`ulimit -f`) raises a signal that by
+// default ends the program, half-made file and all. Ignored, the write fails
+// instead, short or with EFBIG, and the save is refused like any other that
+// cannot be written. Done here rather than at start so that every program
+// saving the file is covered; a handler a program set itself is kept.
+void SurviveFileSizeLimit()
+{
+    struct sigaction current {};
+    if (sigaction(SIGXFSZ, nullptr, &current) == 0 && (current.sa_flags & SA_SIGINFO) == 0 &&
+        current.sa_handler == SIG_DFL)
+        static_cast<void>(std::signal(SIGXFSZ, SIG_IGN));
 }
 
 // A file that cannot be removed now is a leftover the next save removes.
@@ -133,6 +154,7 @@ std::optional<std::string> CreateTemp(const std::string& target, std::string_vie
 
 bool ReplaceFile(const std::string& target, std::string_view bytes)
 {
+    SurviveFileSizeLimit();
     const std::optional<std::string> temp = CreateTemp(target, bytes);
     if (!temp)
         return false;

@@ -109,4 +109,12 @@ bool MayWrite(const std::string& path)
     return (info.st_mode & S_IWOTH) != 0;
 }
 
+bool HasOneName(const std::string& path)
+{
+    struct stat info {};
+    if (stat(path.c_str(), &info) != 0)
+        return errno == ENOENT;
+    return info.st_nlink == 1;
+}
+
 } // namespace quorvel::persist

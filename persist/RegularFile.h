@@ -41,4 +41,9 @@ std::optional<std::string> SavePlace(const std::string& path);
 // is whoever runs the game. A missing file may be made.
 bool MayWrite(const std::string& path);
 
+// Whether the file at `path` has no name but this one, or is missing. A save
+// puts a new file in the old one's place, so any other name, a hard link,
+// would keep the old file, and the names would part from then on.
+bool HasOneName(const std::string& path);
+
 } // namespace quorvel::persist

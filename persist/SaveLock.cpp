@@ -13,16 +13,41 @@ namespace {
 // A save takes a few milliseconds; polling this often keeps a waiting copy's
 // turn close behind the one before it.
 constexpr std::chrono::milliseconds PollEvery(2);
-constexpr mode_t LockFileMode = 0600;
+constexpr mode_t FirstLockMode = 0600;
+constexpr mode_t ReadWriteBits = 0666;
+constexpr int OpenFlags = O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC;
 
 bool SameFile(const struct stat& a, const struct stat& b)
 {
     return a.st_dev == b.st_dev && a.st_ino == b.st_ino;
 }
 
+// flock needs only read access, so an account that may not write the lock
+// file, made by another account, opens it for reading.
+int OpenLockFile(const std::string& path, mode_t mode)
+{
+    const int fd = open(path.c_str(), O_RDWR | O_CREAT | OpenFlags, mode);
+    if (fd >= 0 || errno != EACCES)
+        return fd;
+    return open(path.c_str(), O_RDONLY | OpenFlags);
+}
+
+// A lock of this account's making takes the group and the permission bits
+// of the file it guards, whatever the folder and the umask would give it,
+// so that every account sharing the file through its group can open it. An
+// account outside that group cannot give it (EPERM): the lock then stays
+// its own, which excludes every other copy all the same.
+bool ShareLikeFile(int lock, const struct stat& lockInfo, const std::optional<struct stat>& file)
+{
+    if (!file || lockInfo.st_uid != geteuid())
+        return true;
+    return fchown(lock, static_cast<uid_t>(-1), file->st_gid) == 0 && fchmod(lock, file->st_mode & ReadWriteBits) == 0;
+}
+
 } // namespace
 
-SaveLock::SaveLock(std::string path, std::chrono::milliseconds wait) : path_(std::move(path))
+SaveLock::SaveLock(const std::string& file, std::chrono::milliseconds wait)
+    : guarded_(file), path_(file + LockSuffix)
 {
     const auto deadline = std::chrono::steady_clock::now() + wait;
     for (;;) {
@@ -46,15 +71,25 @@ SaveLock::~SaveLock()
 
 // Looked at before it is opened, so that a FIFO or a device is never opened
 // at all; O_NOFOLLOW and O_NONBLOCK cover anything put in its place between
-// the look and the open.
+// the look and the open. A lock this account may not even read is taken for
+// one another account has just made and not yet opened to the group.
 SaveLock::Attempt SaveLock::TryOnce()
 {
     struct stat entry {};
     if (lstat(path_.c_str(), &entry) == 0 ? !S_ISREG(entry.st_mode) : errno != ENOENT)
         return Attempt::Refused;
-    file_.emplace(open(path_.c_str(), O_RDWR | O_CREAT | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC, LockFileMode));
+    std::optional<struct stat> guarded;
+    if (struct stat info {}; stat(guarded_.c_str(), &info) == 0)
+        guarded = info;
+    else if (errno != ENOENT)
+        return Attempt::Refused;
+    file_.emplace(OpenLockFile(path_, guarded ? guarded->st_mode & ReadWriteBits : FirstLockMode));
+    if (!file_->Valid())
+        return errno == EACCES ? Attempt::Busy : Attempt::Refused;
     struct stat opened {};
-    if (!file_->Valid() || fstat(file_->Get(), &opened) != 0 || !S_ISREG(opened.st_mode))
+    if (fstat(file_->Get(), &opened) != 0 || !S_ISREG(opened.st_mode))
+        return Attempt::Refused;
+    if (!ShareLikeFile(file_->Get(), opened, guarded) && errno != EPERM)
         return Attempt::Refused;
     if (flock(file_->Get(), LOCK_EX | LOCK_NB) != 0)
         return errno == EWOULDBLOCK || errno == EINTR ? Attempt::Busy : Attempt::Refused;

@@ -17,11 +17,13 @@ inline constexpr char LockSuffix[] = ".lock";
 // lock nobody holds never stands in the way, and nothing else has to be
 // cleaned up after a crash. Only a regular file, opened without following
 // links, is ever taken as the lock; anything else at its place refuses the
-// save at once.
+// save at once. Every account that may write the file may take its lock,
+// which has the file's group and permission bits.
 class SaveLock {
 public:
-    // Waits up to `wait` while another copy holds the lock.
-    SaveLock(std::string path, std::chrono::milliseconds wait);
+    // Takes the lock of `file`, waiting up to `wait` while another copy
+    // holds it.
+    SaveLock(const std::string& file, std::chrono::milliseconds wait);
     // Removes the lock file while still holding it, so that the folder holds
     // nothing of the locking between saves.
     ~SaveLock();
@@ -34,6 +36,7 @@ private:
     enum class Attempt { Taken, Busy, Refused };
     Attempt TryOnce();
 
+    std::string guarded_;
     std::string path_;
     std::optional<FileDescriptor> file_;
 };

@@ -57,6 +57,12 @@ IniDocument ReadSettingsFile()
 // configuration folder it came through. A file that is there but cannot be
 // read stops the save: writing over it would lose the table it holds. A
 // change that would make the file too big to read back is refused as well.
+// So is a save of a file with a second name (a hard link): a new file put in
+// its place would leave each name its own table. Rewriting it in place would
+// keep one file, but a copy reading it without the lock, or a crash midway,
+// could then meet half a table; only a whole replacement rules both out. Nor
+// would copies saving through names in two folders wait for each other, each
+// taking the lock beside its own name. A symbolic link shares one file safely.
 void ModifySettingsFile(const std::function<void(IniDocument&)>& change)
 {
     const std::optional<std::string> path = SettingsFileBytePath();
@@ -67,8 +73,9 @@ void ModifySettingsFile(const std::function<void(IniDocument&)>& change)
         throw WriteError();
     if (LeavesFileAsItIs(*place, change))
         return;
-    const SaveLock lock(*place + LockSuffix, LockWait);
-    if (!lock.Held() || SavePlace(*path) != place || !MayWrite(*place) || !RemoveLeftovers(*place))
+    const SaveLock lock(*place, LockWait);
+    if (!lock.Held() || SavePlace(*path) != place || !MayWrite(*place) || !HasOneName(*place) ||
+        !RemoveLeftovers(*place))
         throw WriteError();
     const FileContents file = ReadRegularFile(*place);
     if (file.state == FileState::Unreadable)

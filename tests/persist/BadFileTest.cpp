@@ -116,6 +116,12 @@ TEST_F(BadFileTest, StartUpShowsDefaultsAndLeavesWhatIsThereAlone)
                 ASSERT_TRUE(QFile::link(home + "/kept.ini", file));
             },
             false, "Hard", "0 0", "Ann", DefaultLine1, Afterwards::KeptAhead},
+        {"second name of a file",
+            [](const QString& file, const QString& home) {
+                MakeFile(home + "/kept.ini", "[Settings]\nBlocks=8\nName=Ann\n");
+                ASSERT_EQ(link(QFile::encodeName(home + "/kept.ini").constData(), QFile::encodeName(file).constData()), 0);
+            },
+            true, "Hard", "0 0", "Ann", DefaultLine1, Afterwards::Untouched},
     };
     const bool mayMakeDevices = geteuid() == 0;
     for (const BadFile& c : cases) {

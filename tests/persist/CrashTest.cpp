@@ -1,5 +1,6 @@
 #include "ConfigHome.h"
 #include "HighScores.h"
+#include "SaveLock.h"
 #include "Settings.h"
 #include "ScoreLineFile.h"
 #include "SettingsFile.h"
@@ -14,6 +15,8 @@
 #include <functional>
 #include <random>
 #include <vector>
+#include <grp.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -167,21 +170,67 @@ QString LinkedHome(const QString& home, int copy)
     return own;
 }
 
+// Accounts that share a group, each with a group of its own as its first,
+// as most systems make them. Only root can become them.
+constexpr gid_t SharedGroup = 47000;
+constexpr uid_t Accounts[] = {47001, 47002, 47003};
+
+bool BecomeAccount(uid_t account)
+{
+    return setgroups(1, &SharedGroup) == 0 && setresgid(account, account, account) == 0 &&
+           setresuid(account, account, account) == 0;
+}
+
+QByteArray EncodedPath(const QString& path)
+{
+    return QFile::encodeName(path);
+}
+
+// The file belongs to the first account and its group may read it, in a
+// folder without the set-group-ID bit. A copy of the first account is killed
+// while it holds the lock; then the owner lets the group write the file too.
+void ShareBetweenAccounts(const QString& home, const QString& folder, const QString& file)
+{
+    ASSERT_EQ(chmod(EncodedPath(home).constData(), 0711), 0);
+    ASSERT_EQ(chown(EncodedPath(folder).constData(), 0, SharedGroup), 0);
+    ASSERT_EQ(chmod(EncodedPath(folder).constData(), 0770), 0);
+    ASSERT_EQ(chown(EncodedPath(file).constData(), Accounts[0], SharedGroup), 0);
+    ASSERT_EQ(chmod(EncodedPath(file).constData(), 0640), 0);
+    const pid_t killed = RunInChild([&] {
+        if (!BecomeAccount(Accounts[0]))
+            return false;
+        const SaveLock lock(file.toStdString(), std::chrono::milliseconds(0));
+        return lock.Held() && raise(SIGKILL) == 0;
+    });
+    int status = 0;
+    ASSERT_EQ(waitpid(killed, &status, 0), killed);
+    ASSERT_TRUE(WIFSIGNALED(status));
+    ASSERT_EQ(chmod(EncodedPath(file).constData(), 0660), 0);
+}
+
 TEST_F(CrashTest, CopiesEnteringResultsAtOnceLoseNoneAndMixNone)
 {
     const struct {
         const char* title;
         int copies;
         bool ownFolders;
+        bool otherAccounts;
     } cases[] = {
-        {"two copies", 2, false},
-        {"ten copies", 10, false},
-        {"five copies, each through a folder of its own", 5, true},
+        {"two copies", 2, false, false},
+        {"ten copies", 10, false, false},
+        {"five copies, each through a folder of its own", 5, true, false},
+        {"four copies of two other accounts of the owner's group", 4, false, true},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.title);
+        if (c.otherAccounts && geteuid() != 0)
+            continue;
         ASSERT_TRUE(QDir(HomePath()).removeRecursively());
         WriteSettingsFile("");
+        if (c.otherAccounts)
+            ShareBetweenAccounts(HomePath(), FolderPath(), SettingsFilePath());
+        struct stat before {};
+        ASSERT_EQ(stat(EncodedPath(SettingsFilePath()).constData(), &before), 0);
         std::vector<QString> homes(c.copies, HomePath());
         for (int copy = 0; copy < c.copies && c.ownFolders; ++copy)
             homes[copy] = LinkedHome(HomePath(), copy);
@@ -192,7 +241,8 @@ TEST_F(CrashTest, CopiesEnteringResultsAtOnceLoseNoneAndMixNone)
             copies.push_back(RunInChild([&, copy] {
                 char go = 0;
                 close(ready[1]);
-                return qputenv("XDG_CONFIG_HOME", QFile::encodeName(homes[copy])) && read(ready[0], &go, 1) == 0 &&
+                return qputenv("XDG_CONFIG_HOME", QFile::encodeName(homes[copy])) &&
+                       (!c.otherAccounts || BecomeAccount(Accounts[1 + copy % 2])) && read(ready[0], &go, 1) == 0 &&
                        EnterResults(copy, c.copies);
             }));
             ASSERT_GT(copies.back(), 0);
@@ -210,6 +260,10 @@ TEST_F(CrashTest, CopiesEnteringResultsAtOnceLoseNoneAndMixNone)
             EXPECT_EQ(lines[k].score, best) << k;
             EXPECT_EQ(lines[k].name, ResultName(best)) << k;
         }
+        struct stat after {};
+        ASSERT_EQ(stat(EncodedPath(SettingsFilePath()).constData(), &after), 0);
+        EXPECT_EQ(after.st_gid, before.st_gid);
+        EXPECT_EQ(after.st_mode, before.st_mode);
     }
 }
 

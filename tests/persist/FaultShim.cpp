@@ -1,14 +1,18 @@
 // Loaded ahead of the C library into the game, this makes one kind of system
 // call on the settings file fail, as a failing disk would. FAIL_CALL names
 // the kind: "open" or "write" of the new file, "sync" of it, "rename" over
-// the old one, or "lock" for taking the lock. Every other call passes.
+// the old one, or "lock" for taking the lock. "lock-race" makes the lock
+// change hands between its open and its flock. Every other call passes.
 #include <cerrno>
 #include <cstdarg>
 #include <cstdlib>
 #include <cstring>
 #include <dlfcn.h>
+#include <climits>
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/types.h>
+#include <unistd.h>
 
 namespace {
 
@@ -17,6 +21,9 @@ constexpr char LockEnd[] = "vemlo.ini.lock";
 constexpr char FileEnd[] = "/vemlo.ini";
 
 int tempFile = -1;
+int lockFile = -1;
+char lockPath[PATH_MAX];
+int otherCopysLock = -1;
 
 bool Failing(const char* kind)
 {
@@ -60,7 +67,29 @@ int Guard(const char* path, int flags, Open open)
     const int fd = open();
     if (fd >= 0 && temp)
         tempFile = fd;
+    if (fd >= 0 && EndsWith(path, LockEnd) && std::strlen(path) < sizeof lockPath) {
+        lockFile = fd;
+        std::strcpy(lockPath, path);
+    }
     return fd;
+}
+
+// The copy that held the lock lets go of it and removes it, as every copy
+// does, and another copy makes a new one and holds it to the end: the lock
+// this process has just opened is no longer the one at its place.
+void PassLockOn()
+{
+    static_cast<void>(unlink(lockPath));
+    otherCopysLock = Next<int (*)(const char*, int, ...)>("open")(lockPath, O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
+    if (otherCopysLock < 0 || Next<int (*)(int, int)>("flock")(otherCopysLock, LOCK_EX) != 0)
+        std::abort();
+}
+
+// The other copy, done with its save, removes its lock.
+__attribute__((destructor)) void LetOtherCopysLockGo()
+{
+    if (otherCopysLock >= 0)
+        static_cast<void>(unlink(lockPath));
 }
 
 } // namespace
@@ -100,10 +129,19 @@ int rename(const char* from, const char* to)
     return Next<int (*)(const char*, const char*)>("rename")(from, to);
 }
 
+int flock(int fd, int operation)
+{
+    if (fd == lockFile && otherCopysLock < 0 && Failing("lock-race"))
+        PassLockOn();
+    return Next<int (*)(int, int)>("flock")(fd, operation);
+}
+
 int close(int fd)
 {
     if (fd == tempFile)
         tempFile = -1;
+    if (fd == lockFile)
+        lockFile = -1;
     return Next<int (*)(int)>("close")(fd);
 }
 

@@ -9,7 +9,18 @@
 namespace quorvel::persist::testing {
 namespace {
 
-const char* const FailingCalls[] = {"open", "write", "sync", "rename", "lock"};
+// A kind of system call made to fail by the shim, the lock taken by another
+// copy just before it is flocked, or a limit on the size of any file
+// written, as `ulimit -f 1` sets it; the file is larger.
+struct Failure {
+    const char* variable;
+    const char* value;
+};
+
+const Failure Failures[] = {
+    {"FAIL_CALL", "open"}, {"FAIL_CALL", "write"}, {"FAIL_CALL", "sync"}, {"FAIL_CALL", "rename"},
+    {"FAIL_CALL", "lock"}, {"FAIL_CALL", "lock-race"}, {"FILE_SIZE_LIMIT", "1024"},
+};
 
 // Line 10 below any game's score, so that every game ends in the name
 // entry; a saved difficulty the start-up writes back as well as the
@@ -18,19 +29,20 @@ const char* const FailingCalls[] = {"open", "write", "sync", "rename", "lock"};
 std::string SavedFile(bool startUp)
 {
     return std::string(startUp ? "[Settings]\nBlocks=9\n" : "[Settings]\nBlocks=9\nBackground=1\n") +
-           "Name=Ann\n" +
+           "Name=Ann\n;" + std::string(1024, '.') + "\n" +
            ScoreLinesFile([](int line) { return line == 10 ? -5 : 1000 - 10 * line; });
 }
 
 class InjectedFailureTest : public ConfigHomeTest {
 protected:
-    // Each failing call makes the action refuse once and change nothing.
+    // Each failure makes the action refuse once and change nothing, the
+    // game still running.
     // During start-up the call fails from the first save on; for any other
     // action only once the window is up.
     void ExpectEveryFailureRefusedOnce(const QString& action, const QString& state)
     {
-        for (const char* call : FailingCalls) {
-            SCOPED_TRACE(call);
+        for (const auto& [variable, value] : Failures) {
+            SCOPED_TRACE(value);
             ASSERT_TRUE(QDir(HomePath()).removeRecursively());
             WriteSettingsFile(SavedFile(action == "startup"));
             const std::string before = TreeSnapshot(HomePath());
@@ -39,7 +51,7 @@ protected:
             // A sanitizer build wants its runtime first among the libraries;
             // the shim must come first to stand in for the C library.
             failing.insert("ASAN_OPTIONS", qEnvironmentVariable("ASAN_OPTIONS") + ":verify_asan_link_order=0");
-            failing.insert(action == "startup" ? "FAIL_CALL" : "FAIL_CALL_AFTER_START", call);
+            failing.insert(action == "startup" ? variable : variable + QString("_AFTER_START"), value);
 
             const QStringList report = RunProbe(HomePath(), action, failing);
             if (report.isEmpty()) {

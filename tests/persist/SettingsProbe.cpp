@@ -18,6 +18,8 @@
 #include <QTextStream>
 #include <QtTest>
 
+#include <csignal>
+#include <sys/resource.h>
 #include <vector>
 
 using namespace quorvel;
@@ -104,11 +106,27 @@ void Report(const TForm1& form, const std::vector<QString>& messages)
             << ScoreLabel(form, "score", k)->text() << '|' << WindowAccess::ScoreTableOf(form)[k].score << '\n';
 }
 
+// A file-size limit in bytes, as `ulimit -f` sets one, from the variable
+// `name` when it is set.
+void LimitFileSize(const char* name)
+{
+    if (!qEnvironmentVariableIsSet(name))
+        return;
+    const rlim_t bytes = qEnvironmentVariableIntValue(name);
+    const rlimit limit{bytes, bytes};
+    if (setrlimit(RLIMIT_FSIZE, &limit) != 0)
+        qFatal("the file-size limit could not be set");
+}
+
 } // namespace
 
 int main(int argc, char* argv[])
 {
+    // The signal that enforces a file-size limit at its default, as a shell
+    // leaves it, whatever the process that started the probe did with it.
+    std::signal(SIGXFSZ, SIG_DFL);
     QApplication application(argc, argv);
+    LimitFileSize("FILE_SIZE_LIMIT");
     const QString action = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QString();
     std::vector<QString> messages;
     // A message while the window is built comes from the standard box, before
@@ -120,6 +138,7 @@ int main(int argc, char* argv[])
     // A system call made to fail from here on leaves the start-up alone.
     if (const QByteArray call = qgetenv("FAIL_CALL_AFTER_START"); !call.isEmpty())
         qputenv("FAIL_CALL", call);
+    LimitFileSize("FILE_SIZE_LIMIT_AFTER_START");
     WindowAccess::AnswerBoxes(form, [&](const QString& text, const QString&, BoxButtons) {
         messages.push_back(text);
         return BoxAnswer::Yes;
