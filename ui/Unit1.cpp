@@ -70,9 +70,6 @@ TForm1::TForm1(std::unique_ptr<RandomSource> random, QWidget* parent)
     game_.PrepareStartUp();
     well->showBoard();
     ScoreChanged(game_.Score());
-    // Escape closes the options and high-score panels as their "Ok" does;
-    // the name entry has no way out but its "Ok".
-    connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, this, &TForm1::CloseTopPanel);
     // The desktop's Quit keys close the window from any control: Ctrl+Q, as
     // on every Linux desktop, also where the platform names none.
     QList<QKeySequence> quitKeys = QKeySequence::keyBindings(QKeySequence::Quit);
@@ -230,17 +227,6 @@ void TForm1::backchoiceClick()
         return;
     }
     client->setBackground(chosen);
-}
-
-// The high-score panel lies over the options panel, so it goes first.
-void TForm1::CloseTopPanel()
-{
-    for (OverlayPanel* panel : {Scorepanel, Panel1}) {
-        if (panel->showing()) {
-            panel->okButton()->click();
-            return;
-        }
-    }
 }
 
 void TForm1::dxButton1Click()

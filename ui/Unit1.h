@@ -69,7 +69,6 @@ private slots:
     void dxButton1Click();
     void dxButton2Click();
     void dxButton3Click();
-    void CloseTopPanel();
 
     void Boxupdate() { game_.Boxupdate(); }
 

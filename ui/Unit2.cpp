@@ -10,6 +10,7 @@
 
 #include <QBitmap>
 #include <QDesktopServices>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QTimer>
@@ -130,6 +131,17 @@ void TAboutBox::showEvent(QShowEvent* event)
         });
     }
     dxButton1->setFocus();
+}
+
+// The box closes by its "OK", Enter and the title bar's close button only;
+// Escape, which a dialog takes for Cancel, is a key like any other.
+void TAboutBox::keyPressEvent(QKeyEvent* event)
+{
+    if (event->matches(QKeySequence::Cancel)) {
+        event->ignore();
+        return;
+    }
+    QDialog::keyPressEvent(event);
 }
 
 } // namespace quorvel::ui
