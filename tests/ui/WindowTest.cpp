@@ -190,6 +190,15 @@ void WindowTest::paintedWellShowsTilesAndBackground()
     // The gaps between tiles, the strip above the top row and the frame of
     // the well show the pattern, never the window's colour; at whole scales
     // pixel for pixel.
+    // Inside each option group, below its items, the panel's colour.
+    Choose(form, "Options1");
+    QWidget* options = Find<QWidget>(form, "Panel1");
+    const QImage panel = options->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    for (const char* name : {"Blocksgroup", "backchoice"}) {
+        const QWidget* group = Find<QWidget>(form, name);
+        const QPoint inside = group->mapTo(options, QPoint(group->width() - 10, group->height() - 6));
+        QCOMPARE(QColor(panel.pixel((QPointF(inside) * ratio).toPoint())), QColor(0xD1, 0xDD, 0xFC));
+    }
     const QPixmap& pattern = form.pictures().background(Find<ui::ClientArea>(form, "client")->background());
     if (ratio != qRound(ratio))
         return;
