@@ -164,6 +164,17 @@ void TForm1::showEvent(QShowEvent* event)
     }
 }
 
+// The window manager frames the window only once it is on screen; with the
+// frame known, the window is placed again, once, frame and all.
+void TForm1::moveEvent(QMoveEvent* event)
+{
+    QMainWindow::moveEvent(event);
+    if (centred_ && !centredInFrame_ && screen() && !FrameMargins(*this).isNull()) {
+        centredInFrame_ = true;
+        CentreWindow(*this, screen()->availableGeometry());
+    }
+}
+
 void TForm1::NewGame1Click()
 {
     if (messageBox_(tr("Are you sure?"), tr("New game"), BoxButtons::YesNo) == BoxAnswer::Yes)

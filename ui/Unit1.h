@@ -52,6 +52,7 @@ public:
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void showEvent(QShowEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
 
 private slots:
     void Panel7Click() { game_.MoveLeft(); }
@@ -104,6 +105,7 @@ private:
     persist::ScoreTable scoreTable_{};
     MessageBoxFunction messageBox_;
     bool centred_ = false;
+    bool centredInFrame_ = false;
     // The results the open name entry is for: those of every game that
     // ended with a place in the table since it opened, whatever game runs
     // when the name is confirmed.

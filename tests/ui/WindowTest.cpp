@@ -6,6 +6,7 @@
 #include "Geometry.h"
 #include "LevelNames.h"
 #include "PictureControl.h"
+#include "Placement.h"
 #include "RadioGroup.h"
 #include "WindowUnderTest.h"
 
@@ -81,6 +82,8 @@ private slots:
     void boardAnnouncesThePiece();
     void textsFitTheirPlaces();
     void windowKeepsItsSizeOnScreen();
+    void frameStandsWhereItCanBeReached_data();
+    void frameStandsWhereItCanBeReached();
 };
 
 void WindowTest::controlsStandWhereTheLayoutPutsThem_data()
@@ -514,6 +517,33 @@ void WindowTest::windowKeepsItsSizeOnScreen()
     QCOMPARE(form.windowHandle()->size(), laidOut);
     QCOMPARE(form.size(), laidOut);
     QCOMPARE(Find<ui::ClientArea>(form, "client")->size(), ClientSize);
+}
+
+void WindowTest::frameStandsWhereItCanBeReached_data()
+{
+    QTest::addColumn<QMargins>("frame");
+    QTest::addColumn<QRect>("available");
+    QTest::addColumn<QPoint>("topLeft");
+    // A window of 919 by 663 in a frame of 927 by 696.
+    const QMargins framed(4, 29, 4, 4);
+    QTest::newRow("1920x1080") << framed << QRect(0, 0, 1920, 1080) << QPoint(496, 192);
+    QTest::newRow("1280x1024, panel below") << framed << QRect(0, 0, 1280, 984) << QPoint(176, 144);
+    QTest::newRow("1024x768, panel above") << framed << QRect(0, 27, 1024, 741) << QPoint(48, 49);
+    QTest::newRow("second screen on the right") << framed << QRect(1920, 0, 1280, 1024) << QPoint(2096, 164);
+    QTest::newRow("not framed yet") << QMargins() << QRect(0, 0, 1920, 1080) << QPoint(500, 208);
+    // Too short or too narrow: the title bar's corner at the area's.
+    QTest::newRow("1024x600") << framed << QRect(0, 0, 1024, 600) << QPoint(48, 0);
+    QTest::newRow("1366x768 at 1.25, panel above") << framed << QRect(0, 26, 1093, 588) << QPoint(83, 26);
+    QTest::newRow("800x600 left of the first screen") << framed << QRect(-800, 0, 800, 600) << QPoint(-800, 0);
+    QTest::newRow("exactly as tall") << framed << QRect(0, 10, 1000, 696) << QPoint(36, 10);
+}
+
+void WindowTest::frameStandsWhereItCanBeReached()
+{
+    QFETCH(QMargins, frame);
+    QFETCH(QRect, available);
+    QFETCH(QPoint, topLeft);
+    QCOMPARE(FramePlace(QSize(919, 663), frame, available), topLeft);
 }
 
 QTEST_MAIN(WindowTest)
