@@ -60,7 +60,6 @@ Panel* MakePanel(QWidget* parent, const char* objectName, const QRect& geometry,
 void TForm1::CreateControls()
 {
     setWindowTitle(QStringLiteral("Quorvel"));
-    setWindowIcon(Pictures::icon());
     setFont(GameFont(WindowTextPixels));
     client = new ClientArea(pictures_, this);
     QPalette palette = client->palette();
