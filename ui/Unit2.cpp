@@ -23,6 +23,7 @@ const QColor DialogColour(0x3E, 0x37, 0x53);
 const QColor LinkColour(0xFF, 0xFF, 0x00);
 const QRgb TileLavender = qRgb(0xE8, 0xE7, 0xFE);
 constexpr int PurpleTile = 9;
+constexpr int CreditsWidth = 183;
 constexpr QSize ClientSize(341, 380);
 // Time enough for the window manager to frame a new window.
 constexpr int FramingMilliseconds = 100;
@@ -76,7 +77,13 @@ TAboutBox::TAboutBox(const Pictures& pictures, QWidget* parent)
     auto* Image1 = new PictureControl(FreeSphere(pictures.block(PurpleTile)), this);
     Image1->setObjectName(QStringLiteral("Image1"));
     Image1->setGeometry(232, 16, 65, 65);
-    PlaceLabel(new QLabel(this), "Label1", {24, 48}, text, tr(Credits));
+    QLabel* Label1 = PlaceLabel(new QLabel(this), "Label1", {24, 48}, text, tr(Credits));
+    // A credits line longer than its place in the layout breaks onto a
+    // second line rather than running up to the sphere.
+    if (Label1->width() > CreditsWidth) {
+        Label1->setWordWrap(true);
+        Label1->resize(CreditsWidth, Label1->heightForWidth(CreditsWidth));
+    }
     PlaceLabel(new QLabel(this), "Label2", {24, 88}, text, tr("Controls:"));
     PlaceLabel(new QLabel(this), "Label6", {24, 120}, text,
                //: The runs of spaces line the four key lines up in columns.
