@@ -7,6 +7,7 @@
 #include "Geometry.h"
 #include "Labels.h"
 #include "LevelNames.h"
+#include "NameValidator.h"
 #include "OverlayPanel.h"
 #include "PictureControl.h"
 #include "RadioGroup.h"
@@ -174,7 +175,7 @@ void TForm1::CreateNamePanel()
     QLabel* Label13 = MakeLabel(overpanel, "Label13", tr("Enter your name"), {56, 48});
     Playersname = Place(new QLineEdit(overpanel), "Playersname", QRect(48, 80, 129, 24));
     Label13->setBuddy(Playersname);
-    Playersname->setMaxLength(NameLength);
+    Playersname->setValidator(new NameValidator(NameLength, Playersname));
     auto* dxButton3 = Place(new DxButton(tr("Ok"), overpanel), "dxButton3", QRect(72, 128, 81, 25));
     overpanel->setOkButton(dxButton3);
     connect(overpanel, &OverlayPanel::okClicked, this, &TForm1::dxButton3Click);
