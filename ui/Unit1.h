@@ -116,7 +116,10 @@ private:
     // The controls, by the names the game's layout gives them.
     QTimer* Timer1 = nullptr;
     TAboutBox* AboutBox = nullptr;
-    ClientArea* client = nullptr;
+    // The client area holds every control that refers to the game or the
+    // pictures. Declared after them, it is destroyed before them, and not
+    // after them with the window's other children.
+    std::unique_ptr<ClientArea> client;
     Well* well = nullptr;
     QLabel* blockslbl = nullptr;
     QLabel* Label1 = nullptr;
