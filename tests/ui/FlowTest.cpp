@@ -406,6 +406,9 @@ void FlowTest::typedNameIsEnteredAsTyped_data()
     // A letter and its combining accent are one character, as the player
     // sees them.
     QTest::newRow("combining sequences") << QStringList(13, accented) << accented.repeated(12);
+    // Longer in code points than a table line shows of a name from the file.
+    const QString family = QStringLiteral("\U0001F468\u200D\U0001F469\u200D\U0001F467");
+    QTest::newRow("12 families of three") << QStringList(12, family) << family.repeated(12);
     QTest::newRow("half a pair refused") << QStringList{"ab", emoji.left(1), "c"} << "abc";
 }
 
