@@ -146,12 +146,15 @@ void TForm1::keyprocess(const QKeyEvent& event)
 
 // Every key-down of the window passes here before the focused control gets
 // it, and goes on to that control unchanged. A modal box or dialog has a
-// window of its own, so its keys never come this way.
+// window of its own, so its keys never come this way. The window's exposure
+// tells when its frame is known.
 bool TForm1::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == windowHandle() && event->type() == QEvent::KeyPress) {
         keyprocess(*static_cast<QKeyEvent*>(event));
     }
+    if (watched == windowHandle() && event->type() == QEvent::Expose)
+        CentreInFrame();
     return QMainWindow::eventFilter(watched, event);
 }
 
@@ -164,11 +167,11 @@ void TForm1::showEvent(QShowEvent* event)
     }
 }
 
-// The window manager frames the window only once it is on screen; with the
-// frame known, the window is placed again, once, frame and all.
-void TForm1::moveEvent(QMoveEvent* event)
+// The window manager frames the window only once it is on screen, and its
+// frame is known for sure when the framed window is first exposed: then the
+// window is placed again, once, frame and all.
+void TForm1::CentreInFrame()
 {
-    QMainWindow::moveEvent(event);
     if (centred_ && !centredInFrame_ && screen() && !FrameMargins(*this).isNull()) {
         centredInFrame_ = true;
         CentreWindow(*this, screen()->availableGeometry());

@@ -52,7 +52,6 @@ public:
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void showEvent(QShowEvent* event) override;
-    void moveEvent(QMoveEvent* event) override;
 
 private slots:
     void Panel7Click() { game_.MoveLeft(); }
@@ -88,6 +87,7 @@ private:
     void GameEnded() override;
 
     void keyprocess(const QKeyEvent& key);
+    void CentreInFrame();
     void CreateControls();
     void CreateMenu();
     void CreateSideColumn();
