@@ -1,5 +1,7 @@
 #include "Labels.h"
 
+#include <QTextBoundaryFinder>
+
 namespace quorvel::ui {
 namespace {
 
@@ -7,23 +9,30 @@ constexpr int MaxCombiningRun = 30;
 // Three times what the name box takes: more than the column shows.
 constexpr int MaxShownCharacters = 36;
 
+// A character's first code point and at most 30 more.
+QStringView Kept(QStringView character)
+{
+    qsizetype at = 0;
+    for (int codePoints = 0; at < character.size() && codePoints <= MaxCombiningRun; ++codePoints)
+        at += character[at].isHighSurrogate() && at + 1 < character.size() && character[at + 1].isLowSurrogate() ? 2 : 1;
+    return character.first(at);
+}
+
 } // namespace
 
+// Counted in characters as the name box counts them, so that a typed name
+// always shows whole.
 QString ShownName(const QString& name)
 {
     QString shown;
-    int characters = 0;
-    int run = 0;
-    for (qsizetype at = 0; at < name.size() && characters < MaxShownCharacters;) {
-        const bool pair = name[at].isHighSurrogate() && at + 1 < name.size() && name[at + 1].isLowSurrogate();
-        const char32_t c = pair ? QChar::surrogateToUcs4(name[at], name[at + 1]) : name[at].unicode();
-        const qsizetype width = pair ? 2 : 1;
-        run = QChar::isMark(c) || QChar::combiningClass(c) != 0 ? run + 1 : 0;
-        if (run <= MaxCombiningRun) {
-            shown += QStringView(name).mid(at, width);
-            ++characters;
-        }
-        at += width;
+    QTextBoundaryFinder characters(QTextBoundaryFinder::Grapheme, name);
+    qsizetype start = 0;
+    for (int count = 0; count < MaxShownCharacters; ++count) {
+        const qsizetype end = characters.toNextBoundary();
+        if (end <= 0)
+            break;
+        shown += Kept(QStringView(name).mid(start, end - start));
+        start = end;
     }
     return shown;
 }

@@ -22,7 +22,6 @@ public:
 
     // `ok` is clicked, pressed from the keyboard or by assistive technology.
     void setOkButton(QAbstractButton* ok);
-    QAbstractButton* okButton() const { return ok_; }
 
 signals:
     // The panel's "Ok", only while the panel shows.

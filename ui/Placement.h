@@ -4,15 +4,9 @@
 #include <QRect>
 #include <QWidget>
 
-namespace quorvel::ui {
+#include <algorithm>
 
-// Moves a top-level window so that its frame is centred on `area`.
-inline void CentreWindow(QWidget& window, const QRect& area)
-{
-    QRect frame = window.frameGeometry();
-    frame.moveCenter(area.center());
-    window.move(frame.topLeft());
-}
+namespace quorvel::ui {
 
 // The window's frame round its client area, as the window system last told.
 inline QMargins FrameMargins(const QWidget& window)
@@ -21,6 +15,22 @@ inline QMargins FrameMargins(const QWidget& window)
     const QRect client = window.geometry();
     return {client.left() - frame.left(), client.top() - frame.top(), frame.right() - client.right(),
             frame.bottom() - client.bottom()};
+}
+
+// Where the top left of a window's frame goes on `area`: the frame centred
+// where it fits; where it does not, its top left inside the area, so that
+// the title bar and the menu can always be reached.
+inline QPoint FramePlace(const QSize& window, const QMargins& frame, const QRect& area)
+{
+    const QSize outer = window.grownBy(frame);
+    const auto along = [](int start, int room, int length) { return start + std::max(0, (room - length) / 2); };
+    return {along(area.left(), area.width(), outer.width()), along(area.top(), area.height(), outer.height())};
+}
+
+// Moves a top-level window, whose position is its frame's, to FramePlace.
+inline void CentreWindow(QWidget& window, const QRect& area)
+{
+    window.move(FramePlace(window.size(), FrameMargins(window), area));
 }
 
 // Moves a top-level window so that its frame is centred on the frame of

@@ -4,12 +4,17 @@
 #include <QRadioButton>
 #include <QSignalBlocker>
 #include <QStyleOptionButton>
+#include <QStylePainter>
 #include <QVBoxLayout>
 
 namespace quorvel::ui {
 namespace {
 
 constexpr int ItemIndent = 6;
+// The frame's line against the panel, as dark as the style draws outlines.
+constexpr int FrameDarkness = 140;
+// The frame's top line below the caption.
+constexpr int CaptionGap = 2;
 
 // The style's own focus mark on a radio item is a faint tint behind its text,
 // shown only after a Tab; here a line in the text's colour frames the text
@@ -51,6 +56,24 @@ RadioGroup::RadioGroup(const QString& caption, const QStringList& items, QWidget
         KeepTabOnChosenItem();
         emit itemIndexChanged(index);
     });
+}
+
+// The group shows the colour of the panel it lies on: a style may shade the
+// inside of its frame (Fusion does), so the frame is drawn here as an
+// outline only, below the style's caption.
+void RadioGroup::paintEvent(QPaintEvent*)
+{
+    QStylePainter painter(this);
+    QStyleOptionGroupBox option;
+    initStyleOption(&option);
+    QRect frame = style()->subControlRect(QStyle::CC_GroupBox, &option, QStyle::SC_GroupBoxFrame, this);
+    frame.setTop(style()->subControlRect(QStyle::CC_GroupBox, &option, QStyle::SC_GroupBoxLabel, this).bottom() +
+                 CaptionGap);
+    option.subControls &= ~QStyle::SC_GroupBoxFrame;
+    painter.drawComplexControl(QStyle::CC_GroupBox, option);
+    painter.setPen(palette().color(QPalette::Window).darker(FrameDarkness));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRect(frame.adjusted(0, 0, -1, -1));
 }
 
 void RadioGroup::setItemIndex(int index)

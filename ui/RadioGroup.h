@@ -23,6 +23,9 @@ public:
 signals:
     void itemIndexChanged(int index);
 
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
 private:
     void KeepTabOnChosenItem();
 

@@ -70,9 +70,6 @@ TForm1::TForm1(std::unique_ptr<RandomSource> random, QWidget* parent)
     game_.PrepareStartUp();
     well->showBoard();
     ScoreChanged(game_.Score());
-    // Escape closes the options and high-score panels as their "Ok" does;
-    // the name entry has no way out but its "Ok".
-    connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, this, &TForm1::CloseTopPanel);
     // The desktop's Quit keys close the window from any control: Ctrl+Q, as
     // on every Linux desktop, also where the platform names none.
     QList<QKeySequence> quitKeys = QKeySequence::keyBindings(QKeySequence::Quit);
@@ -155,12 +152,15 @@ void TForm1::keyprocess(const QKeyEvent& event)
 
 // Every key-down of the window passes here before the focused control gets
 // it, and goes on to that control unchanged. A modal box or dialog has a
-// window of its own, so its keys never come this way.
+// window of its own, so its keys never come this way. The window's exposure
+// tells when its frame is known.
 bool TForm1::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == windowHandle() && event->type() == QEvent::KeyPress) {
         keyprocess(*static_cast<QKeyEvent*>(event));
     }
+    if (watched == windowHandle() && event->type() == QEvent::Expose)
+        CentreInFrame();
     return QMainWindow::eventFilter(watched, event);
 }
 
@@ -169,6 +169,17 @@ void TForm1::showEvent(QShowEvent* event)
     QMainWindow::showEvent(event);
     if (!centred_ && screen()) {
         centred_ = true;
+        CentreWindow(*this, screen()->availableGeometry());
+    }
+}
+
+// The window manager frames the window only once it is on screen, and its
+// frame is known for sure when the framed window is first exposed: then the
+// window is placed again, once, frame and all.
+void TForm1::CentreInFrame()
+{
+    if (centred_ && !centredInFrame_ && screen() && !FrameMargins(*this).isNull()) {
+        centredInFrame_ = true;
         CentreWindow(*this, screen()->availableGeometry());
     }
 }
@@ -235,17 +246,6 @@ void TForm1::backchoiceClick()
         return;
     }
     client->setBackground(chosen);
-}
-
-// The high-score panel lies over the options panel, so it goes first.
-void TForm1::CloseTopPanel()
-{
-    for (OverlayPanel* panel : {Scorepanel, Panel1}) {
-        if (panel->showing()) {
-            panel->okButton()->click();
-            return;
-        }
-    }
 }
 
 void TForm1::dxButton1Click()

@@ -69,7 +69,6 @@ private slots:
     void dxButton1Click();
     void dxButton2Click();
     void dxButton3Click();
-    void CloseTopPanel();
 
     void Boxupdate() { game_.Boxupdate(); }
 
@@ -88,6 +87,7 @@ private:
     void GameEnded() override;
 
     void keyprocess(const QKeyEvent& key);
+    void CentreInFrame();
     void CreateControls();
     void CreateMenu();
     void CreateSideColumn();
@@ -107,6 +107,7 @@ private:
     persist::ScoreTable scoreTable_{};
     MessageBoxFunction messageBox_;
     bool centred_ = false;
+    bool centredInFrame_ = false;
     // The results the open name entry is for: those of every game that
     // ended with a place in the table since it opened, whatever game runs
     // when the name is confirmed.
@@ -117,7 +118,10 @@ private:
     // The controls, by the names the game's layout gives them.
     QTimer* Timer1 = nullptr;
     TAboutBox* AboutBox = nullptr;
-    ClientArea* client = nullptr;
+    // The client area holds every control that refers to the game or the
+    // pictures. Declared after them, it is destroyed before them, and not
+    // after them with the window's other children.
+    std::unique_ptr<ClientArea> client;
     Well* well = nullptr;
     QLabel* blockslbl = nullptr;
     QLabel* Label1 = nullptr;

@@ -7,6 +7,7 @@
 #include "Geometry.h"
 #include "Labels.h"
 #include "LevelNames.h"
+#include "NameValidator.h"
 #include "OverlayPanel.h"
 #include "PictureControl.h"
 #include "RadioGroup.h"
@@ -60,14 +61,13 @@ Panel* MakePanel(QWidget* parent, const char* objectName, const QRect& geometry,
 void TForm1::CreateControls()
 {
     setWindowTitle(QStringLiteral("Quorvel"));
-    setWindowIcon(Pictures::icon());
     setFont(GameFont(WindowTextPixels));
-    client = new ClientArea(pictures_, this);
+    client.reset(new ClientArea(pictures_, this));
     QPalette palette = client->palette();
     palette.setColor(QPalette::Window, WindowColour);
     client->setPalette(palette);
-    setCentralWidget(client);
-    well = new Well(game_, pictures_, client);
+    setCentralWidget(client.get());
+    well = new Well(game_, pictures_, client.get());
     CreateMenu();
     CreateSideColumn();
     CreateOptionsPanel();
@@ -99,11 +99,11 @@ void TForm1::CreateMenu()
 
 void TForm1::CreateSideColumn()
 {
-    Place(new PictureControl(pictures_, PlatePicture, client), "Image5", QRect(680, 232, 201, 49));
-    Place(new PictureControl(pictures_, PlatePicture, client), "Image6", QRect(680, 280, 201, 49));
+    Place(new PictureControl(pictures_, PlatePicture, client.get()), "Image5", QRect(680, 232, 201, 49));
+    Place(new PictureControl(pictures_, PlatePicture, client.get()), "Image6", QRect(680, 280, 201, 49));
     const auto button = [&](const char* objectName, const char* picture, const QRect& geometry, const QString& action,
                             const QString& keys, void (TForm1::*handler)()) {
-        auto* image = Place(new PictureButton(pictures_, picture, action, keys, client), objectName, geometry);
+        auto* image = Place(new PictureButton(pictures_, picture, action, keys, client.get()), objectName, geometry);
         connect(image, &QAbstractButton::clicked, this, handler);
     };
     button("Image1", LeftButtonPicture, QRect(680, 368, 57, 49), tr("Move left"),
@@ -114,10 +114,10 @@ void TForm1::CreateSideColumn()
                     tr("Down arrow or keypad 5"), &TForm1::ChangeClick);
     button("Image4", LaunchButtonPicture, QRect(680, 432, 105, 49), tr("Launch"),
                     tr("Up arrow or Space"), &TForm1::GoClick);
-    QLabel* Label16 = MakeLabel(client, "Label16", tr("Level:"), {704, 248}, true);
-    blockslbl = MakeLabel(client, "blockslbl", *LevelName(DefaultKindCount), {768, 248}, true);
-    QLabel* Label2 = MakeLabel(client, "Label2", tr("Score:"), {704, 296}, true);
-    Label1 = MakeLabel(client, "Label1", QStringLiteral("0"), {768, 296}, true);
+    QLabel* Label16 = MakeLabel(client.get(), "Label16", tr("Level:"), {704, 248}, true);
+    blockslbl = MakeLabel(client.get(), "blockslbl", *LevelName(DefaultKindCount), {768, 248}, true);
+    QLabel* Label2 = MakeLabel(client.get(), "Label2", tr("Score:"), {704, 296}, true);
+    Label1 = MakeLabel(client.get(), "Label1", QStringLiteral("0"), {768, 296}, true);
     // Assistive technology reads each value with its caption.
     Label16->setBuddy(blockslbl);
     Label2->setBuddy(Label1);
@@ -125,7 +125,7 @@ void TForm1::CreateSideColumn()
 
 void TForm1::CreateOptionsPanel()
 {
-    Panel1 = MakePanel<OverlayPanel>(client, "Panel1", QRect(128, 120, 337, 337), PanelColour, QFrame::Raised);
+    Panel1 = MakePanel<OverlayPanel>(client.get(), "Panel1", QRect(128, 120, 337, 337), PanelColour, QFrame::Raised);
     QFrame* Panel2 = MakePanel(Panel1, "Panel2", QRect(24, 32, 137, 233), PanelColour, QFrame::Sunken);
     Blocksgroup = Place(new RadioGroup(tr("Level"), LevelNames(), Panel2), "Blocksgroup", QRect(24, 16, 89, 193));
     // The default difficulty shows until the saved one is applied.
@@ -148,7 +148,7 @@ void TForm1::CreateOptionsPanel()
 
 void TForm1::CreateScorePanel()
 {
-    Scorepanel = MakePanel<OverlayPanel>(client, "Scorepanel", QRect(56, 64, 489, 481), PanelColour, QFrame::Sunken);
+    Scorepanel = MakePanel<OverlayPanel>(client.get(), "Scorepanel", QRect(56, 64, 489, 481), PanelColour, QFrame::Sunken);
     MakeLabel(Scorepanel, "Label4", tr("High Scores"), {200, 24});
     QFrame* Panel6 = MakePanel(Scorepanel, "Panel6", QRect(40, 56, 409, 353), PanelColour, QFrame::Sunken);
     static const char* const rankNames[] = {"Label5", "Label6",  "Label7",  "Label8",  "Label9",
@@ -170,12 +170,12 @@ void TForm1::CreateScorePanel()
 
 void TForm1::CreateNamePanel()
 {
-    overpanel = MakePanel<OverlayPanel>(client, "overpanel", QRect(216, 224, 225, 177), NamePanelColour, QFrame::Raised);
+    overpanel = MakePanel<OverlayPanel>(client.get(), "overpanel", QRect(216, 224, 225, 177), NamePanelColour, QFrame::Raised);
     MakeLabel(overpanel, "lblgameover", tr("Congratulations!"), {48, 16}, true);
     QLabel* Label13 = MakeLabel(overpanel, "Label13", tr("Enter your name"), {56, 48});
     Playersname = Place(new QLineEdit(overpanel), "Playersname", QRect(48, 80, 129, 24));
     Label13->setBuddy(Playersname);
-    Playersname->setMaxLength(NameLength);
+    Playersname->setValidator(new NameValidator(NameLength, Playersname));
     auto* dxButton3 = Place(new DxButton(tr("Ok"), overpanel), "dxButton3", QRect(72, 128, 81, 25));
     overpanel->setOkButton(dxButton3);
     connect(overpanel, &OverlayPanel::okClicked, this, &TForm1::dxButton3Click);

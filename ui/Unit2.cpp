@@ -10,6 +10,7 @@
 #include "Pictures.h"
 
 #include <QDesktopServices>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QTimer>
@@ -20,6 +21,7 @@ namespace {
 
 const QColor DialogColour(0x3E, 0x37, 0x53);
 const QColor LinkColour(0xFF, 0xFF, 0x00);
+constexpr int CreditsWidth = 183;
 constexpr QSize ClientSize(341, 380);
 // Time enough for the window manager to frame a new window.
 constexpr int FramingMilliseconds = 100;
@@ -64,7 +66,13 @@ TAboutBox::TAboutBox(const Pictures& pictures, QWidget* parent)
     auto* Image1 = new PictureControl(pictures.side(AboutSpherePicture), this);
     Image1->setObjectName(QStringLiteral("Image1"));
     Image1->setGeometry(232, 16, 65, 65);
-    PlaceLabel(new QLabel(this), "Label1", {24, 48}, text, tr(Credits));
+    QLabel* Label1 = PlaceLabel(new QLabel(this), "Label1", {24, 48}, text, tr(Credits));
+    // A credits line longer than its place in the layout breaks onto a
+    // second line rather than running up to the sphere.
+    if (Label1->width() > CreditsWidth) {
+        Label1->setWordWrap(true);
+        Label1->resize(CreditsWidth, Label1->heightForWidth(CreditsWidth));
+    }
     PlaceLabel(new QLabel(this), "Label2", {24, 88}, text, tr("Controls:"));
     PlaceLabel(new QLabel(this), "Label6", {24, 120}, text,
                //: The runs of spaces line the four key lines up in columns.
@@ -119,6 +127,17 @@ void TAboutBox::showEvent(QShowEvent* event)
         });
     }
     dxButton1->setFocus();
+}
+
+// The box closes by its "OK", Enter and the title bar's close button only;
+// Escape, which a dialog takes for Cancel, is a key like any other.
+void TAboutBox::keyPressEvent(QKeyEvent* event)
+{
+    if (event->matches(QKeySequence::Cancel)) {
+        event->ignore();
+        return;
+    }
+    QDialog::keyPressEvent(event);
 }
 
 } // namespace quorvel::ui

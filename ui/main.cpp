@@ -1,3 +1,4 @@
+#include "Pictures.h"
 #include "Translations.h"
 #include "Unit1.h"
 
@@ -103,6 +104,9 @@ int main(int argc, char* argv[])
     const auto application = PlatformStart().application(argc, argv);
     // Ties the window to its desktop entry, so the task bar shows its icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("io.quorvel.Quorvel"));
+    // Every window and box takes the program's icon, also a box shown while
+    // the main window is still being made.
+    QGuiApplication::setWindowIcon(quorvel::ui::Pictures::icon());
     const quorvel::ui::Translations translations(quorvel::ui::DesktopLanguages());
     quorvel::ui::TForm1 form;
     form.show();

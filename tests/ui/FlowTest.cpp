@@ -111,7 +111,8 @@ private slots:
     void optionsAndHighScoresFreezeAFlightThatLaunchResumes();
     void helpBoxLetsTheFlightGoOn();
     void wholeGames();
-    void emptyNameIsEnteredAsEmpty();
+    void typedNameIsEnteredAsTyped_data();
+    void typedNameIsEnteredAsTyped();
     void nameEntryEntersEveryGameThatEndedWhileItWasOpen_data();
     void nameEntryEntersEveryGameThatEndedWhileItWasOpen();
     void failedWriteAtStartUpStillOpensTheGame();
@@ -391,17 +392,60 @@ void FlowTest::wholeGames()
     }
 }
 
-void FlowTest::emptyNameIsEnteredAsEmpty()
+void FlowTest::typedNameIsEnteredAsTyped_data()
 {
+    QTest::addColumn<QStringList>("typed");
+    QTest::addColumn<QString>("entered");
+    const QString emoji = QStringLiteral("\U0001F600");
+    const QString accented = QStringLiteral("e\u0301");
+    QTest::newRow("empty") << QStringList() << QString();
+    QTest::newRow("12 letters, a 13th refused") << QStringList{"abcdefghijklm"} << "abcdefghijkl";
+    QTest::newRow("11 letters and an emoji") << QStringList{"abcdefghijk", emoji, "x"} << "abcdefghijk" + emoji;
+    QTest::newRow("seven emoji") << QStringList(7, emoji) << emoji.repeated(7);
+    QTest::newRow("12 emoji, a 13th refused") << QStringList(13, emoji) << emoji.repeated(12);
+    // A letter and its combining accent are one character, as the player
+    // sees them.
+    QTest::newRow("combining sequences") << QStringList(13, accented) << accented.repeated(12);
+    // Longer in code points than a table line shows of a name from the file.
+    const QString family = QStringLiteral("\U0001F468\u200D\U0001F469\u200D\U0001F467");
+    QTest::newRow("12 families of three") << QStringList(12, family) << family.repeated(12);
+    QTest::newRow("half a pair refused") << QStringList{"ab", emoji.left(1), "c"} << "abc";
+}
+
+// Letters come as keys, anything else as an input method commits it; the
+// name then reads back exactly after a restart.
+void FlowTest::typedNameIsEnteredAsTyped()
+{
+    QFETCH(QStringList, typed);
+    QFETCH(QString, entered);
     WindowUnderTest window(1, TableWithLine10(-5));
     TForm1& form = *window.form;
+    QVERIFY(window.showActive());
     WindowAccess::EndGame(form);
-    Find<QLineEdit>(form, "Playersname")->clear();
+    QTest::mouseClick(Find<QLineEdit>(form, "Playersname"), Qt::LeftButton);
+    QCOMPARE(QApplication::focusWidget(), Find<QLineEdit>(form, "Playersname"));
+    window.press(Qt::Key_A, Qt::ControlModifier);
+    window.press(Qt::Key_Delete);
+    for (const QString& piece : typed) {
+        if (std::all_of(piece.begin(), piece.end(), [](QChar c) { return c.unicode() < 0x80; })) {
+            window.type(piece);
+            continue;
+        }
+        QInputMethodEvent commit;
+        commit.setCommitString(piece);
+        QApplication::sendEvent(QApplication::focusWidget(), &commit);
+    }
+    QCOMPARE(Find<QLineEdit>(form, "Playersname")->text(), entered);
     QTest::mouseClick(Find<QWidget>(form, "dxButton3"), Qt::LeftButton);
-    QCOMPARE(ScoreLabel(form, "name", 9)->text(), QString());
+    QCOMPARE(ScoreLabel(form, "name", 9)->text(), entered);
     const QByteArray file = ReadAll(window.settingsFile());
-    QCOMPARE(ValueIn(file, "Scoreline10", "Name"), QString());
-    QCOMPARE(ValueIn(file, "Settings", "Name"), QString());
+    QCOMPARE(ValueIn(file, "Scoreline10", "Name"), entered);
+    QCOMPARE(ValueIn(file, "Settings", "Name"), entered);
+
+    WindowUnderTest restarted(1, file);
+    QCOMPARE(Find<QLineEdit>(*restarted.form, "Playersname")->text(), entered);
+    QCOMPARE(WindowAccess::ScoreTableOf(*restarted.form)[9].name, entered);
+    QCOMPARE(ScoreLabel(*restarted.form, "name", 9)->text(), entered);
 }
 
 void FlowTest::nameEntryEntersEveryGameThatEndedWhileItWasOpen_data()

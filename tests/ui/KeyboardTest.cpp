@@ -38,8 +38,10 @@ private slots:
     void nameEntryEntersItsResultOnce();
     void hiddenDifficultyListTakesNoKeys_data();
     void hiddenDifficultyListTakesNoKeys();
-    void enterAndEscapeCloseThePanels_data();
-    void enterAndEscapeCloseThePanels();
+    void enterClosesThePanelsEscapeDoesNot_data();
+    void enterClosesThePanelsEscapeDoesNot();
+    void helpBoxClosesByOkAndEnterOnly_data();
+    void helpBoxClosesByOkAndEnterOnly();
     void onlyWhatThePlayerSeesTakesKeys_data();
     void onlyWhatThePlayerSeesTakesKeys();
     void messageBoxesShowTheirCaptionWhole();
@@ -111,7 +113,7 @@ void KeyboardTest::hiddenDifficultyListTakesNoKeys()
     QCOMPARE(InFlight(form), key == Qt::Key_Up);
 }
 
-void KeyboardTest::enterAndEscapeCloseThePanels_data()
+void KeyboardTest::enterClosesThePanelsEscapeDoesNot_data()
 {
     QTest::addColumn<QString>("open");
     QTest::addColumn<int>("key");
@@ -119,10 +121,14 @@ void KeyboardTest::enterAndEscapeCloseThePanels_data()
     QTest::addColumn<QString>("stillOpen");
     QTest::newRow("Enter on the options Ok") << "options" << int(Qt::Key_Return) << "Ok" << "";
     QTest::newRow("keypad Enter on the high-score Ok") << "scores" << int(Qt::Key_Enter) << "Ok" << "";
-    QTest::newRow("Escape, options") << "options" << int(Qt::Key_Escape) << "" << "";
-    QTest::newRow("Escape, high scores") << "scores" << int(Qt::Key_Escape) << "" << "";
-    QTest::newRow("Escape, both: the upper one goes") << "both" << int(Qt::Key_Escape) << "" << "Panel1";
+    // Escape is no key of the game's: every panel stays until its "Ok".
+    QTest::newRow("Escape, options") << "options" << int(Qt::Key_Escape) << "" << "Panel1";
+    QTest::newRow("Escape on the options Ok") << "options" << int(Qt::Key_Escape) << "Ok" << "Panel1";
+    QTest::newRow("Escape, high scores") << "scores" << int(Qt::Key_Escape) << "" << "Scorepanel";
+    QTest::newRow("Escape on the high-score Ok") << "scores" << int(Qt::Key_Escape) << "Ok" << "Scorepanel";
+    QTest::newRow("Escape, both") << "both" << int(Qt::Key_Escape) << "" << "Panel1 Scorepanel";
     QTest::newRow("Escape, name entry stays") << "name" << int(Qt::Key_Escape) << "" << "overpanel";
+    QTest::newRow("Escape in the name box") << "name" << int(Qt::Key_Escape) << "Playersname" << "overpanel";
     QTest::newRow("Enter on the window presses nothing") << "options" << int(Qt::Key_Return) << "" << "Panel1";
     // Ctrl+Q closes the whole window, whatever has the focus.
     QTest::newRow("Ctrl+Q on the window") << "" << int(Qt::Key_Q) << "" << "window";
@@ -131,7 +137,7 @@ void KeyboardTest::enterAndEscapeCloseThePanels_data()
     QTest::newRow("Ctrl+Q on the high-score Ok") << "scores" << int(Qt::Key_Q) << "Ok" << "window";
 }
 
-void KeyboardTest::enterAndEscapeCloseThePanels()
+void KeyboardTest::enterClosesThePanelsEscapeDoesNot()
 {
     QFETCH(QString, open);
     QFETCH(int, key);
@@ -165,9 +171,48 @@ void KeyboardTest::enterAndEscapeCloseThePanels()
     if (stillOpen == "window")
         return;
     for (QWidget* panel : std::initializer_list<QWidget*>{Find<QWidget>(form, "Panel1"), Find<QWidget>(form, "Scorepanel"), Find<QWidget>(form, "overpanel")})
-        QCOMPARE(panel->isVisible(), panel->objectName() == stillOpen);
-    if (tabToOk)
-        QCOMPARE(QApplication::focusWidget(), &form);
+        QCOMPARE(panel->isVisible(), stillOpen.split(' ').contains(panel->objectName()));
+    QCOMPARE(QApplication::focusWidget(), stillOpen.isEmpty() ? &form : focused);
+}
+
+void KeyboardTest::helpBoxClosesByOkAndEnterOnly_data()
+{
+    QTest::addColumn<int>("key");
+    QTest::addColumn<bool>("closes");
+    QTest::newRow("Enter") << int(Qt::Key_Return) << true;
+    QTest::newRow("keypad Enter") << int(Qt::Key_Enter) << true;
+    QTest::newRow("Space on OK") << int(Qt::Key_Space) << true;
+    QTest::newRow("Escape") << int(Qt::Key_Escape) << false;
+}
+
+// The key goes to whatever has the focus in the open box, as the player's
+// would; a box left open is then closed by its "OK".
+void KeyboardTest::helpBoxClosesByOkAndEnterOnly()
+{
+    QFETCH(int, key);
+    QFETCH(bool, closes);
+    WindowUnderTest window;
+    QVERIFY(window.showActive());
+    QWidget* focused = nullptr;
+    bool openAfterKey = true;
+    QTimer::singleShot(0, [&] {
+        QWidget* box = QApplication::activeModalWidget();
+        if (!box)
+            return;
+        QApplication::setActiveWindow(box);
+        if (!QTest::qWaitForWindowActive(box))
+            return;
+        focused = QApplication::focusWidget();
+        QTest::keyClick(focused, Qt::Key(key), key == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier);
+        openAfterKey = box->isVisible();
+        if (openAfterKey)
+            QTest::mouseClick(Find<QWidget>(*box, "dxButton1"), Qt::LeftButton);
+    });
+    window.chooseMenu(Find<QAction>(*window.form, "About1"));
+    QVERIFY(focused);
+    QCOMPARE(focused->objectName(), QStringLiteral("dxButton1"));
+    QCOMPARE(openAfterKey, !closes);
+    QVERIFY(!window.about()->isVisible());
 }
 
 void KeyboardTest::onlyWhatThePlayerSeesTakesKeys_data()

@@ -265,7 +265,7 @@ private:
     }
 
     // The help box and any pop-up menu run loops of their own; the player
-    // closes them with Escape or a button.
+    // tries Escape, which only a message box heeds, or clicks a button.
     void AnswerOpenDialog()
     {
         if (QWidget* popup = QApplication::activePopupWidget()) {

@@ -30,7 +30,10 @@ const QStringList Languages = {QString(), "de", "es", "fr", "it", "nl", "pl", "p
 // with the radio indicator or the push button's margins and frame.
 int NeededWidth(const QWidget& control, const QString& text)
 {
-    const int advance = control.fontMetrics().size(Qt::TextShowMnemonic, text).width();
+    const auto* label = qobject_cast<const QLabel*>(&control);
+    const int advance = label && label->wordWrap()
+                            ? control.fontMetrics().boundingRect(control.rect(), Qt::TextWordWrap, text).width()
+                            : control.fontMetrics().size(Qt::TextShowMnemonic, text).width();
     const QStyle& style = *control.style();
     if (qobject_cast<const QRadioButton*>(&control))
         return advance + style.pixelMetric(QStyle::PM_ExclusiveIndicatorWidth, nullptr, &control) +
@@ -262,6 +265,12 @@ void TextFitTest::textsFitTheirControls()
     window.about()->show();
     QVERIFY(!window.about()->grab().isNull());
     misfits << Misfits(*window.about());
+    // The credits line keeps clear of the sphere and of the line below.
+    const QLabel& credits = *Find<QLabel>(*window.about(), "Label1");
+    const QRect sphere = Find<QWidget>(*window.about(), "Image1")->geometry();
+    QVERIFY2(credits.geometry().right() + 16 < sphere.left() && credits.height() >= credits.heightForWidth(credits.width()) &&
+                 credits.geometry().bottom() < Find<QWidget>(*window.about(), "Label2")->y(),
+             qPrintable(credits.text()));
     window.about()->hide();
 
     // Every box the game can show; in another language than English each

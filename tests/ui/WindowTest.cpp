@@ -6,6 +6,7 @@
 #include "Geometry.h"
 #include "LevelNames.h"
 #include "PictureControl.h"
+#include "Placement.h"
 #include "RadioGroup.h"
 #include "WindowUnderTest.h"
 
@@ -81,6 +82,9 @@ private slots:
     void boardAnnouncesThePiece();
     void textsFitTheirPlaces();
     void windowKeepsItsSizeOnScreen();
+    void windowGoesWhileABurstRuns();
+    void frameStandsWhereItCanBeReached_data();
+    void frameStandsWhereItCanBeReached();
 };
 
 void WindowTest::controlsStandWhereTheLayoutPutsThem_data()
@@ -190,6 +194,15 @@ void WindowTest::paintedWellShowsTilesAndBackground()
     // The gaps between tiles, the strip above the top row and the frame of
     // the well show the pattern, never the window's colour; at whole scales
     // pixel for pixel.
+    // Inside each option group, below its items, the panel's colour.
+    Choose(form, "Options1");
+    QWidget* options = Find<QWidget>(form, "Panel1");
+    const QImage panel = options->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    for (const char* name : {"Blocksgroup", "backchoice"}) {
+        const QWidget* group = Find<QWidget>(form, name);
+        const QPoint inside = group->mapTo(options, QPoint(group->width() - 10, group->height() - 6));
+        QCOMPARE(QColor(panel.pixel((QPointF(inside) * ratio).toPoint())), QColor(0xD1, 0xDD, 0xFC));
+    }
     const QPixmap& pattern = form.pictures().background(Find<ui::ClientArea>(form, "client")->background());
     if (ratio != qRound(ratio))
         return;
@@ -505,6 +518,55 @@ void WindowTest::windowKeepsItsSizeOnScreen()
     QCOMPARE(form.windowHandle()->size(), laidOut);
     QCOMPARE(form.size(), laidOut);
     QCOMPARE(Find<ui::ClientArea>(form, "client")->size(), ClientSize);
+}
+
+// The well and the pictures beside it go before the game and the pictures
+// they draw; under the address sanitizer a read of either from a control
+// that outlived them is a fault.
+void WindowTest::windowGoesWhileABurstRuns()
+{
+    WindowUnderTest window;
+    QVERIFY(window.showActive());
+    TForm1& form = *window.form;
+    const int size = Find<Well>(form, "well")->grid().tileSize();
+    Find<Well>(form, "well")->showClearing({{{FirstColumn, TopRow, 1, 0}}, 6});
+    QVERIFY(Find<Well>(form, "well")->clearEffect().running());
+    QStringList readAtTheEnd;
+    for (const char* control : {"well", "Image1", "Image5"})
+        connect(Find<QWidget>(form, control), &QObject::destroyed, [&, control] {
+            if (form.pictures().tile(1, size).width() == size && GameOf(form).KindCount() == DefaultKindCount)
+                readAtTheEnd << QString::fromLatin1(control);
+        });
+    window.form.reset();
+    readAtTheEnd.sort();
+    QCOMPARE(readAtTheEnd, (QStringList{"Image1", "Image5", "well"}));
+}
+
+void WindowTest::frameStandsWhereItCanBeReached_data()
+{
+    QTest::addColumn<QMargins>("frame");
+    QTest::addColumn<QRect>("available");
+    QTest::addColumn<QPoint>("topLeft");
+    // A window of 919 by 663 in a frame of 927 by 696.
+    const QMargins framed(4, 29, 4, 4);
+    QTest::newRow("1920x1080") << framed << QRect(0, 0, 1920, 1080) << QPoint(496, 192);
+    QTest::newRow("1280x1024, panel below") << framed << QRect(0, 0, 1280, 984) << QPoint(176, 144);
+    QTest::newRow("1024x768, panel above") << framed << QRect(0, 27, 1024, 741) << QPoint(48, 49);
+    QTest::newRow("second screen on the right") << framed << QRect(1920, 0, 1280, 1024) << QPoint(2096, 164);
+    QTest::newRow("not framed yet") << QMargins() << QRect(0, 0, 1920, 1080) << QPoint(500, 208);
+    // Too short or too narrow: the title bar's corner at the area's.
+    QTest::newRow("1024x600") << framed << QRect(0, 0, 1024, 600) << QPoint(48, 0);
+    QTest::newRow("1366x768 at 1.25, panel above") << framed << QRect(0, 26, 1093, 588) << QPoint(83, 26);
+    QTest::newRow("800x600 left of the first screen") << framed << QRect(-800, 0, 800, 600) << QPoint(-800, 0);
+    QTest::newRow("exactly as tall") << framed << QRect(0, 10, 1000, 696) << QPoint(36, 10);
+}
+
+void WindowTest::frameStandsWhereItCanBeReached()
+{
+    QFETCH(QMargins, frame);
+    QFETCH(QRect, available);
+    QFETCH(QPoint, topLeft);
+    QCOMPARE(FramePlace(QSize(919, 663), frame, available), topLeft);
 }
 
 QTEST_MAIN(WindowTest)
