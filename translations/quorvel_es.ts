@@ -126,7 +126,7 @@
     </message>
     <message>
         <source>December 2026, the Quorvel authors</source>
-        <translation>Dic. de 2026, los autores de Quorvel</translation>
+        <translation>Diciembre de 2026, los autores de Quorvel</translation>
     </message>
 </context>
 <context>

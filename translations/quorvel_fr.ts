@@ -126,7 +126,7 @@
     </message>
     <message>
         <source>December 2026, the Quorvel authors</source>
-        <translation>Déc. 2026, les auteurs de Quorvel</translation>
+        <translation>Décembre 2026, les auteurs de Quorvel</translation>
     </message>
 </context>
 <context>

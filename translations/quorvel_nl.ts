@@ -126,7 +126,7 @@
     </message>
     <message>
         <source>December 2026, the Quorvel authors</source>
-        <translation>dec. 2026, de makers van Quorvel</translation>
+        <translation>december 2026, de makers van Quorvel</translation>
     </message>
 </context>
 <context>

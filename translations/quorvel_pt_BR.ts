@@ -126,7 +126,7 @@
     </message>
     <message>
         <source>December 2026, the Quorvel authors</source>
-        <translation>Dez. de 2026, os autores do Quorvel</translation>
+        <translation>Dezembro de 2026, os autores do Quorvel</translation>
     </message>
 </context>
 <context>
