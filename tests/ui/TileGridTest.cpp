@@ -18,49 +18,35 @@ private slots:
     void tilesStandOnWholeDevicePixels();
 };
 
+// Top-left corners of column 11 row 27, of column 20 in the launch row, of
+// preview positions 1 and 3; the client pixels to repaint for column 11 row 27.
 void TileGridTest::tilesStandOnWholeDevicePixels_data()
 {
     QTest::addColumn<qreal>("scale");
-    QTest::addColumn<int>("pitch");
     QTest::addColumn<int>("tile");
-    QTest::addColumn<QPoint>("topLeftCell");   // column 11, row 27
-    QTest::addColumn<QPoint>("farCell");       // column 20, the launch row
-    QTest::addColumn<QPoint>("firstPreview");  // preview position 1
-    QTest::addColumn<QPoint>("lastPreview");   // preview position 3
-    QTest::addColumn<QRect>("topLeftCover");   // client pixels to repaint for column 11, row 27
+    QTest::addColumn<QList<QPoint>>("corners");
+    QTest::addColumn<QRect>("topLeftCover");
+    QTest::newRow("1") << 1.0 << 62 << QList<QPoint>{{3, 4}, {570, 571}, {683, 110}, {809, 110}} << QRect(3, 4, 62, 62);
     // 1.25: pitch 78.75 -> 79, line 1; the well's 629 px become 786.25
     // against 10 x 79 - 1 = 789, so it starts 1.375 px before 3.75.
-    QTest::newRow("1") << 1.0 << 63 << 62 << QPoint(3, 4) << QPoint(570, 571) << QPoint(683, 110) << QPoint(809, 110)
-                       << QRect(3, 4, 62, 62);
-    QTest::newRow("1.25") << 1.25 << 79 << 78 << QPoint(2, 4) << QPoint(713, 715) << QPoint(853, 137)
-                          << QPoint(1011, 137) << QRect(1, 3, 63, 63);
-    QTest::newRow("1.5") << 1.5 << 95 << 93 << QPoint(2, 4) << QPoint(857, 859) << QPoint(1024, 165)
-                         << QPoint(1214, 165) << QRect(1, 2, 63, 63);
-    QTest::newRow("1.75") << 1.75 << 110 << 108 << QPoint(7, 8) << QPoint(997, 998) << QPoint(1196, 193)
-                          << QPoint(1416, 193) << QRect(4, 4, 62, 63);
-    QTest::newRow("2") << 2.0 << 126 << 124 << QPoint(6, 8) << QPoint(1140, 1142) << QPoint(1366, 220)
-                       << QPoint(1618, 220) << QRect(3, 4, 62, 62);
+    QTest::newRow("1.25") << 1.25 << 78 << QList<QPoint>{{2, 4}, {713, 715}, {853, 137}, {1011, 137}} << QRect(1, 3, 63, 63);
+    QTest::newRow("1.5") << 1.5 << 93 << QList<QPoint>{{2, 4}, {857, 859}, {1024, 165}, {1214, 165}} << QRect(1, 2, 63, 63);
+    QTest::newRow("1.75") << 1.75 << 108 << QList<QPoint>{{7, 8}, {997, 998}, {1196, 193}, {1416, 193}} << QRect(4, 4, 62, 63);
+    QTest::newRow("2") << 2.0 << 124 << QList<QPoint>{{6, 8}, {1140, 1142}, {1366, 220}, {1618, 220}} << QRect(3, 4, 62, 62);
 }
 
 void TileGridTest::tilesStandOnWholeDevicePixels()
 {
     QFETCH(qreal, scale);
-    QFETCH(int, pitch);
     QFETCH(int, tile);
-    QFETCH(QPoint, topLeftCell);
-    QFETCH(QPoint, farCell);
-    QFETCH(QPoint, firstPreview);
-    QFETCH(QPoint, lastPreview);
+    QFETCH(QList<QPoint>, corners);
     QFETCH(QRect, topLeftCover);
     const TileGrid grid(scale);
-    QCOMPARE(grid.pitch(), pitch);
     QCOMPARE(grid.tileSize(), tile);
-    const QSize size(tile, tile);
-    QCOMPARE(grid.DeviceRect(CellSpot(FirstColumn, TopRow)), QRect(topLeftCell, size));
-    QCOMPARE(grid.DeviceRect(CellSpot(LastColumn, LaunchRow)), QRect(farCell, size));
-    QCOMPARE(grid.DeviceRect(WellSpots), QRect(firstPreview, size));
-    QCOMPARE(grid.DeviceRect(SpotCount - 1), QRect(lastPreview, size));
-    QCOMPARE(grid.Cover(CellSpot(FirstColumn, TopRow)), topLeftCover);
+    const int spots[] = {CellSpot(FirstColumn, TopRow), CellSpot(LastColumn, LaunchRow), WellSpots, SpotCount - 1};
+    for (int k = 0; k < corners.size(); ++k)
+        QCOMPARE(grid.DeviceRect(spots[k]), QRect(corners[k], QSize(tile, tile)));
+    QCOMPARE(grid.Cover(spots[0]), topLeftCover);
 }
 
 QTEST_APPLESS_MAIN(TileGridTest)
