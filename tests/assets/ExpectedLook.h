@@ -18,7 +18,6 @@ constexpr std::array<int, 8> IconSizes{16, 24, 32, 48, 64, 128, 256, 512};
 // The side column's plates: pale yellow-green round their symbols, with a
 // clear white frame one pixel wide at scale 1.
 constexpr unsigned PlateColour = 0xD6E68D;
-constexpr unsigned ClearWhite = 0x00FFFFFF;
 // The help box's sphere is block tile 9.
 constexpr int AboutSphereKind = 9;
 
