@@ -181,21 +181,16 @@ bool BecomeAccount(uid_t account)
            setresuid(account, account, account) == 0;
 }
 
-QByteArray EncodedPath(const QString& path)
-{
-    return QFile::encodeName(path);
-}
-
 // The file belongs to the first account and its group may read it, in a
 // folder without the set-group-ID bit. A copy of the first account is killed
 // while it holds the lock; then the owner lets the group write the file too.
 void ShareBetweenAccounts(const QString& home, const QString& folder, const QString& file)
 {
-    ASSERT_EQ(chmod(EncodedPath(home).constData(), 0711), 0);
-    ASSERT_EQ(chown(EncodedPath(folder).constData(), 0, SharedGroup), 0);
-    ASSERT_EQ(chmod(EncodedPath(folder).constData(), 0770), 0);
-    ASSERT_EQ(chown(EncodedPath(file).constData(), Accounts[0], SharedGroup), 0);
-    ASSERT_EQ(chmod(EncodedPath(file).constData(), 0640), 0);
+    ASSERT_EQ(chmod(QFile::encodeName(home).constData(), 0711), 0);
+    ASSERT_EQ(chown(QFile::encodeName(folder).constData(), 0, SharedGroup), 0);
+    ASSERT_EQ(chmod(QFile::encodeName(folder).constData(), 0770), 0);
+    ASSERT_EQ(chown(QFile::encodeName(file).constData(), Accounts[0], SharedGroup), 0);
+    ASSERT_EQ(chmod(QFile::encodeName(file).constData(), 0640), 0);
     const pid_t killed = RunInChild([&] {
         if (!BecomeAccount(Accounts[0]))
             return false;
@@ -205,7 +200,7 @@ void ShareBetweenAccounts(const QString& home, const QString& folder, const QStr
     int status = 0;
     ASSERT_EQ(waitpid(killed, &status, 0), killed);
     ASSERT_TRUE(WIFSIGNALED(status));
-    ASSERT_EQ(chmod(EncodedPath(file).constData(), 0660), 0);
+    ASSERT_EQ(chmod(QFile::encodeName(file).constData(), 0660), 0);
 }
 
 TEST_F(CrashTest, CopiesEnteringResultsAtOnceLoseNoneAndMixNone)
@@ -230,7 +225,7 @@ TEST_F(CrashTest, CopiesEnteringResultsAtOnceLoseNoneAndMixNone)
         if (c.otherAccounts)
             ShareBetweenAccounts(HomePath(), FolderPath(), SettingsFilePath());
         struct stat before {};
-        ASSERT_EQ(stat(EncodedPath(SettingsFilePath()).constData(), &before), 0);
+        ASSERT_EQ(stat(QFile::encodeName(SettingsFilePath()).constData(), &before), 0);
         std::vector<QString> homes(c.copies, HomePath());
         for (int copy = 0; copy < c.copies && c.ownFolders; ++copy)
             homes[copy] = LinkedHome(HomePath(), copy);
@@ -261,7 +256,7 @@ TEST_F(CrashTest, CopiesEnteringResultsAtOnceLoseNoneAndMixNone)
             EXPECT_EQ(lines[k].name, ResultName(best)) << k;
         }
         struct stat after {};
-        ASSERT_EQ(stat(EncodedPath(SettingsFilePath()).constData(), &after), 0);
+        ASSERT_EQ(stat(QFile::encodeName(SettingsFilePath()).constData(), &after), 0);
         EXPECT_EQ(after.st_gid, before.st_gid);
         EXPECT_EQ(after.st_mode, before.st_mode);
     }
