@@ -59,6 +59,15 @@ int RunsAlong(const QImage& image, QPoint from, QPoint step, const PixelFilter& 
     return runs;
 }
 
+std::string KindsAlong(const QImage& image, QPoint from, QPoint step, const std::function<char(QRgb)>& kindOf)
+{
+    std::string kinds;
+    for (QPoint p = from; image.rect().contains(p); p += step)
+        if (kinds.empty() || kinds.back() != kindOf(image.pixel(p)))
+            kinds += kindOf(image.pixel(p));
+    return kinds;
+}
+
 QImage Committed(const QString& relativePath)
 {
     return QImage(QStringLiteral(QUORVEL_ASSETS_DIR "/") + relativePath).convertToFormat(QImage::Format_ARGB32);

@@ -5,6 +5,7 @@
 
 #include <array>
 #include <functional>
+#include <string>
 #include <vector>
 
 namespace quorvel::testing {
@@ -59,6 +60,10 @@ std::vector<int> GroupSizes(const QImage& image, const PixelFilter& include);
 // How many separate runs of pixels the filter lets through along the line
 // of pixels from `from`, one `step` at a time, until it leaves the picture.
 int RunsAlong(const QImage& image, QPoint from, QPoint step, const PixelFilter& include);
+
+// The kinds of pixel met along the line of pixels from `from`, one `step` at
+// a time, until it leaves the picture: each run of one kind as one letter.
+std::string KindsAlong(const QImage& image, QPoint from, QPoint step, const std::function<char(QRgb)>& kindOf);
 
 // Halves a picture by averaging 2-by-2 blocks.
 QImage Halved(const QImage& image);
