@@ -47,18 +47,6 @@ std::vector<int> GroupSizes(const QImage& image, const PixelFilter& include)
     return sizes;
 }
 
-int RunsAlong(const QImage& image, QPoint from, QPoint step, const PixelFilter& include)
-{
-    int runs = 0;
-    bool inRun = false;
-    for (QPoint p = from; image.rect().contains(p); p += step) {
-        const bool in = include(p.x(), p.y());
-        runs += in && !inRun;
-        inRun = in;
-    }
-    return runs;
-}
-
 std::string KindsAlong(const QImage& image, QPoint from, QPoint step, const std::function<char(QRgb)>& kindOf)
 {
     std::string kinds;

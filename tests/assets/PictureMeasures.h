@@ -57,10 +57,6 @@ double FlatQuadShare(const QImage& image, const PixelFilter& include);
 // filter lets through.
 std::vector<int> GroupSizes(const QImage& image, const PixelFilter& include);
 
-// How many separate runs of pixels the filter lets through along the line
-// of pixels from `from`, one `step` at a time, until it leaves the picture.
-int RunsAlong(const QImage& image, QPoint from, QPoint step, const PixelFilter& include);
-
 // The kinds of pixel met along the line of pixels from `from`, one `step` at
 // a time, until it leaves the picture: each run of one kind as one letter.
 std::string KindsAlong(const QImage& image, QPoint from, QPoint step, const std::function<char(QRgb)>& kindOf);
