@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <vector>
 
 // The resource initialisers must be named from the global namespace.
 static void InitialiseResourceCollections()
@@ -29,47 +30,60 @@ QString DoubleSizePath(const QString& path)
     return twin.insert(path.lastIndexOf(QLatin1Char('.')), QStringLiteral("@2x"));
 }
 
-// Where the compressed pictures of both collections lie in the program's
-// mapped file, from the first byte of one to the last of another.
+// A stretch of the program's file made of compressed pictures only.
 struct Span {
-    std::uintptr_t begin = UINTPTR_MAX;
-    std::uintptr_t end = 0;
+    std::uintptr_t begin;
+    std::uintptr_t end;
 };
 
-Span PictureData()
+// Within a collection the pictures follow one another, each after a few
+// bytes that give its length, so pictures closer than this make one stretch.
+constexpr std::uintptr_t HeaderBytes = 16;
+
+// The stretches of the two collections' pictures, found once from the
+// resources' own addresses. Nothing but the pictures and their length
+// fields lies inside one, so its pages are read-only pages of the program.
+const std::vector<Span>& PictureData()
 {
-    static const Span span = [] {
-        Span found;
+    static const std::vector<Span> stretches = [] {
+        std::vector<Span> pictures;
         for (const char* folder : {":/blocks", ":/backgrounds", ":/side", ":/about", ":/icon"}) {
             QDirIterator files(QLatin1String(folder), QDir::Files);
             while (files.hasNext()) {
                 const QResource picture(files.next());
                 const auto data = reinterpret_cast<std::uintptr_t>(picture.data());
-                found.begin = std::min(found.begin, data);
-                found.end = std::max(found.end, data + static_cast<std::uintptr_t>(picture.size()));
+                pictures.push_back({data, data + static_cast<std::uintptr_t>(picture.size())});
             }
         }
-        return found;
+        std::sort(pictures.begin(), pictures.end(), [](const Span& a, const Span& b) { return a.begin < b.begin; });
+        std::vector<Span> joined;
+        for (const Span& picture : pictures) {
+            if (!joined.empty() && picture.begin >= joined.back().end && picture.begin - joined.back().end <= HeaderBytes)
+                joined.back().end = std::max(joined.back().end, picture.end);
+            else
+                joined.push_back(picture);
+        }
+        return joined;
     }();
-    return span;
+    return stretches;
 }
 
 // Decoding a picture reads its compressed data through the program's mapped
 // file, and the kernel maps whole blocks of pages round each page read, the
 // neighbouring pictures' with them: at scale 2 some 800 KiB stayed resident
 // beside the decoded pictures. Once decoded, the data is not needed again,
-// so the pages wholly inside the pictures' span are unmapped; they stay in
-// the page cache, and a later read maps them again. A failure leaves them
+// so the pages wholly inside the pictures' stretches are unmapped; they stay
+// in the page cache, and a later read maps them again. A failure leaves them
 // mapped, which costs only that memory.
 void ReleasePictureData()
 {
-    const Span span = PictureData();
     const auto page = static_cast<std::uintptr_t>(sysconf(_SC_PAGESIZE));
-    const std::uintptr_t first = (span.begin + page - 1) / page * page;
-    const std::uintptr_t last = span.end / page * page;
-    if (span.end == 0 || last <= first)
-        return;
-    madvise(reinterpret_cast<void*>(first), last - first, MADV_DONTNEED);
+    for (const Span& stretch : PictureData()) {
+        const std::uintptr_t first = (stretch.begin + page - 1) / page * page;
+        const std::uintptr_t last = stretch.end / page * page;
+        if (last > first)
+            madvise(reinterpret_cast<void*>(first), last - first, MADV_DONTNEED);
+    }
 }
 
 } // namespace
