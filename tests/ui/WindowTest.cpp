@@ -182,7 +182,12 @@ void WindowTest::paintedWellShowsTilesAndBackground()
     QVERIFY(pixelOf(form.pictures().tile(GameOf(form).Cell(15, LaunchRow), size), centre) !=
             pixelOf(form.pictures().tile(0, size), centre));
     // A burst covers its whole cell, above and below the points it shows.
-    Find<Well>(form, "well")->showClearing({{{FirstColumn, TopRow, 1, 0}}, 6});
+    Clearing clearing;
+    clearing.blocks = {{FirstColumn, TopRow, 1, 0}};
+    clearing.boards.resize(1);
+    clearing.boards[0][0][TopRow - LaunchRow] = 1;
+    clearing.points = 6;
+    Find<Well>(form, "well")->showClearing(clearing);
     const QImage bursting = Find<ui::ClientArea>(form, "client")->grab().toImage().convertToFormat(QImage::Format_RGB32);
     const QPoint cell = grid.DeviceRect(CellSpot(FirstColumn, TopRow)).topLeft();
     for (const QPoint inside : {QPoint(size / 5, size / 5), QPoint(size * 4 / 5, size * 4 / 5)})
