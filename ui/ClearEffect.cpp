@@ -127,10 +127,14 @@ void ClearEffect::stop()
     next_.rising.clear();
     next_.bursts.clear();
     next_.pointsOpacity = 0.0;
-    const QRegion dirty = Difference(frame_, next_);
+    const bool shown = !Difference(frame_, next_).isEmpty();
     std::swap(frame_, next_);
-    if (!dirty.isEmpty())
-        emit areaChanged(dirty);
+    // At a fractional scale a repaint of part of the well can leave the
+    // pattern in a line between tiles a shade off where something moved
+    // across it; the whole play area, repainted once, is exactly what a full
+    // repaint draws.
+    if (shown)
+        emit areaChanged(grid_.Cover(boardDevice_));
 }
 
 void ClearEffect::Advance()
