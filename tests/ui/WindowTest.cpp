@@ -215,6 +215,13 @@ void WindowTest::paintedWellShowsTilesAndBackground()
     const QImage ended = client();
     for (int spot = 0; spot < SpotCount; ++spot)
         QVERIFY(shows(ended, spot, SpotTile(GameOf(form), spot)));
+    // So does a panel.
+    for (const char* panel : {"Options1", "HighScores1"}) {
+        Find<Well>(form, "well")->showClearing(clearing);
+        QVERIFY(Find<Well>(form, "well")->clearEffect().running());
+        Choose(form, panel);
+        QVERIFY(!Find<Well>(form, "well")->clearEffect().running());
+    }
     // The gaps between tiles, the strip above the top row and the frame of
     // the well show the pattern, never the window's colour; at whole scales
     // pixel for pixel.
