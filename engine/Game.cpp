@@ -155,6 +155,8 @@ void Game::Boxupdate()
     const int LandedCount = Rise();
     if (LandedCount == 3) {
         clearing_.blocks.clear();
+        clearing_.rises.clear();
+        clearing_.boards.clear();
         clearing_.points = 0;
         score_ = AddPoints(score_, ResolveLanding(board_, markGrid_, kindCount_, clearing_));
         if (!clearing_.blocks.empty())

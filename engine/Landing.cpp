@@ -56,9 +56,19 @@ void ClearMarked(Board& board, MarkGrid& marks, Clearing* cleared, int step)
     }
 }
 
+PlayArea PlayAreaOf(const Board& board)
+{
+    PlayArea area;
+    for (int c = FirstColumn; c <= LastColumn; ++c)
+        for (int r = LaunchRow; r <= TopRow; ++r)
+            area[c - FirstColumn][r - LaunchRow] = board[c][r];
+    return area;
+}
+
 // Blocks hang from the top row: each column becomes one unbroken stack under
-// the Floor row, keeping its order. Returns whether any block moved.
-bool SettleColumns(Board& board)
+// the Floor row, keeping its order. Returns whether any block moved; when
+// `risen` is given, the blocks that moved are added to it.
+bool SettleColumns(Board& board, Clearing* risen, int step)
 {
     bool moved = false;
     for (int c = FirstColumn; c <= LastColumn; ++c) {
@@ -68,6 +78,8 @@ bool SettleColumns(Board& board)
             if (column[r] == Empty)
                 continue;
             if (r != target) {
+                if (risen)
+                    risen->rises.push_back({c, r, target, column[r], step});
                 column[target] = column[r];
                 column[r] = Empty;
                 moved = true;
@@ -88,9 +100,16 @@ int32_t Resolve(Board& board, MarkGrid& marks, int kindCount, Clearing* cleared)
     for (int pass = 0; pass < ResolutionPasses; ++pass) {
         const int marked = MarkRuns(board, marks, kindCount);
         points += marked * PointsPerBlock(kindCount);
-        if (marked != 0)
-            ClearMarked(board, marks, cleared, step++);
-        const bool moved = SettleColumns(board);
+        // Only the settling after a clear belongs to a step of the chain.
+        Clearing* risen = nullptr;
+        if (marked != 0) {
+            if (cleared)
+                cleared->boards.push_back(PlayAreaOf(board));
+            ClearMarked(board, marks, cleared, step);
+            risen = cleared;
+        }
+        const bool moved = SettleColumns(board, risen, step);
+        step += marked != 0;
         if (marked == 0 && !moved)
             break;
     }

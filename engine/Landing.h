@@ -12,8 +12,9 @@ namespace quorvel {
 // chains that follow. Returns the points scored. `marks` must be clear in the
 // play area on entry and is left clear.
 int32_t ResolveLanding(Board& board, MarkGrid& marks, int kindCount);
-// The same, adding the blocks that vanish to `cleared`, step by step, and
-// the points to its points.
+// The same, adding to `cleared`, step by step, the play area before the
+// step, the blocks that vanish and those that rise after them; and the
+// points to its points.
 int32_t ResolveLanding(Board& board, MarkGrid& marks, int kindCount, Clearing& cleared);
 
 } // namespace quorvel

@@ -43,7 +43,10 @@ SETTLE_MS = 1000  # from the mapped window to the reading of the memory
 IDLE_SECONDS = 2
 PLAY_PIECES = 16
 KEY_DELAY_MS = 15
-FLIGHT_SECONDS = 0.2  # a flight through the empty well
+# A flight through the empty well; PAUSE_SECONDS in the environment waits
+# longer before the next piece's keys, so that the replay of each landing's
+# chain runs its whole length.
+FLIGHT_SECONDS = float(os.environ.get("PAUSE_SECONDS", "0.2"))
 # The column each piece is steered to, by so many steps left (-) or right.
 SHIFTS = [-3, 0, 3, 4, -2, 1, 4, -3, 0, 3, -1, 2]
 

@@ -19,15 +19,15 @@ namespace quorvel::ui {
 namespace {
 
 constexpr int SparkCount = 8;
-constexpr qreal PointsRise = 0.7;      // in tiles, over the whole effect
+constexpr qreal PointsRise = 0.7;      // in tiles, over the whole replay
 constexpr qreal PointsTextSize = 0.4;  // of a tile
 constexpr qreal Pi = 3.14159265358979;
 
-// A frame every second refresh of a 60 Hz screen, which a burst this short
-// needs no more than; never faster than the screen.
+// A frame every refresh of a 60 Hz screen, so that the blocks rise
+// smoothly; never faster than the screen.
 int FrameInterval()
 {
-    constexpr int Fastest = 33;
+    constexpr int Fastest = 16;
     const QScreen* screen = QGuiApplication::primaryScreen();
     const qreal rate = screen ? screen->refreshRate() : 60.0;
     return std::max(Fastest, int(std::ceil(1000.0 / std::max(rate, 1.0))));
@@ -81,73 +81,170 @@ void FillRing(QPainter& painter, QPointF centre, qreal radius, qreal width, cons
 
 } // namespace
 
-ClearEffect::ClearEffect(const Pictures& pictures, const TileGrid& grid, QObject* parent)
-    : QObject(parent), pictures_(pictures), grid_(grid)
+ClearEffect::ClearEffect(const Pictures& pictures, const TileGrid& grid, const ShownTiles& shown, QObject* parent)
+    : QObject(parent), pictures_(pictures), grid_(grid), shown_(shown)
 {
     timer_.setInterval(FrameInterval());
     connect(&timer_, &QTimer::timeout, this, &ClearEffect::Advance);
     const QRect top = grid.DeviceRect(CellSpot(FirstColumn, TopRow));
     boardDevice_ = top.united(grid.DeviceRect(CellSpot(LastColumn, LaunchRow)));
+    frame_.tiles.fill(-1);
 }
 
+// Each step takes an equal share of the replay; one with blocks to rise
+// gives part of it to them.
 void ClearEffect::start(const Clearing& clearing)
 {
     stop();
-    QRect cleared;
-    for (const ClearedBlock& block : clearing.blocks) {
-        const QRect device = grid_.DeviceRect(CellSpot(block.column, block.row));
-        bursts_.push_back({device, block.kind, std::min(block.step, LastStepDelayed) * StepMilliseconds});
-        cleared |= device;
-    }
-    if (bursts_.empty())
+    const int stepCount = int(clearing.boards.size());
+    if (stepCount == 0)
         return;
+    clearing_ = clearing;
+    const int stepMs = Milliseconds(stepCount) / stepCount;
+    steps_.clear();
+    for (int s = 0; s < stepCount; ++s) {
+        const bool rises = std::any_of(clearing.rises.begin(), clearing.rises.end(), [s](const RisenBlock& rise) { return rise.step == s; });
+        const int burstMs = rises ? qRound(stepMs * BurstShare) : stepMs;
+        steps_.push_back({s * stepMs, burstMs, stepMs - burstMs});
+    }
+    milliseconds_ = stepMs * stepCount;
+    QRect cleared;
+    for (const ClearedBlock& block : clearing.blocks)
+        if (block.step == 0)
+            cleared |= grid_.DeviceRect(CellSpot(block.column, block.row));
     points_ = PointsPicture(clearing.points);
     pointsCentre_ = cleared.center();
     clock_.start();
     frameMs_ = 0;
     timer_.start();
-    area_ = FrameArea();
-    emit areaChanged(area_);
+    Advance();
 }
 
 void ClearEffect::stop()
 {
     timer_.stop();
-    bursts_.clear();
-    const QRegion last = area_;
-    area_ = QRegion();
-    if (!last.isEmpty())
-        emit areaChanged(last);
+    next_.tiles.fill(-1);
+    next_.rising.clear();
+    next_.bursts.clear();
+    next_.pointsOpacity = 0.0;
+    const bool shown = !Difference(frame_, next_).isEmpty();
+    std::swap(frame_, next_);
+    // At a fractional scale a repaint of part of the well can leave the
+    // pattern in a line between tiles a shade off where something moved
+    // across it; the whole play area, repainted once, is exactly what a full
+    // repaint draws.
+    if (shown)
+        emit areaChanged(grid_.Cover(boardDevice_));
 }
 
 void ClearEffect::Advance()
 {
     frameMs_ = int(clock_.elapsed());
-    if (frameMs_ >= Milliseconds) {
+    if (frameMs_ >= milliseconds_) {
         stop();
         return;
     }
-    const QRegion last = area_;
-    area_ = FrameArea();
-    emit areaChanged(last | area_);
+    MakeFrame(next_);
+    const QRegion dirty = Difference(frame_, next_);
+    std::swap(frame_, next_);
+    if (!dirty.isEmpty())
+        emit areaChanged(dirty);
 }
 
-// The cells still bursting, and the points where they stand now.
-QRegion ClearEffect::FrameArea() const
+// Above the launch row the board of the step on show, its cleared cells
+// empty under their bursts; once they have burst, the cells the rising
+// blocks leave empty too, and each rising block between its two cells.
+void ClearEffect::MakeFrame(Frame& frame) const
 {
-    QRegion area;
-    for (const Burst& burst : bursts_)
-        if (frameMs_ < burst.startMs + BurstMilliseconds)
-            area += grid_.Cover(burst.device);
-    area += grid_.Cover(PointsRect());
+    int s = 0;
+    while (s + 1 < int(steps_.size()) && steps_[s + 1].startMs <= frameMs_)
+        ++s;
+    const Step& step = steps_[s];
+    const int into = frameMs_ - step.startMs;
+    const bool risingNow = into >= step.burstMs;
+    const PlayArea& board = clearing_.boards[s];
+    frame.tiles.fill(-1);
+    for (int c = FirstColumn; c <= LastColumn; ++c)
+        for (int r = EntryRow; r <= TopRow; ++r)
+            frame.tiles[CellSpot(c, r)] = board[c - FirstColumn][r - LaunchRow];
+    const auto empty = [&frame](int column, int row) {
+        if (row >= EntryRow)
+            frame.tiles[CellSpot(column, row)] = Empty;
+    };
+    frame.bursts.clear();
+    for (const ClearedBlock& block : clearing_.blocks) {
+        if (block.step != s)
+            continue;
+        empty(block.column, block.row);
+        if (!risingNow)
+            frame.bursts.push_back({grid_.DeviceRect(CellSpot(block.column, block.row)), block.kind, qreal(into) / step.burstMs});
+    }
+    frame.rising.clear();
+    if (risingNow) {
+        const qreal progress = std::clamp(qreal(into - step.burstMs) / std::max(1, step.riseMs), 0.0, 1.0);
+        const qreal eased = progress * progress * (3.0 - 2.0 * progress);
+        for (const RisenBlock& rise : clearing_.rises) {
+            if (rise.step != s)
+                continue;
+            empty(rise.column, rise.fromRow);
+            QRect device = grid_.DeviceRect(CellSpot(rise.column, rise.fromRow));
+            const int top = grid_.DeviceRect(CellSpot(rise.column, rise.toRow)).top();
+            device.moveTop(device.top() + qRound((top - device.top()) * eased));
+            frame.rising.push_back({device, rise.kind, 0.0});
+        }
+    }
+    // The points fade out over the last third.
+    const qreal progress = qreal(frameMs_) / milliseconds_;
+    frame.points = PointsRect();
+    frame.pointsOpacity = progress < 2.0 / 3.0 ? 1.0 : 3.0 * (1.0 - progress);
+}
+
+int32_t ClearEffect::Shown(const Frame& frame, int spot) const
+{
+    return frame.tiles[spot] >= 0 ? frame.tiles[spot] : shown_.Tile(spot);
+}
+
+int32_t ClearEffect::Tile(int spot) const
+{
+    return Shown(frame_, spot);
+}
+
+QRegion ClearEffect::Overlay(const Frame& frame) const
+{
+    QRegion overlay;
+    for (const Sprite& sprite : frame.rising)
+        overlay += grid_.Cover(sprite.device);
+    for (const Sprite& sprite : frame.bursts)
+        overlay += grid_.Cover(sprite.device);
+    if (frame.pointsOpacity > 0.0)
+        overlay += grid_.Cover(frame.points);
+    return overlay;
+}
+
+QRegion ClearEffect::Difference(const Frame& from, const Frame& to) const
+{
+    QRegion dirty = Overlay(from) + Overlay(to);
+    for (int spot = 0; spot < SpotCount; ++spot)
+        if (Shown(from, spot) != Shown(to, spot))
+            dirty += grid_.Cover(spot);
+    return dirty;
+}
+
+QRegion ClearEffect::area() const
+{
+    QRegion area = Overlay(frame_);
+    for (int spot = 0; spot < SpotCount; ++spot)
+        if (Shown(frame_, spot) != shown_.Tile(spot))
+            area += grid_.Cover(spot);
     return area;
 }
 
-// Centred on the cleared blocks, rising, and kept inside the well.
+// Centred on the blocks the landing itself cleared, rising, and kept inside
+// the well.
 QRect ClearEffect::PointsRect() const
 {
     QRect rect = points_.rect();
-    const qreal rise = PointsRise * grid_.tileSize() * frameMs_ / Milliseconds;
+    const qreal rise = PointsRise * grid_.tileSize() * frameMs_ / std::max(1, milliseconds_);
     rect.moveCenter(pointsCentre_ - QPoint(0, qRound(rise)));
     rect.moveLeft(std::clamp(rect.left(), boardDevice_.left(), boardDevice_.right() - rect.width()));
     rect.moveTop(std::clamp(rect.top(), boardDevice_.top(), boardDevice_.bottom() - rect.height()));
@@ -208,17 +305,13 @@ void ClearEffect::paint(QPainter& painter) const
 {
     if (!running())
         return;
-    for (const Burst& burst : bursts_) {
-        const qreal phase = qreal(frameMs_ - burst.startMs) / BurstMilliseconds;
-        if (phase >= 0.0 && phase < 1.0)
-            DrawClipped(painter, burst.device.topLeft(), BurstPicture(burst.kind, phase));
-    }
-    // The points fade out over the last third.
-    const qreal progress = qreal(frameMs_) / Milliseconds;
-    const qreal opacity = progress < 2.0 / 3.0 ? 1.0 : 3.0 * (1.0 - progress);
-    if (opacity > 0.0) {
-        painter.setOpacity(opacity);
-        DrawClipped(painter, PointsRect().topLeft(), points_);
+    for (const Sprite& block : frame_.rising)
+        DrawClipped(painter, block.device.topLeft(), pictures_.tile(block.kind, grid_.tileSize()));
+    for (const Sprite& burst : frame_.bursts)
+        DrawClipped(painter, burst.device.topLeft(), BurstPicture(burst.kind, burst.phase));
+    if (frame_.pointsOpacity > 0.0) {
+        painter.setOpacity(frame_.pointsOpacity);
+        DrawClipped(painter, frame_.points.topLeft(), points_);
         painter.setOpacity(1.0);
     }
 }
@@ -268,21 +361,27 @@ void ClearEffect::PaintBurst(QPainter& painter, const QPixmap& sphere, const QCo
     }
 }
 
-// The points in gold with a dark shadow, drawn once for the whole effect.
+// The points in gold on a dark plate with a gold rim, which reads on every
+// tile and background; drawn once for the whole replay.
 QPixmap ClearEffect::PointsPicture(int32_t points) const
 {
     const QString text = QStringLiteral("+%1").arg(points);
     const QFont font = PointsFont(grid_.tileSize());
-    const QRect bounds = QFontMetrics(font).boundingRect(text).adjusted(-2, -2, 4, 4);
-    QImage image(bounds.size(), QImage::Format_ARGB32_Premultiplied);
+    const QFontMetrics metrics(font);
+    const int rim = std::max(1, qRound(grid_.tileSize() / 62.0));
+    const int padding = std::max(2, qRound(grid_.tileSize() * 0.08));
+    const QSize size(metrics.horizontalAdvance(text) + 2 * (padding + rim), metrics.height() + 2 * rim);
+    QImage image(size, QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::transparent);
     QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing);
+    const QColor gold(0xFF, 0xE0, 0x60);
+    painter.setPen(QPen(gold, rim));
+    painter.setBrush(QColor(0x1C, 0x14, 0x30, 0xE0));
+    const QRectF plate = QRectF(image.rect()).adjusted(rim / 2.0, rim / 2.0, -rim / 2.0, -rim / 2.0);
+    painter.drawRoundedRect(plate, plate.height() / 3, plate.height() / 3);
     painter.setFont(font);
-    const QRect rect = image.rect().adjusted(2, 2, -4, -4);
-    painter.setPen(QColor(0x20, 0x18, 0x30));
-    painter.drawText(rect.translated(2, 2), Qt::AlignCenter, text);
-    painter.setPen(QColor(0xFF, 0xE0, 0x60));
-    painter.drawText(rect, Qt::AlignCenter, text);
+    painter.drawText(image.rect(), Qt::AlignCenter, text);
     painter.end();
     return QPixmap::fromImage(image);
 }

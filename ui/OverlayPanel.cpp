@@ -14,7 +14,9 @@ void OverlayPanel::setVisible(bool visible)
     QFrame::setVisible(visible);
     if (parentWidget())
         UpdateReach(*parentWidget());
-    if (!visible)
+    if (visible)
+        emit shown();
+    else
         emit hidden();
 }
 

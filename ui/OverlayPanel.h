@@ -26,7 +26,8 @@ public:
 signals:
     // The panel's "Ok", only while the panel shows.
     void okClicked();
-    // The panel went out of sight.
+    // The panel was asked to show, or went out of sight.
+    void shown();
     void hidden();
 
 private:

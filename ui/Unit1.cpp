@@ -145,9 +145,15 @@ void TForm1::keyprocess(const QKeyEvent& event)
 {
     for (const KeyBinding& binding : KeyBindings)
         if (event.key() == binding.key && (!binding.keypadOnly || event.modifiers().testFlag(Qt::KeypadModifier))) {
-            (game_.*binding.move)();
+            Steer(binding.move);
             return;
         }
+}
+
+void TForm1::Steer(void (Game::*move)())
+{
+    well->endReplay();
+    (game_.*move)();
 }
 
 // Every key-down of the window passes here before the focused control gets

@@ -54,10 +54,10 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private slots:
-    void Panel7Click() { game_.MoveLeft(); }
-    void Panel8Click() { game_.MoveRight(); }
-    void ChangeClick() { game_.CycleColours(); }
-    void GoClick() { game_.Launch(); }
+    void Panel7Click() { Steer(&Game::MoveLeft); }
+    void Panel8Click() { Steer(&Game::MoveRight); }
+    void ChangeClick() { Steer(&Game::CycleColours); }
+    void GoClick() { Steer(&Game::Launch); }
 
     void NewGame1Click();
     void Options1Click();
@@ -88,6 +88,8 @@ private:
 
     void keyprocess(const QKeyEvent& key);
     void CentreInFrame();
+    // One of the four moves, by key or picture; it ends a replay on show.
+    void Steer(void (Game::*move)());
     void CreateControls();
     void CreateMenu();
     void CreateSideColumn();

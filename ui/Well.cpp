@@ -24,7 +24,7 @@ QAccessibleInterface* WellAccessible(const QString& className, QObject* object)
 
 Well::Well(const Game& game, const Pictures& pictures, ClientArea* client)
     : QWidget(client), game_(game), client_(*client), pictures_(pictures), grid_(client->devicePixelRatioF()),
-      effect_(pictures, grid_, this)
+      effect_(pictures, grid_, shown_, this)
 {
     static const bool factoryInstalled = (QAccessible::installFactory(WellAccessible), true);
     Q_UNUSED(factoryInstalled);
@@ -58,9 +58,14 @@ void Well::showClearing(const Clearing& clearing)
         effect_.start(clearing);
 }
 
-void Well::endClearing()
+void Well::endReplay()
 {
     effect_.stop();
+}
+
+void Well::endClearing()
+{
+    endReplay();
     cleared_.clear();
 }
 
@@ -76,7 +81,7 @@ void Well::paintEvent(QPaintEvent* event)
     painter.setWorldTransform(fromDevice);
     for (int spot = 0; spot < SpotCount; ++spot)
         if (region.intersects(grid_.Cover(spot))) {
-            const QPixmap& tile = pictures_.tile(shown_.Tile(spot), grid_.tileSize());
+            const QPixmap& tile = pictures_.tile(effect_.Tile(spot), grid_.tileSize());
             if (tile.isNull())
                 continue;
             DrawClipped(painter, grid_.DeviceRect(spot).topLeft(), tile);

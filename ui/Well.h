@@ -20,8 +20,8 @@ class Pictures;
 // tiles, where the Floor row has no tile and under the side column it paints
 // the client area's background itself, so that a changed tile costs one
 // widget's painting, not its parent's as well.
-// Tiles stand on whole device pixels (TileGrid). Over the tiles it shows the
-// blocks of the last landing bursting, for a moment.
+// Tiles stand on whole device pixels (TileGrid). For a moment after a
+// landing that cleared blocks it replays the landing's chain (ClearEffect).
 // Assistive technology finds it as a picture named "Well", described by
 // what the last landing cleared, where the piece is and what comes next. It
 // takes no clicks.
@@ -34,10 +34,13 @@ public:
     // Shows the game's board and preview before returning, painting only the
     // tiles that changed.
     void showBoard();
-    // The blocks a landing has just cleared burst over the board that
-    // follows; the next description tells of them.
+    // Replays the chain of a landing that has just cleared blocks; the next
+    // description tells of them.
     void showClearing(const Clearing& clearing);
-    // A new game ends the burst at once.
+    // Ends the replay at once: the well shows the game as it is.
+    void endReplay();
+    // A new game ends the replay, and the next description tells of no
+    // clearing.
     void endClearing();
 
     const TileGrid& grid() const { return grid_; }
@@ -47,7 +50,7 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    // Plays the same game with the effect off, to compare.
+    // Plays the same game with the replay off, to compare.
     friend class quorvel::testing::WindowAccess;
 
     void Describe();
@@ -58,8 +61,8 @@ private:
     const ClientArea& client_;
     const Pictures& pictures_;
     TileGrid grid_;
-    ClearEffect effect_;
     ShownTiles shown_;
+    ClearEffect effect_;
     QString cleared_;
     bool effectOn_ = true;
 };

@@ -50,6 +50,12 @@ const LandingCase LandingCases[] = {
     {"two rounds of chains", 7,
      {"3321", "..21", "..21", "..32", "...3"},
      {"...2", "...3"}, 18, 1},
+    {"a chain of three steps: a column, then a row, then a row beside it", 6,
+     {"22133", "451", "..1", "..2", "..3"},
+     {"45"}, 9, 2},
+    {"a chain of four steps", 7,
+     {"221336", "45166", "..1", "..2", "..3"},
+     {"45"}, 24, 3},
 };
 
 void PrintTo(const LandingCase& c, std::ostream* out) { *out << c.name; }
@@ -82,6 +88,36 @@ TEST_P(Landing, ClearsScoresAndSettles)
     for (int col = FirstColumn; col <= LastColumn; ++col)
         for (int row = LaunchRow; row <= TopRow; ++row)
             ASSERT_EQ(marks[col][row], 0);
+    // Replayed from the board before each step, the step's clears and rises
+    // lead to the board before the next one, and the last to the end.
+    ASSERT_EQ(int(cleared.boards.size()), cleared.blocks.empty() ? 0 : c.lastStep + 1);
+    for (size_t step = 0; step < cleared.boards.size(); ++step) {
+        Board replayed = BoardFrom({});
+        for (int col = FirstColumn; col <= LastColumn; ++col)
+            for (int row = LaunchRow; row <= TopRow; ++row)
+                replayed[col][row] = cleared.boards[step][col - FirstColumn][row - LaunchRow];
+        for (const ClearedBlock& block : cleared.blocks)
+            if (block.step == int(step)) {
+                EXPECT_EQ(replayed[block.column][block.row], block.kind);
+                replayed[block.column][block.row] = Empty;
+            }
+        const Board settled = replayed;
+        for (const RisenBlock& rise : cleared.rises)
+            if (rise.step == int(step)) {
+                EXPECT_GT(rise.toRow, rise.fromRow);
+                EXPECT_EQ(settled[rise.column][rise.fromRow], rise.kind);
+                replayed[rise.column][rise.fromRow] = Empty;
+            }
+        for (const RisenBlock& rise : cleared.rises)
+            if (rise.step == int(step))
+                replayed[rise.column][rise.toRow] = rise.kind;
+        Board next = board;
+        if (step + 1 < cleared.boards.size())
+            for (int col = FirstColumn; col <= LastColumn; ++col)
+                for (int row = LaunchRow; row <= TopRow; ++row)
+                    next[col][row] = cleared.boards[step + 1][col - FirstColumn][row - LaunchRow];
+        EXPECT_EQ(PictureOf(replayed), PictureOf(next)) << "after step " << step;
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, Landing, ::testing::ValuesIn(LandingCases), CaseName());

@@ -221,14 +221,17 @@ private slots:
 void RepaintTest::screenMatchesAFullRepaintThroughWholeGames_data()
 {
     QTest::addColumn<uint32_t>("seed");
-    QTest::newRow("seed 4") << 4u;
-    QTest::newRow("seed 7") << 7u;
+    QTest::addColumn<bool>("cutShort");
+    QTest::newRow("seed 4") << 4u << false;
+    QTest::newRow("seed 7") << 7u << false;
+    QTest::newRow("seed 7, every replay cut short by a key") << 7u << true;
 }
 
 // Played with keys, as a person plays, at the timer's own pace.
 void RepaintTest::screenMatchesAFullRepaintThroughWholeGames()
 {
     QFETCH(uint32_t, seed);
+    QFETCH(bool, cutShort);
     WindowUnderTest window(seed, UnbeatableTable());
     window.answer = BoxAnswer::Ok;
     TForm1& form = *window.form;
@@ -242,10 +245,18 @@ void RepaintTest::screenMatchesAFullRepaintThroughWholeGames()
     QObject::connect(Find<QTimer>(form, "Timer1"), &QTimer::timeout, &form, [&] { watcher->Check(); });
 
     int flights = 0;
+    int cut = 0;
     PlayWithKeys(form, seed, [&] { watcher->Check(); }, [&] {
         ++flights;
+        if (cutShort && WellOf(form).clearEffect().running()) {
+            QTest::keyClick(form.windowHandle(), Qt::Key_Down);
+            QVERIFY(!WellOf(form).clearEffect().running());
+            watcher->Check();
+            ++cut;
+        }
         QVERIFY(watcher->WholeClientAsFullyRepainted());
     });
+    QVERIFY(!cutShort || cut > 0);
     QCOMPARE(window.boxes.size(), size_t(1));
     QVERIFY2(flights > 20, "a whole game");
     QVERIFY2(GameOf(form).Score() > 0, "landings that clear lines");
@@ -299,8 +310,10 @@ void RepaintTest::wholeClientAsFullyRepaintedAfter()
         QCOMPARE(shown.pixel(at * ratio), pattern.pixel((at * ratio).x() % pattern.width(), (at * ratio).y() % pattern.height()));
 }
 
-// The same keys into the same deal, with the burst and without: every
-// flight takes as many ticks and leaves the same board, preview and score.
+// The same keys into the same deal, with the replay and without, the keys
+// of each piece pressed while the last landing is replayed: every flight
+// takes as many ticks and leaves the same board, next piece, preview and
+// score.
 void RepaintTest::clearEffectChangesNothingOfTheGame()
 {
     struct Flight {
@@ -312,6 +325,7 @@ void RepaintTest::clearEffectChangesNothingOfTheGame()
     };
     std::vector<Flight> played[2];
     int bursts = 0;
+    int keysDuringReplays = 0;
     for (const bool effect : {true, false}) {
         WindowUnderTest window(7, UnbeatableTable());
         window.answer = BoxAnswer::Ok;
@@ -325,6 +339,8 @@ void RepaintTest::clearEffectChangesNothingOfTheGame()
                          [&] { bursts += WellOf(form).clearEffect().running() ? 0 : 1; });
         int32_t score = 0;
         PlayWithKeys(form, 7, [] {}, [&] {
+            // The next keys come at once, while the landing is replayed.
+            keysDuringReplays += WellOf(form).clearEffect().running();
             played[effect].push_back({GameOf(form).Board(), GameOf(form).NextPiece(), GameOf(form).Score(), ticks});
             ticks = 0;
             // A screen reader hears what the landing cleared, over all its
@@ -338,6 +354,7 @@ void RepaintTest::clearEffectChangesNothingOfTheGame()
         QVERIFY(!WellOf(form).clearEffect().running() || effect);
     }
     QVERIFY2(bursts > 0, "bursts that ended");
+    QVERIFY(keysDuringReplays > 0);
     QVERIFY(played[true].size() > 20);
     QVERIFY(played[true] == played[false]);
 }

@@ -185,12 +185,47 @@ void WindowTest::paintedWellShowsTilesAndBackground()
     const QPoint centre(size / 2, size / 2);
     QVERIFY(pixelOf(form.pictures().tile(GameOf(form).Cell(15, LaunchRow), size), centre) !=
             pixelOf(form.pictures().tile(0, size), centre));
-    // A burst covers its whole cell, above and below the points it shows.
-    Find<Well>(form, "well")->showClearing({{{FirstColumn, TopRow, 1, 0}}, 6});
-    const QImage bursting = Find<ui::ClientArea>(form, "client")->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    // A replay begins with the board of its first step above the launch row
+    // and the game's own piece in it; a burst covers its whole cell, above
+    // and below the points it shows. A move ends it at once.
+    const auto shows = [&](const QImage& image, int spot, int32_t kind) {
+        const QPixmap& block = form.pictures().tile(kind, size);
+        for (const QPoint inside : insideTile)
+            if (block.rect().contains(inside) && image.pixel(grid.DeviceRect(spot).topLeft() + inside) != pixelOf(block, inside))
+                return false;
+        return true;
+    };
+    Clearing clearing;
+    clearing.blocks = {{FirstColumn, TopRow, 1, 0}};
+    clearing.rises = {{FirstColumn, TopRow - 1, TopRow, 2, 0}};
+    clearing.boards.resize(1);
+    clearing.boards[0][0][TopRow - LaunchRow] = 1;
+    clearing.boards[0][0][TopRow - 1 - LaunchRow] = 2;
+    clearing.boards[0][ColumnCount - 1][TopRow - LaunchRow] = 3;
+    clearing.points = 6;
+    Find<Well>(form, "well")->showClearing(clearing);
+    const auto client = [&] { return Find<ui::ClientArea>(form, "client")->grab().toImage().convertToFormat(QImage::Format_RGB32); };
+    const QImage bursting = client();
     const QPoint cell = grid.DeviceRect(CellSpot(FirstColumn, TopRow)).topLeft();
     for (const QPoint inside : {QPoint(size / 5, size / 5), QPoint(size * 4 / 5, size * 4 / 5)})
         QVERIFY(bursting.pixel(cell + inside) != shot.pixel(cell + inside));
+    QCOMPARE(GameOf(form).Cell(LastColumn, TopRow), Empty);
+    QVERIFY(shows(bursting, CellSpot(LastColumn, TopRow), 3));
+    QVERIFY(shows(bursting, CellSpot(FirstColumn, TopRow - 1), 2));
+    for (int c = FirstColumn; c <= LastColumn; ++c)
+        QVERIFY(shows(bursting, CellSpot(c, LaunchRow), GameOf(form).Cell(c, LaunchRow)));
+    Click(form, "Image3");
+    QVERIFY(!Find<Well>(form, "well")->clearEffect().running());
+    const QImage ended = client();
+    for (int spot = 0; spot < SpotCount; ++spot)
+        QVERIFY(shows(ended, spot, SpotTile(GameOf(form), spot)));
+    // So does a panel.
+    for (const char* panel : {"Options1", "HighScores1"}) {
+        Find<Well>(form, "well")->showClearing(clearing);
+        QVERIFY(Find<Well>(form, "well")->clearEffect().running());
+        Choose(form, panel);
+        QVERIFY(!Find<Well>(form, "well")->clearEffect().running());
+    }
     // The gaps between tiles, the strip above the top row and the frame of
     // the well show the pattern, never the window's colour; at whole scales
     // pixel for pixel.
