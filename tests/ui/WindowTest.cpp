@@ -564,7 +564,11 @@ void WindowTest::windowGoesWhileABurstRuns()
     QVERIFY(window.showActive());
     TForm1& form = *window.form;
     const int size = Find<Well>(form, "well")->grid().tileSize();
-    Find<Well>(form, "well")->showClearing({{{FirstColumn, TopRow, 1, 0}}, 6});
+    Clearing clearing;
+    clearing.blocks = {{FirstColumn, TopRow, 1, 0}};
+    clearing.boards.resize(1);
+    clearing.points = 6;
+    Find<Well>(form, "well")->showClearing(clearing);
     QVERIFY(Find<Well>(form, "well")->clearEffect().running());
     QStringList readAtTheEnd;
     for (const char* control : {"well", "Image1", "Image5"})
