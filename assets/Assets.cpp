@@ -12,7 +12,7 @@
 #include <vector>
 
 // The resource initialisers must be named from the global namespace.
-static void InitialiseResourceCollections()
+static void initialiseResourceCollections()
 {
     Q_INIT_RESOURCE(assets);
     Q_INIT_RESOURCE(doubled);
@@ -24,7 +24,7 @@ namespace {
 
 constexpr qreal DoubleRatio = 2.0;
 
-QString DoubleSizePath(const QString& path)
+QString doubleSizePath(const QString& path)
 {
     QString twin = path;
     return twin.insert(path.lastIndexOf(QLatin1Char('.')), QStringLiteral("@2x"));
@@ -43,7 +43,7 @@ constexpr std::uintptr_t HeaderBytes = 16;
 // The stretches of the two collections' pictures, found once from the
 // resources' own addresses. Nothing but the pictures and their length
 // fields lies inside one, so its pages are read-only pages of the program.
-const std::vector<Span>& PictureData()
+const std::vector<Span>& pictureData()
 {
     static const std::vector<Span> stretches = [] {
         std::vector<Span> pictures;
@@ -75,10 +75,10 @@ const std::vector<Span>& PictureData()
 // so the pages wholly inside the pictures' stretches are unmapped; they stay
 // in the page cache, and a later read maps them again. A failure leaves them
 // mapped, which costs only that memory.
-void ReleasePictureData()
+void releasePictureData()
 {
     const auto page = static_cast<std::uintptr_t>(sysconf(_SC_PAGESIZE));
-    for (const Span& stretch : PictureData()) {
+    for (const Span& stretch : pictureData()) {
         const std::uintptr_t first = (stretch.begin + page - 1) / page * page;
         const std::uintptr_t last = stretch.end / page * page;
         if (last > first)
@@ -88,37 +88,37 @@ void ReleasePictureData()
 
 } // namespace
 
-QString BlockTilePath(int index)
+QString blockTilePath(int index)
 {
     return QStringLiteral(":/blocks/%1.png").arg(index);
 }
 
-QString BackgroundPath(int index)
+QString backgroundPath(int index)
 {
     return QStringLiteral(":/backgrounds/%1.png").arg(index);
 }
 
-QString IconPath(int size)
+QString iconPath(int size)
 {
     return QStringLiteral(":/icon/quorvel-%1.png").arg(size);
 }
 
-void InitialiseAssets()
+void initialiseAssets()
 {
-    InitialiseResourceCollections();
+    initialiseResourceCollections();
 }
 
-QImage LoadPicture(const QString& path, qreal devicePixelRatio)
+QImage loadPicture(const QString& path, qreal devicePixelRatio)
 {
     QImage image;
-    const QString twin = DoubleSizePath(path);
+    const QString twin = doubleSizePath(path);
     if (devicePixelRatio > 1.0 && QFile::exists(twin)) {
         image.load(twin);
         image.setDevicePixelRatio(DoubleRatio);
     } else {
         image.load(path);
     }
-    ReleasePictureData();
+    releasePictureData();
     return image;
 }
 

@@ -6,9 +6,9 @@
 namespace quorvel {
 
 // Resource paths of the pictures at scale 1. Each has a twin drawn at twice
-// the size beside it ("3.png" and "3@2x.png"); LoadPicture picks between them.
-QString BlockTilePath(int index);
-QString BackgroundPath(int index);
+// the size beside it ("3.png" and "3@2x.png"); loadPicture picks between them.
+QString blockTilePath(int index);
+QString backgroundPath(int index);
 inline constexpr const char* LeftButtonPicture = ":/side/left.png";
 inline constexpr const char* RightButtonPicture = ":/side/right.png";
 inline constexpr const char* CycleButtonPicture = ":/side/cycle.png";
@@ -19,16 +19,16 @@ inline constexpr const char* PlatePicture = ":/side/plate.png";
 // transparency, so it stands free on any colour.
 inline constexpr const char* AboutSpherePicture = ":/about/sphere.png";
 // The icon comes in sizes from ":/icon/quorvel-16.png" up to "-512.png".
-QString IconPath(int size);
+QString iconPath(int size);
 
 // Makes the pictures built into the program available under ":/". Call it
 // once, before the first picture is loaded.
-void InitialiseAssets();
+void initialiseAssets();
 
 // The picture at a scale-1 path, in the version that suits a screen of the
 // given device pixel ratio: above 1 the twice-as-large twin, marked with
 // ratio 2 so that it paints at the same size as the scale-1 picture. A null
 // image if there is no such picture.
-QImage LoadPicture(const QString& path, qreal devicePixelRatio);
+QImage loadPicture(const QString& path, qreal devicePixelRatio);
 
 } // namespace quorvel

@@ -13,7 +13,7 @@ namespace quorvel {
 namespace {
 
 // Dense, settled boards, as a well looks late in a Wicked game.
-const std::vector<PlayBoard>& DenseBoards()
+const std::vector<PlayBoard>& denseBoards()
 {
     static const std::vector<PlayBoard> boards = [] {
         std::mt19937 random(1207);
@@ -27,7 +27,7 @@ const std::vector<PlayBoard>& DenseBoards()
 
 // Boards met at the landings of games played by the engine itself, at every
 // difficulty, recorded by record_play.
-const std::vector<PlayBoard>& RecordedBoards()
+const std::vector<PlayBoard>& recordedBoards()
 {
     static const std::vector<PlayBoard> boards = ReadPlayBoards(QUORVEL_PLAY_BOARDS);
     return boards;
@@ -38,7 +38,7 @@ const std::vector<PlayBoard>& RecordedBoards()
 constexpr size_t Batch = 64;
 
 template <int32_t (*Resolve)(Board&, MarkGrid&, int)>
-void RunLandings(benchmark::State& state, const std::vector<PlayBoard>& boards)
+void runLandings(benchmark::State& state, const std::vector<PlayBoard>& boards)
 {
     if (boards.empty()) {
         state.SkipWithError("no boards to land on");
@@ -63,22 +63,22 @@ void RunLandings(benchmark::State& state, const std::vector<PlayBoard>& boards)
     state.SetItemsProcessed(state.iterations());
 }
 
-void BM_EngineLandingDense(benchmark::State& state) { RunLandings<ResolveLanding>(state, DenseBoards()); }
+void BM_EngineLandingDense(benchmark::State& state) { runLandings<ResolveLanding>(state, denseBoards()); }
 void BM_LiteralLandingDense(benchmark::State& state)
 {
-    RunLandings<reference::LiteralResolveLanding>(state, DenseBoards());
+    runLandings<reference::LiteralResolveLanding>(state, denseBoards());
 }
-void BM_EngineLandingPlay(benchmark::State& state) { RunLandings<ResolveLanding>(state, RecordedBoards()); }
+void BM_EngineLandingPlay(benchmark::State& state) { runLandings<ResolveLanding>(state, recordedBoards()); }
 void BM_LiteralLandingPlay(benchmark::State& state)
 {
-    RunLandings<reference::LiteralResolveLanding>(state, RecordedBoards());
+    runLandings<reference::LiteralResolveLanding>(state, recordedBoards());
 }
 
 // The copy alone, which each landing in the game does not need but a
 // benchmark that reuses its boards does.
 void BM_BoardCopy(benchmark::State& state)
 {
-    const auto& boards = DenseBoards();
+    const auto& boards = denseBoards();
     Board board;
     size_t next = 0;
     for (auto _ : state) {

@@ -28,7 +28,7 @@ constexpr int MapTimeoutMilliseconds = 20000;
 
 // Waits for a window made by anyone on the display to be mapped; only the
 // measured program runs there.
-bool WaitForMap(Display* display)
+bool waitForMap(Display* display)
 {
     const auto deadline = Clock::now() + std::chrono::milliseconds(MapTimeoutMilliseconds);
     pollfd connection{ConnectionNumber(display), POLLIN, 0};
@@ -44,7 +44,7 @@ bool WaitForMap(Display* display)
     return false;
 }
 
-long ResidentKilobytes(pid_t pid)
+long residentKilobytes(pid_t pid)
 {
     std::ifstream status("/proc/" + std::to_string(pid) + "/status");
     std::string line;
@@ -55,7 +55,7 @@ long ResidentKilobytes(pid_t pid)
 }
 
 // Processor time of all the program's threads so far.
-double ProcessorMilliseconds(pid_t pid)
+double processorMilliseconds(pid_t pid)
 {
     std::error_code error;
     long long nanoseconds = 0;
@@ -96,13 +96,13 @@ int main(int argc, char* argv[])
         std::perror("map_timer: exec");
         _exit(127);
     }
-    const bool mapped = WaitForMap(display);
+    const bool mapped = waitForMap(display);
     const double mapMilliseconds = std::chrono::duration<double, std::milli>(Clock::now() - start).count();
-    const double cpuAtMap = ProcessorMilliseconds(child);
+    const double cpuAtMap = processorMilliseconds(child);
     if (mapped)
         std::this_thread::sleep_for(std::chrono::milliseconds(settle));
-    const long rss = ResidentKilobytes(child);
-    const double cpu = ProcessorMilliseconds(child);
+    const long rss = residentKilobytes(child);
+    const double cpu = processorMilliseconds(child);
     kill(child, SIGTERM);
     waitpid(child, nullptr, 0);
     XCloseDisplay(display);

@@ -16,7 +16,7 @@ constexpr int GamesPerDifficulty = 12;
 constexpr uint32_t Seed = 2026;
 constexpr int MaxTicksPerFlight = 100;
 
-void PlayOneGame(QuietHost& host, Game& game, std::mt19937& moves)
+void playOneGame(QuietHost& host, Game& game, std::mt19937& moves)
 {
     game.StartNewGame();
     while (!game.GameOver()) {
@@ -53,7 +53,7 @@ int main()
         game.SetKindCount(kindCount);
         game.PrepareStartUp();
         for (int i = 0; i < GamesPerDifficulty; ++i)
-            PlayOneGame(host, game, moves);
+            playOneGame(host, game, moves);
     }
     std::cout.flush();
     return std::cout.good() ? 0 : 1;

@@ -27,7 +27,7 @@ namespace {
 std::atomic<std::size_t> liveBytes{0};
 std::atomic<std::size_t> peakBytes{0};
 
-void Count(void* block)
+void count(void* block)
 {
     const std::size_t now = liveBytes += malloc_usable_size(block);
     std::size_t peak = peakBytes;
@@ -42,7 +42,7 @@ void* operator new(std::size_t size)
     void* block = std::malloc(size == 0 ? 1 : size);
     if (block == nullptr)
         throw std::bad_alloc();
-    Count(block);
+    count(block);
     return block;
 }
 
@@ -63,14 +63,14 @@ namespace {
 
 constexpr std::size_t Bound = MaxFileBytes;
 
-std::string Empty()
+std::string emptyFile()
 {
     return {};
 }
 
 // One letter and as many combining accents as a name is read, for the ten
 // lines and the player's name.
-std::string CombiningAccents()
+std::string combiningAccents()
 {
     std::string accents;
     for (int i = 0; i < 2046; ++i)
@@ -81,13 +81,13 @@ std::string CombiningAccents()
     return file + "[Settings]\nName=a" + accents + "\n";
 }
 
-std::string CarriageReturns()
+std::string carriageReturns()
 {
     return std::string(Bound, '\r');
 }
 
 // As many lines as fit, each a section header the reader must look at.
-std::string EmptySections()
+std::string emptySections()
 {
     std::string file;
     while (file.size() + 3 <= Bound)
@@ -96,7 +96,7 @@ std::string EmptySections()
 }
 
 // As many keys as fit, all in the section every line is looked for in.
-std::string KeysOfOneSection()
+std::string keysOfOneSection()
 {
     std::string file = "[Scoreline10]\r";
     while (file.size() + 6 <= Bound)
@@ -106,14 +106,14 @@ std::string KeysOfOneSection()
 
 // A key read at start-up whose value is one long run of characters in the
 // old single-byte code page, each growing to two bytes when decoded.
-std::string LongSingleByteName()
+std::string longSingleByteName()
 {
     const std::string start = "[Settings]\nName=";
     return start + std::string(Bound - start.size(), '\xE9');
 }
 
 // Makes `make`'s file the settings file of a configuration folder of its own.
-bool PutSettingsFile(const QTemporaryDir& home, std::string (*make)())
+bool putSettingsFile(const QTemporaryDir& home, std::string (*make)())
 {
     qputenv("XDG_CONFIG_HOME", QFile::encodeName(home.path()));
     QFile file(home.path() + "/quorvel/vemlo.ini");
@@ -122,10 +122,10 @@ bool PutSettingsFile(const QTemporaryDir& home, std::string (*make)())
            file.write(bytes.data(), qint64(bytes.size())) == qint64(bytes.size()) && file.flush();
 }
 
-void ReadStartUp(benchmark::State& state, std::string (*make)())
+void readStartUp(benchmark::State& state, std::string (*make)())
 {
     QTemporaryDir home;
-    if (!PutSettingsFile(home, make)) {
+    if (!putSettingsFile(home, make)) {
         state.SkipWithError("cannot write the file");
         return;
     }
@@ -133,7 +133,7 @@ void ReadStartUp(benchmark::State& state, std::string (*make)())
     for (auto _ : state) {
         const std::size_t before = liveBytes;
         peakBytes = before;
-        StartupSettings settings = ReadStartup();
+        StartupSettings settings = readStartup();
         benchmark::DoNotOptimize(settings);
         extra = std::max(extra, peakBytes - before);
     }
@@ -156,11 +156,11 @@ protected:
 // The window built and dropped again, as the game starts over the file, on
 // the offscreen platform. The toolkit's own memory mostly bypasses the count
 // above, so memory is the process's peak resident size: run each case alone
-// (--benchmark_filter=StartWindow/empty$ and so on) to compare them.
-void StartWindow(benchmark::State& state, std::string (*make)())
+// (--benchmark_filter=startWindow/empty$ and so on) to compare them.
+void startWindow(benchmark::State& state, std::string (*make)())
 {
     QTemporaryDir home;
-    if (!PutSettingsFile(home, make)) {
+    if (!putSettingsFile(home, make)) {
         state.SkipWithError("cannot write the file");
         return;
     }
@@ -179,19 +179,19 @@ void StartWindow(benchmark::State& state, std::string (*make)())
         state.counters["peak_rss_KiB"] = double(usage.ru_maxrss);
 }
 
-BENCHMARK_CAPTURE(ReadStartUp, empty, Empty)->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(ReadStartUp, combining_accents, CombiningAccents)->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(ReadStartUp, carriage_returns, CarriageReturns)->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(ReadStartUp, empty_sections, EmptySections)->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(ReadStartUp, keys_of_one_section, KeysOfOneSection)->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(ReadStartUp, long_single_byte_name, LongSingleByteName)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(readStartUp, empty, emptyFile)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(readStartUp, combining_accents, combiningAccents)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(readStartUp, carriage_returns, carriageReturns)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(readStartUp, empty_sections, emptySections)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(readStartUp, keys_of_one_section, keysOfOneSection)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(readStartUp, long_single_byte_name, longSingleByteName)->Unit(benchmark::kMillisecond);
 
-BENCHMARK_CAPTURE(StartWindow, empty, Empty)->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(StartWindow, combining_accents, CombiningAccents)->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(StartWindow, carriage_returns, CarriageReturns)->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(StartWindow, empty_sections, EmptySections)->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(StartWindow, keys_of_one_section, KeysOfOneSection)->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(StartWindow, long_single_byte_name, LongSingleByteName)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(startWindow, empty, emptyFile)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(startWindow, combining_accents, combiningAccents)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(startWindow, carriage_returns, carriageReturns)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(startWindow, empty_sections, emptySections)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(startWindow, keys_of_one_section, keysOfOneSection)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(startWindow, long_single_byte_name, longSingleByteName)->Unit(benchmark::kMillisecond);
 
 } // namespace
 } // namespace quorvel::persist

@@ -29,14 +29,14 @@ constexpr int TempNameTries = 100;
 constexpr mode_t NewFileMode = 0600;
 constexpr mode_t PermissionBits = 07777;
 
-std::string BaseNameOf(const std::string& path)
+std::string baseNameOf(const std::string& path)
 {
     return path.substr(path.rfind('/') + 1);
 }
 
 // Drawn straight from the kernel in one call: the seeded global generator
 // would first fill its whole state, which costs more than the save's name.
-std::string TempName(const std::string& target)
+std::string tempName(const std::string& target)
 {
     std::array<quint32, TempTagLength> draws;
     QRandomGenerator::system()->fillRange(draws.data(), draws.size());
@@ -51,7 +51,7 @@ struct CloseListing {
     void operator()(DIR* listing) const { static_cast<void>(closedir(listing)); }
 };
 
-bool IsTempName(std::string_view name, std::string_view prefix)
+bool isTempName(std::string_view name, std::string_view prefix)
 {
     if (name.size() != prefix.size() + TempTagLength || name.substr(0, prefix.size()) != prefix)
         return false;
@@ -61,7 +61,7 @@ bool IsTempName(std::string_view name, std::string_view prefix)
 // Earlier versions locked with a lock file of their own making, and a copy
 // killed while taking over an abandoned lock left "vemlo.ini.lock.rmlock"
 // behind, or a chain of them. The kernel lock needs none of them.
-bool IsOldLockHelper(std::string_view name, std::string_view lockName)
+bool isOldLockHelper(std::string_view name, std::string_view lockName)
 {
     if (name.size() <= lockName.size() || name.substr(0, lockName.size()) != lockName)
         return false;
@@ -76,7 +76,7 @@ bool IsOldLockHelper(std::string_view name, std::string_view lockName)
 // group, the account sets the file's own if it belongs to that group, and
 // keeps its own otherwise. A first file stays the player's own, as the rest
 // of a configuration folder is.
-bool MatchPermissions(int fd, const std::string& target)
+bool matchPermissions(int fd, const std::string& target)
 {
     struct stat old {};
     if (stat(target.c_str(), &old) != 0)
@@ -87,7 +87,7 @@ bool MatchPermissions(int fd, const std::string& target)
     return fchmod(fd, old.st_mode & PermissionBits) == 0;
 }
 
-bool WriteAll(int fd, std::string_view bytes)
+bool writeAll(int fd, std::string_view bytes)
 {
     while (!bytes.empty()) {
         const ssize_t written = write(fd, bytes.data(), bytes.size());
@@ -105,7 +105,7 @@ bool WriteAll(int fd, std::string_view bytes)
 // instead, short or with EFBIG, and the save is refused like any other that
 // cannot be written. Done here rather than at start so that every program
 // saving the file is covered; a handler a program set itself is kept.
-void SurviveFileSizeLimit()
+void surviveFileSizeLimit()
 {
     struct sigaction current {};
     if (sigaction(SIGXFSZ, nullptr, &current) == 0 && (current.sa_flags & SA_SIGINFO) == 0 &&
@@ -114,7 +114,7 @@ void SurviveFileSizeLimit()
 }
 
 // A file that cannot be removed now is a leftover the next save removes.
-void Discard(const std::string& temp)
+void discard(const std::string& temp)
 {
     static_cast<void>(unlink(temp.c_str()));
 }
@@ -123,28 +123,28 @@ void Discard(const std::string& temp)
 // every reader sees it, so a folder that cannot be synced (some file systems
 // do not support it) is no reason to tell the player the save failed: it did
 // happen, and a second try would only enter a result twice.
-void SyncFolder(const std::string& folder)
+void syncFolder(const std::string& folder)
 {
     FileDescriptor directory(open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
-    if (directory.Valid())
-        static_cast<void>(fsync(directory.Get()));
+    if (directory.valid())
+        static_cast<void>(fsync(directory.get()));
 }
 
 // Under a name made anew for each try, so that a name in use is never
 // taken over.
-std::optional<std::string> CreateTemp(const std::string& target, std::string_view bytes)
+std::optional<std::string> createTemp(const std::string& target, std::string_view bytes)
 {
     for (int attempt = 0; attempt < TempNameTries; ++attempt) {
-        const std::string temp = TempName(target);
+        const std::string temp = tempName(target);
         FileDescriptor file(open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW, NewFileMode));
-        if (!file.Valid() && errno == EEXIST)
+        if (!file.valid() && errno == EEXIST)
             continue;
-        if (!file.Valid())
+        if (!file.valid())
             return std::nullopt;
-        if (MatchPermissions(file.Get(), target) && WriteAll(file.Get(), bytes) && fdatasync(file.Get()) == 0 &&
-            file.Close())
+        if (matchPermissions(file.get(), target) && writeAll(file.get(), bytes) && fdatasync(file.get()) == 0 &&
+            file.close())
             return temp;
-        Discard(temp);
+        discard(temp);
         return std::nullopt;
     }
     return std::nullopt;
@@ -152,25 +152,25 @@ std::optional<std::string> CreateTemp(const std::string& target, std::string_vie
 
 } // namespace
 
-bool ReplaceFile(const std::string& target, std::string_view bytes)
+bool replaceFile(const std::string& target, std::string_view bytes)
 {
-    SurviveFileSizeLimit();
-    const std::optional<std::string> temp = CreateTemp(target, bytes);
+    surviveFileSizeLimit();
+    const std::optional<std::string> temp = createTemp(target, bytes);
     if (!temp)
         return false;
     if (rename(temp->c_str(), target.c_str()) != 0) {
-        Discard(*temp);
+        discard(*temp);
         return false;
     }
-    SyncFolder(FolderOf(target));
+    syncFolder(folderOf(target));
     return true;
 }
 
-bool RemoveLeftovers(const std::string& target)
+bool removeLeftovers(const std::string& target)
 {
-    const std::string folder = FolderOf(target);
-    const std::string prefix = BaseNameOf(target) + TempInfix;
-    const std::string lockName = BaseNameOf(target) + LockSuffix;
+    const std::string folder = folderOf(target);
+    const std::string prefix = baseNameOf(target) + TempInfix;
+    const std::string lockName = baseNameOf(target) + LockSuffix;
     const std::unique_ptr<DIR, CloseListing> listing(opendir(folder.c_str()));
     if (!listing)
         return false;
@@ -178,7 +178,7 @@ bool RemoveLeftovers(const std::string& target)
     while (const dirent* entry = readdir(listing.get())) {
         const std::string path = folder + '/' + entry->d_name;
         struct stat info {};
-        const bool leftover = IsTempName(entry->d_name, prefix) || IsOldLockHelper(entry->d_name, lockName);
+        const bool leftover = isTempName(entry->d_name, prefix) || isOldLockHelper(entry->d_name, lockName);
         if (leftover && lstat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode))
             removed = unlink(path.c_str()) == 0 && removed;
     }

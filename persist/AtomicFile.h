@@ -10,10 +10,10 @@ namespace quorvel::persist {
 // new one: the new bytes go to a fresh file beside it and reach the disk
 // before that file is renamed over the old one. False when any step fails;
 // the old file is then as it was.
-bool ReplaceFile(const std::string& target, std::string_view bytes);
+bool replaceFile(const std::string& target, std::string_view bytes);
 
 // Removes the half-made files that saves killed midway left beside
 // `target`, and what earlier versions' locking left there. Only safe while holding the lock under which every save runs.
-bool RemoveLeftovers(const std::string& target);
+bool removeLeftovers(const std::string& target);
 
 } // namespace quorvel::persist

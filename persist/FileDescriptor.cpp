@@ -6,18 +6,18 @@ namespace quorvel::persist {
 
 FileDescriptor::~FileDescriptor()
 {
-    Close();
+    close();
 }
 
 // Linux releases the descriptor even when close fails, so it is never
 // closed twice.
-bool FileDescriptor::Close()
+bool FileDescriptor::close()
 {
     if (fd_ < 0)
         return true;
     const int fd = fd_;
     fd_ = -1;
-    return close(fd) == 0;
+    return ::close(fd) == 0;
 }
 
 } // namespace quorvel::persist

@@ -2,7 +2,7 @@
 
 namespace quorvel::persist {
 
-// Owns one open descriptor. Close() reports whether the close succeeded,
+// Owns one open descriptor. close() reports whether the close succeeded,
 // which matters for a file just written; the destructor closes quietly on
 // paths that have already failed.
 class FileDescriptor {
@@ -12,9 +12,9 @@ public:
     FileDescriptor(const FileDescriptor&) = delete;
     FileDescriptor& operator=(const FileDescriptor&) = delete;
 
-    bool Valid() const { return fd_ >= 0; }
-    int Get() const { return fd_; }
-    bool Close();
+    bool valid() const { return fd_ >= 0; }
+    int get() const { return fd_; }
+    bool close();
 
 private:
     int fd_;

@@ -9,12 +9,12 @@ constexpr int32_t DefaultScoreAboveLineOne = 110;
 
 } // namespace
 
-std::string ScoreLineSection(int line)
+std::string scoreLineSection(int line)
 {
     return ScoreLinePrefix + std::to_string(line);
 }
 
-int32_t DefaultLineScore(int line)
+int32_t defaultLineScore(int line)
 {
     return DefaultScoreAboveLineOne - DefaultScoreStep * line;
 }

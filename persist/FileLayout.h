@@ -23,9 +23,9 @@ inline constexpr char DefaultLineName[] = "Bobby";
 inline constexpr int DefaultLineLevel = 6;
 
 // Line 1 is "Scoreline1", the best result.
-std::string ScoreLineSection(int line);
+std::string scoreLineSection(int line);
 
 // 100 on line 1 down to 10 on line 10.
-int32_t DefaultLineScore(int line);
+int32_t defaultLineScore(int line);
 
 } // namespace quorvel::persist::layout

@@ -19,7 +19,7 @@ struct Candidate {
 // A stable sort never reorders equal scores, so a new result settles below
 // every line it only ties, and a hand-edited file that was out of order
 // comes out fully sorted.
-void SortByScore(std::vector<Candidate>& list)
+void sortByScore(std::vector<Candidate>& list)
 {
     std::stable_sort(list.begin(), list.end(),
                      [](const Candidate& a, const Candidate& b) { return a.entry.score > b.entry.score; });
@@ -27,7 +27,7 @@ void SortByScore(std::vector<Candidate>& list)
 
 } // namespace
 
-bool Qualifies(const ScoreTable& table, int32_t score, std::span<const GameResult> waiting)
+bool qualifiesForTable(const ScoreTable& table, int32_t score, std::span<const GameResult> waiting)
 {
     std::vector<int32_t> scores;
     for (const ScoreEntry& line : table)
@@ -44,21 +44,21 @@ bool Qualifies(const ScoreTable& table, int32_t score, std::span<const GameResul
 void InsertResult(ScoreTable& table, const QString& name, int level, int32_t score)
 {
     const GameResult result{level, score};
-    InsertResults(table, name, {&result, 1});
+    insertResults(table, name, {&result, 1});
 }
 
-std::vector<bool> InsertResults(ScoreTable& table, const QString& name, std::span<const GameResult> results)
+std::vector<bool> insertResults(ScoreTable& table, const QString& name, std::span<const GameResult> results)
 {
     std::vector<Candidate> working;
-    ModifySettingsFile([&](IniDocument& document) {
+    modifySettingsFile([&](IniDocument& document) {
         working.clear();
         for (int k = 0; k < ScoreLineCount; ++k)
-            working.push_back({ReadScoreLine(document, k + 1), std::nullopt});
+            working.push_back({readScoreLine(document, k + 1), std::nullopt});
         for (std::size_t i = 0; i < results.size(); ++i)
             working.push_back({{name, results[i].level, results[i].score}, i});
-        SortByScore(working);
+        sortByScore(working);
         for (int k = 0; k < ScoreLineCount; ++k)
-            WriteScoreLine(document, k + 1, working[k].entry);
+            writeScoreLine(document, k + 1, working[k].entry);
     });
     std::vector<bool> entered(results.size(), false);
     for (int k = 0; k < ScoreLineCount; ++k) {

@@ -30,7 +30,7 @@ struct GameResult {
 
 // A result enters the table only by beating line 10; a tie does not. Results
 // still waiting to be entered count as lines already, since they go in first.
-bool Qualifies(const ScoreTable& table, int32_t score, std::span<const GameResult> waiting = {});
+bool qualifiesForTable(const ScoreTable& table, int32_t score, std::span<const GameResult> waiting = {});
 
 // Enters a result into the table as one all-or-nothing save: the whole table
 // is read afresh from the file under the lock, so that results another copy
@@ -46,6 +46,6 @@ void InsertResult(ScoreTable& table, const QString& name, int level, int32_t sco
 // given, whether it is among the ten lines written: one that qualified when
 // its game ended may have been pushed off since by results another copy of
 // the game entered.
-std::vector<bool> InsertResults(ScoreTable& table, const QString& name, std::span<const GameResult> results);
+std::vector<bool> insertResults(ScoreTable& table, const QString& name, std::span<const GameResult> results);
 
 } // namespace quorvel::persist

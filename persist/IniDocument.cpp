@@ -13,7 +13,7 @@ constexpr std::string_view LineBreakers = "\r\n";
 
 // Where the line starting at `begin` ends and where the next one starts; CR
 // LF is one line end, LF CR two.
-std::pair<std::size_t, std::size_t> LineAt(std::string_view bytes, std::size_t begin)
+std::pair<std::size_t, std::size_t> lineAt(std::string_view bytes, std::size_t begin)
 {
     const std::size_t end = std::min(bytes.find_first_of(LineBreakers, begin), bytes.size());
     if (end == bytes.size())
@@ -31,17 +31,17 @@ IniDocument::IniDocument(std::string_view bytes)
     }
     bytes_ = bytes;
     for (std::size_t begin = 0; begin < bytes_.size();) {
-        const auto [end, next] = LineAt(bytes_, begin);
-        if (const auto line = Indexed(std::string_view(bytes_).substr(begin, end - begin), begin, next))
+        const auto [end, next] = lineAt(bytes_, begin);
+        if (const auto line = findIndexed(std::string_view(bytes_).substr(begin, end - begin), begin, next))
             lines_.push_back(*line);
         begin = next;
     }
 }
 
 // `text` is the line's text, starting at `begin` of the document.
-std::optional<IniDocument::Line> IniDocument::Indexed(std::string_view text, std::size_t begin, std::size_t next)
+std::optional<IniDocument::Line> IniDocument::findIndexed(std::string_view text, std::size_t begin, std::size_t next)
 {
-    const ini::LineShape shape = ini::ShapeOf(text);
+    const ini::LineShape shape = ini::shapeOf(text);
     if (shape.kind == ini::LineKind::Other)
         return std::nullopt;
     // An empty name may point nowhere.
@@ -50,77 +50,77 @@ std::optional<IniDocument::Line> IniDocument::Indexed(std::string_view text, std
                 static_cast<uint32_t>(nameOffset), static_cast<uint32_t>(shape.name.size()), shape.kind};
 }
 
-std::string IniDocument::Bytes() const
+std::string IniDocument::bytes() const
 {
     return std::string(hasByteOrderMark_ ? ByteOrderMark : std::string_view()) + bytes_;
 }
 
-std::optional<std::string> IniDocument::Text(std::string_view section, std::string_view key) const
+std::optional<std::string> IniDocument::shownText(std::string_view section, std::string_view key) const
 {
-    const auto raw = RawValue(section, key);
+    const auto raw = rawValue(section, key);
     if (!raw)
         return std::nullopt;
-    const std::string decoded = IsValidUtf8(*raw) ? std::string(*raw) : Windows1252ToUtf8(*raw);
-    return std::string(TruncateUtf8(decoded, ini::MaxTextLength));
+    const std::string decoded = isValidUtf8(*raw) ? std::string(*raw) : windows1252ToUtf8(*raw);
+    return std::string(truncateUtf8(decoded, ini::MaxTextLength));
 }
 
-std::optional<int32_t> IniDocument::Integer(std::string_view section, std::string_view key) const
+std::optional<int32_t> IniDocument::integer(std::string_view section, std::string_view key) const
 {
-    const auto raw = RawValue(section, key);
-    return raw ? ini::ParseInteger(*raw) : std::nullopt;
+    const auto raw = rawValue(section, key);
+    return raw ? ini::parseInteger(*raw) : std::nullopt;
 }
 
-void IniDocument::SetText(std::string_view section, std::string_view key, std::string_view utf8)
+void IniDocument::setText(std::string_view section, std::string_view key, std::string_view utf8)
 {
     std::string value(utf8);
     std::erase_if(value, [](char c) { return c == '\r' || c == '\n' || c == '\0'; });
-    SetValue(section, key, ini::Written(value));
+    setValue(section, key, ini::written(value));
 }
 
-void IniDocument::SetInteger(std::string_view section, std::string_view key, int32_t value)
+void IniDocument::setInteger(std::string_view section, std::string_view key, int32_t value)
 {
-    SetValue(section, key, std::to_string(value));
+    setValue(section, key, std::to_string(value));
 }
 
-std::string_view IniDocument::TextOf(const Line& line) const
+std::string_view IniDocument::textOf(const Line& line) const
 {
     return std::string_view(bytes_).substr(line.begin, line.end - line.begin);
 }
 
-std::string_view IniDocument::NameOf(const Line& line) const
+std::string_view IniDocument::nameOf(const Line& line) const
 {
     return std::string_view(bytes_).substr(line.begin + line.nameOffset, line.nameLength);
 }
 
-std::optional<std::size_t> IniDocument::FindSection(std::string_view section) const
+std::optional<std::size_t> IniDocument::findSection(std::string_view section) const
 {
     for (std::size_t i = 0; i < lines_.size(); ++i)
-        if (lines_[i].kind == ini::LineKind::Section && ini::SameName(NameOf(lines_[i]), section))
+        if (lines_[i].kind == ini::LineKind::Section && ini::sameName(nameOf(lines_[i]), section))
             return i;
     return std::nullopt;
 }
 
-std::optional<std::size_t> IniDocument::FindEntry(std::size_t header, std::string_view key) const
+std::optional<std::size_t> IniDocument::findEntry(std::size_t header, std::string_view key) const
 {
     for (std::size_t i = header + 1; i < lines_.size() && lines_[i].kind == ini::LineKind::Entry; ++i)
-        if (ini::SameName(NameOf(lines_[i]), key))
+        if (ini::sameName(nameOf(lines_[i]), key))
             return i;
     return std::nullopt;
 }
 
-std::optional<std::string_view> IniDocument::RawValue(std::string_view section, std::string_view key) const
+std::optional<std::string_view> IniDocument::rawValue(std::string_view section, std::string_view key) const
 {
-    const auto header = FindSection(section);
-    const auto entry = header ? FindEntry(*header, key) : std::nullopt;
+    const auto header = findSection(section);
+    const auto entry = header ? findEntry(*header, key) : std::nullopt;
     if (!entry)
         return std::nullopt;
-    const std::string_view text = TextOf(lines_[*entry]);
-    return ini::ValueOf(text, ini::ShapeOf(text));
+    const std::string_view text = textOf(lines_[*entry]);
+    return ini::valueOf(text, ini::shapeOf(text));
 }
 
 // Comments and blank lines after the last entry stay below a new key, where
 // they usually introduce whatever follows.
-std::size_t IniDocument::LastLineOfEntries(std::size_t header) const
+std::size_t IniDocument::lastLineOfEntries(std::size_t header) const
 {
     std::size_t last = header;
     while (last + 1 < lines_.size() && lines_[last + 1].kind == ini::LineKind::Entry)
@@ -129,12 +129,12 @@ std::size_t IniDocument::LastLineOfEntries(std::size_t header) const
 }
 
 // After a blank line, unless the file already ends with one.
-std::size_t IniDocument::AppendSection(std::string_view section)
+std::size_t IniDocument::appendSection(std::string_view section)
 {
     const std::string header = "[" + std::string(section) + "]";
     if (bytes_.empty()) {
-        bytes_ = header + FirstEnding();
-        lines_.push_back(*Indexed(header, 0, bytes_.size()));
+        bytes_ = header + firstEnding();
+        lines_.push_back(*findIndexed(header, 0, bytes_.size()));
         return 0;
     }
     std::size_t end = bytes_.size();
@@ -144,19 +144,19 @@ std::size_t IniDocument::AppendSection(std::string_view section)
         --end;
     const bool lastLineBlank = end == 0 || bytes_[end - 1] == '\r' || bytes_[end - 1] == '\n';
     if (!lastLineBlank) {
-        InsertLineAfter(end, bytes_.size(), {});
-        end = LineAt(bytes_, end).second;
+        insertLineAfter(end, bytes_.size(), {});
+        end = lineAt(bytes_, end).second;
     }
-    return InsertLineAfter(end, bytes_.size(), header);
+    return insertLineAfter(end, bytes_.size(), header);
 }
 
 // A new line takes the line end of the line it follows, so that a lone CR
 // before it never pairs up with a new LF into one CRLF. Returns the new
 // line's place among the sections and entries.
-std::size_t IniDocument::InsertLineAfter(std::size_t end, std::size_t next, const std::string& text)
+std::size_t IniDocument::insertLineAfter(std::size_t end, std::size_t next, const std::string& text)
 {
     if (next == end) {
-        const std::string ending = FirstEnding();
+        const std::string ending = firstEnding();
         bytes_ += ending;
         next += ending.size();
         if (!lines_.empty() && lines_.back().end == end)
@@ -168,7 +168,7 @@ std::size_t IniDocument::InsertLineAfter(std::size_t end, std::size_t next, cons
                                      [](const Line& l, std::size_t offset) { return l.begin < offset; });
     const std::size_t index = static_cast<std::size_t>(at - lines_.begin());
     Shift(index, static_cast<std::ptrdiff_t>(line.size()));
-    if (const auto indexed = Indexed(text, next, next + line.size()))
+    if (const auto indexed = findIndexed(text, next, next + line.size()))
         lines_.insert(at, *indexed);
     return index;
 }
@@ -182,23 +182,23 @@ void IniDocument::Shift(std::size_t fromLine, std::ptrdiff_t by)
     }
 }
 
-std::string IniDocument::FirstEnding() const
+std::string IniDocument::firstEnding() const
 {
     const auto first = bytes_.find_first_of(LineBreakers);
     if (first == std::string::npos)
         return std::string(UnixEnding);
-    const auto [end, next] = LineAt(bytes_, first);
+    const auto [end, next] = lineAt(bytes_, first);
     return bytes_.substr(end, next - end);
 }
 
-void IniDocument::SetValue(std::string_view section, std::string_view key, const std::string& value)
+void IniDocument::setValue(std::string_view section, std::string_view key, const std::string& value)
 {
-    const auto found = FindSection(section);
-    const std::size_t header = found ? *found : AppendSection(section);
-    if (const auto entry = FindEntry(header, key)) {
+    const auto found = findSection(section);
+    const std::size_t header = found ? *found : appendSection(section);
+    if (const auto entry = findEntry(header, key)) {
         Line& line = lines_[*entry];
-        const std::string_view text = TextOf(line);
-        const std::size_t start = line.begin + ini::RewriteStart(text, ini::ShapeOf(text));
+        const std::string_view text = textOf(line);
+        const std::size_t start = line.begin + ini::rewriteStart(text, ini::shapeOf(text));
         const std::ptrdiff_t grows = static_cast<std::ptrdiff_t>(value.size()) - static_cast<std::ptrdiff_t>(line.end - start);
         bytes_.replace(start, line.end - start, value);
         line.end = static_cast<uint32_t>(line.end + grows);
@@ -206,8 +206,8 @@ void IniDocument::SetValue(std::string_view section, std::string_view key, const
         Shift(*entry + 1, grows);
         return;
     }
-    const Line& last = lines_[LastLineOfEntries(header)];
-    InsertLineAfter(last.end, last.next, std::string(key) + "=" + value);
+    const Line& last = lines_[lastLineOfEntries(header)];
+    insertLineAfter(last.end, last.next, std::string(key) + "=" + value);
 }
 
 } // namespace quorvel::persist

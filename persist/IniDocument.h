@@ -18,17 +18,17 @@ class IniDocument {
 public:
     explicit IniDocument(std::string_view bytes = {});
 
-    std::string Bytes() const;
+    std::string bytes() const;
 
     // The value of the first matching key of the first matching section, as
     // UTF-8; a value that is not valid UTF-8 is taken as Windows-1252.
-    std::optional<std::string> Text(std::string_view section, std::string_view key) const;
-    std::optional<int32_t> Integer(std::string_view section, std::string_view key) const;
+    std::optional<std::string> shownText(std::string_view section, std::string_view key) const;
+    std::optional<int32_t> integer(std::string_view section, std::string_view key) const;
 
     // CR, LF and NUL are dropped from the value so that no text can add keys
     // or lines; the rest reads back exactly as it was set.
-    void SetText(std::string_view section, std::string_view key, std::string_view utf8);
-    void SetInteger(std::string_view section, std::string_view key, int32_t value);
+    void setText(std::string_view section, std::string_view key, std::string_view utf8);
+    void setInteger(std::string_view section, std::string_view key, int32_t value);
 
 private:
     // A section header or an entry. Every other line, comments and blank
@@ -44,18 +44,18 @@ private:
         ini::LineKind kind;
     };
 
-    static std::optional<Line> Indexed(std::string_view text, std::size_t begin, std::size_t next);
-    std::string_view TextOf(const Line& line) const;
-    std::string_view NameOf(const Line& line) const;
-    std::optional<std::size_t> FindSection(std::string_view section) const;
-    std::optional<std::size_t> FindEntry(std::size_t header, std::string_view key) const;
-    std::optional<std::string_view> RawValue(std::string_view section, std::string_view key) const;
-    std::size_t LastLineOfEntries(std::size_t header) const;
-    std::size_t AppendSection(std::string_view section);
-    std::size_t InsertLineAfter(std::size_t end, std::size_t next, const std::string& text);
+    static std::optional<Line> findIndexed(std::string_view text, std::size_t begin, std::size_t next);
+    std::string_view textOf(const Line& line) const;
+    std::string_view nameOf(const Line& line) const;
+    std::optional<std::size_t> findSection(std::string_view section) const;
+    std::optional<std::size_t> findEntry(std::size_t header, std::string_view key) const;
+    std::optional<std::string_view> rawValue(std::string_view section, std::string_view key) const;
+    std::size_t lastLineOfEntries(std::size_t header) const;
+    std::size_t appendSection(std::string_view section);
+    std::size_t insertLineAfter(std::size_t end, std::size_t next, const std::string& text);
     void Shift(std::size_t fromLine, std::ptrdiff_t by);
-    std::string FirstEnding() const;
-    void SetValue(std::string_view section, std::string_view key, const std::string& value);
+    std::string firstEnding() const;
+    void setValue(std::string_view section, std::string_view key, const std::string& value);
 
     bool hasByteOrderMark_ = false;
     std::string bytes_;

@@ -23,26 +23,26 @@ struct LineShape {
     std::size_t valueStart = 0;
 };
 
-LineShape ShapeOf(std::string_view line);
+LineShape shapeOf(std::string_view line);
 
 // Names are compared as the old format did: trimmed, ASCII case ignored.
-bool SameName(std::string_view a, std::string_view b);
+bool sameName(std::string_view a, std::string_view b);
 
 // The value of an entry line as a reader sees it: cut at a NUL, trimmed, and
 // one pair of matching surrounding quotes removed.
-std::string_view ValueOf(std::string_view line, const LineShape& shape);
+std::string_view valueOf(std::string_view line, const LineShape& shape);
 
-// A value as it must be written for ValueOf to read it back unchanged: in
+// A value as it must be written for valueOf to read it back unchanged: in
 // quotes when its surrounding blanks or quotes would otherwise be taken away.
-std::string Written(std::string_view value);
+std::string written(std::string_view value);
 
 // Where a rewritten value begins: the blanks after "=" stay with the key, so
 // an aligned file stays aligned.
-std::size_t RewriteStart(std::string_view line, const LineShape& shape);
+std::size_t rewriteStart(std::string_view line, const LineShape& shape);
 
 // A sign and decimal digits, or "0x" and hexadecimal digits; a number
 // beyond the 32-bit signed range reads as the nearer end of it. Anything
 // else is no number at all.
-std::optional<int32_t> ParseInteger(std::string_view text);
+std::optional<int32_t> parseInteger(std::string_view text);
 
 } // namespace quorvel::persist::ini

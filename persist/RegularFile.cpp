@@ -17,19 +17,19 @@ namespace {
 
 constexpr std::size_t ReadChunk = 64 * 1024;
 
-bool IsRegular(const std::string& path, struct stat& info)
+bool isRegular(const std::string& path, struct stat& info)
 {
     return stat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode);
 }
 
-bool SameFile(const struct stat& a, const struct stat& b)
+bool sameFile(const struct stat& a, const struct stat& b)
 {
     return a.st_dev == b.st_dev && a.st_ino == b.st_ino;
 }
 
 // Reads to the end, one byte past the bound at most, so that a file that
 // grows while it is read is still caught.
-std::optional<std::string> ReadAll(int fd)
+std::optional<std::string> readAll(int fd)
 {
     std::string bytes;
     while (bytes.size() <= MaxFileBytes) {
@@ -49,7 +49,7 @@ std::optional<std::string> ReadAll(int fd)
     return std::nullopt;
 }
 
-bool InGroup(gid_t group)
+bool inGroup(gid_t group)
 {
     if (group == getegid())
         return true;
@@ -62,26 +62,26 @@ bool InGroup(gid_t group)
 
 } // namespace
 
-FileContents ReadRegularFile(const std::string& path)
+FileContents readRegularFile(const std::string& path)
 {
     struct stat entry {};
     if (lstat(path.c_str(), &entry) != 0)
         return {errno == ENOENT ? FileState::Missing : FileState::Unreadable, {}};
     struct stat target {};
-    if (!IsRegular(path, target) || static_cast<std::size_t>(target.st_size) > MaxFileBytes)
+    if (!isRegular(path, target) || static_cast<std::size_t>(target.st_size) > MaxFileBytes)
         return {FileState::Unreadable, {}};
     // Non-blocking, in case a FIFO took the file's place since the test.
     FileDescriptor file(open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK));
     struct stat opened {};
-    if (!file.Valid() || fstat(file.Get(), &opened) != 0 || !S_ISREG(opened.st_mode) || !SameFile(opened, target))
+    if (!file.valid() || fstat(file.get(), &opened) != 0 || !S_ISREG(opened.st_mode) || !sameFile(opened, target))
         return {FileState::Unreadable, {}};
-    std::optional<std::string> bytes = ReadAll(file.Get());
-    if (!bytes || !file.Close())
+    std::optional<std::string> bytes = readAll(file.get());
+    if (!bytes || !file.close())
         return {FileState::Unreadable, {}};
     return {FileState::Read, std::move(*bytes)};
 }
 
-std::optional<std::string> SavePlace(const std::string& path)
+std::optional<std::string> savePlace(const std::string& path)
 {
     struct stat entry {};
     if (lstat(path.c_str(), &entry) != 0)
@@ -97,19 +97,19 @@ std::optional<std::string> SavePlace(const std::string& path)
     return std::string(resolved.get());
 }
 
-bool MayWrite(const std::string& path)
+bool mayWrite(const std::string& path)
 {
     struct stat info {};
     if (stat(path.c_str(), &info) != 0)
         return errno == ENOENT;
     if (info.st_uid == geteuid())
         return (info.st_mode & S_IWUSR) != 0;
-    if (InGroup(info.st_gid))
+    if (inGroup(info.st_gid))
         return (info.st_mode & S_IWGRP) != 0;
     return (info.st_mode & S_IWOTH) != 0;
 }
 
-bool HasOneName(const std::string& path)
+bool hasOneName(const std::string& path)
 {
     struct stat info {};
     if (stat(path.c_str(), &info) != 0)

@@ -25,7 +25,7 @@ struct FileContents {
 // MaxFileBytes is read. Nothing else is opened, so a FIFO cannot block and a
 // device cannot be read without end; a dangling link is unreadable, not
 // missing.
-FileContents ReadRegularFile(const std::string& path);
+FileContents readRegularFile(const std::string& path);
 
 // Where a save of `path` may write: the path itself when nothing is there or
 // it is a regular file, the file a link leads to when that is a regular file.
@@ -33,17 +33,17 @@ FileContents ReadRegularFile(const std::string& path);
 // player keeps the file elsewhere, perhaps on a drive that is not mounted
 // now, and neither a file made at the link's end nor one put in the link's
 // place would be where the player looks for it.
-std::optional<std::string> SavePlace(const std::string& path);
+std::optional<std::string> savePlace(const std::string& path);
 
 // Whether the player may change the file at `path`, decided by the
 // permission bits that apply to this user as owner, group member or other.
 // Root may write any file, but a file its owner made read-only is kept as it
 // is whoever runs the game. A missing file may be made.
-bool MayWrite(const std::string& path);
+bool mayWrite(const std::string& path);
 
 // Whether the file at `path` has no name but this one, or is missing. A save
 // puts a new file in the old one's place, so any other name, a hard link,
 // would keep the old file, and the names would part from then on.
-bool HasOneName(const std::string& path);
+bool hasOneName(const std::string& path);
 
 } // namespace quorvel::persist

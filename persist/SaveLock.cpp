@@ -12,19 +12,19 @@ namespace {
 
 // A save takes a few milliseconds; polling this often keeps a waiting copy's
 // turn close behind the one before it.
-constexpr std::chrono::milliseconds PollEvery(2);
+constexpr std::chrono::milliseconds pollEvery(2);
 constexpr mode_t FirstLockMode = 0600;
 constexpr mode_t ReadWriteBits = 0666;
 constexpr int OpenFlags = O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC;
 
-bool SameFile(const struct stat& a, const struct stat& b)
+bool sameFile(const struct stat& a, const struct stat& b)
 {
     return a.st_dev == b.st_dev && a.st_ino == b.st_ino;
 }
 
 // flock needs only read access, so an account that may not write the lock
 // file, made by another account, opens it for reading.
-int OpenLockFile(const std::string& path, mode_t mode)
+int openLockFile(const std::string& path, mode_t mode)
 {
     const int fd = open(path.c_str(), O_RDWR | O_CREAT | OpenFlags, mode);
     if (fd >= 0 || errno != EACCES)
@@ -37,7 +37,7 @@ int OpenLockFile(const std::string& path, mode_t mode)
 // so that every account sharing the file through its group can open it. An
 // account outside that group cannot give it (EPERM): the lock then stays
 // its own, which excludes every other copy all the same.
-bool ShareLikeFile(int lock, const struct stat& lockInfo, const std::optional<struct stat>& file)
+bool shareLikeFile(int lock, const struct stat& lockInfo, const std::optional<struct stat>& file)
 {
     if (!file || lockInfo.st_uid != geteuid())
         return true;
@@ -51,13 +51,13 @@ SaveLock::SaveLock(const std::string& file, std::chrono::milliseconds wait)
 {
     const auto deadline = std::chrono::steady_clock::now() + wait;
     for (;;) {
-        const Attempt attempt = TryOnce();
+        const Attempt attempt = tryOnce();
         if (attempt == Attempt::Taken)
             return;
         file_.reset();
         if (attempt == Attempt::Refused || std::chrono::steady_clock::now() >= deadline)
             return;
-        std::this_thread::sleep_for(PollEvery);
+        std::this_thread::sleep_for(pollEvery);
     }
 }
 
@@ -73,7 +73,7 @@ SaveLock::~SaveLock()
 // at all; O_NOFOLLOW and O_NONBLOCK cover anything put in its place between
 // the look and the open. A lock this account may not even read is taken for
 // one another account has just made and not yet opened to the group.
-SaveLock::Attempt SaveLock::TryOnce()
+SaveLock::Attempt SaveLock::tryOnce()
 {
     struct stat entry {};
     if (lstat(path_.c_str(), &entry) == 0 ? !S_ISREG(entry.st_mode) : errno != ENOENT)
@@ -83,20 +83,20 @@ SaveLock::Attempt SaveLock::TryOnce()
         guarded = info;
     else if (errno != ENOENT)
         return Attempt::Refused;
-    file_.emplace(OpenLockFile(path_, guarded ? guarded->st_mode & ReadWriteBits : FirstLockMode));
-    if (!file_->Valid())
+    file_.emplace(openLockFile(path_, guarded ? guarded->st_mode & ReadWriteBits : FirstLockMode));
+    if (!file_->valid())
         return errno == EACCES ? Attempt::Busy : Attempt::Refused;
     struct stat opened {};
-    if (fstat(file_->Get(), &opened) != 0 || !S_ISREG(opened.st_mode))
+    if (fstat(file_->get(), &opened) != 0 || !S_ISREG(opened.st_mode))
         return Attempt::Refused;
-    if (!ShareLikeFile(file_->Get(), opened, guarded) && errno != EPERM)
+    if (!shareLikeFile(file_->get(), opened, guarded) && errno != EPERM)
         return Attempt::Refused;
-    if (flock(file_->Get(), LOCK_EX | LOCK_NB) != 0)
+    if (flock(file_->get(), LOCK_EX | LOCK_NB) != 0)
         return errno == EWOULDBLOCK || errno == EINTR ? Attempt::Busy : Attempt::Refused;
     // The copy before may have removed the file as it let go of it; a lock
     // on a file no longer at the path would exclude nobody.
     struct stat now {};
-    if (lstat(path_.c_str(), &now) != 0 || !SameFile(now, opened))
+    if (lstat(path_.c_str(), &now) != 0 || !sameFile(now, opened))
         return Attempt::Busy;
     return Attempt::Taken;
 }

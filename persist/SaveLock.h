@@ -34,7 +34,7 @@ public:
 
 private:
     enum class Attempt { Taken, Busy, Refused };
-    Attempt TryOnce();
+    Attempt tryOnce();
 
     std::string guarded_;
     std::string path_;

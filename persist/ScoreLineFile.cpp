@@ -5,22 +5,22 @@
 
 namespace quorvel::persist {
 
-ScoreEntry ReadScoreLine(const IniDocument& document, int line)
+ScoreEntry readScoreLine(const IniDocument& document, int line)
 {
-    const std::string section = layout::ScoreLineSection(line);
+    const std::string section = layout::scoreLineSection(line);
     return {
-        TextOr(document, section, layout::NameKey, layout::DefaultLineName),
-        document.Integer(section, layout::LevelKey).value_or(layout::DefaultLineLevel),
-        document.Integer(section, layout::ScoreKey).value_or(layout::DefaultLineScore(line)),
+        textOr(document, section, layout::NameKey, layout::DefaultLineName),
+        document.integer(section, layout::LevelKey).value_or(layout::DefaultLineLevel),
+        document.integer(section, layout::ScoreKey).value_or(layout::defaultLineScore(line)),
     };
 }
 
-void WriteScoreLine(IniDocument& document, int line, const ScoreEntry& entry)
+void writeScoreLine(IniDocument& document, int line, const ScoreEntry& entry)
 {
-    const std::string section = layout::ScoreLineSection(line);
-    SetText(document, section, layout::NameKey, entry.name);
-    document.SetInteger(section, layout::LevelKey, entry.level);
-    document.SetInteger(section, layout::ScoreKey, entry.score);
+    const std::string section = layout::scoreLineSection(line);
+    setText(document, section, layout::NameKey, entry.name);
+    document.setInteger(section, layout::LevelKey, entry.level);
+    document.setInteger(section, layout::ScoreKey, entry.score);
 }
 
 } // namespace quorvel::persist

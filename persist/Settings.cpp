@@ -10,43 +10,43 @@
 namespace quorvel::persist {
 namespace {
 
-void WriteSetting(const char* key, int32_t value)
+void writeSetting(const char* key, int32_t value)
 {
-    ModifySettingsFile([&](IniDocument& document) { document.SetInteger(layout::SettingsSection, key, value); });
+    modifySettingsFile([&](IniDocument& document) { document.setInteger(layout::SettingsSection, key, value); });
 }
 
 } // namespace
 
-StartupSettings ReadStartup()
+StartupSettings readStartup()
 {
-    const IniDocument document = ReadSettingsFile();
+    const IniDocument document = readSettingsFile();
     StartupSettings settings;
     for (int k = 0; k < ScoreLineCount; ++k)
-        settings.table[k] = ReadScoreLine(document, k + 1);
-    settings.background = document.Integer(layout::SettingsSection, layout::BackgroundKey).value_or(layout::DefaultBackground);
-    settings.blocks = document.Integer(layout::SettingsSection, layout::BlocksKey).value_or(DefaultKindCount);
-    settings.playerName = TextOr(document, layout::SettingsSection, layout::PlayerNameKey, layout::DefaultPlayerName);
+        settings.table[k] = readScoreLine(document, k + 1);
+    settings.background = document.integer(layout::SettingsSection, layout::BackgroundKey).value_or(layout::DefaultBackground);
+    settings.blocks = document.integer(layout::SettingsSection, layout::BlocksKey).value_or(DefaultKindCount);
+    settings.playerName = textOr(document, layout::SettingsSection, layout::PlayerNameKey, layout::DefaultPlayerName);
     return settings;
 }
 
-int ClampBackground(int index)
+int clampBackground(int index)
 {
     return std::clamp(index, FirstBackground, LastBackground);
 }
 
-void WriteBackground(int index)
+void writeBackground(int index)
 {
-    WriteSetting(layout::BackgroundKey, ClampBackground(index));
+    writeSetting(layout::BackgroundKey, clampBackground(index));
 }
 
-void WriteBlocks(int kindCount)
+void writeBlocks(int kindCount)
 {
-    WriteSetting(layout::BlocksKey, ClampKindCount(kindCount));
+    writeSetting(layout::BlocksKey, ClampKindCount(kindCount));
 }
 
-void WritePlayerName(const QString& name)
+void writePlayerName(const QString& name)
 {
-    ModifySettingsFile([&](IniDocument& document) { SetText(document, layout::SettingsSection, layout::PlayerNameKey, name); });
+    modifySettingsFile([&](IniDocument& document) { setText(document, layout::SettingsSection, layout::PlayerNameKey, name); });
 }
 
 } // namespace quorvel::persist

@@ -20,15 +20,15 @@ struct StartupSettings {
 };
 
 // Never fails; a missing or unreadable file gives the defaults.
-StartupSettings ReadStartup();
+StartupSettings readStartup();
 
-int ClampBackground(int index);
+int clampBackground(int index);
 
 // Each is one save of its own and throws WriteError when it cannot be made.
 // A value out of range is saved clamped, so the file never holds one the
 // game wrote.
-void WriteBackground(int index);
-void WriteBlocks(int kindCount);
-void WritePlayerName(const QString& name);
+void writeBackground(int index);
+void writeBlocks(int kindCount);
+void writePlayerName(const QString& name);
 
 } // namespace quorvel::persist

@@ -17,38 +17,38 @@ constexpr char FolderName[] = "quorvel";
 // Another copy of the game holds the lock only for the few milliseconds of
 // a save, so even ten copies saving at once are through well within this;
 // longer would only freeze the window of a copy that cannot save.
-constexpr std::chrono::milliseconds LockWait(3000);
+constexpr std::chrono::milliseconds lockWait(3000);
 
 // A save that would leave the file byte for byte as it is needs neither the
 // lock nor a write; the options applied again at every start are such saves.
 // Reading outside the lock is safe: a file is only ever replaced whole.
-bool LeavesFileAsItIs(const std::string& place, const std::function<void(IniDocument&)>& change)
+bool leavesFileAsItIs(const std::string& place, const std::function<void(IniDocument&)>& change)
 {
-    const FileContents file = ReadRegularFile(place);
-    if (file.state != FileState::Read || !MayWrite(place))
+    const FileContents file = readRegularFile(place);
+    if (file.state != FileState::Read || !mayWrite(place))
         return false;
     IniDocument document(file.bytes);
     change(document);
-    return document.Bytes() == file.bytes;
+    return document.bytes() == file.bytes;
 }
 
 } // namespace
 
-std::optional<std::string> SettingsFileBytePath()
+std::optional<std::string> settingsFileBytePath()
 {
-    return SettingsFileLocation(FolderName, FileName);
+    return settingsFileLocation(FolderName, fileName);
 }
 
-QString SettingsFilePath()
+QString settingsFilePath()
 {
-    const std::optional<std::string> path = SettingsFileBytePath();
+    const std::optional<std::string> path = settingsFileBytePath();
     return path ? QFile::decodeName(QByteArray::fromStdString(*path)) : QString();
 }
 
-IniDocument ReadSettingsFile()
+IniDocument readSettingsFile()
 {
-    const std::optional<std::string> path = SettingsFileBytePath();
-    const FileContents file = path ? ReadRegularFile(*path) : FileContents{};
+    const std::optional<std::string> path = settingsFileBytePath();
+    const FileContents file = path ? readRegularFile(*path) : FileContents{};
     return file.state == FileState::Read ? IniDocument(file.bytes) : IniDocument();
 }
 
@@ -63,39 +63,39 @@ IniDocument ReadSettingsFile()
 // could then meet half a table; only a whole replacement rules both out. Nor
 // would copies saving through names in two folders wait for each other, each
 // taking the lock beside its own name. A symbolic link shares one file safely.
-void ModifySettingsFile(const std::function<void(IniDocument&)>& change)
+void modifySettingsFile(const std::function<void(IniDocument&)>& change)
 {
-    const std::optional<std::string> path = SettingsFileBytePath();
-    if (!path || !MakeFolders(FolderOf(*path)))
+    const std::optional<std::string> path = settingsFileBytePath();
+    if (!path || !makeFolders(folderOf(*path)))
         throw WriteError();
-    const std::optional<std::string> place = SavePlace(*path);
+    const std::optional<std::string> place = savePlace(*path);
     if (!place)
         throw WriteError();
-    if (LeavesFileAsItIs(*place, change))
+    if (leavesFileAsItIs(*place, change))
         return;
-    const SaveLock lock(*place, LockWait);
-    if (!lock.Held() || SavePlace(*path) != place || !MayWrite(*place) || !HasOneName(*place) ||
-        !RemoveLeftovers(*place))
+    const SaveLock lock(*place, lockWait);
+    if (!lock.Held() || savePlace(*path) != place || !mayWrite(*place) || !hasOneName(*place) ||
+        !removeLeftovers(*place))
         throw WriteError();
-    const FileContents file = ReadRegularFile(*place);
+    const FileContents file = readRegularFile(*place);
     if (file.state == FileState::Unreadable)
         throw WriteError();
     IniDocument document(file.bytes);
     change(document);
-    const std::string bytes = document.Bytes();
-    if (bytes.size() > MaxFileBytes || !ReplaceFile(*place, bytes))
+    const std::string bytes = document.bytes();
+    if (bytes.size() > MaxFileBytes || !replaceFile(*place, bytes))
         throw WriteError();
 }
 
-QString TextOr(const IniDocument& document, std::string_view section, std::string_view key, const QString& fallback)
+QString textOr(const IniDocument& document, std::string_view section, std::string_view key, const QString& fallback)
 {
-    const auto text = document.Text(section, key);
+    const auto text = document.shownText(section, key);
     return text ? QString::fromStdString(*text) : fallback;
 }
 
-void SetText(IniDocument& document, std::string_view section, std::string_view key, const QString& text)
+void setText(IniDocument& document, std::string_view section, std::string_view key, const QString& text)
 {
-    document.SetText(section, key, text.toStdString());
+    document.setText(section, key, text.toStdString());
 }
 
 } // namespace quorvel::persist

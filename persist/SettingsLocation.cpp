@@ -18,7 +18,7 @@ constexpr std::size_t PasswordBufferBytes = 16 * 1024;
 
 // The XDG rules ignore a relative path, which would make the file depend on
 // the folder the game happens to be started in.
-std::optional<std::string> AbsoluteVariable(const char* name)
+std::optional<std::string> absoluteVariable(const char* name)
 {
     const char* value = std::getenv(name);
     if (value == nullptr || value[0] != '/')
@@ -26,7 +26,7 @@ std::optional<std::string> AbsoluteVariable(const char* name)
     return std::string(value);
 }
 
-std::optional<std::string> HomeFromPasswordDatabase()
+std::optional<std::string> homeFromPasswordDatabase()
 {
     std::vector<char> buffer(PasswordBufferBytes);
     passwd entry {};
@@ -37,7 +37,7 @@ std::optional<std::string> HomeFromPasswordDatabase()
     return std::string(found->pw_dir);
 }
 
-std::string Join(std::string folder, const std::string& name)
+std::string join(std::string folder, const std::string& name)
 {
     if (folder.empty() || folder.back() != '/')
         folder += '/';
@@ -46,36 +46,36 @@ std::string Join(std::string folder, const std::string& name)
 
 } // namespace
 
-std::optional<std::string> SettingsFileLocation(const char* folderName, const char* fileName)
+std::optional<std::string> settingsFileLocation(const char* folderName, const char* fileName)
 {
-    std::optional<std::string> configHome = AbsoluteVariable(ConfigHomeVariable);
+    std::optional<std::string> configHome = absoluteVariable(ConfigHomeVariable);
     if (!configHome) {
-        std::optional<std::string> home = AbsoluteVariable(HomeVariable);
+        std::optional<std::string> home = absoluteVariable(HomeVariable);
         if (!home)
-            home = HomeFromPasswordDatabase();
+            home = homeFromPasswordDatabase();
         if (!home)
             return std::nullopt;
-        configHome = Join(*home, ConfigUnderHome);
+        configHome = join(*home, ConfigUnderHome);
     }
-    return Join(Join(*configHome, folderName), fileName);
+    return join(join(*configHome, folderName), fileName);
 }
 
-bool MakeFolders(const std::string& folder)
+bool makeFolders(const std::string& folder)
 {
     struct stat info {};
     if (stat(folder.c_str(), &info) == 0)
         return S_ISDIR(info.st_mode);
     if (errno != ENOENT)
         return false;
-    const std::string above = FolderOf(folder);
-    if (above != folder && !MakeFolders(above))
+    const std::string above = folderOf(folder);
+    if (above != folder && !makeFolders(above))
         return false;
     if (mkdir(folder.c_str(), NewFolderMode) == 0)
         return true;
     return errno == EEXIST && stat(folder.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
 }
 
-std::string FolderOf(const std::string& path)
+std::string folderOf(const std::string& path)
 {
     const auto slash = path.rfind('/');
     return slash == std::string::npos ? std::string(".") : slash == 0 ? std::string("/") : path.substr(0, slash);

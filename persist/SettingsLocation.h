@@ -11,12 +11,12 @@ namespace quorvel::persist {
 // absolute path, from the password database. The bytes of the environment
 // are used as they are, since a folder's name need not be UTF-8. Nothing
 // when no home folder can be found at all.
-std::optional<std::string> SettingsFileLocation(const char* folderName, const char* fileName);
+std::optional<std::string> settingsFileLocation(const char* folderName, const char* fileName);
 
 // Makes `folder` and any folder above it that is missing, for the player
 // alone as the XDG rules ask. True when it is a folder afterwards.
-bool MakeFolders(const std::string& folder);
+bool makeFolders(const std::string& folder);
 
-std::string FolderOf(const std::string& path);
+std::string folderOf(const std::string& path);
 
 } // namespace quorvel::persist

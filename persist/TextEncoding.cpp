@@ -22,11 +22,11 @@ constexpr char32_t FirstSurrogate = 0xD800;
 constexpr char32_t LastSurrogate = 0xDFFF;
 constexpr char32_t LastCodePoint = 0x10FFFF;
 
-bool IsContinuation(unsigned char byte) { return (byte & 0xC0) == 0x80; }
+bool isContinuation(unsigned char byte) { return (byte & 0xC0) == 0x80; }
 
 // The length of the sequence a lead byte announces and the bits it carries,
 // or 0 for a byte that cannot start a character.
-int SequenceLength(unsigned char lead, char32_t& bits)
+int sequenceLength(unsigned char lead, char32_t& bits)
 {
     if (lead < FirstNonAscii) {
         bits = lead;
@@ -49,7 +49,7 @@ int SequenceLength(unsigned char lead, char32_t& bits)
 
 // The smallest code point each sequence length may carry; anything below is
 // an overlong form.
-char32_t SmallestFor(int length)
+char32_t smallestFor(int length)
 {
     switch (length) {
     case 2: return 0x80;
@@ -59,7 +59,7 @@ char32_t SmallestFor(int length)
     }
 }
 
-void AppendUtf8(std::string& out, char32_t c)
+void appendUtf8(std::string& out, char32_t c)
 {
     if (c < FirstNonAscii) {
         out += static_cast<char>(c);
@@ -75,46 +75,46 @@ void AppendUtf8(std::string& out, char32_t c)
 
 } // namespace
 
-bool IsValidUtf8(std::string_view bytes)
+bool isValidUtf8(std::string_view bytes)
 {
     std::size_t i = 0;
     while (i < bytes.size()) {
         char32_t c = 0;
-        const int length = SequenceLength(static_cast<unsigned char>(bytes[i]), c);
+        const int length = sequenceLength(static_cast<unsigned char>(bytes[i]), c);
         if (length == 0 || bytes.size() - i < static_cast<std::size_t>(length))
             return false;
         for (int k = 1; k < length; ++k) {
             const auto next = static_cast<unsigned char>(bytes[i + k]);
-            if (!IsContinuation(next))
+            if (!isContinuation(next))
                 return false;
             c = (c << 6) | (next & 0x3F);
         }
-        if (c < SmallestFor(length) || c > LastCodePoint || (c >= FirstSurrogate && c <= LastSurrogate))
+        if (c < smallestFor(length) || c > LastCodePoint || (c >= FirstSurrogate && c <= LastSurrogate))
             return false;
         i += length;
     }
     return true;
 }
 
-std::string Windows1252ToUtf8(std::string_view bytes)
+std::string windows1252ToUtf8(std::string_view bytes)
 {
     std::string out;
     out.reserve(bytes.size());
     for (char ch : bytes) {
         const auto byte = static_cast<unsigned char>(ch);
         if (byte >= FirstNonAscii && byte < FirstLatin1Letter)
-            AppendUtf8(out, Windows1252High[byte - FirstNonAscii]);
+            appendUtf8(out, Windows1252High[byte - FirstNonAscii]);
         else
-            AppendUtf8(out, byte);
+            appendUtf8(out, byte);
     }
     return out;
 }
 
-std::string_view TruncateUtf8(std::string_view text, std::size_t maxCharacters)
+std::string_view truncateUtf8(std::string_view text, std::size_t maxCharacters)
 {
     std::size_t characters = 0;
     for (std::size_t i = 0; i < text.size(); ++i) {
-        if (IsContinuation(static_cast<unsigned char>(text[i])))
+        if (isContinuation(static_cast<unsigned char>(text[i])))
             continue;
         if (characters == maxCharacters)
             return text.substr(0, i);

@@ -6,7 +6,7 @@
 namespace quorvel::ui {
 namespace {
 
-QString ColourName(BlockKind kind)
+QString colourName(BlockKind kind)
 {
     static const char* const names[] = {
         QT_TRANSLATE_NOOP("BoardDescription", "blue"),      QT_TRANSLATE_NOOP("BoardDescription", "green"),
@@ -17,37 +17,37 @@ QString ColourName(BlockKind kind)
     return kind >= 1 && kind <= MaxKind ? QCoreApplication::translate("BoardDescription", names[kind - 1]) : QString();
 }
 
-QString Colours(const NextPiece& kinds)
+QString colours(const NextPiece& kinds)
 {
-    return QStringList{ColourName(kinds[0]), ColourName(kinds[1]), ColourName(kinds[2])}.join(QStringLiteral(", "));
+    return QStringList{colourName(kinds[0]), colourName(kinds[1]), colourName(kinds[2])}.join(QStringLiteral(", "));
 }
 
 // Columns count from 1 at the left wall, rows from 1 at the bottom.
-int ColumnNumber(int column) { return column - FirstColumn + 1; }
-int RowNumber(int row) { return row - LaunchRow + 1; }
+int columnNumber(int column) { return column - FirstColumn + 1; }
+int rowNumber(int row) { return row - LaunchRow + 1; }
 
 QString Rows(const Piece& piece)
 {
     if (piece[0].row == piece[1].row && piece[1].row == piece[2].row)
-        return QCoreApplication::translate("BoardDescription", "row %1").arg(RowNumber(piece[0].row));
+        return QCoreApplication::translate("BoardDescription", "row %1").arg(rowNumber(piece[0].row));
     return QCoreApplication::translate("BoardDescription", "rows %1, %2 and %3")
-        .arg(RowNumber(piece[0].row)).arg(RowNumber(piece[1].row)).arg(RowNumber(piece[2].row));
+        .arg(rowNumber(piece[0].row)).arg(rowNumber(piece[1].row)).arg(rowNumber(piece[2].row));
 }
 
 } // namespace
 
-QString BoardDescription(const Game& game)
+QString boardDescription(const Game& game)
 {
     const Piece& piece = game.Piece();
     if (game.GameOver())
         return QCoreApplication::translate("BoardDescription", "Game over with %n points.", nullptr, game.Score());
-    const QString next = QCoreApplication::translate("BoardDescription", "Next: %1.").arg(Colours(game.NextPiece()));
+    const QString next = QCoreApplication::translate("BoardDescription", "Next: %1.").arg(colours(game.NextPiece()));
     return QCoreApplication::translate("BoardDescription", "Piece in columns %1 to %2 of %3, %4: %5. %6")
-        .arg(ColumnNumber(piece[0].column))
-        .arg(ColumnNumber(piece[2].column))
+        .arg(columnNumber(piece[0].column))
+        .arg(columnNumber(piece[2].column))
         .arg(ColumnCount)
         .arg(Rows(piece))
-        .arg(Colours({piece[0].kind, piece[1].kind, piece[2].kind}))
+        .arg(colours({piece[0].kind, piece[1].kind, piece[2].kind}))
         .arg(next);
 }
 

@@ -8,6 +8,6 @@ namespace quorvel::ui {
 
 // What a screen reader says of the well: where the piece is, its colours
 // from the left, and the colours coming next.
-QString BoardDescription(const Game& game);
+QString boardDescription(const Game& game);
 
 } // namespace quorvel::ui

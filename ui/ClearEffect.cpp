@@ -25,7 +25,7 @@ constexpr qreal Pi = 3.14159265358979;
 
 // A frame every refresh of a 60 Hz screen, so that the blocks rise
 // smoothly; never faster than the screen.
-int FrameInterval()
+int frameInterval()
 {
     constexpr int Fastest = 16;
     const QScreen* screen = QGuiApplication::primaryScreen();
@@ -33,14 +33,14 @@ int FrameInterval()
     return std::max(Fastest, int(std::ceil(1000.0 / std::max(rate, 1.0))));
 }
 
-QFont PointsFont(int tileSize)
+QFont pointsFont(int tileSize)
 {
-    return GameFont(std::max(1, qRound(tileSize * PointsTextSize)), true);
+    return gameFont(std::max(1, qRound(tileSize * PointsTextSize)), true);
 }
 
 // The whole pixels round a circle: a rectangle on whole pixels is filled
 // span by span, where one with fractional edges is drawn as a path.
-QRect Square(QPointF centre, qreal radius)
+QRect square(QPointF centre, qreal radius)
 {
     return QRectF(centre - QPointF(radius, radius), QSizeF(2 * radius, 2 * radius)).toAlignedRect();
 }
@@ -48,7 +48,7 @@ QRect Square(QPointF centre, qreal radius)
 // A disc of `colour` round `centre`, its edge softened over about a pixel,
 // filled through a gradient: the toolkit strokes an ellipse as a path,
 // which for a dozen small shapes costs many times more than these fills.
-void FillDisc(QPainter& painter, QPointF centre, qreal radius, const QColor& colour)
+void fillDisc(QPainter& painter, QPointF centre, qreal radius, const QColor& colour)
 {
     const qreal outer = radius + 0.5;
     QRadialGradient disc(centre, outer);
@@ -57,12 +57,12 @@ void FillDisc(QPainter& painter, QPointF centre, qreal radius, const QColor& col
     disc.setColorAt(0.0, colour);
     disc.setColorAt(std::max(0.0, (radius - 0.5) / outer), colour);
     disc.setColorAt(1.0, edge);
-    painter.fillRect(Square(centre, outer), disc);
+    painter.fillRect(square(centre, outer), disc);
 }
 
 // A ring of `colour` round `centre`, `width` wide, its edges softened as
 // the disc's; nothing of it shows beyond `reach`.
-void FillRing(QPainter& painter, QPointF centre, qreal radius, qreal width, const QColor& colour, qreal reach)
+void fillRing(QPainter& painter, QPointF centre, qreal radius, qreal width, const QColor& colour, qreal reach)
 {
     QRadialGradient ring(centre, reach);
     QColor clear = colour;
@@ -76,7 +76,7 @@ void FillRing(QPainter& painter, QPointF centre, qreal radius, qreal width, cons
     stop(outer + 0.5, clear);
     stop(reach, clear);
     const qreal extent = std::min(reach, outer + 0.5);
-    painter.fillRect(Square(centre, extent), ring);
+    painter.fillRect(square(centre, extent), ring);
 }
 
 } // namespace
@@ -84,10 +84,10 @@ void FillRing(QPainter& painter, QPointF centre, qreal radius, qreal width, cons
 ClearEffect::ClearEffect(const Pictures& pictures, const TileGrid& grid, const ShownTiles& shown, QObject* parent)
     : QObject(parent), pictures_(pictures), grid_(grid), shown_(shown)
 {
-    timer_.setInterval(FrameInterval());
-    connect(&timer_, &QTimer::timeout, this, &ClearEffect::Advance);
-    const QRect top = grid.DeviceRect(CellSpot(FirstColumn, TopRow));
-    boardDevice_ = top.united(grid.DeviceRect(CellSpot(LastColumn, LaunchRow)));
+    timer_.setInterval(frameInterval());
+    connect(&timer_, &QTimer::timeout, this, &ClearEffect::advance);
+    const QRect top = grid.deviceRect(cellSpot(FirstColumn, TopRow));
+    boardDevice_ = top.united(grid.deviceRect(cellSpot(LastColumn, LaunchRow)));
     frame_.tiles.fill(-1);
 }
 
@@ -100,7 +100,7 @@ void ClearEffect::start(const Clearing& clearing)
     if (stepCount == 0)
         return;
     clearing_ = clearing;
-    const int stepMs = Milliseconds(stepCount) / stepCount;
+    const int stepMs = milliseconds(stepCount) / stepCount;
     steps_.clear();
     for (int s = 0; s < stepCount; ++s) {
         const bool rises = std::any_of(clearing.rises.begin(), clearing.rises.end(), [s](const RisenBlock& rise) { return rise.step == s; });
@@ -111,13 +111,13 @@ void ClearEffect::start(const Clearing& clearing)
     QRect cleared;
     for (const ClearedBlock& block : clearing.blocks)
         if (block.step == 0)
-            cleared |= grid_.DeviceRect(CellSpot(block.column, block.row));
-    points_ = PointsPicture(clearing.points);
+            cleared |= grid_.deviceRect(cellSpot(block.column, block.row));
+    points_ = pointsPicture(clearing.points);
     pointsCentre_ = cleared.center();
     clock_.start();
     frameMs_ = 0;
     timer_.start();
-    Advance();
+    advance();
 }
 
 void ClearEffect::stop()
@@ -127,25 +127,25 @@ void ClearEffect::stop()
     next_.rising.clear();
     next_.bursts.clear();
     next_.pointsOpacity = 0.0;
-    const bool shown = !Difference(frame_, next_).isEmpty();
+    const bool shown = !difference(frame_, next_).isEmpty();
     std::swap(frame_, next_);
     // At a fractional scale a repaint of part of the well can leave the
     // pattern in a line between tiles a shade off where something moved
     // across it; the whole play area, repainted once, is exactly what a full
     // repaint draws.
     if (shown)
-        emit areaChanged(grid_.Cover(boardDevice_));
+        emit areaChanged(grid_.cover(boardDevice_));
 }
 
-void ClearEffect::Advance()
+void ClearEffect::advance()
 {
     frameMs_ = int(clock_.elapsed());
     if (frameMs_ >= milliseconds_) {
         stop();
         return;
     }
-    MakeFrame(next_);
-    const QRegion dirty = Difference(frame_, next_);
+    makeFrame(next_);
+    const QRegion dirty = difference(frame_, next_);
     std::swap(frame_, next_);
     if (!dirty.isEmpty())
         emit areaChanged(dirty);
@@ -154,7 +154,7 @@ void ClearEffect::Advance()
 // Above the launch row the board of the step on show, its cleared cells
 // empty under their bursts; once they have burst, the cells the rising
 // blocks leave empty too, and each rising block between its two cells.
-void ClearEffect::MakeFrame(Frame& frame) const
+void ClearEffect::makeFrame(Frame& frame) const
 {
     int s = 0;
     while (s + 1 < int(steps_.size()) && steps_[s + 1].startMs <= frameMs_)
@@ -166,10 +166,10 @@ void ClearEffect::MakeFrame(Frame& frame) const
     frame.tiles.fill(-1);
     for (int c = FirstColumn; c <= LastColumn; ++c)
         for (int r = EntryRow; r <= TopRow; ++r)
-            frame.tiles[CellSpot(c, r)] = board[c - FirstColumn][r - LaunchRow];
+            frame.tiles[cellSpot(c, r)] = board[c - FirstColumn][r - LaunchRow];
     const auto empty = [&frame](int column, int row) {
         if (row >= EntryRow)
-            frame.tiles[CellSpot(column, row)] = Empty;
+            frame.tiles[cellSpot(column, row)] = Empty;
     };
     frame.bursts.clear();
     for (const ClearedBlock& block : clearing_.blocks) {
@@ -177,7 +177,7 @@ void ClearEffect::MakeFrame(Frame& frame) const
             continue;
         empty(block.column, block.row);
         if (!risingNow)
-            frame.bursts.push_back({grid_.DeviceRect(CellSpot(block.column, block.row)), block.kind, qreal(into) / step.burstMs});
+            frame.bursts.push_back({grid_.deviceRect(cellSpot(block.column, block.row)), block.kind, qreal(into) / step.burstMs});
     }
     frame.rising.clear();
     if (risingNow) {
@@ -187,61 +187,61 @@ void ClearEffect::MakeFrame(Frame& frame) const
             if (rise.step != s)
                 continue;
             empty(rise.column, rise.fromRow);
-            QRect device = grid_.DeviceRect(CellSpot(rise.column, rise.fromRow));
-            const int top = grid_.DeviceRect(CellSpot(rise.column, rise.toRow)).top();
+            QRect device = grid_.deviceRect(cellSpot(rise.column, rise.fromRow));
+            const int top = grid_.deviceRect(cellSpot(rise.column, rise.toRow)).top();
             device.moveTop(device.top() + qRound((top - device.top()) * eased));
             frame.rising.push_back({device, rise.kind, 0.0});
         }
     }
     // The points fade out over the last third.
     const qreal progress = qreal(frameMs_) / milliseconds_;
-    frame.points = PointsRect();
+    frame.points = pointsRect();
     frame.pointsOpacity = progress < 2.0 / 3.0 ? 1.0 : 3.0 * (1.0 - progress);
 }
 
-int32_t ClearEffect::Shown(const Frame& frame, int spot) const
+int32_t ClearEffect::shown(const Frame& frame, int spot) const
 {
-    return frame.tiles[spot] >= 0 ? frame.tiles[spot] : shown_.Tile(spot);
+    return frame.tiles[spot] >= 0 ? frame.tiles[spot] : shown_.tile(spot);
 }
 
-int32_t ClearEffect::Tile(int spot) const
+int32_t ClearEffect::tile(int spot) const
 {
-    return Shown(frame_, spot);
+    return shown(frame_, spot);
 }
 
-QRegion ClearEffect::Overlay(const Frame& frame) const
+QRegion ClearEffect::overlay(const Frame& frame) const
 {
     QRegion overlay;
     for (const Sprite& sprite : frame.rising)
-        overlay += grid_.Cover(sprite.device);
+        overlay += grid_.cover(sprite.device);
     for (const Sprite& sprite : frame.bursts)
-        overlay += grid_.Cover(sprite.device);
+        overlay += grid_.cover(sprite.device);
     if (frame.pointsOpacity > 0.0)
-        overlay += grid_.Cover(frame.points);
+        overlay += grid_.cover(frame.points);
     return overlay;
 }
 
-QRegion ClearEffect::Difference(const Frame& from, const Frame& to) const
+QRegion ClearEffect::difference(const Frame& from, const Frame& to) const
 {
-    QRegion dirty = Overlay(from) + Overlay(to);
+    QRegion dirty = overlay(from) + overlay(to);
     for (int spot = 0; spot < SpotCount; ++spot)
-        if (Shown(from, spot) != Shown(to, spot))
-            dirty += grid_.Cover(spot);
+        if (shown(from, spot) != shown(to, spot))
+            dirty += grid_.cover(spot);
     return dirty;
 }
 
 QRegion ClearEffect::area() const
 {
-    QRegion area = Overlay(frame_);
+    QRegion area = overlay(frame_);
     for (int spot = 0; spot < SpotCount; ++spot)
-        if (Shown(frame_, spot) != shown_.Tile(spot))
-            area += grid_.Cover(spot);
+        if (shown(frame_, spot) != shown_.tile(spot))
+            area += grid_.cover(spot);
     return area;
 }
 
 // Centred on the blocks the landing itself cleared, rising, and kept inside
 // the well.
-QRect ClearEffect::PointsRect() const
+QRect ClearEffect::pointsRect() const
 {
     QRect rect = points_.rect();
     const qreal rise = PointsRise * grid_.tileSize() * frameMs_ / std::max(1, milliseconds_);
@@ -252,7 +252,7 @@ QRect ClearEffect::PointsRect() const
 }
 
 // The mean colour of the sphere: the tile without its lavender corners.
-QColor ClearEffect::KindColour(int kind) const
+QColor ClearEffect::kindColour(int kind) const
 {
     const QImage tile = pictures_.tile(kind, TileSize).toImage().convertToFormat(QImage::Format_RGB32);
     if (tile.isNull())
@@ -268,7 +268,7 @@ QColor ClearEffect::KindColour(int kind) const
 }
 
 // The block's sphere alone, without the tile's corners.
-QPixmap ClearEffect::Sphere(int kind) const
+QPixmap ClearEffect::sphereOf(int kind) const
 {
     const int size = grid_.tileSize();
     QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
@@ -283,17 +283,17 @@ QPixmap ClearEffect::Sphere(int kind) const
 }
 
 // Each kind's burst is drawn the first time that kind vanishes.
-const QPixmap& ClearEffect::BurstPicture(int kind, qreal phase) const
+const QPixmap& ClearEffect::burstPicture(int kind, qreal phase) const
 {
     auto& frames = burstPictures_[std::clamp(kind, 0, MaxKind)];
     if (frames[0].isNull()) {
-        const QPixmap sphere = Sphere(kind);
-        const QColor colour = KindColour(kind);
+        const QPixmap sphere = sphereOf(kind);
+        const QColor colour = kindColour(kind);
         for (int frame = 0; frame < BurstFrames; ++frame) {
             QImage image(grid_.tileSize(), grid_.tileSize(), QImage::Format_ARGB32_Premultiplied);
             image.fill(Qt::transparent);
             QPainter painter(&image);
-            PaintBurst(painter, sphere, colour, (frame + 0.5) / BurstFrames);
+            paintBurst(painter, sphere, colour, (frame + 0.5) / BurstFrames);
             painter.end();
             frames[frame] = QPixmap::fromImage(image);
         }
@@ -306,12 +306,12 @@ void ClearEffect::paint(QPainter& painter) const
     if (!running())
         return;
     for (const Sprite& block : frame_.rising)
-        DrawClipped(painter, block.device.topLeft(), pictures_.tile(block.kind, grid_.tileSize()));
+        drawClipped(painter, block.device.topLeft(), pictures_.tile(block.kind, grid_.tileSize()));
     for (const Sprite& burst : frame_.bursts)
-        DrawClipped(painter, burst.device.topLeft(), BurstPicture(burst.kind, burst.phase));
+        drawClipped(painter, burst.device.topLeft(), burstPicture(burst.kind, burst.phase));
     if (frame_.pointsOpacity > 0.0) {
         painter.setOpacity(frame_.pointsOpacity);
-        DrawClipped(painter, frame_.points.topLeft(), points_);
+        drawClipped(painter, frame_.points.topLeft(), points_);
         painter.setOpacity(1.0);
     }
 }
@@ -319,7 +319,7 @@ void ClearEffect::paint(QPainter& painter) const
 // The block shrinks and fades into a white-hot flash in its colour, which
 // swells and fades in turn; a ring runs out to the tile's edge and sparks
 // fly out with it.
-void ClearEffect::PaintBurst(QPainter& painter, const QPixmap& sphere, const QColor& colour, qreal phase) const
+void ClearEffect::paintBurst(QPainter& painter, const QPixmap& sphere, const QColor& colour, qreal phase) const
 {
     const qreal size = grid_.tileSize();
     const QPointF centre(size / 2, size / 2);
@@ -345,11 +345,11 @@ void ClearEffect::PaintBurst(QPainter& painter, const QPixmap& sphere, const QCo
     glow.setColorAt(0.0, core);
     glow.setColorAt(0.6, rim);
     glow.setColorAt(1.0, outside);
-    painter.fillRect(Square(centre, flash) & QRect(0, 0, int(size), int(size)), glow);
+    painter.fillRect(square(centre, flash) & QRect(0, 0, int(size), int(size)), glow);
 
     QColor ring = colour.lighter(150);
     ring.setAlphaF(fade);
-    FillRing(painter, centre, size * (0.18 + 0.3 * phase), std::max(1.0, size * 0.07 * fade), ring, size / 2);
+    fillRing(painter, centre, size * (0.18 + 0.3 * phase), std::max(1.0, size * 0.07 * fade), ring, size / 2);
 
     QColor spark = colour.lighter(180);
     spark.setAlphaF(fade);
@@ -357,16 +357,16 @@ void ClearEffect::PaintBurst(QPainter& painter, const QPixmap& sphere, const QCo
     const qreal sparkRadius = std::max(0.8, size * 0.045 * fade);
     for (int i = 0; i < SparkCount; ++i) {
         const qreal angle = 2.0 * Pi * (i + 0.5 * phase) / SparkCount;
-        FillDisc(painter, centre + QPointF(std::cos(angle), std::sin(angle)) * reach, sparkRadius, spark);
+        fillDisc(painter, centre + QPointF(std::cos(angle), std::sin(angle)) * reach, sparkRadius, spark);
     }
 }
 
 // The points in gold on a dark plate with a gold rim, which reads on every
 // tile and background; drawn once for the whole replay.
-QPixmap ClearEffect::PointsPicture(int32_t points) const
+QPixmap ClearEffect::pointsPicture(int32_t points) const
 {
     const QString text = QStringLiteral("+%1").arg(points);
-    const QFont font = PointsFont(grid_.tileSize());
+    const QFont font = pointsFont(grid_.tileSize());
     const QFontMetrics metrics(font);
     const int rim = std::max(1, qRound(grid_.tileSize() / 62.0));
     const int padding = std::max(2, qRound(grid_.tileSize() * 0.08));

@@ -41,7 +41,7 @@ public:
     bool running() const { return timer_.isActive(); }
     // The tile the well shows at a place: the replay's while it runs there,
     // the shown one elsewhere.
-    int32_t Tile(int spot) const;
+    int32_t tile(int spot) const;
     // The client pixels where the frame on show differs from the shown tiles.
     QRegion area() const;
     // Draws what moves over the tiles; the painter counts in device pixels
@@ -51,7 +51,7 @@ public:
 
     // The whole replay of a chain of `steps` steps: a longer chain plays
     // each step faster, and none takes longer than three.
-    static constexpr int Milliseconds(int steps) { return 160 + 80 * (steps < 3 ? steps : 3); }
+    static constexpr int milliseconds(int steps) { return 160 + 80 * (steps < 3 ? steps : 3); }
     // Of a step with blocks to rise, the part in which its blocks burst.
     static constexpr qreal BurstShare = 0.6;
     // Pictures of each kind's burst, drawn once.
@@ -83,17 +83,17 @@ private:
         qreal pointsOpacity = 0.0;
     };
 
-    void Advance();
-    void MakeFrame(Frame& frame) const;
-    int32_t Shown(const Frame& frame, int spot) const;
-    QRegion Overlay(const Frame& frame) const;
-    QRegion Difference(const Frame& from, const Frame& to) const;
-    QRect PointsRect() const;
-    QColor KindColour(int kind) const;
-    QPixmap Sphere(int kind) const;
-    const QPixmap& BurstPicture(int kind, qreal phase) const;
-    void PaintBurst(QPainter& painter, const QPixmap& sphere, const QColor& colour, qreal phase) const;
-    QPixmap PointsPicture(int32_t points) const;
+    void advance();
+    void makeFrame(Frame& frame) const;
+    int32_t shown(const Frame& frame, int spot) const;
+    QRegion overlay(const Frame& frame) const;
+    QRegion difference(const Frame& from, const Frame& to) const;
+    QRect pointsRect() const;
+    QColor kindColour(int kind) const;
+    QPixmap sphereOf(int kind) const;
+    const QPixmap& burstPicture(int kind, qreal phase) const;
+    void paintBurst(QPainter& painter, const QPixmap& sphere, const QColor& colour, qreal phase) const;
+    QPixmap pointsPicture(int32_t points) const;
 
     const Pictures& pictures_;
     const TileGrid& grid_;

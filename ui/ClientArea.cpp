@@ -26,7 +26,7 @@ void ClientArea::setBackground(int index)
 
 // A choice without a tile fills plain white. The tiles are opaque, so a tile
 // serves as its own pattern.
-void ClientArea::MakePattern() const
+void ClientArea::makePattern() const
 {
     const QPixmap& tile = pictures_.background(background_);
     if (!tile.isNull()) {
@@ -47,7 +47,7 @@ void ClientArea::paintEvent(QPaintEvent* event)
 void ClientArea::paintBackground(QPainter& painter, const QRegion& region) const
 {
     if (pattern_.isNull())
-        MakePattern();
+        makePattern();
     const QRegion beyondPattern = region.subtracted(PatternRect);
     if (!beyondPattern.isEmpty()) {
         painter.save();

@@ -38,7 +38,7 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    void MakePattern() const;
+    void makePattern() const;
 
     const Pictures& pictures_;
     int background_ = -1;

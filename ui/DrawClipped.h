@@ -10,7 +10,7 @@ namespace quorvel::ui {
 // picture span by span, handing pictures of 96 lines or more to helper
 // threads, which costs many times the copy; clipped to one rectangle it
 // copies or blends the picture line by line.
-inline void DrawClipped(QPainter& painter, QPoint at, const QPixmap& picture)
+inline void drawClipped(QPainter& painter, QPoint at, const QPixmap& picture)
 {
     painter.setClipRect(QRect(at, picture.deviceIndependentSize().toSize()));
     painter.drawPixmap(at, picture);

@@ -5,7 +5,7 @@
 
 namespace quorvel::ui {
 
-QFont GameFont(int pixelSize, bool bold)
+QFont gameFont(int pixelSize, bool bold)
 {
     static const QString family =
         QFontDatabase::families().contains(QStringLiteral("Verdana")) ? QStringLiteral("Verdana") : QStringLiteral("DejaVu Sans");

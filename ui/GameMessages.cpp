@@ -7,7 +7,7 @@ namespace quorvel::ui {
 
 // The texts belong to the main window, which asks every question, so they
 // are translated in its name.
-MessageText Describe(GameMessage message)
+MessageText describe(GameMessage message)
 {
     switch (message) {
     case GameMessage::NewGameQuestion:

@@ -21,6 +21,6 @@ struct MessageText {
     BoxButtons buttons;
 };
 
-MessageText Describe(GameMessage message);
+MessageText describe(GameMessage message);
 
 } // namespace quorvel::ui

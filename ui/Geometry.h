@@ -16,20 +16,20 @@ inline constexpr int LaunchRowTop = 571;
 inline constexpr int PreviewLeft = 620;
 inline constexpr int PreviewTop = 110;
 
-inline constexpr QPoint CellOrigin(int column, int row)
+inline constexpr QPoint cellOrigin(int column, int row)
 {
     return {TilePitch * (column - FirstColumn) + BoardLeft, LaunchRowTop - TilePitch * (row - LaunchRow)};
 }
 
 // Position 1, 2 or 3 of the preview, from the left.
-inline constexpr QPoint PreviewOrigin(int position) { return {TilePitch * position + PreviewLeft, PreviewTop}; }
+inline constexpr QPoint previewOrigin(int position) { return {TilePitch * position + PreviewLeft, PreviewTop}; }
 
-inline constexpr QRect CellRect(int column, int row) { return {CellOrigin(column, row), QSize(TileSize, TileSize)}; }
-inline constexpr QRect PreviewTileRect(int position) { return {PreviewOrigin(position), QSize(TileSize, TileSize)}; }
+inline constexpr QRect cellRect(int column, int row) { return {cellOrigin(column, row), QSize(TileSize, TileSize)}; }
+inline constexpr QRect previewTileRect(int position) { return {previewOrigin(position), QSize(TileSize, TileSize)}; }
 
 // The background pattern covers this much of the client area; a window
 // dragged larger shows its own colour beyond it.
 inline constexpr QRect PatternRect{0, 0, 1000, 700};
-inline constexpr QSize ClientSize{919, 640};
+inline constexpr QSize clientSize{919, 640};
 
 } // namespace quorvel::ui

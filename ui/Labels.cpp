@@ -22,7 +22,7 @@ QStringView Kept(QStringView character)
 
 // Counted in characters as the name box counts them, so that a typed name
 // always shows whole.
-QString ShownName(const QString& name)
+QString shownName(const QString& name)
 {
     QString shown;
     QTextBoundaryFinder characters(QTextBoundaryFinder::Grapheme, name);
@@ -38,7 +38,7 @@ QString ShownName(const QString& name)
 }
 
 // The score comes again with every tick of a flight, mostly unchanged.
-void ShowText(QLabel* label, const QString& text)
+void showText(QLabel* label, const QString& text)
 {
     if (label->text() == text)
         return;
@@ -46,13 +46,13 @@ void ShowText(QLabel* label, const QString& text)
     label->adjustSize();
 }
 
-QLabel* PlaceLabel(QLabel* label, const char* objectName, QPoint at, const QFont& font, const QString& text)
+QLabel* placeLabel(QLabel* label, const char* objectName, QPoint at, const QFont& font, const QString& text)
 {
     label->setObjectName(QLatin1String(objectName));
     label->setTextFormat(Qt::PlainText);
     label->setFont(font);
     label->move(at);
-    // Sized even when it starts empty, which ShowText would leave alone.
+    // Sized even when it starts empty, which showText would leave alone.
     label->setText(text);
     label->adjustSize();
     return label;

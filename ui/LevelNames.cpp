@@ -23,7 +23,7 @@ std::optional<QString> LevelName(int kindCount)
     return QCoreApplication::translate("LevelNames", Names[kindCount - MinKindCount]);
 }
 
-QStringList LevelNames()
+QStringList levelNames()
 {
     QStringList names;
     for (const char* name : Names)

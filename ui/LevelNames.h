@@ -13,6 +13,6 @@ namespace quorvel::ui {
 std::optional<QString> LevelName(int kindCount);
 
 // The four, easiest first: the items of the difficulty group.
-QStringList LevelNames();
+QStringList levelNames();
 
 } // namespace quorvel::ui

@@ -14,7 +14,7 @@ namespace {
 constexpr int TitleBarFurniture = 160;
 constexpr qreal TitleFaceScale = 1.5;
 
-int TitleBarWidth(const QString& caption)
+int titleBarWidth(const QString& caption)
 {
     const QFontMetrics metrics(QApplication::font("QMdiSubWindowTitleBar"));
     return qCeil(metrics.horizontalAdvance(caption) * TitleFaceScale) + TitleBarFurniture;
@@ -24,7 +24,7 @@ int TitleBarWidth(const QString& caption)
 
 // One raised while the window is still being built has no window to centre
 // on, so it takes the screen's centre.
-BoxAnswer StandardMessageBox(QWidget* window, const QString& text, const QString& caption, BoxButtons buttons)
+BoxAnswer standardMessageBox(QWidget* window, const QString& text, const QString& caption, BoxButtons buttons)
 {
     const bool question = buttons == BoxButtons::YesNo;
     QMessageBox box(buttons == BoxButtons::ErrorOk ? QMessageBox::Critical : QMessageBox::NoIcon, caption, text,
@@ -38,7 +38,7 @@ BoxAnswer StandardMessageBox(QWidget* window, const QString& text, const QString
     // The box sizes itself to its text and buttons; a strut across its whole
     // width keeps it from getting narrower than its caption needs.
     if (auto* grid = qobject_cast<QGridLayout*>(box.layout()))
-        grid->addItem(new QSpacerItem(TitleBarWidth(caption), 0, QSizePolicy::Fixed, QSizePolicy::Minimum),
+        grid->addItem(new QSpacerItem(titleBarWidth(caption), 0, QSizePolicy::Fixed, QSizePolicy::Minimum),
                       grid->rowCount(), 0, 1, grid->columnCount());
     const int answer = box.exec();
     return answer == QMessageBox::Yes ? BoxAnswer::Yes : answer == QMessageBox::No ? BoxAnswer::No : BoxAnswer::Ok;

@@ -7,7 +7,7 @@
 namespace quorvel::ui {
 namespace {
 
-bool HasLoneSurrogate(const QString& text)
+bool hasLoneSurrogate(const QString& text)
 {
     for (qsizetype at = 0; at < text.size(); ++at) {
         if (text[at].isHighSurrogate() && at + 1 < text.size() && text[at + 1].isLowSurrogate())
@@ -18,7 +18,7 @@ bool HasLoneSurrogate(const QString& text)
     return false;
 }
 
-int GraphemeClusters(const QString& text)
+int graphemeClusters(const QString& text)
 {
     QTextBoundaryFinder boundaries(QTextBoundaryFinder::Grapheme, text);
     int clusters = 0;
@@ -33,8 +33,8 @@ int GraphemeClusters(const QString& text)
 // length limit refuses a key typed beyond it.
 QValidator::State NameValidator::validate(QString& text, int&) const
 {
-    const bool fits = !HasLoneSurrogate(text) && text.toUcs4().size() <= qsizetype(persist::ini::MaxTextLength) &&
-                      GraphemeClusters(text) <= characters_;
+    const bool fits = !hasLoneSurrogate(text) && text.toUcs4().size() <= qsizetype(persist::ini::MaxTextLength) &&
+                      graphemeClusters(text) <= characters_;
     return fits ? Acceptable : Invalid;
 }
 

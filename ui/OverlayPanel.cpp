@@ -10,17 +10,17 @@ namespace quorvel::ui {
 void OverlayPanel::setVisible(bool visible)
 {
     if (!visible)
-        ReturnFocus();
+        returnFocus();
     QFrame::setVisible(visible);
     if (parentWidget())
-        UpdateReach(*parentWidget());
+        updateReach(*parentWidget());
     if (visible)
         emit shown();
     else
         emit hidden();
 }
 
-void OverlayPanel::ReturnFocus()
+void OverlayPanel::returnFocus()
 {
     if (isAncestorOf(window()->focusWidget()))
         window()->setFocus(Qt::OtherFocusReason);
@@ -28,7 +28,7 @@ void OverlayPanel::ReturnFocus()
 
 // A panel wholly covered by one shown above it is as good as hidden: Tab and
 // the arrow keys must not reach its controls. Later siblings lie above.
-void OverlayPanel::UpdateReach(QWidget& parent)
+void OverlayPanel::updateReach(QWidget& parent)
 {
     const QList<OverlayPanel*> panels = parent.findChildren<OverlayPanel*>(Qt::FindDirectChildrenOnly);
     for (qsizetype i = 0; i < panels.size(); ++i) {
@@ -36,7 +36,7 @@ void OverlayPanel::UpdateReach(QWidget& parent)
         for (qsizetype j = i + 1; j < panels.size() && !covered; ++j)
             covered = panels[j]->showing() && panels[j]->geometry().contains(panels[i]->geometry());
         if (covered)
-            panels[i]->ReturnFocus();
+            panels[i]->returnFocus();
         panels[i]->setEnabled(!covered);
     }
 }

@@ -31,8 +31,8 @@ signals:
     void hidden();
 
 private:
-    void ReturnFocus();
-    static void UpdateReach(QWidget& parent);
+    void returnFocus();
+    static void updateReach(QWidget& parent);
 
     QAbstractButton* ok_ = nullptr;
 };

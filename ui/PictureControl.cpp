@@ -21,7 +21,7 @@ constexpr int PressedShade = 18;
 constexpr int PressedShadowAlpha = 95;
 constexpr int PressedShadowDepth = 5;
 
-QPixmap Lit(const QPixmap& picture)
+QPixmap lit(const QPixmap& picture)
 {
     QImage image = picture.toImage().convertToFormat(QImage::Format_ARGB32);
     for (int y = 0; y < image.height(); ++y) {
@@ -36,7 +36,7 @@ QPixmap Lit(const QPixmap& picture)
     return QPixmap::fromImage(image);
 }
 
-QPixmap Pressed(const QPixmap& picture)
+QPixmap pressedLook(const QPixmap& picture)
 {
     QImage image = picture.toImage().convertToFormat(QImage::Format_ARGB32_Premultiplied);
     const QRectF whole(QPointF(0.0, 0.0), picture.deviceIndependentSize());
@@ -104,12 +104,12 @@ const QPixmap& PictureButton::shown() const
     const QPixmap& picture = pictures_.side(path_);
     if (isDown()) {
         if (pressed_.isNull())
-            pressed_ = Pressed(picture);
+            pressed_ = pressedLook(picture);
         return pressed_;
     }
     if (underMouse()) {
         if (lit_.isNull())
-            lit_ = Lit(picture);
+            lit_ = lit(picture);
         return lit_;
     }
     return picture;

@@ -7,19 +7,19 @@ namespace quorvel::ui {
 
 Pictures::Pictures(qreal devicePixelRatio) : ratio_(devicePixelRatio)
 {
-    InitialiseAssets();
+    initialiseAssets();
 }
 
-const QPixmap& Pictures::Loaded(QPixmap& picture, const QString& path) const
+const QPixmap& Pictures::loaded(QPixmap& picture, const QString& path) const
 {
     if (picture.isNull())
-        picture = QPixmap::fromImage(LoadPicture(path, ratio_));
+        picture = QPixmap::fromImage(loadPicture(path, ratio_));
     return picture;
 }
 
 const QPixmap& Pictures::block(int kind) const
 {
-    return kind >= 0 && kind < BlockTiles ? Loaded(blocks_[kind], BlockTilePath(kind)) : none_;
+    return kind >= 0 && kind < BlockTiles ? loaded(blocks_[kind], blockTilePath(kind)) : none_;
 }
 
 const QPixmap& Pictures::tile(int kind, int size) const
@@ -29,7 +29,7 @@ const QPixmap& Pictures::tile(int kind, int size) const
     QPixmap& made = tiles_[size][kind];
     if (made.isNull()) {
         const qreal ratio = size > TileSize ? 2.0 : 1.0;
-        QImage drawing = LoadPicture(BlockTilePath(kind), ratio);
+        QImage drawing = loadPicture(blockTilePath(kind), ratio);
         drawing.setDevicePixelRatio(1.0);
         if (drawing.width() != size)
             drawing = drawing.scaled(size, size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
@@ -40,12 +40,12 @@ const QPixmap& Pictures::tile(int kind, int size) const
 
 const QPixmap& Pictures::background(int index) const
 {
-    return index >= 0 && index < BackgroundTiles ? Loaded(backgrounds_[index], BackgroundPath(index)) : none_;
+    return index >= 0 && index < BackgroundTiles ? loaded(backgrounds_[index], backgroundPath(index)) : none_;
 }
 
 const QPixmap& Pictures::side(const char* path) const
 {
-    return Loaded(sides_[QLatin1String(path)], QLatin1String(path));
+    return loaded(sides_[QLatin1String(path)], QLatin1String(path));
 }
 
 // The sizes a title bar and a task bar use, at scale 1 and 2. The window
@@ -55,7 +55,7 @@ QIcon Pictures::icon()
 {
     QIcon icon;
     for (const int size : {16, 32, 48, 64})
-        icon.addFile(IconPath(size), QSize(size, size));
+        icon.addFile(iconPath(size), QSize(size, size));
     return icon;
 }
 

@@ -38,7 +38,7 @@ public:
     static constexpr int BackgroundTileSize = 190;
 
 private:
-    const QPixmap& Loaded(QPixmap& picture, const QString& path) const;
+    const QPixmap& loaded(QPixmap& picture, const QString& path) const;
 
     qreal ratio_;
     mutable std::array<QPixmap, BlockTiles> blocks_;

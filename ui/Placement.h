@@ -9,7 +9,7 @@
 namespace quorvel::ui {
 
 // The window's frame round its client area, as the window system last told.
-inline QMargins FrameMargins(const QWidget& window)
+inline QMargins frameMargins(const QWidget& window)
 {
     const QRect frame = window.frameGeometry();
     const QRect client = window.geometry();
@@ -20,28 +20,28 @@ inline QMargins FrameMargins(const QWidget& window)
 // Where the top left of a window's frame goes on `area`: the frame centred
 // where it fits; where it does not, its top left inside the area, so that
 // the title bar and the menu can always be reached.
-inline QPoint FramePlace(const QSize& window, const QMargins& frame, const QRect& area)
+inline QPoint framePlace(const QSize& window, const QMargins& frame, const QRect& area)
 {
     const QSize outer = window.grownBy(frame);
     const auto along = [](int start, int room, int length) { return start + std::max(0, (room - length) / 2); };
     return {along(area.left(), area.width(), outer.width()), along(area.top(), area.height(), outer.height())};
 }
 
-// Moves a top-level window, whose position is its frame's, to FramePlace.
-inline void CentreWindow(QWidget& window, const QRect& area)
+// Moves a top-level window, whose position is its frame's, to framePlace.
+inline void centreWindow(QWidget& window, const QRect& area)
 {
-    window.move(FramePlace(window.size(), FrameMargins(window), area));
+    window.move(framePlace(window.size(), frameMargins(window), area));
 }
 
 // Moves a top-level window so that its frame is centred on the frame of
 // `over`. A window not yet framed by the window manager is taken to get the
 // same frame as `over`, so that it opens centred, not a title bar's height
 // off; once framed it is put right, if it must be.
-inline void CentreOver(QWidget& window, const QWidget& over)
+inline void centreOver(QWidget& window, const QWidget& over)
 {
-    QMargins margins = FrameMargins(window);
+    QMargins margins = frameMargins(window);
     if (margins.isNull())
-        margins = FrameMargins(over);
+        margins = frameMargins(over);
     QRect frame = window.geometry().marginsAdded(margins);
     frame.moveCenter(over.frameGeometry().center());
     window.move(frame.topLeft());

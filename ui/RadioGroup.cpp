@@ -53,7 +53,7 @@ RadioGroup::RadioGroup(const QString& caption, const QStringList& items, QWidget
     connect(&buttons_, &QButtonGroup::idToggled, this, [this](int index, bool checked) {
         if (!checked)
             return;
-        KeepTabOnChosenItem();
+        keepTabOnChosenItem();
         emit itemIndexChanged(index);
     });
 }
@@ -80,12 +80,12 @@ void RadioGroup::setItemIndex(int index)
 {
     if (QAbstractButton* item = buttons_.button(index))
         item->setChecked(true);
-    KeepTabOnChosenItem();
+    keepTabOnChosenItem();
 }
 
 // Tab enters the group at its chosen item, as in any radio group, so that a
 // Space pressed next changes nothing; the arrow keys move within the group.
-void RadioGroup::KeepTabOnChosenItem()
+void RadioGroup::keepTabOnChosenItem()
 {
     const QAbstractButton* chosen = buttons_.checkedButton();
     for (QAbstractButton* item : buttons_.buttons())

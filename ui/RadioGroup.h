@@ -27,7 +27,7 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    void KeepTabOnChosenItem();
+    void keepTabOnChosenItem();
 
     QButtonGroup buttons_;
 };

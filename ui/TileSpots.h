@@ -16,12 +16,12 @@ inline constexpr int WellSpots = ColumnCount * (FloorRow - LaunchRow + 1);
 inline constexpr int PreviewSpots = 3;
 inline constexpr int SpotCount = WellSpots + PreviewSpots;
 
-QRect SpotRect(int spot);
+QRect spotRect(int spot);
 // The board cell at a place of the well, and the place of a board cell.
-bool IsWellSpot(int spot);
-int CellSpot(int column, int row);
+bool isWellSpot(int spot);
+int cellSpot(int column, int row);
 // The cell value or preview kind at the place; it doubles as the tile index.
-int32_t SpotTile(const Game& game, int spot);
+int32_t spotTile(const Game& game, int spot);
 
 // Where the tiles fall in device pixels, on a screen of the given device
 // pixel ratio, counted from the client area's top left. Tiles stand at a
@@ -38,13 +38,13 @@ public:
     qreal ratio() const { return ratio_; }
     int pitch() const { return pitch_; }
     int tileSize() const { return tileSize_; }
-    QRect DeviceRect(int spot) const;
+    QRect deviceRect(int spot) const;
     // The client pixels to repaint for the device pixels of `device`.
-    QRect Cover(const QRect& device) const;
-    QRect Cover(int spot) const { return Cover(DeviceRect(spot)); }
+    QRect cover(const QRect& device) const;
+    QRect cover(int spot) const { return cover(deviceRect(spot)); }
     // In client pixels: what the well's tiles cover, and the preview's.
-    QRect BoardCover() const;
-    QRect PreviewCover() const;
+    QRect boardCover() const;
+    QRect previewCover() const;
 
 private:
     qreal ratio_;
@@ -62,9 +62,9 @@ public:
     // The places whose tile differs from the last call's, all of them on the
     // first call, as client pixels to repaint; from then on those places
     // count as shown.
-    QRegion Update(const Game& game, const TileGrid& grid);
+    QRegion update(const Game& game, const TileGrid& grid);
     // The tile shown at the place.
-    int32_t Tile(int spot) const { return tiles_[spot]; }
+    int32_t tile(int spot) const { return tiles_[spot]; }
 
 private:
     bool any_ = false;

@@ -45,7 +45,7 @@ namespace {
 
 // The locale whose language the C library's messages follow: the first of
 // LC_ALL, LC_MESSAGES and LANG that is set.
-QString MessagesLocale()
+QString messagesLocale()
 {
     for (const char* variable : {"LC_ALL", "LC_MESSAGES", "LANG"}) {
         const QString value = qEnvironmentVariable(variable);
@@ -55,7 +55,7 @@ QString MessagesLocale()
     return {};
 }
 
-bool IsCLocale(const QString& locale)
+bool isCLocale(const QString& locale)
 {
     const QString name = locale.section(QLatin1Char('.'), 0, 0).section(QLatin1Char('@'), 0, 0);
     return name.isEmpty() || name == QLatin1String("C") || name == QLatin1String("POSIX");
@@ -66,10 +66,10 @@ bool IsCLocale(const QString& locale)
 // As gettext reads them: LANGUAGE, a list separated by colons whose empty
 // entries say nothing, stands before the locale's own language, except in
 // the C locale, where texts stay as they are written whatever it lists.
-QStringList DesktopLanguages()
+QStringList desktopLanguages()
 {
-    const QString locale = MessagesLocale();
-    if (IsCLocale(locale))
+    const QString locale = messagesLocale();
+    if (isCLocale(locale))
         return {};
     const QStringList listed = qEnvironmentVariable("LANGUAGE").split(QLatin1Char(':'), Qt::SkipEmptyParts);
     return listed.isEmpty() ? QStringList{locale} : listed;

@@ -29,6 +29,6 @@ private:
 // LC_MESSAGES and LANG, by the rules of GNU gettext. None in the C locale,
 // which, as for every program translated with gettext, keeps the texts as
 // they are written.
-QStringList DesktopLanguages();
+QStringList desktopLanguages();
 
 } // namespace quorvel::ui

@@ -50,23 +50,23 @@ TForm1::TForm1(std::unique_ptr<RandomSource> random, QWidget* parent)
                               Qt::WindowCloseButtonHint),
       game_(*this, std::move(random)), pictures_(qGuiApp->devicePixelRatio()),
       messageBox_([this](const QString& text, const QString& caption, BoxButtons buttons) {
-          return StandardMessageBox(this, text, caption, buttons);
+          return standardMessageBox(this, text, caption, buttons);
       })
 {
     Timer1 = new QTimer(this);
     Timer1->setObjectName(QStringLiteral("Timer1"));
     Timer1->setTimerType(Qt::PreciseTimer);
     connect(Timer1, &QTimer::timeout, this, &TForm1::Boxupdate);
-    CreateControls();
+    createControls();
 
     // The saved options are applied through the groups' own handlers; while
     // no game runs they ask nothing.
     overpanel->hide();
     game_.SetGameOver();
-    ReadSettings();
+    readSettings();
     Timer1->setInterval(TickMilliseconds);
     Blocksgroup->setItemIndex(game_.KindCount() - MinKindCount);
-    ShowLevelName(blockslbl, game_.KindCount());
+    showLevelName(blockslbl, game_.KindCount());
     game_.PrepareStartUp();
     well->showBoard();
     ScoreChanged(game_.Score());
@@ -91,31 +91,31 @@ TForm1::TForm1(std::unique_ptr<RandomSource> random, QWidget* parent)
 
 TForm1::~TForm1() = default;
 
-void TForm1::ReadSettings()
+void TForm1::readSettings()
 {
-    const persist::StartupSettings saved = persist::ReadStartup();
+    const persist::StartupSettings saved = persist::readStartup();
     scoreTable_ = saved.table;
-    ShowScoreTable();
-    client->setBackground(persist::ClampBackground(saved.background));
+    showScoreTable();
+    client->setBackground(persist::clampBackground(saved.background));
     backchoice->setItemIndex(client->background());
     game_.SetKindCount(saved.blocks);
     Playersname->setText(saved.playerName);
 }
 
-void TForm1::ShowScoreTable()
+void TForm1::showScoreTable()
 {
     for (int k = 0; k < persist::ScoreLineCount; ++k) {
-        ShowText(name[k], ShownName(scoreTable_[k].name));
-        ShowText(score[k], QString::number(scoreTable_[k].score));
-        ShowLevelName(level[k], scoreTable_[k].level);
+        showText(name[k], shownName(scoreTable_[k].name));
+        showText(score[k], QString::number(scoreTable_[k].score));
+        showLevelName(level[k], scoreTable_[k].level);
     }
 }
 
 // A value without a name leaves the label as it was.
-void TForm1::ShowLevelName(QLabel* label, int value)
+void TForm1::showLevelName(QLabel* label, int value)
 {
     if (const std::optional<QString> text = LevelName(value))
-        ShowText(label, *text);
+        showText(label, *text);
 }
 
 // Applying the saved options at start-up is one action: after its first
@@ -129,14 +129,14 @@ bool TForm1::Save(const std::function<void()>& write)
         return true;
     } catch (const persist::WriteError&) {
         saveRefused_ = true;
-        Show(GameMessage::SaveRefused);
+        showMessage(GameMessage::SaveRefused);
         return false;
     }
 }
 
-BoxAnswer TForm1::Show(GameMessage message)
+BoxAnswer TForm1::showMessage(GameMessage message)
 {
-    const MessageText box = Describe(message);
+    const MessageText box = describe(message);
     return messageBox_(box.text, box.caption, box.buttons);
 }
 
@@ -145,12 +145,12 @@ void TForm1::keyprocess(const QKeyEvent& event)
 {
     for (const KeyBinding& binding : KeyBindings)
         if (event.key() == binding.key && (!binding.keypadOnly || event.modifiers().testFlag(Qt::KeypadModifier))) {
-            Steer(binding.move);
+            steer(binding.move);
             return;
         }
 }
 
-void TForm1::Steer(void (Game::*move)())
+void TForm1::steer(void (Game::*move)())
 {
     well->endReplay();
     (game_.*move)();
@@ -166,7 +166,7 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event)
         keyprocess(*static_cast<QKeyEvent*>(event));
     }
     if (watched == windowHandle() && event->type() == QEvent::Expose)
-        CentreInFrame();
+        centreInFrame();
     return QMainWindow::eventFilter(watched, event);
 }
 
@@ -175,24 +175,24 @@ void TForm1::showEvent(QShowEvent* event)
     QMainWindow::showEvent(event);
     if (!centred_ && screen()) {
         centred_ = true;
-        CentreWindow(*this, screen()->availableGeometry());
+        centreWindow(*this, screen()->availableGeometry());
     }
 }
 
 // The window manager frames the window only once it is on screen, and its
 // frame is known for sure when the framed window is first exposed: then the
 // window is placed again, once, frame and all.
-void TForm1::CentreInFrame()
+void TForm1::centreInFrame()
 {
-    if (centred_ && !centredInFrame_ && screen() && !FrameMargins(*this).isNull()) {
+    if (centred_ && !centredInFrame_ && screen() && !frameMargins(*this).isNull()) {
         centredInFrame_ = true;
-        CentreWindow(*this, screen()->availableGeometry());
+        centreWindow(*this, screen()->availableGeometry());
     }
 }
 
 void TForm1::NewGame1Click()
 {
-    if (Show(GameMessage::NewGameQuestion) == BoxAnswer::Yes)
+    if (showMessage(GameMessage::NewGameQuestion) == BoxAnswer::Yes)
         game_.StartNewGame();
 }
 
@@ -230,16 +230,16 @@ void TForm1::BlocksgroupClick()
 {
     bool goAhead = game_.GameOver();
     if (!goAhead)
-        goAhead = Show(GameMessage::LevelsQuestion) == BoxAnswer::Yes ||
+        goAhead = showMessage(GameMessage::LevelsQuestion) == BoxAnswer::Yes ||
                   game_.GameOver();
     const int chosen = ClampKindCount(Blocksgroup->itemIndex() + MinKindCount);
-    if (!goAhead || !Save([chosen] { persist::WriteBlocks(chosen); })) {
+    if (!goAhead || !Save([chosen] { persist::writeBlocks(chosen); })) {
         Blocksgroup->showItemIndex(game_.KindCount() - MinKindCount);
         return;
     }
     game_.SetGameOver();
     game_.SetKindCount(chosen);
-    ShowLevelName(blockslbl, game_.KindCount());
+    showLevelName(blockslbl, game_.KindCount());
     game_.StartNewGame();
 }
 
@@ -247,7 +247,7 @@ void TForm1::BlocksgroupClick()
 void TForm1::backchoiceClick()
 {
     const int chosen = backchoice->itemIndex();
-    if (!Save([chosen] { persist::WriteBackground(chosen); })) {
+    if (!Save([chosen] { persist::writeBackground(chosen); })) {
         backchoice->showItemIndex(client->background());
         return;
     }
@@ -274,30 +274,30 @@ void TForm1::dxButton3Click()
     if (nameEntryResults_.empty())
         return;
     std::vector<bool> entered;
-    if (!Save([&] { entered = persist::InsertResults(scoreTable_, Playersname->text(), nameEntryResults_); }))
+    if (!Save([&] { entered = persist::insertResults(scoreTable_, Playersname->text(), nameEntryResults_); }))
         return;
     nameEntryResults_.clear();
-    ShowScoreTable();
+    showScoreTable();
     overpanel->hide();
     Scorepanel->show();
-    Save([this] { persist::WritePlayerName(Playersname->text()); });
+    Save([this] { persist::writePlayerName(Playersname->text()); });
     if (std::find(entered.begin(), entered.end(), false) != entered.end())
-        Show(GameMessage::ResultNoLongerInTable);
+        showMessage(GameMessage::ResultNoLongerInTable);
 }
 
 void TForm1::GameEnded()
 {
-    if (persist::Qualifies(scoreTable_, game_.Score(), nameEntryResults_)) {
+    if (persist::qualifiesForTable(scoreTable_, game_.Score(), nameEntryResults_)) {
         nameEntryResults_.push_back({game_.KindCount(), game_.Score()});
         overpanel->show();
     } else {
-        Show(GameMessage::GameOver);
+        showMessage(GameMessage::GameOver);
     }
 }
 
 void TForm1::ScoreChanged(int32_t value)
 {
-    ShowText(Label1, QString::number(value));
+    showText(Label1, QString::number(value));
 }
 
 void TForm1::StartTimer()

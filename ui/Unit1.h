@@ -54,10 +54,10 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private slots:
-    void Panel7Click() { Steer(&Game::MoveLeft); }
-    void Panel8Click() { Steer(&Game::MoveRight); }
-    void ChangeClick() { Steer(&Game::CycleColours); }
-    void GoClick() { Steer(&Game::Launch); }
+    void Panel7Click() { steer(&Game::MoveLeft); }
+    void Panel8Click() { steer(&Game::MoveRight); }
+    void ChangeClick() { steer(&Game::CycleColours); }
+    void GoClick() { steer(&Game::Launch); }
 
     void NewGame1Click();
     void Options1Click();
@@ -87,20 +87,20 @@ private:
     void GameEnded() override;
 
     void keyprocess(const QKeyEvent& key);
-    void CentreInFrame();
+    void centreInFrame();
     // One of the four moves, by key or picture; it ends a replay on show.
-    void Steer(void (Game::*move)());
-    void CreateControls();
-    void CreateMenu();
-    void CreateSideColumn();
-    void CreateOptionsPanel();
-    void CreateScorePanel();
-    void CreateNamePanel();
-    void ReadSettings();
-    void ShowScoreTable();
-    void ShowLevelName(QLabel* label, int level);
+    void steer(void (Game::*move)());
+    void createControls();
+    void createMenu();
+    void createSideColumn();
+    void createOptionsPanel();
+    void createScorePanel();
+    void createNamePanel();
+    void readSettings();
+    void showScoreTable();
+    void showLevelName(QLabel* label, int level);
     // Every question and message of the game, shown through messageBox_.
-    BoxAnswer Show(GameMessage message);
+    BoxAnswer showMessage(GameMessage message);
     // Runs one save; on failure tells the player and returns false.
     bool Save(const std::function<void()>& write);
 

@@ -21,9 +21,9 @@
 namespace quorvel::ui {
 namespace {
 
-const QColor WindowColour(0x74, 0x72, 0x7E);
-const QColor PanelColour(0xD1, 0xDD, 0xFC);
-const QColor NamePanelColour(0xFE, 0xFE, 0xC2);
+const QColor windowColour(0x74, 0x72, 0x7E);
+const QColor panelColour(0xD1, 0xDD, 0xFC);
+const QColor namePanelColour(0xFE, 0xFE, 0xC2);
 
 constexpr int NameLength = 12;
 // A long name read from the file is cut at the level column rather than
@@ -31,22 +31,22 @@ constexpr int NameLength = 12;
 constexpr int NameColumnWidth = 124;
 
 template <typename Widget>
-Widget* Place(Widget* widget, const char* objectName, const QRect& geometry)
+Widget* place(Widget* widget, const char* objectName, const QRect& geometry)
 {
     widget->setObjectName(QLatin1String(objectName));
     widget->setGeometry(geometry);
     return widget;
 }
 
-QLabel* MakeLabel(QWidget* parent, const char* objectName, const QString& text, QPoint at, bool bold = false)
+QLabel* makeLabel(QWidget* parent, const char* objectName, const QString& text, QPoint at, bool bold = false)
 {
-    return PlaceLabel(new QLabel(parent), objectName, at, GameFont(WindowTextPixels, bold), text);
+    return placeLabel(new QLabel(parent), objectName, at, gameFont(WindowTextPixels, bold), text);
 }
 
 template <typename Panel = QFrame>
-Panel* MakePanel(QWidget* parent, const char* objectName, const QRect& geometry, const QColor& colour, QFrame::Shadow bevel)
+Panel* makePanel(QWidget* parent, const char* objectName, const QRect& geometry, const QColor& colour, QFrame::Shadow bevel)
 {
-    auto* panel = Place(new Panel(parent), objectName, geometry);
+    auto* panel = place(new Panel(parent), objectName, geometry);
     panel->setFrameStyle(QFrame::Panel | bevel);
     QPalette palette = panel->palette();
     palette.setColor(QPalette::Window, colour);
@@ -58,21 +58,21 @@ Panel* MakePanel(QWidget* parent, const char* objectName, const QRect& geometry,
 
 } // namespace
 
-void TForm1::CreateControls()
+void TForm1::createControls()
 {
     setWindowTitle(QStringLiteral("Quorvel"));
-    setFont(GameFont(WindowTextPixels));
+    setFont(gameFont(WindowTextPixels));
     client.reset(new ClientArea(pictures_, this));
     QPalette palette = client->palette();
-    palette.setColor(QPalette::Window, WindowColour);
+    palette.setColor(QPalette::Window, windowColour);
     client->setPalette(palette);
     setCentralWidget(client.get());
     well = new Well(game_, pictures_, client.get());
-    CreateMenu();
-    CreateSideColumn();
-    CreateOptionsPanel();
-    CreateScorePanel();
-    CreateNamePanel();
+    createMenu();
+    createSideColumn();
+    createOptionsPanel();
+    createScorePanel();
+    createNamePanel();
     // At a fractional scale a panel's edge falls inside a row of device
     // pixels that the repaint of what the panel uncovers leaves out, and the
     // well may have changed under it: the well repaints whole.
@@ -81,11 +81,11 @@ void TForm1::CreateControls()
         connect(panel, &OverlayPanel::hidden, well, qOverload<>(&QWidget::update));
         connect(panel, &OverlayPanel::shown, well, &Well::endReplay);
     }
-    resize(ClientSize.width(), ClientSize.height() + menuBar()->sizeHint().height());
-    client->resize(ClientSize);
+    resize(clientSize.width(), clientSize.height() + menuBar()->sizeHint().height());
+    client->resize(clientSize);
 }
 
-void TForm1::CreateMenu()
+void TForm1::createMenu()
 {
     QMenuBar* MainMenu1 = menuBar();
     MainMenu1->setObjectName(QStringLiteral("MainMenu1"));
@@ -100,13 +100,13 @@ void TForm1::CreateMenu()
     add("About1", tr("Help/About"), &TForm1::About1Click);
 }
 
-void TForm1::CreateSideColumn()
+void TForm1::createSideColumn()
 {
-    Place(new PictureControl(pictures_, PlatePicture, client.get()), "Image5", QRect(680, 232, 201, 49));
-    Place(new PictureControl(pictures_, PlatePicture, client.get()), "Image6", QRect(680, 280, 201, 49));
+    place(new PictureControl(pictures_, PlatePicture, client.get()), "Image5", QRect(680, 232, 201, 49));
+    place(new PictureControl(pictures_, PlatePicture, client.get()), "Image6", QRect(680, 280, 201, 49));
     const auto button = [&](const char* objectName, const char* picture, const QRect& geometry, const QString& action,
                             const QString& keys, void (TForm1::*handler)()) {
-        auto* image = Place(new PictureButton(pictures_, picture, action, keys, client.get()), objectName, geometry);
+        auto* image = place(new PictureButton(pictures_, picture, action, keys, client.get()), objectName, geometry);
         connect(image, &QAbstractButton::clicked, this, handler);
     };
     button("Image1", LeftButtonPicture, QRect(680, 368, 57, 49), tr("Move left"),
@@ -117,28 +117,28 @@ void TForm1::CreateSideColumn()
                     tr("Down arrow or keypad 5"), &TForm1::ChangeClick);
     button("Image4", LaunchButtonPicture, QRect(680, 432, 105, 49), tr("Launch"),
                     tr("Up arrow or Space"), &TForm1::GoClick);
-    QLabel* Label16 = MakeLabel(client.get(), "Label16", tr("Level:"), {704, 248}, true);
-    blockslbl = MakeLabel(client.get(), "blockslbl", *LevelName(DefaultKindCount), {768, 248}, true);
-    QLabel* Label2 = MakeLabel(client.get(), "Label2", tr("Score:"), {704, 296}, true);
-    Label1 = MakeLabel(client.get(), "Label1", QStringLiteral("0"), {768, 296}, true);
+    QLabel* Label16 = makeLabel(client.get(), "Label16", tr("Level:"), {704, 248}, true);
+    blockslbl = makeLabel(client.get(), "blockslbl", *LevelName(DefaultKindCount), {768, 248}, true);
+    QLabel* Label2 = makeLabel(client.get(), "Label2", tr("Score:"), {704, 296}, true);
+    Label1 = makeLabel(client.get(), "Label1", QStringLiteral("0"), {768, 296}, true);
     // Assistive technology reads each value with its caption.
     Label16->setBuddy(blockslbl);
     Label2->setBuddy(Label1);
 }
 
-void TForm1::CreateOptionsPanel()
+void TForm1::createOptionsPanel()
 {
-    Panel1 = MakePanel<OverlayPanel>(client.get(), "Panel1", QRect(128, 120, 337, 337), PanelColour, QFrame::Raised);
-    QFrame* Panel2 = MakePanel(Panel1, "Panel2", QRect(24, 32, 137, 233), PanelColour, QFrame::Sunken);
-    Blocksgroup = Place(new RadioGroup(tr("Level"), LevelNames(), Panel2), "Blocksgroup", QRect(24, 16, 89, 193));
+    Panel1 = makePanel<OverlayPanel>(client.get(), "Panel1", QRect(128, 120, 337, 337), panelColour, QFrame::Raised);
+    QFrame* Panel2 = makePanel(Panel1, "Panel2", QRect(24, 32, 137, 233), panelColour, QFrame::Sunken);
+    Blocksgroup = place(new RadioGroup(tr("Level"), levelNames(), Panel2), "Blocksgroup", QRect(24, 16, 89, 193));
     // The default difficulty shows until the saved one is applied.
     Blocksgroup->showItemIndex(DefaultKindCount - MinKindCount);
     connect(Blocksgroup, &RadioGroup::itemIndexChanged, this, &TForm1::BlocksgroupClick);
-    auto* dxButton1 = Place(new DxButton(tr("Ok"), Panel1), "dxButton1", QRect(128, 288, 81, 25));
+    auto* dxButton1 = place(new DxButton(tr("Ok"), Panel1), "dxButton1", QRect(128, 288, 81, 25));
     Panel1->setOkButton(dxButton1);
     connect(Panel1, &OverlayPanel::okClicked, this, &TForm1::dxButton1Click);
-    QFrame* Panel5 = MakePanel(Panel1, "Panel5", QRect(176, 32, 137, 233), PanelColour, QFrame::Sunken);
-    backchoice = Place(new RadioGroup(tr("Background"),
+    QFrame* Panel5 = makePanel(Panel1, "Panel5", QRect(176, 32, 137, 233), panelColour, QFrame::Sunken);
+    backchoice = place(new RadioGroup(tr("Background"),
                                       {QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3"), QStringLiteral("4"),
                                        QStringLiteral("5")},
                                       Panel5),
@@ -149,37 +149,37 @@ void TForm1::CreateOptionsPanel()
     Panel1->hide();
 }
 
-void TForm1::CreateScorePanel()
+void TForm1::createScorePanel()
 {
-    Scorepanel = MakePanel<OverlayPanel>(client.get(), "Scorepanel", QRect(56, 64, 489, 481), PanelColour, QFrame::Sunken);
-    MakeLabel(Scorepanel, "Label4", tr("High Scores"), {200, 24});
-    QFrame* Panel6 = MakePanel(Scorepanel, "Panel6", QRect(40, 56, 409, 353), PanelColour, QFrame::Sunken);
+    Scorepanel = makePanel<OverlayPanel>(client.get(), "Scorepanel", QRect(56, 64, 489, 481), panelColour, QFrame::Sunken);
+    makeLabel(Scorepanel, "Label4", tr("High Scores"), {200, 24});
+    QFrame* Panel6 = makePanel(Scorepanel, "Panel6", QRect(40, 56, 409, 353), panelColour, QFrame::Sunken);
     static const char* const rankNames[] = {"Label5", "Label6",  "Label7",  "Label8",  "Label9",
                                             "Label10", "Label11", "Label12", "Label14", "Label15"};
     for (int k = 0; k < persist::ScoreLineCount; ++k) {
         const int top = 24 + 32 * k;
         const QByteArray line = QByteArray::number(k + 1);
-        MakeLabel(Panel6, rankNames[k], QString::number(k + 1), {16, top});
-        name[k] = MakeLabel(Panel6, ("name" + line).constData(), QString(), {56, top});
+        makeLabel(Panel6, rankNames[k], QString::number(k + 1), {16, top});
+        name[k] = makeLabel(Panel6, ("name" + line).constData(), QString(), {56, top});
         name[k]->setMaximumWidth(NameColumnWidth);
-        level[k] = MakeLabel(Panel6, ("level" + line).constData(), QString(), {184, top});
-        score[k] = MakeLabel(Panel6, ("score" + line).constData(), QString(), {296, top});
+        level[k] = makeLabel(Panel6, ("level" + line).constData(), QString(), {184, top});
+        score[k] = makeLabel(Panel6, ("score" + line).constData(), QString(), {296, top});
     }
-    auto* dxButton2 = Place(new DxButton(tr("Ok"), Scorepanel), "dxButton2", QRect(200, 432, 89, 25));
+    auto* dxButton2 = place(new DxButton(tr("Ok"), Scorepanel), "dxButton2", QRect(200, 432, 89, 25));
     Scorepanel->setOkButton(dxButton2);
     connect(Scorepanel, &OverlayPanel::okClicked, this, &TForm1::dxButton2Click);
     Scorepanel->hide();
 }
 
-void TForm1::CreateNamePanel()
+void TForm1::createNamePanel()
 {
-    overpanel = MakePanel<OverlayPanel>(client.get(), "overpanel", QRect(216, 224, 225, 177), NamePanelColour, QFrame::Raised);
-    MakeLabel(overpanel, "lblgameover", tr("Congratulations!"), {48, 16}, true);
-    QLabel* Label13 = MakeLabel(overpanel, "Label13", tr("Enter your name"), {56, 48});
-    Playersname = Place(new QLineEdit(overpanel), "Playersname", QRect(48, 80, 129, 24));
+    overpanel = makePanel<OverlayPanel>(client.get(), "overpanel", QRect(216, 224, 225, 177), namePanelColour, QFrame::Raised);
+    makeLabel(overpanel, "lblgameover", tr("Congratulations!"), {48, 16}, true);
+    QLabel* Label13 = makeLabel(overpanel, "Label13", tr("Enter your name"), {56, 48});
+    Playersname = place(new QLineEdit(overpanel), "Playersname", QRect(48, 80, 129, 24));
     Label13->setBuddy(Playersname);
     Playersname->setValidator(new NameValidator(NameLength, Playersname));
-    auto* dxButton3 = Place(new DxButton(tr("Ok"), overpanel), "dxButton3", QRect(72, 128, 81, 25));
+    auto* dxButton3 = place(new DxButton(tr("Ok"), overpanel), "dxButton3", QRect(72, 128, 81, 25));
     overpanel->setOkButton(dxButton3);
     connect(overpanel, &OverlayPanel::okClicked, this, &TForm1::dxButton3Click);
     // Enter in the name box presses "Ok", as in any desktop form.

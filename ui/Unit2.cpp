@@ -19,10 +19,10 @@
 namespace quorvel::ui {
 namespace {
 
-const QColor DialogColour(0x3E, 0x37, 0x53);
-const QColor LinkColour(0xFF, 0xFF, 0x00);
+const QColor dialogColour(0x3E, 0x37, 0x53);
+const QColor linkColour(0xFF, 0xFF, 0x00);
 constexpr int CreditsWidth = 183;
-constexpr QSize ClientSize(341, 380);
+constexpr QSize clientSize(341, 380);
 // Time enough for the window manager to frame a new window.
 constexpr int FramingMilliseconds = 100;
 
@@ -53,42 +53,42 @@ TAboutBox::TAboutBox(const Pictures& pictures, QWidget* parent)
     setObjectName(QStringLiteral("AboutBox"));
     // No caption; an empty title would make the desktop show the program's name.
     setWindowTitle(QStringLiteral(" "));
-    resize(ClientSize);
+    resize(clientSize);
     QPalette palette = this->palette();
-    palette.setColor(QPalette::Window, DialogColour);
+    palette.setColor(QPalette::Window, dialogColour);
     palette.setColor(QPalette::WindowText, Qt::white);
     setPalette(palette);
     setAutoFillBackground(true);
-    const QFont text = GameFont(AboutTextPixels);
+    const QFont text = gameFont(AboutTextPixels);
     setFont(text);
 
-    PlaceLabel(new QLabel(this), "Label3", {24, 24}, GameFont(WindowTextPixels), QString::fromLatin1(NameAndVersion));
+    placeLabel(new QLabel(this), "Label3", {24, 24}, gameFont(WindowTextPixels), QString::fromLatin1(NameAndVersion));
     auto* Image1 = new PictureControl(pictures.side(AboutSpherePicture), this);
     Image1->setObjectName(QStringLiteral("Image1"));
     Image1->setGeometry(232, 16, 65, 65);
-    QLabel* Label1 = PlaceLabel(new QLabel(this), "Label1", {24, 48}, text, tr(Credits));
+    QLabel* Label1 = placeLabel(new QLabel(this), "Label1", {24, 48}, text, tr(Credits));
     // A credits line longer than its place in the layout breaks onto a
     // second line rather than running up to the sphere.
     if (Label1->width() > CreditsWidth) {
         Label1->setWordWrap(true);
         Label1->resize(CreditsWidth, Label1->heightForWidth(CreditsWidth));
     }
-    PlaceLabel(new QLabel(this), "Label2", {24, 88}, text, tr("Controls:"));
-    PlaceLabel(new QLabel(this), "Label6", {24, 120}, text,
+    placeLabel(new QLabel(this), "Label2", {24, 88}, text, tr("Controls:"));
+    placeLabel(new QLabel(this), "Label6", {24, 120}, text,
                //: The runs of spaces line the four key lines up in columns.
                tr("Left      -  Left Arrow Key       or       keypad Key 4"));
-    PlaceLabel(new QLabel(this), "Label7", {24, 144}, text, tr("Right    -  Right Arrow Key     or       keypad Key 6"));
-    PlaceLabel(new QLabel(this), "Label8", {24, 168}, text, tr("Rotate  -  Down Arrow Key     or      keypad Key 5"));
-    PlaceLabel(new QLabel(this), "Label9", {24, 192}, text, tr("Up        -  Up Arrow Key         or      Space bar"));
+    placeLabel(new QLabel(this), "Label7", {24, 144}, text, tr("Right    -  Right Arrow Key     or       keypad Key 6"));
+    placeLabel(new QLabel(this), "Label8", {24, 168}, text, tr("Rotate  -  Down Arrow Key     or      keypad Key 5"));
+    placeLabel(new QLabel(this), "Label9", {24, 192}, text, tr("Up        -  Up Arrow Key         or      Space bar"));
     auto* web = new LinkLabel(this);
-    Label4 = PlaceLabel(web, "Label4", {32, 256}, text, QStringLiteral(QUORVEL_WEB_ADDRESS));
+    Label4 = placeLabel(web, "Label4", {32, 256}, text, QStringLiteral(QUORVEL_WEB_ADDRESS));
     connect(web, &LinkLabel::clicked, this, &TAboutBox::Label4Click);
     auto* mail = new LinkLabel(this);
-    Label5 = PlaceLabel(mail, "Label5", {32, 280}, text, QStringLiteral(QUORVEL_MAIL_ADDRESS));
+    Label5 = placeLabel(mail, "Label5", {32, 280}, text, QStringLiteral(QUORVEL_MAIL_ADDRESS));
     connect(mail, &LinkLabel::clicked, this, &TAboutBox::Label5Click);
     for (QLabel* link : {Label4, Label5}) {
         QPalette linkPalette = link->palette();
-        linkPalette.setColor(QPalette::WindowText, LinkColour);
+        linkPalette.setColor(QPalette::WindowText, linkColour);
         link->setPalette(linkPalette);
     }
     dxButton1 = new DxButton(tr("OK"), this);
@@ -120,10 +120,10 @@ void TAboutBox::showEvent(QShowEvent* event)
     QDialog::showEvent(event);
     if (!placed_ && parentWidget()) {
         placed_ = true;
-        CentreOver(*this, *parentWidget());
+        centreOver(*this, *parentWidget());
         QTimer::singleShot(FramingMilliseconds, this, [this] {
-            if (isVisible() && !FrameMargins(*this).isNull())
-                CentreOver(*this, *parentWidget());
+            if (isVisible() && !frameMargins(*this).isNull())
+                centreOver(*this, *parentWidget());
         });
     }
     dxButton1->setFocus();

@@ -12,7 +12,7 @@
 namespace quorvel::ui {
 namespace {
 
-QAccessibleInterface* WellAccessible(const QString& className, QObject* object)
+QAccessibleInterface* wellAccessible(const QString& className, QObject* object)
 {
     if (className == QLatin1String(Well::staticMetaObject.className()))
         if (auto* well = qobject_cast<Well*>(object))
@@ -26,10 +26,10 @@ Well::Well(const Game& game, const Pictures& pictures, ClientArea* client)
     : QWidget(client), game_(game), client_(*client), pictures_(pictures), grid_(client->devicePixelRatioF()),
       effect_(pictures, grid_, shown_, this)
 {
-    static const bool factoryInstalled = (QAccessible::installFactory(WellAccessible), true);
+    static const bool factoryInstalled = (QAccessible::installFactory(wellAccessible), true);
     Q_UNUSED(factoryInstalled);
     setObjectName(QStringLiteral("well"));
-    setGeometry(grid_.BoardCover().united(grid_.PreviewCover()));
+    setGeometry(grid_.boardCover().united(grid_.previewCover()));
     setAttribute(Qt::WA_TransparentForMouseEvents);
     setAttribute(Qt::WA_OpaquePaintEvent);
     setAccessibleName(tr("Well"));
@@ -41,13 +41,13 @@ Well::Well(const Game& game, const Pictures& pictures, ClientArea* client)
 // so the tiles count as shown all the same.
 void Well::showBoard()
 {
-    const QRegion changed = shown_.Update(game_, grid_);
+    const QRegion changed = shown_.update(game_, grid_);
     if (!changed.isEmpty())
         repaint(changed.translated(-pos()));
     // A rising piece would change the description fifty times a second; a
     // screen reader hears of the piece where it waits or lands.
     if (!game_.InFlight())
-        Describe();
+        describe();
 }
 
 void Well::showClearing(const Clearing& clearing)
@@ -80,15 +80,15 @@ void Well::paintEvent(QPaintEvent* event)
     QRegion tiles;
     painter.setWorldTransform(fromDevice);
     for (int spot = 0; spot < SpotCount; ++spot)
-        if (region.intersects(grid_.Cover(spot))) {
-            const QPixmap& tile = pictures_.tile(effect_.Tile(spot), grid_.tileSize());
+        if (region.intersects(grid_.cover(spot))) {
+            const QPixmap& tile = pictures_.tile(effect_.tile(spot), grid_.tileSize());
             if (tile.isNull())
                 continue;
-            DrawClipped(painter, grid_.DeviceRect(spot).topLeft(), tile);
-            tiles += grid_.DeviceRect(spot);
+            drawClipped(painter, grid_.deviceRect(spot).topLeft(), tile);
+            tiles += grid_.deviceRect(spot);
         }
     painter.setClipping(false);
-    PaintGaps(painter, region, tiles);
+    paintGaps(painter, region, tiles);
     effect_.paint(painter);
 }
 
@@ -96,7 +96,7 @@ void Well::paintEvent(QPaintEvent* event)
 // and every tile picture is opaque): the painter is clipped to
 // the device pixels left, then counts in client pixels as the client area's
 // own painting does, so the pattern lines up with the rest of it.
-void Well::PaintGaps(QPainter& painter, const QRegion& region, const QRegion& tiles) const
+void Well::paintGaps(QPainter& painter, const QRegion& region, const QRegion& tiles) const
 {
     QRegion device;
     for (const QRect& rect : region)
@@ -111,9 +111,9 @@ void Well::PaintGaps(QPainter& painter, const QRegion& region, const QRegion& ti
     painter.restore();
 }
 
-void Well::Describe()
+void Well::describe()
 {
-    QString description = BoardDescription(game_);
+    QString description = boardDescription(game_);
     if (!cleared_.isEmpty())
         description = cleared_ + QStringLiteral(". ") + description;
     cleared_.clear();

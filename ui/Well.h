@@ -53,9 +53,9 @@ private:
     // Plays the same game with the replay off, to compare.
     friend class quorvel::testing::WindowAccess;
 
-    void Describe();
+    void describe();
 
-    void PaintGaps(QPainter& painter, const QRegion& region, const QRegion& tiles) const;
+    void paintGaps(QPainter& painter, const QRegion& region, const QRegion& tiles) const;
 
     const Game& game_;
     const ClientArea& client_;

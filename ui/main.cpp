@@ -107,7 +107,7 @@ int main(int argc, char* argv[])
     // Every window and box takes the program's icon, also a box shown while
     // the main window is still being made.
     QGuiApplication::setWindowIcon(quorvel::ui::Pictures::icon());
-    const quorvel::ui::Translations translations(quorvel::ui::DesktopLanguages());
+    const quorvel::ui::Translations translations(quorvel::ui::desktopLanguages());
     quorvel::ui::TForm1 form;
     form.show();
     return application->exec();

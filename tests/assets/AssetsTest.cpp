@@ -11,20 +11,20 @@ namespace {
 
 class Assets : public ::testing::Test {
 protected:
-    static void SetUpTestSuite() { InitialiseAssets(); }
+    static void SetUpTestSuite() { initialiseAssets(); }
 };
 
-std::vector<QString> PathsTheGameUses()
+std::vector<QString> pathsTheGameUses()
 {
     std::vector<QString> paths;
     for (int index = 0; index <= BlockKinds; ++index)
-        paths.push_back(BlockTilePath(index));
+        paths.push_back(blockTilePath(index));
     for (size_t index = 0; index < BackgroundAverages.size(); ++index)
-        paths.push_back(BackgroundPath(static_cast<int>(index)));
+        paths.push_back(backgroundPath(static_cast<int>(index)));
     for (const char* side : {LeftButtonPicture, RightButtonPicture, CycleButtonPicture, LaunchButtonPicture, PlatePicture, AboutSpherePicture})
         paths.push_back(QLatin1String(side));
     for (int size : IconSizes)
-        paths.push_back(IconPath(size));
+        paths.push_back(iconPath(size));
     return paths;
 }
 
@@ -37,7 +37,7 @@ TEST_F(Assets, EveryEmbeddedPictureEqualsItsFile)
         if (path.startsWith(QLatin1String(":/qt-project.org")))
             continue;
         SCOPED_TRACE(path.toStdString());
-        EXPECT_EQ(QImage(path).convertToFormat(QImage::Format_ARGB32), Committed(path.mid(2)));
+        EXPECT_EQ(QImage(path).convertToFormat(QImage::Format_ARGB32), committedPicture(path.mid(2)));
         ++pictures;
     }
     // Ten tiles, five backgrounds, five plates and the help box's sphere,
@@ -47,7 +47,7 @@ TEST_F(Assets, EveryEmbeddedPictureEqualsItsFile)
 
 TEST_F(Assets, EveryPathTheGameUsesNamesAPicture)
 {
-    for (const QString& path : PathsTheGameUses())
+    for (const QString& path : pathsTheGameUses())
         EXPECT_FALSE(QImage(path).isNull()) << path.toStdString();
 }
 
@@ -60,7 +60,7 @@ TEST_F(Assets, DenseScreensGetTheTwinAtTheSameLogicalSize)
     };
     const Case cases[] = {{1.0, TileSize, 1.0}, {1.25, 2 * TileSize, 2.0}, {2.0, 2 * TileSize, 2.0}, {3.0, 2 * TileSize, 2.0}};
     for (const Case& c : cases) {
-        const QImage tile = LoadPicture(BlockTilePath(3), c.screenRatio);
+        const QImage tile = loadPicture(blockTilePath(3), c.screenRatio);
         EXPECT_EQ(tile.width(), c.pixels) << c.screenRatio;
         EXPECT_EQ(tile.devicePixelRatio(), c.pictureRatio) << c.screenRatio;
         EXPECT_EQ(tile.deviceIndependentSize(), QSizeF(TileSize, TileSize)) << c.screenRatio;
@@ -69,10 +69,10 @@ TEST_F(Assets, DenseScreensGetTheTwinAtTheSameLogicalSize)
 
 TEST_F(Assets, PicturesWithoutATwinStayAsTheyAre)
 {
-    const QImage icon = LoadPicture(IconPath(32), 2.0);
+    const QImage icon = loadPicture(iconPath(32), 2.0);
     EXPECT_EQ(icon.size(), QSize(32, 32));
     EXPECT_EQ(icon.devicePixelRatio(), 1.0);
-    EXPECT_TRUE(LoadPicture(QStringLiteral(":/blocks/10.png"), 2.0).isNull());
+    EXPECT_TRUE(loadPicture(QStringLiteral(":/blocks/10.png"), 2.0).isNull());
 }
 
 } // namespace

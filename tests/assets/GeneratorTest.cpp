@@ -23,7 +23,7 @@ struct GeneratorRun {
     std::string complaint;
 };
 
-GeneratorRun RunGenerator(const QStringList& arguments)
+GeneratorRun runGenerator(const QStringList& arguments)
 {
     QProcess generator;
     generator.start(QStringLiteral(QUORVEL_ASSETGEN), arguments);
@@ -31,7 +31,7 @@ GeneratorRun RunGenerator(const QStringList& arguments)
     return {finished, generator.exitCode(), generator.readAllStandardError().toStdString()};
 }
 
-std::set<QString> FilesUnder(const QString& folder, const QStringList& patterns)
+std::set<QString> filesUnder(const QString& folder, const QStringList& patterns)
 {
     std::set<QString> files;
     const QDir root(folder);
@@ -41,7 +41,7 @@ std::set<QString> FilesUnder(const QString& folder, const QStringList& patterns)
     return files;
 }
 
-QByteArray Contents(const QString& path)
+QByteArray contents(const QString& path)
 {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
@@ -51,27 +51,27 @@ TEST(Generator, RedrawsTheCommittedFilesPixelForPixel)
 {
     QTemporaryDir output;
     ASSERT_TRUE(output.isValid());
-    const GeneratorRun run = RunGenerator({output.path()});
+    const GeneratorRun run = runGenerator({output.path()});
     ASSERT_TRUE(run.finished);
     ASSERT_EQ(run.exitCode, 0) << run.complaint;
 
     const QStringList everything{QStringLiteral("*")};
-    const std::set<QString> written = FilesUnder(output.path(), everything);
-    const std::set<QString> committedPictures = FilesUnder(QStringLiteral(QUORVEL_ASSETS_DIR), {QStringLiteral("*.png")});
-    EXPECT_EQ(FilesUnder(output.path(), {QStringLiteral("*.png")}), committedPictures);
+    const std::set<QString> written = filesUnder(output.path(), everything);
+    const std::set<QString> committedPictures = filesUnder(QStringLiteral(QUORVEL_ASSETS_DIR), {QStringLiteral("*.png")});
+    EXPECT_EQ(filesUnder(output.path(), {QStringLiteral("*.png")}), committedPictures);
     EXPECT_EQ(written.size(), committedPictures.size() + 3) << "the pictures, the two resource collections and the scalable icon";
 
     for (const QString& name : written) {
         SCOPED_TRACE(name.toStdString());
         const QString fresh = QDir(output.path()).filePath(name);
         if (!name.endsWith(QLatin1String(".png"))) {
-            const QByteArray committed = Contents(QStringLiteral(QUORVEL_ASSETS_DIR "/") + name);
+            const QByteArray committed = contents(QStringLiteral(QUORVEL_ASSETS_DIR "/") + name);
             EXPECT_FALSE(committed.isEmpty());
-            EXPECT_EQ(Contents(fresh), committed);
+            EXPECT_EQ(contents(fresh), committed);
             continue;
         }
         const QImage drawn = QImage(fresh).convertToFormat(QImage::Format_ARGB32);
-        const QImage committed = Committed(name);
+        const QImage committed = committedPicture(name);
         ASSERT_EQ(drawn.size(), committed.size());
         for (int y = 0; y < drawn.height(); ++y)
             for (int x = 0; x < drawn.width(); ++x)
@@ -98,7 +98,7 @@ TEST(Generator, ReportsMisuseAndFailureByItsExitCode)
         {{blocker.fileName()}, Failure},
     };
     for (const Case& c : cases) {
-        const GeneratorRun run = RunGenerator(c.arguments);
+        const GeneratorRun run = runGenerator(c.arguments);
         ASSERT_TRUE(run.finished);
         EXPECT_EQ(run.exitCode, c.exitCode) << c.arguments.join(QLatin1Char(' ')).toStdString();
     }

@@ -20,7 +20,7 @@ struct ExpectedPicture {
     int height;
 };
 
-const std::vector<ExpectedPicture>& SidePictures()
+const std::vector<ExpectedPicture>& sidePictures()
 {
     static const std::vector<ExpectedPicture> pictures{
         {QStringLiteral("side/left"), 57, 47},   {QStringLiteral("side/right"), 57, 47},   {QStringLiteral("side/cycle"), 57, 46},
@@ -29,73 +29,73 @@ const std::vector<ExpectedPicture>& SidePictures()
     return pictures;
 }
 
-QString BlockName(int kind)
+QString blockName(int kind)
 {
     return QStringLiteral("blocks/%1").arg(kind);
 }
 
-QString BackgroundName(size_t index)
+QString backgroundName(size_t index)
 {
     return QStringLiteral("backgrounds/%1").arg(index);
 }
 
-std::vector<ExpectedPicture> AllScaledPictures()
+std::vector<ExpectedPicture> allScaledPictures()
 {
     std::vector<ExpectedPicture> pictures;
     for (int kind = 0; kind <= BlockKinds; ++kind)
-        pictures.push_back({BlockName(kind), TileSize, TileSize});
+        pictures.push_back({blockName(kind), TileSize, TileSize});
     for (size_t index = 0; index < BackgroundAverages.size(); ++index)
-        pictures.push_back({BackgroundName(index), BackgroundSize, BackgroundSize});
-    for (const ExpectedPicture& side : SidePictures())
+        pictures.push_back({backgroundName(index), BackgroundSize, BackgroundSize});
+    for (const ExpectedPicture& side : sidePictures())
         pictures.push_back(side);
     pictures.push_back({QStringLiteral("about/sphere"), TileSize, TileSize});
     return pictures;
 }
 
-QImage AtScale(const QString& name, int scale)
+QImage atScale(const QString& name, int scale)
 {
-    return Committed(name + (scale == 1 ? QStringLiteral(".png") : QStringLiteral("@2x.png")));
+    return committedPicture(name + (scale == 1 ? QStringLiteral(".png") : QStringLiteral("@2x.png")));
 }
 
-bool IsLavender(QRgb pixel)
+bool isLavender(QRgb pixel)
 {
     return (pixel & 0xFFFFFFu) == Lavender && qAlpha(pixel) == 255;
 }
 
 TEST(PictureFiles, EachHasItsSizeAndATwinDrawnAtTwiceTheSize)
 {
-    for (const ExpectedPicture& picture : AllScaledPictures()) {
+    for (const ExpectedPicture& picture : allScaledPictures()) {
         SCOPED_TRACE(picture.name.toStdString());
-        const QImage single = AtScale(picture.name, 1);
-        const QImage twin = AtScale(picture.name, 2);
+        const QImage single = atScale(picture.name, 1);
+        const QImage twin = atScale(picture.name, 2);
         ASSERT_FALSE(single.isNull());
         ASSERT_FALSE(twin.isNull());
         EXPECT_EQ(single.size(), QSize(picture.width, picture.height));
         EXPECT_EQ(twin.size(), QSize(2 * picture.width, 2 * picture.height));
         // The twin shows the same picture...
-        EXPECT_LT(MeanDifference(single, Halved(twin)), 6.0);
+        EXPECT_LT(meanDifference(single, halved(twin)), 6.0);
     }
 }
 
 TEST(PictureFiles, TwinsAreDrawnFinerNotMerelyEnlarged)
 {
-    for (const ExpectedPicture& picture : AllScaledPictures()) {
-        if (picture.name == BlockName(0))
+    for (const ExpectedPicture& picture : allScaledPictures()) {
+        if (picture.name == blockName(0))
             continue;
         SCOPED_TRACE(picture.name.toStdString());
-        const QImage twin = AtScale(picture.name, 2);
-        const PixelFilter detailed = [&twin](int x, int y) { return !IsLavender(twin.pixel(x, y)) && qAlpha(twin.pixel(x, y)) == 255; };
-        EXPECT_LT(FlatQuadShare(twin, detailed), 0.3);
+        const QImage twin = atScale(picture.name, 2);
+        const PixelFilter detailed = [&twin](int x, int y) { return !isLavender(twin.pixel(x, y)) && qAlpha(twin.pixel(x, y)) == 255; };
+        EXPECT_LT(flatQuadShare(twin, detailed), 0.3);
     }
 }
 
 TEST(PictureFiles, BlocksAndBackgroundsAreOpaque)
 {
-    for (const ExpectedPicture& picture : AllScaledPictures()) {
+    for (const ExpectedPicture& picture : allScaledPictures()) {
         if (picture.name.startsWith(QLatin1String("side/")) || picture.name.startsWith(QLatin1String("about/")))
             continue;
         for (int scale : Scales) {
-            const QImage image = AtScale(picture.name, scale);
+            const QImage image = atScale(picture.name, scale);
             for (int y = 0; y < image.height(); ++y)
                 for (int x = 0; x < image.width(); ++x)
                     ASSERT_EQ(qAlpha(image.pixel(x, y)), 255) << picture.name.toStdString() << " at scale " << scale << ", " << x << "," << y;
@@ -107,9 +107,9 @@ TEST(PictureFiles, BlocksAndBackgroundsAreOpaque)
 // nowhere else, so a toolkit that keys white out would cut no hole.
 TEST(SidePictures, OnlyTheirOuterFrameIsClearWhite)
 {
-    for (const ExpectedPicture& picture : SidePictures())
+    for (const ExpectedPicture& picture : sidePictures())
         for (int scale : Scales) {
-            const QImage image = AtScale(picture.name, scale);
+            const QImage image = atScale(picture.name, scale);
             for (int y = 0; y < image.height(); ++y)
                 for (int x = 0; x < image.width(); ++x) {
                     const bool frame = x < scale || y < scale || x >= image.width() - scale || y >= image.height() - scale;
@@ -128,28 +128,28 @@ TEST(SidePictures, PlatesArePaleYellowGreenWithAFaintBrownPattern)
     constexpr int Rim = 4;
     constexpr double SymbolHalfWidth = 20.0;
     constexpr int StrokeSize = 12;
-    for (const ExpectedPicture& picture : SidePictures())
+    for (const ExpectedPicture& picture : sidePictures())
         for (int scale : Scales) {
             SCOPED_TRACE(picture.name.toStdString() + " at scale " + std::to_string(scale));
-            const QImage image = AtScale(picture.name, scale);
+            const QImage image = atScale(picture.name, scale);
             const bool plain = picture.name == QLatin1String("side/plate");
             const QRect inside = image.rect().adjusted(Rim * scale, Rim * scale, -Rim * scale, -Rim * scale);
             const PixelFilter face = [&](int x, int y) {
                 return inside.contains(x, y) && (plain || std::abs(x + 0.5 - image.width() / 2.0) >= SymbolHalfWidth * scale);
             };
-            const Colour mean = MeanColour(image, face);
-            EXPECT_LE(ChannelMiss(mean, FromHex(PlateColour)), AverageTolerance);
+            const Colour mean = meanColour(image, face);
+            EXPECT_LE(channelMiss(mean, fromHex(PlateColour)), AverageTolerance);
             if (!plain)
                 continue;
-            EXPECT_TRUE(GroupSizes(image, [&](int x, int y) {
-                return inside.contains(x, y) && Brightness(ColourOf(image.pixel(x, y))) <= 120.0;
+            EXPECT_TRUE(groupSizes(image, [&](int x, int y) {
+                return inside.contains(x, y) && brightness(colourOf(image.pixel(x, y))) <= 120.0;
             }).empty()) << "a stroke as dark as a symbol";
             std::vector<double> rows;
             for (int y = 0; y < image.height(); ++y)
-                rows.push_back(Brightness(MeanColour(image, [&](int x, int py) { return py == y && face(x, py); })));
-            const std::vector<int> groups = GroupSizes(image, [&](int x, int y) {
-                const Colour c = ColourOf(image.pixel(x, y));
-                return face(x, y) && c[0] - c[1] > mean[0] - mean[1] + 6.0 && Brightness(c) < rows[y] - 8.0;
+                rows.push_back(brightness(meanColour(image, [&](int x, int py) { return py == y && face(x, py); })));
+            const std::vector<int> groups = groupSizes(image, [&](int x, int y) {
+                const Colour c = colourOf(image.pixel(x, y));
+                return face(x, y) && c[0] - c[1] > mean[0] - mean[1] + 6.0 && brightness(c) < rows[y] - 8.0;
             });
             const int pattern = std::accumulate(groups.begin(), groups.end(), 0);
             const int inStrokes = std::accumulate(groups.begin(), groups.end(), 0,
@@ -168,7 +168,7 @@ struct DarkBand {
     double to;
 };
 
-double MeanDarkPosition(const QImage& image, DarkBand band)
+double meanDarkPosition(const QImage& image, DarkBand band)
 {
     double sum = 0.0;
     int count = 0;
@@ -203,9 +203,9 @@ TEST(SidePictures, SymbolsPointTheWayTheirButtonsMove)
     for (const Case& c : cases)
         for (int scale : Scales) {
             SCOPED_TRACE(c.name.toStdString());
-            const QImage image = AtScale(c.name, scale);
-            const double middle = MeanDarkPosition(image, c.middle);
-            const double outer = (MeanDarkPosition(image, c.outer1) + MeanDarkPosition(image, c.outer2)) / 2.0;
+            const QImage image = atScale(c.name, scale);
+            const double middle = meanDarkPosition(image, c.middle);
+            const double outer = (meanDarkPosition(image, c.outer1) + meanDarkPosition(image, c.outer2)) / 2.0;
             ASSERT_FALSE(std::isnan(middle) || std::isnan(outer));
             EXPECT_GT((outer - middle) * c.middleComesFirst, 3.0 * scale);
         }
@@ -213,10 +213,10 @@ TEST(SidePictures, SymbolsPointTheWayTheirButtonsMove)
 
 TEST(SidePictures, OnlyTheButtonsCarryABlackSymbol)
 {
-    for (const ExpectedPicture& picture : SidePictures())
+    for (const ExpectedPicture& picture : sidePictures())
         for (int scale : Scales) {
-            const QImage image = AtScale(picture.name, scale);
-            const bool hasSymbol = !std::isnan(MeanDarkPosition(image, {true, 0.0, 1.0}));
+            const QImage image = atScale(picture.name, scale);
+            const bool hasSymbol = !std::isnan(meanDarkPosition(image, {true, 0.0, 1.0}));
             EXPECT_EQ(hasSymbol, picture.name != QLatin1String("side/plate")) << picture.name.toStdString();
         }
 }
@@ -228,20 +228,20 @@ TEST(SidePictures, TheCycleRingHasItsSlotClear)
 {
     constexpr int LeastCrossings = 5;
     for (int scale : Scales) {
-        const QImage image = AtScale(QStringLiteral("side/cycle"), scale);
+        const QImage image = atScale(QStringLiteral("side/cycle"), scale);
         const auto dark = [](QRgb p) { return std::max({qRed(p), qGreen(p), qBlue(p)}) < 100 ? 'd' : '.'; };
-        EXPECT_GE(std::ranges::count(KindsAlong(image, {0, image.height() / 2}, {1, 0}, dark), 'd'), LeastCrossings) << "across, scale " << scale;
-        EXPECT_GE(std::ranges::count(KindsAlong(image, {image.width() / 2, 0}, {0, 1}, dark), 'd'), LeastCrossings) << "down, scale " << scale;
+        EXPECT_GE(std::ranges::count(kindsAlong(image, {0, image.height() / 2}, {1, 0}, dark), 'd'), LeastCrossings) << "across, scale " << scale;
+        EXPECT_GE(std::ranges::count(kindsAlong(image, {image.width() / 2, 0}, {0, 1}, dark), 'd'), LeastCrossings) << "down, scale " << scale;
     }
 }
 
 TEST(BlockTiles, TheEmptyTileIsFlatLavender)
 {
     for (int scale : Scales) {
-        const QImage tile = AtScale(BlockName(0), scale);
+        const QImage tile = atScale(blockName(0), scale);
         for (int y = 0; y < tile.height(); ++y)
             for (int x = 0; x < tile.width(); ++x)
-                ASSERT_TRUE(IsLavender(tile.pixel(x, y))) << "scale " << scale << ", " << x << "," << y;
+                ASSERT_TRUE(isLavender(tile.pixel(x, y))) << "scale " << scale << ", " << x << "," << y;
     }
 }
 
@@ -249,11 +249,11 @@ TEST(BlockTiles, CornersRoundEachSphereAreExactLavender)
 {
     for (int kind = 1; kind <= BlockKinds; ++kind)
         for (int scale : Scales) {
-            const QImage tile = AtScale(BlockName(kind), scale);
+            const QImage tile = atScale(blockName(kind), scale);
             for (int y = 0; y < tile.height(); ++y)
                 for (int x = 0; x < tile.width(); ++x) {
-                    if (CentreDistance(tile, x, y) > (SphereRadius + 1.0) * scale) {
-                        ASSERT_TRUE(IsLavender(tile.pixel(x, y))) << "kind " << kind << " scale " << scale << ", " << x << "," << y;
+                    if (centreDistance(tile, x, y) > (SphereRadius + 1.0) * scale) {
+                        ASSERT_TRUE(isLavender(tile.pixel(x, y))) << "kind " << kind << " scale " << scale << ", " << x << "," << y;
                     }
                 }
         }
@@ -264,13 +264,13 @@ TEST(BlockTiles, SpheresAreSixtyPixelsAcrossAndCentred)
     for (int kind = 1; kind <= BlockKinds; ++kind)
         for (int scale : Scales) {
             SCOPED_TRACE(kind);
-            const QImage tile = AtScale(BlockName(kind), scale);
+            const QImage tile = atScale(blockName(kind), scale);
             const int middle = tile.width() / 2;
             for (bool across : {true, false}) {
                 int first = -1;
                 int last = -1;
                 for (int i = 0; i < tile.width(); ++i)
-                    if (!IsLavender(across ? tile.pixel(i, middle) : tile.pixel(middle, i))) {
+                    if (!isLavender(across ? tile.pixel(i, middle) : tile.pixel(middle, i))) {
                         first = first < 0 ? i : first;
                         last = i;
                     }
@@ -284,9 +284,9 @@ TEST(BlockTiles, SphereAveragesAreTheKindsColours)
 {
     for (int kind = 1; kind <= BlockKinds; ++kind)
         for (int scale : Scales) {
-            const QImage tile = AtScale(BlockName(kind), scale);
-            const Colour mean = MeanColour(tile, WithinRadius(tile, MeasuredRadius));
-            EXPECT_LE(ChannelMiss(mean, FromHex(SphereAverages[kind - 1])), AverageTolerance) << "kind " << kind << " scale " << scale;
+            const QImage tile = atScale(blockName(kind), scale);
+            const Colour mean = meanColour(tile, withinRadius(tile, MeasuredRadius));
+            EXPECT_LE(channelMiss(mean, fromHex(SphereAverages[kind - 1])), AverageTolerance) << "kind " << kind << " scale " << scale;
         }
 }
 
@@ -294,14 +294,14 @@ TEST(BlockTiles, TheWhiteHighlightSitsAtTheUpperLeft)
 {
     for (int kind = 1; kind <= BlockKinds; ++kind)
         for (int scale : Scales) {
-            const QImage tile = AtScale(BlockName(kind), scale);
+            const QImage tile = atScale(blockName(kind), scale);
             QPoint brightest;
             int best = -1;
             for (int y = 0; y < tile.height(); ++y)
                 for (int x = 0; x < tile.width(); ++x) {
                     const QRgb p = tile.pixel(x, y);
                     const int least = std::min({qRed(p), qGreen(p), qBlue(p)});
-                    if (!IsLavender(p) && least > best) {
+                    if (!isLavender(p) && least > best) {
                         best = least;
                         brightest = QPoint(x, y);
                     }
@@ -316,21 +316,21 @@ TEST(Backgrounds, AveragesAreTheTilesColours)
 {
     for (size_t index = 0; index < BackgroundAverages.size(); ++index)
         for (int scale : Scales) {
-            const QImage tile = AtScale(BackgroundName(index), scale);
-            const Colour mean = MeanColour(tile, [](int, int) { return true; });
-            EXPECT_LE(ChannelMiss(mean, FromHex(BackgroundAverages[index])), AverageTolerance) << "tile " << index << " scale " << scale;
+            const QImage tile = atScale(backgroundName(index), scale);
+            const Colour mean = meanColour(tile, [](int, int) { return true; });
+            EXPECT_LE(channelMiss(mean, fromHex(BackgroundAverages[index])), AverageTolerance) << "tile " << index << " scale " << scale;
         }
 }
 
 // The step in colour from one column (or row) to the next, on average.
-double MeanStep(const QImage& image, bool columns, int from, int to)
+double meanStep(const QImage& image, bool columns, int from, int to)
 {
     double sum = 0.0;
     const int length = columns ? image.height() : image.width();
     for (int i = 0; i < length; ++i) {
-        const Colour a = ColourOf(columns ? image.pixel(from, i) : image.pixel(i, from));
-        const Colour b = ColourOf(columns ? image.pixel(to, i) : image.pixel(i, to));
-        sum += Distance(a, b);
+        const Colour a = colourOf(columns ? image.pixel(from, i) : image.pixel(i, from));
+        const Colour b = colourOf(columns ? image.pixel(to, i) : image.pixel(i, to));
+        sum += distance(a, b);
     }
     return sum / length;
 }
@@ -342,14 +342,14 @@ TEST(Backgrounds, RepeatWithoutHarshSeams)
     constexpr int Neighbours = 4;
     constexpr double FaintFactor = 1.5;
     for (size_t index = 0; index < BackgroundAverages.size(); ++index) {
-        const QImage tile = AtScale(BackgroundName(index), 1);
+        const QImage tile = atScale(backgroundName(index), 1);
         const int size = tile.width();
         for (bool columns : {true, false}) {
             double beside = 0.0;
             for (int i = 0; i < Neighbours; ++i)
-                beside += MeanStep(tile, columns, i, i + 1) + MeanStep(tile, columns, size - 2 - i, size - 1 - i);
+                beside += meanStep(tile, columns, i, i + 1) + meanStep(tile, columns, size - 2 - i, size - 1 - i);
             beside /= 2 * Neighbours;
-            EXPECT_LT(MeanStep(tile, columns, size - 1, 0), FaintFactor * beside) << "tile " << index << (columns ? " across" : " down");
+            EXPECT_LT(meanStep(tile, columns, size - 1, 0), FaintFactor * beside) << "tile " << index << (columns ? " across" : " down");
         }
     }
 }
@@ -369,11 +369,11 @@ TEST(Icon, EverySizeIsABlackOutlineOnYellowRoundABlackRectangle)
     };
     for (int size : IconSizes) {
         SCOPED_TRACE(size);
-        const QImage icon = Committed(QStringLiteral("icon/quorvel-%1.png").arg(size));
+        const QImage icon = committedPicture(QStringLiteral("icon/quorvel-%1.png").arg(size));
         ASSERT_EQ(icon.size(), QSize(size, size));
         EXPECT_EQ(ink(icon.pixel(0, 0)), 'c') << "a rounded corner";
-        EXPECT_EQ(KindsAlong(icon, {0, size / 2}, {1, 0}, ink), "bybyb") << "across";
-        EXPECT_EQ(KindsAlong(icon, {size / 2, 0}, {0, 1}, ink), "bybyb") << "down";
+        EXPECT_EQ(kindsAlong(icon, {0, size / 2}, {1, 0}, ink), "bybyb") << "across";
+        EXPECT_EQ(kindsAlong(icon, {size / 2, 0}, {0, 1}, ink), "bybyb") << "down";
         for (int y = 0; y < size && size == IconSizes.front(); ++y)
             for (int x = 0; x < size; ++x)
                 EXPECT_NE(ink(icon.pixel(x, y)), '?') << x << "," << y;
@@ -404,20 +404,20 @@ TEST(Icon, TheScalableIconIsAWellFormedSvg)
 TEST(AboutSphere, IsTileNineWithoutALightFringe)
 {
     for (int scale : Scales) {
-        const QImage sphere = AtScale(QStringLiteral("about/sphere"), scale);
-        const QImage tile = AtScale(BlockName(AboutSphereKind), scale);
+        const QImage sphere = atScale(QStringLiteral("about/sphere"), scale);
+        const QImage tile = atScale(blockName(AboutSphereKind), scale);
         double insideRim = 0.0;
         double rim = 0.0;
         for (int y = 0; y < sphere.height(); ++y)
             for (int x = 0; x < sphere.width(); ++x) {
-                const double d = CentreDistance(sphere, x, y) / scale - SphereRadius;
-                const double brightness = Brightness(ColourOf(sphere.pixel(x, y)));
+                const double d = centreDistance(sphere, x, y) / scale - SphereRadius;
+                const double lightness = brightness(colourOf(sphere.pixel(x, y)));
                 EXPECT_TRUE(d > -1.0 || sphere.pixel(x, y) == tile.pixel(x, y)) << x << "," << y;
                 EXPECT_TRUE(d <= 1.0 || qAlpha(sphere.pixel(x, y)) == 0) << x << "," << y;
                 if (d > -1.0 && qAlpha(sphere.pixel(x, y)) > 0)
-                    rim = std::max(rim, brightness);
+                    rim = std::max(rim, lightness);
                 if (d > -3.0 && d <= -1.0)
-                    insideRim = std::max(insideRim, brightness);
+                    insideRim = std::max(insideRim, lightness);
             }
         EXPECT_LE(rim, insideRim + 8.0) << "scale " << scale;
     }

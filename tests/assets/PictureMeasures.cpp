@@ -16,12 +16,12 @@ constexpr double Deutan[3][3] = {{0.367322, 0.860646, -0.227968}, {0.280085, 0.6
 
 } // namespace
 
-double Brightness(const Colour& c)
+double brightness(const Colour& c)
 {
     return 0.299 * c[0] + 0.587 * c[1] + 0.114 * c[2];
 }
 
-std::vector<int> GroupSizes(const QImage& image, const PixelFilter& include)
+std::vector<int> groupSizes(const QImage& image, const PixelFilter& include)
 {
     std::vector<char> taken(static_cast<size_t>(image.width()) * image.height(), 0);
     std::vector<QPoint> open;
@@ -47,7 +47,7 @@ std::vector<int> GroupSizes(const QImage& image, const PixelFilter& include)
     return sizes;
 }
 
-std::string KindsAlong(const QImage& image, QPoint from, QPoint step, const std::function<char(QRgb)>& kindOf)
+std::string kindsAlong(const QImage& image, QPoint from, QPoint step, const std::function<char(QRgb)>& kindOf)
 {
     std::string kinds;
     for (QPoint p = from; image.rect().contains(p); p += step)
@@ -56,39 +56,39 @@ std::string KindsAlong(const QImage& image, QPoint from, QPoint step, const std:
     return kinds;
 }
 
-QImage Committed(const QString& relativePath)
+QImage committedPicture(const QString& relativePath)
 {
     return QImage(QStringLiteral(QUORVEL_ASSETS_DIR "/") + relativePath).convertToFormat(QImage::Format_ARGB32);
 }
 
-Colour ColourOf(QRgb pixel)
+Colour colourOf(QRgb pixel)
 {
     return {static_cast<double>(qRed(pixel)), static_cast<double>(qGreen(pixel)), static_cast<double>(qBlue(pixel))};
 }
 
-Colour FromHex(unsigned rgb)
+Colour fromHex(unsigned rgb)
 {
-    return ColourOf(rgb);
+    return colourOf(rgb);
 }
 
-double Distance(const Colour& a, const Colour& b)
+double distance(const Colour& a, const Colour& b)
 {
     return std::sqrt((a[0] - b[0]) * (a[0] - b[0]) + (a[1] - b[1]) * (a[1] - b[1]) + (a[2] - b[2]) * (a[2] - b[2]));
 }
 
-double ChannelMiss(const Colour& a, const Colour& b)
+double channelMiss(const Colour& a, const Colour& b)
 {
     return std::max({std::abs(a[0] - b[0]), std::abs(a[1] - b[1]), std::abs(a[2] - b[2])});
 }
 
-Colour MeanColour(const QImage& image, const PixelFilter& include)
+Colour meanColour(const QImage& image, const PixelFilter& include)
 {
     Colour sum{};
     long count = 0;
     for (int y = 0; y < image.height(); ++y)
         for (int x = 0; x < image.width(); ++x)
             if (include(x, y)) {
-                const Colour c = ColourOf(image.pixel(x, y));
+                const Colour c = colourOf(image.pixel(x, y));
                 for (int i = 0; i < 3; ++i)
                     sum[i] += c[i];
                 ++count;
@@ -98,18 +98,18 @@ Colour MeanColour(const QImage& image, const PixelFilter& include)
     return sum;
 }
 
-double CentreDistance(const QImage& tile, int x, int y)
+double centreDistance(const QImage& tile, int x, int y)
 {
     return std::hypot(x + 0.5 - tile.width() / 2.0, y + 0.5 - tile.height() / 2.0);
 }
 
-PixelFilter WithinRadius(const QImage& tile, double radius)
+PixelFilter withinRadius(const QImage& tile, double radius)
 {
     const double scaled = radius * tile.width() / 62.0;
-    return [&tile, scaled](int x, int y) { return CentreDistance(tile, x, y) <= scaled; };
+    return [&tile, scaled](int x, int y) { return centreDistance(tile, x, y) <= scaled; };
 }
 
-Colour AsSeenWith(Vision vision, const Colour& colour)
+Colour asSeenWith(Vision vision, const Colour& colour)
 {
     const auto& m = vision == Vision::Protanopia ? Protan : Deutan;
     Colour seen{};
@@ -118,16 +118,16 @@ Colour AsSeenWith(Vision vision, const Colour& colour)
     return seen;
 }
 
-Detail DetailOf(const QImage& tile, double radius, Vision* vision)
+Detail detailOf(const QImage& tile, double radius, Vision* vision)
 {
     const int w = tile.width();
     const int h = tile.height();
-    const PixelFilter inside = WithinRadius(tile, radius);
+    const PixelFilter inside = withinRadius(tile, radius);
     std::vector<double> bright(w * h, 0.0);
     for (int y = 0; y < h; ++y)
         for (int x = 0; x < w; ++x) {
-            const Colour c = ColourOf(tile.pixel(x, y));
-            bright[y * w + x] = Brightness(vision ? AsSeenWith(*vision, c) : c);
+            const Colour c = colourOf(tile.pixel(x, y));
+            bright[y * w + x] = brightness(vision ? asSeenWith(*vision, c) : c);
         }
     const int reach = DetailReach * w / 62;
     Detail detail{{}, 0.0};
@@ -160,7 +160,7 @@ Detail DetailOf(const QImage& tile, double radius, Vision* vision)
     return detail;
 }
 
-double Correlation(const Detail& a, const Detail& b)
+double correlation(const Detail& a, const Detail& b)
 {
     double sum = 0.0;
     for (size_t i = 0; i < a.values.size(); ++i)
@@ -168,7 +168,7 @@ double Correlation(const Detail& a, const Detail& b)
     return sum / a.values.size();
 }
 
-double FlatQuadShare(const QImage& image, const PixelFilter& include)
+double flatQuadShare(const QImage& image, const PixelFilter& include)
 {
     long flat = 0;
     long quads = 0;
@@ -183,7 +183,7 @@ double FlatQuadShare(const QImage& image, const PixelFilter& include)
     return static_cast<double>(flat) / std::max(quads, 1L);
 }
 
-QImage Halved(const QImage& image)
+QImage halved(const QImage& image)
 {
     QImage half(image.width() / 2, image.height() / 2, QImage::Format_ARGB32);
     for (int y = 0; y < half.height(); ++y)
@@ -202,7 +202,7 @@ QImage Halved(const QImage& image)
     return half;
 }
 
-double MeanDifference(const QImage& a, const QImage& b)
+double meanDifference(const QImage& a, const QImage& b)
 {
     double sum = 0.0;
     long count = 0;
@@ -210,8 +210,8 @@ double MeanDifference(const QImage& a, const QImage& b)
         for (int x = 0; x < a.width(); ++x) {
             if (qAlpha(a.pixel(x, y)) == 0)
                 continue;
-            const Colour ca = ColourOf(a.pixel(x, y));
-            const Colour cb = ColourOf(b.pixel(x, y));
+            const Colour ca = colourOf(a.pixel(x, y));
+            const Colour cb = colourOf(b.pixel(x, y));
             sum += std::abs(ca[0] - cb[0]) + std::abs(ca[1] - cb[1]) + std::abs(ca[2] - cb[2]);
             count += 3;
         }

@@ -14,26 +14,26 @@ namespace quorvel::testing {
 using Colour = std::array<double, 3>;
 
 // A picture committed in the assets folder, by its path there.
-QImage Committed(const QString& relativePath);
+QImage committedPicture(const QString& relativePath);
 
-Colour ColourOf(QRgb pixel);
-Colour FromHex(unsigned rgb);
-double Distance(const Colour& a, const Colour& b);
-double Brightness(const Colour& c);
+Colour colourOf(QRgb pixel);
+Colour fromHex(unsigned rgb);
+double distance(const Colour& a, const Colour& b);
+double brightness(const Colour& c);
 // The largest difference on any one channel.
-double ChannelMiss(const Colour& a, const Colour& b);
+double channelMiss(const Colour& a, const Colour& b);
 
 using PixelFilter = std::function<bool(int x, int y)>;
-Colour MeanColour(const QImage& image, const PixelFilter& include);
+Colour meanColour(const QImage& image, const PixelFilter& include);
 
 // The pixels of a block tile whose centre lies within `radius` scale-1
 // pixels of the tile's centre.
-PixelFilter WithinRadius(const QImage& tile, double radius);
-double CentreDistance(const QImage& tile, int x, int y);
+PixelFilter withinRadius(const QImage& tile, double radius);
+double centreDistance(const QImage& tile, int x, int y);
 
 // How a colour looks to a player without working red or green cones.
 enum class Vision { Protanopia, Deuteranopia };
-Colour AsSeenWith(Vision vision, const Colour& colour);
+Colour asSeenWith(Vision vision, const Colour& colour);
 
 // The fine structure of a sphere's pattern as its brightness would show it:
 // brightness minus its local mean, over the pixels within `radius`, scaled
@@ -43,29 +43,29 @@ struct Detail {
     // The spread before scaling, in brightness levels.
     double contrast;
 };
-Detail DetailOf(const QImage& tile, double radius, Vision* vision = nullptr);
+Detail detailOf(const QImage& tile, double radius, Vision* vision = nullptr);
 
 // Correlation of two detail maps of the same size, from -1 to 1.
-double Correlation(const Detail& a, const Detail& b);
+double correlation(const Detail& a, const Detail& b);
 
 // The share of 2-by-2 pixel blocks whose four pixels are all alike, among
 // those whose top left pixel the filter lets through: near 1 for a picture
 // merely enlarged from half its size.
-double FlatQuadShare(const QImage& image, const PixelFilter& include);
+double flatQuadShare(const QImage& image, const PixelFilter& include);
 
 // The sizes of the groups of touching pixels (diagonals included) that the
 // filter lets through.
-std::vector<int> GroupSizes(const QImage& image, const PixelFilter& include);
+std::vector<int> groupSizes(const QImage& image, const PixelFilter& include);
 
 // The kinds of pixel met along the line of pixels from `from`, one `step` at
 // a time, until it leaves the picture: each run of one kind as one letter.
-std::string KindsAlong(const QImage& image, QPoint from, QPoint step, const std::function<char(QRgb)>& kindOf);
+std::string kindsAlong(const QImage& image, QPoint from, QPoint step, const std::function<char(QRgb)>& kindOf);
 
 // Halves a picture by averaging 2-by-2 blocks.
-QImage Halved(const QImage& image);
+QImage halved(const QImage& image);
 
 // The mean per-channel difference of two pictures of one size, ignoring
 // fully transparent pixels of the first.
-double MeanDifference(const QImage& a, const QImage& b);
+double meanDifference(const QImage& a, const QImage& b);
 
 } // namespace quorvel::testing

@@ -2,7 +2,7 @@
 
 namespace quorvel::testing {
 
-void Draw(Board& board, const Picture& picture)
+void draw(Board& board, const Picture& picture)
 {
     for (size_t line = 0; line < picture.size(); ++line) {
         const int row = TopRow - static_cast<int>(line);
@@ -13,16 +13,16 @@ void Draw(Board& board, const Picture& picture)
     }
 }
 
-Board BoardFrom(const Picture& picture)
+Board boardFrom(const Picture& picture)
 {
     Board board{};
     for (int c = FirstColumn; c <= LastColumn; ++c)
         board[c][FloorRow] = Floor;
-    Draw(board, picture);
+    draw(board, picture);
     return board;
 }
 
-Picture PictureOf(const Board& board)
+Picture pictureOf(const Board& board)
 {
     Picture picture;
     for (int r = TopRow; r >= LaunchRow; --r) {
@@ -34,7 +34,7 @@ Picture PictureOf(const Board& board)
     return picture;
 }
 
-Picture FullPicture(Picture picture)
+Picture fullPicture(Picture picture)
 {
     for (std::string& line : picture)
         line.resize(ColumnCount, '.');

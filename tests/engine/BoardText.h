@@ -12,11 +12,11 @@ namespace quorvel::testing {
 // '.' an empty cell and a digit a block kind. Rows not given are empty.
 using Picture = std::vector<std::string>;
 
-void Draw(Board& board, const Picture& picture);
-Board BoardFrom(const Picture& picture);
+void draw(Board& board, const Picture& picture);
+Board boardFrom(const Picture& picture);
 // The play area as a picture of all ten rows.
-Picture PictureOf(const Board& board);
-// Pads a partial picture to all ten rows, for comparing with PictureOf.
-Picture FullPicture(Picture picture);
+Picture pictureOf(const Board& board);
+// Pads a partial picture to all ten rows, for comparing with pictureOf.
+Picture fullPicture(Picture picture);
 
 } // namespace quorvel::testing

@@ -12,7 +12,7 @@ namespace {
 
 // The cells outside the play area that any deal or reset ever writes lie
 // well inside this square; a block there would be a fault.
-void ExpectNoBlockOutsidePlayArea(const Game& game)
+void expectNoBlockOutsidePlayArea(const Game& game)
 {
     for (int c = 0; c < GridSize; ++c)
         for (int r = 0; r < GridSize; ++r)
@@ -76,16 +76,16 @@ TEST(NewGame, LeavesOnlyTheFreshPieceWaitingInTheLaunchRow)
     FakeHost host;
     Game game(host, std::make_unique<FixedSeedRandom>(7));
     game.PrepareStartUp();
-    GameFixture::CellsOf(game)[12][25] = 3;
-    GameFixture::CellsOf(game)[20][27] = 1;
+    GameFixture::cellsOf(game)[12][25] = 3;
+    GameFixture::cellsOf(game)[20][27] = 1;
     game.Launch();
     host.calls.clear();
 
     game.StartNewGame();
 
     const Piece& p = game.Piece();
-    EXPECT_EQ(PictureOf(game.Board()),
-              FullPicture({".........", ".........", ".........", ".........", ".........", ".........", ".........",
+    EXPECT_EQ(pictureOf(game.Board()),
+              fullPicture({".........", ".........", ".........", ".........", ".........", ".........", ".........",
                            ".........", ".........",
                            "..." + std::string{char('0' + p[0].kind), char('0' + p[1].kind), char('0' + p[2].kind)}}));
     for (int i = 0; i < 3; ++i) {
@@ -98,7 +98,7 @@ TEST(NewGame, LeavesOnlyTheFreshPieceWaitingInTheLaunchRow)
     EXPECT_FALSE(host.timerRunning);
     EXPECT_EQ(host.count("new game"), 1);
     EXPECT_EQ(host.calls.back(), "board");
-    ExpectNoBlockOutsidePlayArea(game);
+    expectNoBlockOutsidePlayArea(game);
 }
 
 TEST(NewGame, StartUpPreparationPaintsNothingAndBuildsTheFloorFrame)
@@ -113,7 +113,7 @@ TEST(NewGame, StartUpPreparationPaintsNothingAndBuildsTheFloorFrame)
         EXPECT_EQ(game.Cell(c, FloorRow), Floor);
     EXPECT_EQ(game.Cell(10, 29), Floor);
     EXPECT_EQ(game.Cell(22, 17), Floor);
-    ExpectNoBlockOutsidePlayArea(game);
+    expectNoBlockOutsidePlayArea(game);
 }
 
 TEST(NewGame, ReseedingFromAFixedSeedDealsTheSameGameAgain)

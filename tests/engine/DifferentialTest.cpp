@@ -31,7 +31,7 @@ TEST(Differential, EngineLandingMatchesTheLiteralRulesOnRandomBoards)
                     const int32_t got = ResolveLanding(engine, engineMarks, kindCount);
                     ASSERT_EQ(got, expected) << "board " << boards;
                     ASSERT_EQ(engine, literal) << "board " << boards << "\n"
-                                               << ::testing::PrintToString(PictureOf(start));
+                                               << ::testing::PrintToString(pictureOf(start));
                     MarkGrid first{};
                     withChains += expected > reference::LiteralMarkRuns(start, first, kindCount) * (kindCount - 5);
                 }

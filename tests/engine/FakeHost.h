@@ -36,7 +36,7 @@ public:
 
     // Ticks until the timer stops, as the window's timer would; returns the
     // number of ticks.
-    int Fly(Game& game, int maxTicks = 100)
+    int fly(Game& game, int maxTicks = 100)
     {
         int ticks = 0;
         while (timerRunning && ticks < maxTicks) {

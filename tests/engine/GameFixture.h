@@ -25,16 +25,16 @@ protected:
 
 public:
     // The only ways into a game's state besides its own operations.
-    static Board& CellsOf(Game& game) { return game.board_; }
-    static void SetScore(Game& game, int32_t score) { game.score_ = score; }
+    static Board& cellsOf(Game& game) { return game.board_; }
+    static void setScore(Game& game, int32_t score) { game.score_ = score; }
 
 protected:
     std::vector<int> Rows() const { return {game.Piece()[0].row, game.Piece()[1].row, game.Piece()[2].row}; }
-    std::vector<int> Columns() const
+    std::vector<int> columns() const
     {
         return {game.Piece()[0].column, game.Piece()[1].column, game.Piece()[2].column};
     }
-    void Tick(int times)
+    void tick(int times)
     {
         for (int i = 0; i < times; ++i)
             game.Boxupdate();

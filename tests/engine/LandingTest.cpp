@@ -65,17 +65,17 @@ class Landing : public ::testing::TestWithParam<LandingCase> {};
 TEST_P(Landing, ClearsScoresAndSettles)
 {
     const LandingCase& c = GetParam();
-    Board board = BoardFrom(c.before);
+    Board board = boardFrom(c.before);
     MarkGrid marks{};
     Board told = board;
     Clearing cleared;
     const int32_t points = ResolveLanding(board, marks, c.kindCount);
-    EXPECT_EQ(PictureOf(board), FullPicture(c.after));
+    EXPECT_EQ(pictureOf(board), fullPicture(c.after));
     EXPECT_EQ(points, c.points);
     // Told what vanishes, the landing ends the same; it names each block once,
     // with the kind it had, steps in order.
     EXPECT_EQ(ResolveLanding(told, marks, c.kindCount, cleared), points);
-    EXPECT_EQ(PictureOf(told), PictureOf(board));
+    EXPECT_EQ(pictureOf(told), pictureOf(board));
     EXPECT_EQ(cleared.points, points);
     EXPECT_EQ(int32_t(cleared.blocks.size()) * PointsPerBlock(c.kindCount), points);
     for (const ClearedBlock& block : cleared.blocks)
@@ -83,7 +83,7 @@ TEST_P(Landing, ClearsScoresAndSettles)
     if (!cleared.blocks.empty()) {
         EXPECT_EQ(cleared.blocks.front().step, 0);
         EXPECT_EQ(cleared.blocks.back().step, c.lastStep);
-        EXPECT_EQ(BoardFrom(c.before)[cleared.blocks.front().column][cleared.blocks.front().row], cleared.blocks.front().kind);
+        EXPECT_EQ(boardFrom(c.before)[cleared.blocks.front().column][cleared.blocks.front().row], cleared.blocks.front().kind);
     }
     for (int col = FirstColumn; col <= LastColumn; ++col)
         for (int row = LaunchRow; row <= TopRow; ++row)
@@ -92,7 +92,7 @@ TEST_P(Landing, ClearsScoresAndSettles)
     // lead to the board before the next one, and the last to the end.
     ASSERT_EQ(int(cleared.boards.size()), cleared.blocks.empty() ? 0 : c.lastStep + 1);
     for (size_t step = 0; step < cleared.boards.size(); ++step) {
-        Board replayed = BoardFrom({});
+        Board replayed = boardFrom({});
         for (int col = FirstColumn; col <= LastColumn; ++col)
             for (int row = LaunchRow; row <= TopRow; ++row)
                 replayed[col][row] = cleared.boards[step][col - FirstColumn][row - LaunchRow];
@@ -116,7 +116,7 @@ TEST_P(Landing, ClearsScoresAndSettles)
             for (int col = FirstColumn; col <= LastColumn; ++col)
                 for (int row = LaunchRow; row <= TopRow; ++row)
                     next[col][row] = cleared.boards[step + 1][col - FirstColumn][row - LaunchRow];
-        EXPECT_EQ(PictureOf(replayed), PictureOf(next)) << "after step " << step;
+        EXPECT_EQ(pictureOf(replayed), pictureOf(next)) << "after step " << step;
     }
 }
 
@@ -135,12 +135,12 @@ TEST(LandingRuns, EveryOrientationLengthAndPlace)
                         const int endRow = r + step[1] * (length - 1);
                         if (!InPlayArea(endColumn, endRow))
                             continue;
-                        Board board = BoardFrom({});
+                        Board board = boardFrom({});
                         for (int i = 0; i < length; ++i)
                             board[c + step[0] * i][r + step[1] * i] = kindCount;
                         MarkGrid marks{};
                         ASSERT_EQ(ResolveLanding(board, marks, kindCount), length * (kindCount - 5));
-                        ASSERT_EQ(PictureOf(board), FullPicture({}));
+                        ASSERT_EQ(pictureOf(board), fullPicture({}));
                     }
                 }
             }

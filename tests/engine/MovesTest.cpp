@@ -28,9 +28,9 @@ TEST_F(Moves, SlideToEachWallAndNoFurther)
         host.calls.clear();
         for (int i = 0; i < c.times; ++i)
             (game.*c.move)();
-        EXPECT_EQ(Columns(), c.columns) << c.name;
+        EXPECT_EQ(columns(), c.columns) << c.name;
         EXPECT_EQ(host.count("board"), c.paints) << c.name;
-        EXPECT_EQ(PictureOf(game.Board())[9],
+        EXPECT_EQ(pictureOf(game.Board())[9],
                   std::string(c.columns[0] - FirstColumn, '.') + "123" + std::string(LastColumn - c.columns[2], '.'))
             << c.name << ": the kinds keep their order and leave nothing behind";
     }
@@ -41,7 +41,7 @@ TEST_F(Moves, CyclingRotatesKindsLeftAndThreeCyclesRestoreThem)
     const char* expected[] = {"...231", "...312", "...123"};
     for (const char* row : expected) {
         game.CycleColours();
-        EXPECT_EQ(PictureOf(game.Board())[9], std::string(row) + "....");
+        EXPECT_EQ(pictureOf(game.Board())[9], std::string(row) + "....");
     }
     EXPECT_EQ(game.Piece()[0].kind, 1);
     EXPECT_EQ(host.count("board"), 3);
@@ -51,7 +51,7 @@ TEST_F(Moves, ASideMoveAgainstATakenCellStaysPutButRepaints)
 {
     Cells()[13][LaunchRow] = 9;
     game.MoveLeft();
-    EXPECT_EQ(Columns(), (Ints{14, 15, 16}));
+    EXPECT_EQ(columns(), (Ints{14, 15, 16}));
     EXPECT_EQ(host.count("board"), 1);
 }
 
@@ -64,7 +64,7 @@ TEST_F(Moves, NothingIsDoneInFlightOrAfterTheEnd)
 {
     const RefusedState states[] = {
         {"in flight", [](Game& g, FakeHost&) { g.Launch(), g.Boxupdate(); }},
-        {"ended", [](Game& g, FakeHost& h) { CellsOf(g)[15][EntryRow] = 4, g.Launch(), h.Fly(g); }},
+        {"ended", [](Game& g, FakeHost& h) { cellsOf(g)[15][EntryRow] = 4, g.Launch(), h.fly(g); }},
     };
     for (const RefusedState& state : states) {
         game.StartNewGame();
@@ -89,9 +89,9 @@ class FrozenPiece : public GameFixture {
 protected:
     FrozenPiece()
     {
-        Draw(Cells(), {"...7", "...8"});
+        draw(Cells(), {"...7", "...8"});
         game.Launch();
-        Tick(8);
+        tick(8);
         game.FreezeFlight();
         host.calls.clear();
     }
@@ -101,10 +101,10 @@ TEST_F(FrozenPiece, MovesOverWhenEveryTargetIsFreeAndLeavesNoCopies)
 {
     ASSERT_EQ(Rows(), (Ints{25, 26, 26}));
     game.MoveRight();
-    EXPECT_EQ(Columns(), (Ints{15, 16, 17}));
+    EXPECT_EQ(columns(), (Ints{15, 16, 17}));
     EXPECT_EQ(Rows(), (Ints{25, 26, 26}));
-    EXPECT_EQ(PictureOf(game.Board()),
-              FullPicture({"...7", "...8.23", "....1"}));
+    EXPECT_EQ(pictureOf(game.Board()),
+              fullPicture({"...7", "...8.23", "....1"}));
     EXPECT_EQ(host.count("board"), 1);
 }
 
@@ -119,10 +119,10 @@ TEST_F(FrozenPiece, StaysWhenAnyTargetHoldsAnotherBlock)
 TEST_F(FrozenPiece, LaunchResumesTheFlightWhereItStopped)
 {
     game.Launch();
-    EXPECT_EQ(host.Fly(game), 2);
-    EXPECT_EQ(PictureOf(game.Board())[0], "...723....");
-    EXPECT_EQ(PictureOf(game.Board())[1], "...8......");
-    EXPECT_EQ(PictureOf(game.Board())[2], "...1......");
+    EXPECT_EQ(host.fly(game), 2);
+    EXPECT_EQ(pictureOf(game.Board())[0], "...723....");
+    EXPECT_EQ(pictureOf(game.Board())[1], "...8......");
+    EXPECT_EQ(pictureOf(game.Board())[2], "...1......");
 }
 
 TEST_F(Moves, ASecondLaunchDuringAFlightRestartsNothing)

@@ -11,7 +11,7 @@ namespace {
 
 class RandomPlay : public ::testing::Test {
 protected:
-    void ExpectSoundBoard()
+    void expectSoundBoard()
     {
         const int kindCount = game.KindCount();
         for (int c = 0; c < GridSize; ++c) {
@@ -28,7 +28,7 @@ protected:
     // After a landing the board holds no run and every column hangs as one
     // unbroken stack from the top row, but for the new piece in row 18, which
     // may well line up with blocks above it until it lands in turn.
-    void ExpectSettledWithoutRuns()
+    void expectSettledWithoutRuns()
     {
         Board landed = game.Board();
         for (const Block& block : game.Piece())
@@ -49,7 +49,7 @@ protected:
     }
 
     // One random step of a player: a move, or a launch and the whole flight.
-    void PlayStep(std::mt19937& random)
+    void playStep(std::mt19937& random)
     {
         switch (random() % 4) {
         case 0: game.MoveLeft(); break;
@@ -60,13 +60,13 @@ protected:
             while (host.timerRunning) {
                 const int32_t before = game.Score();
                 game.Boxupdate();
-                ExpectSoundBoard();
+                expectSoundBoard();
                 ASSERT_GE(game.Score(), before);
             }
             if (!game.GameOver())
-                ExpectSettledWithoutRuns();
+                expectSettledWithoutRuns();
         }
-        ExpectSoundBoard();
+        expectSoundBoard();
     }
 
     FakeHost host;
@@ -83,7 +83,7 @@ TEST_F(RandomPlay, GamesPlayedAtRandomKeepTheBoardSound)
         game.SetKindCount(MinKindCount + round % 4);
         game.StartNewGame();
         for (int step = 0; step < 2000 && !game.GameOver(); ++step) {
-            PlayStep(random);
+            playStep(random);
             if (HasFatalFailure())
                 return;
         }

@@ -8,7 +8,7 @@ namespace {
 
 // Every cell of the play area gets a kind that makes no run of three in any
 // direction, so a landing there clears nothing.
-BlockKind Lattice(int column, int row) { return 1 + (column + 2 * row) % 6; }
+BlockKind lattice(int column, int row) { return 1 + (column + 2 * row) % 6; }
 
 using Flight = GameFixture;
 using Events = std::vector<std::string>;
@@ -36,19 +36,19 @@ TEST_F(Flight, PieceBlockedAboveTheLaunchRowEndsTheGameBeforeAnythingMoves)
 
 TEST_F(Flight, BlocksRiseOnTheirOwnAndLandTogether)
 {
-    Draw(Cells(), {"....7", "....8"});
+    draw(Cells(), {"....7", "....8"});
     game.Launch();
-    Tick(7);
+    tick(7);
     EXPECT_EQ(Rows(), (std::vector<int>{25, 25, 25}));
-    Tick(1);
+    tick(1);
     EXPECT_EQ(Rows(), (std::vector<int>{26, 25, 26})) << "block 2 stops under the 8";
-    Tick(1);
+    tick(1);
     EXPECT_EQ(Rows(), (std::vector<int>{27, 25, 27})) << "free blocks rise to the top row";
     EXPECT_TRUE(host.timerRunning) << "landing waits for the tick in which none can rise";
-    Tick(1);
+    tick(1);
     EXPECT_FALSE(host.timerRunning);
-    EXPECT_EQ(PictureOf(game.Board()),
-              FullPicture({"...173", "....8", "....2", "", "", "", "", "", "", "...456"}));
+    EXPECT_EQ(pictureOf(game.Board()),
+              fullPicture({"...173", "....8", "....2", "", "", "", "", "", "", "...456"}));
     EXPECT_EQ(game.NextPiece(), (NextPiece{7, 8, 9}));
     EXPECT_EQ(game.Score(), 0);
     EXPECT_EQ(host.calls.back(), "score 0");
@@ -56,9 +56,9 @@ TEST_F(Flight, BlocksRiseOnTheirOwnAndLandTogether)
 
 TEST_F(Flight, ALandingThatCompletesALineClearsAndScores)
 {
-    Draw(Cells(), {"...1", "...1"});
+    draw(Cells(), {"...1", "...1"});
     game.Launch();
-    EXPECT_EQ(host.Fly(game), 10);
+    EXPECT_EQ(host.fly(game), 10);
     EXPECT_EQ(game.Score(), 3 * 4);
     EXPECT_EQ(host.shownScore, 12);
     // The window hears what vanished before it shows the board without it.
@@ -66,7 +66,7 @@ TEST_F(Flight, ALandingThatCompletesALineClearsAndScores)
     EXPECT_EQ(endOfTick, (Events{"cleared 3 for 12", "stop", "board", "score 12"}));
     for (const ClearedBlock& block : host.lastClearing.blocks)
         EXPECT_TRUE(block.column == 14 && block.row >= 25 && block.kind == 1 && block.step == 0);
-    EXPECT_EQ(PictureOf(game.Board()), FullPicture({"....23", "", "", "", "", "", "", "", "", "...456"}));
+    EXPECT_EQ(pictureOf(game.Board()), fullPicture({"....23", "", "", "", "", "", "", "", "", "...456"}));
 }
 
 struct EntryCase {
@@ -87,12 +87,12 @@ TEST_P(EntryTest, GameEndsWhenRow19HasNoThreeAdjacentFreeCells)
 {
     for (int c = FirstColumn; c <= LastColumn; ++c) {
         for (int r = EntryRow + 1; r <= TopRow; ++r)
-            Cells()[c][r] = Lattice(c, r);
+            Cells()[c][r] = lattice(c, r);
         if (GetParam().rowBefore[c - FirstColumn] == 'X')
-            Cells()[c][EntryRow] = Lattice(c, EntryRow);
+            Cells()[c][EntryRow] = lattice(c, EntryRow);
     }
     game.Launch();
-    host.Fly(game);
+    host.fly(game);
     EXPECT_EQ(game.Score(), 0);
     EXPECT_EQ(game.GameOver(), GetParam().ends);
     EXPECT_FALSE(host.timerRunning);
@@ -118,12 +118,12 @@ TEST_F(Flight, AScoreReachedOnTheLastLandingIsShownBeforeTheGameEnds)
     for (int c = FirstColumn; c <= LastColumn; ++c) {
         const int lowest = (c >= 14 && c <= 16) ? EntryRow + 1 : EntryRow;
         for (int r = lowest; r <= TopRow; ++r)
-            Cells()[c][r] = Lattice(c, r);
+            Cells()[c][r] = lattice(c, r);
     }
     Cells()[14][20] = 1;
     Cells()[14][21] = 1;
     game.Launch();
-    EXPECT_EQ(host.Fly(game), 2);
+    EXPECT_EQ(host.fly(game), 2);
     EXPECT_TRUE(game.GameOver());
     EXPECT_EQ(game.Score(), 3 * 4);
     EXPECT_EQ(host.calls.back(), "end");
@@ -133,11 +133,11 @@ TEST_F(Flight, AScoreReachedOnTheLastLandingIsShownBeforeTheGameEnds)
 TEST_F(Flight, TheScoreStopsAtTheLargestValueInsteadOfWrapping)
 {
     constexpr int32_t Largest = std::numeric_limits<int32_t>::max();
-    SetScore(game, Largest - 5);
+    setScore(game, Largest - 5);
     for (int landing = 0; landing < 2; ++landing) {
-        Draw(Cells(), {"...1", "...1"});
+        draw(Cells(), {"...1", "...1"});
         game.Launch();
-        host.Fly(game);
+        host.fly(game);
         EXPECT_EQ(game.Score(), Largest) << "landing " << landing;
         EXPECT_EQ(host.shownScore, Largest) << "landing " << landing;
     }

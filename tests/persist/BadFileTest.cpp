@@ -37,24 +37,24 @@ struct BadFile {
 
 using BadFileTest = ConfigHomeTest;
 
-void MakeFile(const QString& file, const std::string& bytes)
+void makeFile(const QString& file, const std::string& bytes)
 {
-    WriteFileBytes(file, bytes);
+    writeFileBytes(file, bytes);
 }
 
-void MakeDevice(const QString& path, unsigned minor)
+void makeDevice(const QString& path, unsigned minor)
 {
     ASSERT_EQ(mknod(QFile::encodeName(path).constData(), S_IFCHR | 0600, makedev(MemoryMajor, minor)), 0);
 }
 
-void MakeLinkToDevice(const QString& file, const QString& home, unsigned minor)
+void makeLinkToDevice(const QString& file, const QString& home, unsigned minor)
 {
     const QString node = home + "/device";
-    MakeDevice(node, minor);
+    makeDevice(node, minor);
     ASSERT_TRUE(QFile::link(node, file));
 }
 
-std::string Garbage()
+std::string garbage()
 {
     std::string bytes;
     for (int i = 0; i < 4096; ++i)
@@ -63,7 +63,7 @@ std::string Garbage()
     return bytes;
 }
 
-std::string OverTheBound()
+std::string overTheBound()
 {
     const std::string start = "[Settings]\nBlocks=9\nName=Big\n;";
     return start + std::string(MaxFileBytes + 1 - start.size(), 'x');
@@ -76,49 +76,49 @@ TEST_F(BadFileTest, StartUpShowsDefaultsAndLeavesWhatIsThereAlone)
     const BadFile cases[] = {
         {"FIFO", [](const QString& file, const QString&) { ASSERT_EQ(mkfifo(QFile::encodeName(file).constData(), 0600), 0); },
             true, "Medium", "0 0", "Anonymous", DefaultLine1, Afterwards::Untouched},
-        {"link to a null device", [](const QString& file, const QString& home) { MakeLinkToDevice(file, home, NullMinor); },
+        {"link to a null device", [](const QString& file, const QString& home) { makeLinkToDevice(file, home, NullMinor); },
             true, "Medium", "0 0", "Anonymous", DefaultLine1, Afterwards::Untouched},
-        {"link to an endless device", [](const QString& file, const QString& home) { MakeLinkToDevice(file, home, ZeroMinor); },
+        {"link to an endless device", [](const QString& file, const QString& home) { makeLinkToDevice(file, home, ZeroMinor); },
             true, "Medium", "0 0", "Anonymous", DefaultLine1, Afterwards::Untouched},
         {"folder", [](const QString& file, const QString&) { ASSERT_TRUE(QDir().mkpath(file)); },
             true, "Medium", "0 0", "Anonymous", DefaultLine1, Afterwards::Untouched},
         {"dangling link", [](const QString& file, const QString& home) { ASSERT_TRUE(QFile::link(home + "/gone.ini", file)); },
             true, "Medium", "0 0", "Anonymous", DefaultLine1, Afterwards::Untouched},
-        {"file over the bound", [](const QString& file, const QString&) { MakeFile(file, OverTheBound()); },
+        {"file over the bound", [](const QString& file, const QString&) { makeFile(file, overTheBound()); },
             true, "Medium", "0 0", "Anonymous", DefaultLine1, Afterwards::Untouched},
-        {"empty file", [](const QString& file, const QString&) { MakeFile(file, ""); },
+        {"empty file", [](const QString& file, const QString&) { makeFile(file, ""); },
             false, "Medium", "0 0", "Anonymous", DefaultLine1, Afterwards::KeptAhead},
-        {"binary garbage", [](const QString& file, const QString&) { MakeFile(file, Garbage()); },
+        {"binary garbage", [](const QString& file, const QString&) { makeFile(file, garbage()); },
             false, "Medium", "0 0", "Anonymous", DefaultLine1, Afterwards::KeptAhead},
         {"values out of range",
             [](const QString& file, const QString&) {
-                MakeFile(file, "[Settings]\nBlocks=12\nBackground=-3\n[Scoreline1]\nLevel=10\nScore=0x7fffffff\n");
+                makeFile(file, "[Settings]\nBlocks=12\nBackground=-3\n[Scoreline1]\nLevel=10\nScore=0x7fffffff\n");
             },
             false, "Wicked", "0 0", "Anonymous", "Bobby||2147483647|2147483647", Afterwards::Rewritten},
         {"malformed values",
             [](const QString& file, const QString&) {
-                MakeFile(file, "[Settings]\nBlocks=nine\nBackground=\nName=Ann\n[Scoreline1]\nLevel=\nScore=1e3\n");
+                makeFile(file, "[Settings]\nBlocks=nine\nBackground=\nName=Ann\n[Scoreline1]\nLevel=\nScore=1e3\n");
             },
             false, "Medium", "0 0", "Ann", DefaultLine1, Afterwards::Rewritten},
         {"FIFO at the lock's place",
             [](const QString& file, const QString&) { ASSERT_EQ(mkfifo(QFile::encodeName(file + ".lock").constData(), 0600), 0); },
             true, "Medium", "0 0", "Anonymous", DefaultLine1, Afterwards::Untouched},
-        {"endless device at the lock's place", [](const QString& file, const QString&) { MakeDevice(file + ".lock", ZeroMinor); },
+        {"endless device at the lock's place", [](const QString& file, const QString&) { makeDevice(file + ".lock", ZeroMinor); },
             true, "Medium", "0 0", "Anonymous", DefaultLine1, Afterwards::Untouched},
         {"link to an endless device at the lock's place",
-            [](const QString& file, const QString& home) { MakeLinkToDevice(file + ".lock", home, ZeroMinor); },
+            [](const QString& file, const QString& home) { makeLinkToDevice(file + ".lock", home, ZeroMinor); },
             true, "Medium", "0 0", "Anonymous", DefaultLine1, Afterwards::Untouched},
         {"folder at the lock's place", [](const QString& file, const QString&) { ASSERT_TRUE(QDir().mkpath(file + ".lock")); },
             true, "Medium", "0 0", "Anonymous", DefaultLine1, Afterwards::Untouched},
         {"link to a regular file",
             [](const QString& file, const QString& home) {
-                MakeFile(home + "/kept.ini", "[Settings]\nBlocks=8\nName=Ann\n");
+                makeFile(home + "/kept.ini", "[Settings]\nBlocks=8\nName=Ann\n");
                 ASSERT_TRUE(QFile::link(home + "/kept.ini", file));
             },
             false, "Hard", "0 0", "Ann", DefaultLine1, Afterwards::KeptAhead},
         {"second name of a file",
             [](const QString& file, const QString& home) {
-                MakeFile(home + "/kept.ini", "[Settings]\nBlocks=8\nName=Ann\n");
+                makeFile(home + "/kept.ini", "[Settings]\nBlocks=8\nName=Ann\n");
                 ASSERT_EQ(link(QFile::encodeName(home + "/kept.ini").constData(), QFile::encodeName(file).constData()), 0);
             },
             true, "Hard", "0 0", "Ann", DefaultLine1, Afterwards::Untouched},
@@ -128,32 +128,32 @@ TEST_F(BadFileTest, StartUpShowsDefaultsAndLeavesWhatIsThereAlone)
         SCOPED_TRACE(c.title);
         if (!mayMakeDevices && QByteArray(c.title).contains("device"))
             continue;
-        ASSERT_TRUE(QDir(HomePath()).removeRecursively());
-        ASSERT_TRUE(QDir().mkpath(FolderPath()));
-        c.make(SettingsFilePath(), HomePath());
-        const std::string before = TreeSnapshot(HomePath());
+        ASSERT_TRUE(QDir(homePath()).removeRecursively());
+        ASSERT_TRUE(QDir().mkpath(folderPath()));
+        c.make(settingsFilePath(), homePath());
+        const std::string before = treeSnapshot(homePath());
         const bool keptAhead = c.afterwards == Afterwards::KeptAhead;
-        const std::string bytesBefore = keptAhead ? FileBytes(SettingsFilePath()).value_or("<unreadable>") : "";
-        const bool linkBefore = QFileInfo(SettingsFilePath()).isSymLink();
+        const std::string bytesBefore = keptAhead ? fileBytes(settingsFilePath()).value_or("<unreadable>") : "";
+        const bool linkBefore = QFileInfo(settingsFilePath()).isSymLink();
 
-        const QStringList report = RunProbe(HomePath(), "startup");
+        const QStringList report = runProbe(homePath(), "startup");
         if (report.isEmpty()) {
             ADD_FAILURE() << "start-up did not finish";
             continue;
         }
-        EXPECT_EQ(MessagesSaying(report, UnableToWrite), c.refused ? 1 : 0);
-        EXPECT_EQ(ValueOf(report, "level"), QString(c.level));
-        EXPECT_EQ(ValueOf(report, "background"), QString(c.background));
-        EXPECT_EQ(ValueOf(report, "player"), QString(c.player));
-        EXPECT_EQ(ValueOf(report, "line1"), QString(c.line1));
+        EXPECT_EQ(messagesSaying(report, UnableToWrite), c.refused ? 1 : 0);
+        EXPECT_EQ(valueOf(report, "level"), QString(c.level));
+        EXPECT_EQ(valueOf(report, "background"), QString(c.background));
+        EXPECT_EQ(valueOf(report, "player"), QString(c.player));
+        EXPECT_EQ(valueOf(report, "line1"), QString(c.line1));
 
-        const std::string after = TreeSnapshot(HomePath());
+        const std::string after = treeSnapshot(homePath());
         if (c.afterwards == Afterwards::Untouched) {
             EXPECT_EQ(after, before);
         }
         if (keptAhead) {
-            EXPECT_EQ(FileBytes(SettingsFilePath()).value_or("<unreadable>").substr(0, bytesBefore.size()), bytesBefore);
-            EXPECT_EQ(QFileInfo(SettingsFilePath()).isSymLink(), linkBefore);
+            EXPECT_EQ(fileBytes(settingsFilePath()).value_or("<unreadable>").substr(0, bytesBefore.size()), bytesBefore);
+            EXPECT_EQ(QFileInfo(settingsFilePath()).isSymLink(), linkBefore);
         }
     }
 }

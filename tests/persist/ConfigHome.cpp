@@ -29,23 +29,23 @@ void ConfigHomeTest::TearDown()
         qunsetenv(ConfigHomeVariable);
 }
 
-QString ConfigHomeTest::FolderPath() const
+QString ConfigHomeTest::folderPath() const
 {
-    return QFileInfo(SettingsFilePath()).absolutePath();
+    return QFileInfo(settingsFilePath()).absolutePath();
 }
 
-void ConfigHomeTest::WriteSettingsFile(std::string_view bytes) const
+void ConfigHomeTest::writeSettingsFile(std::string_view bytes) const
 {
-    ASSERT_TRUE(QDir().mkpath(FolderPath()));
-    WriteFileBytes(SettingsFilePath(), bytes);
+    ASSERT_TRUE(QDir().mkpath(folderPath()));
+    writeFileBytes(settingsFilePath(), bytes);
 }
 
-std::optional<std::string> ConfigHomeTest::SettingsFileBytes() const
+std::optional<std::string> ConfigHomeTest::settingsFileBytes() const
 {
-    return FileBytes(SettingsFilePath());
+    return fileBytes(settingsFilePath());
 }
 
-void WriteFileBytes(const QString& path, std::string_view bytes)
+void writeFileBytes(const QString& path, std::string_view bytes)
 {
     QFile file(path);
     ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate)) << path.toStdString();
@@ -53,7 +53,7 @@ void WriteFileBytes(const QString& path, std::string_view bytes)
     ASSERT_TRUE(file.flush());
 }
 
-std::optional<std::string> FileBytes(const QString& path)
+std::optional<std::string> fileBytes(const QString& path)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
@@ -64,7 +64,7 @@ std::optional<std::string> FileBytes(const QString& path)
     return bytes.toStdString();
 }
 
-std::string ScoreLinesFile(const std::function<int32_t(int line)>& score)
+std::string scoreLinesFile(const std::function<int32_t(int line)>& score)
 {
     std::string file;
     for (int k = 1; k <= 10; ++k)
@@ -73,7 +73,7 @@ std::string ScoreLinesFile(const std::function<int32_t(int line)>& score)
     return file;
 }
 
-QStringList FolderEntries(const QString& folder)
+QStringList folderEntries(const QString& folder)
 {
     return QDir(folder).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System, QDir::Name);
 }

@@ -21,23 +21,23 @@ protected:
     void SetUp() override;
     void TearDown() override;
 
-    QString HomePath() const { return home_.path(); }
-    QString FolderPath() const;
-    void WriteSettingsFile(std::string_view bytes) const;
+    QString homePath() const { return home_.path(); }
+    QString folderPath() const;
+    void writeSettingsFile(std::string_view bytes) const;
     // Nothing when the file is missing or cannot be read.
-    std::optional<std::string> SettingsFileBytes() const;
+    std::optional<std::string> settingsFileBytes() const;
 
 private:
     QTemporaryDir home_;
     std::optional<QByteArray> previousHome_;
 };
 
-void WriteFileBytes(const QString& path, std::string_view bytes);
-std::optional<std::string> FileBytes(const QString& path);
+void writeFileBytes(const QString& path, std::string_view bytes);
+std::optional<std::string> fileBytes(const QString& path);
 // Ten score lines "P1" to "P10" at "Medium", line k scoring score(k).
-std::string ScoreLinesFile(const std::function<int32_t(int line)>& score);
+std::string scoreLinesFile(const std::function<int32_t(int line)>& score);
 // The names of everything in `folder`, hidden and special entries included.
-QStringList FolderEntries(const QString& folder);
+QStringList folderEntries(const QString& folder);
 
 } // namespace quorvel::persist::testing
 

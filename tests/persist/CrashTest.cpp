@@ -31,7 +31,7 @@ using Save = std::function<void()>;
 
 // Runs `body` in a child process; the child's exit status says whether it
 // succeeded.
-pid_t RunInChild(const std::function<bool()>& body)
+pid_t runInChild(const std::function<bool()>& body)
 {
     const pid_t child = fork();
     if (child == 0)
@@ -39,7 +39,7 @@ pid_t RunInChild(const std::function<bool()>& body)
     return child;
 }
 
-bool Succeeds(const Save& save)
+bool succeeds(const Save& save)
 {
     try {
         save();
@@ -49,7 +49,7 @@ bool Succeeds(const Save& save)
     }
 }
 
-QString ResultName(int32_t score)
+QString resultName(int32_t score)
 {
     return "P" + QString::number(score);
 }
@@ -58,35 +58,35 @@ using CrashTest = ConfigHomeTest;
 
 // Save number n of the child: odd ones enter a result above every earlier
 // one, even ones save a player name.
-void ChildSave(int n)
+void childSave(int n)
 {
     ScoreTable table{};
     if (n % 2 == 1)
-        InsertResult(table, ResultName(FirstScore + n), 7, FirstScore + n);
+        InsertResult(table, resultName(FirstScore + n), 7, FirstScore + n);
     else
-        WritePlayerName("N" + QString::number(n));
+        writePlayerName("N" + QString::number(n));
 }
 
 // The file after the child's saves up to number `last`, made from the file
 // as the round began. Every save only changes values of keys that are
 // already there, so the same changes made in memory give the same bytes.
-std::string FileAfterSaves(const std::string& start, int first, int last)
+std::string fileAfterSaves(const std::string& start, int first, int last)
 {
     IniDocument document(start);
     std::vector<ScoreEntry> table;
     for (int k = 0; k < ScoreLineCount; ++k)
-        table.push_back(ReadScoreLine(document, k + 1));
+        table.push_back(readScoreLine(document, k + 1));
     for (int n = first; n <= last; ++n) {
         if (n % 2 == 0) {
-            SetText(document, "Settings", "Name", "N" + QString::number(n));
+            setText(document, "Settings", "Name", "N" + QString::number(n));
             continue;
         }
-        table.insert(table.begin(), {ResultName(FirstScore + n), 7, FirstScore + n});
+        table.insert(table.begin(), {resultName(FirstScore + n), 7, FirstScore + n});
         table.pop_back();
         for (int k = 0; k < ScoreLineCount; ++k)
-            WriteScoreLine(document, k + 1, table[k]);
+            writeScoreLine(document, k + 1, table[k]);
     }
-    return document.Bytes();
+    return document.bytes();
 }
 
 // Saves as fast as it can and tells the parent of each one done, until it
@@ -94,7 +94,7 @@ std::string FileAfterSaves(const std::string& start, int first, int last)
 [[noreturn]] void SaveUntilKilled(int first, int report)
 {
     for (int n = first;; ++n) {
-        if (!Succeeds([n] { ChildSave(n); }) || write(report, "+", 1) != 1)
+        if (!succeeds([n] { childSave(n); }) || write(report, "+", 1) != 1)
             _exit(1);
     }
 }
@@ -102,17 +102,17 @@ std::string FileAfterSaves(const std::string& start, int first, int last)
 TEST_F(CrashTest, ASaveKilledAtAnyMomentLeavesTheOldFileOrTheNewOne)
 {
     ScoreTable table{};
-    ASSERT_TRUE(Succeeds([&] { InsertResult(table, "Start", 6, 5); }));
-    ASSERT_TRUE(Succeeds([] { WritePlayerName("Start"); }));
+    ASSERT_TRUE(succeeds([&] { InsertResult(table, "Start", 6, 5); }));
+    ASSERT_TRUE(succeeds([] { writePlayerName("Start"); }));
     QElapsedTimer timer;
     timer.start();
-    ASSERT_TRUE(Succeeds([] { ChildSave(1); }));
+    ASSERT_TRUE(succeeds([] { childSave(1); }));
     const int64_t longestWait = timer.nsecsElapsed() / 1000 * 4;
     std::mt19937 random(20261207);
     int next = 3;
     for (int kill = 0; kill < KillsWanted; ++kill) {
         SCOPED_TRACE(kill);
-        const std::string start = SettingsFileBytes().value_or("<none>");
+        const std::string start = settingsFileBytes().value_or("<none>");
         int report[2];
         ASSERT_EQ(pipe(report), 0);
         const pid_t child = fork();
@@ -130,29 +130,29 @@ TEST_F(CrashTest, ASaveKilledAtAnyMomentLeavesTheOldFileOrTheNewOne)
         ASSERT_GE(done, 0);
         ASSERT_EQ(close(report[0]), 0);
 
-        const std::string found = SettingsFileBytes().value_or("<none>");
+        const std::string found = settingsFileBytes().value_or("<none>");
         const int old = next + static_cast<int>(done) - 1;
-        const bool whole = found == FileAfterSaves(start, next, old);
-        ASSERT_TRUE(whole || found == FileAfterSaves(start, next, old + 1)) << found;
+        const bool whole = found == fileAfterSaves(start, next, old);
+        ASSERT_TRUE(whole || found == fileAfterSaves(start, next, old + 1)) << found;
         next = whole ? old + 1 : old + 2;
-        ASSERT_TRUE(Succeeds([kill] { WriteBackground(kill % 5); }));
-        ASSERT_EQ(FolderEntries(FolderPath()), QStringList{"vemlo.ini"});
+        ASSERT_TRUE(succeeds([kill] { writeBackground(kill % 5); }));
+        ASSERT_EQ(folderEntries(folderPath()), QStringList{"vemlo.ini"});
     }
 }
 
 // Each copy enters its results one after another, with the table it last
 // saw, as a player running several copies would. A copy waits its turn while
 // another saves, so no save may fail.
-bool EnterResults(int copy, int copies)
+bool enterResults(int copy, int copies)
 {
-    ScoreTable table = ReadStartup().table;
+    ScoreTable table = readStartup().table;
     for (int i = 0; i < ResultsPerCopy; ++i) {
         const int32_t score = FirstScore + copies * i + copy;
-        if (!Succeeds([&] { InsertResult(table, ResultName(score), 7, score); }))
+        if (!succeeds([&] { InsertResult(table, resultName(score), 7, score); }))
             return false;
         int found = 0;
         for (const ScoreEntry& line : table)
-            found += line.name == ResultName(score) ? 1 : 0;
+            found += line.name == resultName(score) ? 1 : 0;
         if (found != (score >= table.back().score ? 1 : 0))
             return false;
     }
@@ -161,12 +161,12 @@ bool EnterResults(int copy, int copies)
 
 // A folder of its own for a copy, whose settings file is a link to the
 // first folder's, as the README allows.
-QString LinkedHome(const QString& home, int copy)
+QString linkedHome(const QString& home, int copy)
 {
     const QString own = home + "/copy" + QString::number(copy);
     const QString folder = own + "/quorvel";
     EXPECT_TRUE(QDir().mkpath(folder));
-    EXPECT_TRUE(QFile::link(SettingsFilePath(), folder + "/vemlo.ini"));
+    EXPECT_TRUE(QFile::link(settingsFilePath(), folder + "/vemlo.ini"));
     return own;
 }
 
@@ -175,7 +175,7 @@ QString LinkedHome(const QString& home, int copy)
 constexpr gid_t SharedGroup = 47000;
 constexpr uid_t Accounts[] = {47001, 47002, 47003};
 
-bool BecomeAccount(uid_t account)
+bool becomeAccount(uid_t account)
 {
     return setgroups(1, &SharedGroup) == 0 && setresgid(account, account, account) == 0 &&
            setresuid(account, account, account) == 0;
@@ -184,15 +184,15 @@ bool BecomeAccount(uid_t account)
 // The file belongs to the first account and its group may read it, in a
 // folder without the set-group-ID bit. A copy of the first account is killed
 // while it holds the lock; then the owner lets the group write the file too.
-void ShareBetweenAccounts(const QString& home, const QString& folder, const QString& file)
+void shareBetweenAccounts(const QString& home, const QString& folder, const QString& file)
 {
     ASSERT_EQ(chmod(QFile::encodeName(home).constData(), 0711), 0);
     ASSERT_EQ(chown(QFile::encodeName(folder).constData(), 0, SharedGroup), 0);
     ASSERT_EQ(chmod(QFile::encodeName(folder).constData(), 0770), 0);
     ASSERT_EQ(chown(QFile::encodeName(file).constData(), Accounts[0], SharedGroup), 0);
     ASSERT_EQ(chmod(QFile::encodeName(file).constData(), 0640), 0);
-    const pid_t killed = RunInChild([&] {
-        if (!BecomeAccount(Accounts[0]))
+    const pid_t killed = runInChild([&] {
+        if (!becomeAccount(Accounts[0]))
             return false;
         const SaveLock lock(file.toStdString(), std::chrono::milliseconds(0));
         return lock.Held() && raise(SIGKILL) == 0;
@@ -220,25 +220,25 @@ TEST_F(CrashTest, CopiesEnteringResultsAtOnceLoseNoneAndMixNone)
         SCOPED_TRACE(c.title);
         if (c.otherAccounts && geteuid() != 0)
             continue;
-        ASSERT_TRUE(QDir(HomePath()).removeRecursively());
-        WriteSettingsFile("");
+        ASSERT_TRUE(QDir(homePath()).removeRecursively());
+        writeSettingsFile("");
         if (c.otherAccounts)
-            ShareBetweenAccounts(HomePath(), FolderPath(), SettingsFilePath());
+            shareBetweenAccounts(homePath(), folderPath(), settingsFilePath());
         struct stat before {};
-        ASSERT_EQ(stat(QFile::encodeName(SettingsFilePath()).constData(), &before), 0);
-        std::vector<QString> homes(c.copies, HomePath());
+        ASSERT_EQ(stat(QFile::encodeName(settingsFilePath()).constData(), &before), 0);
+        std::vector<QString> homes(c.copies, homePath());
         for (int copy = 0; copy < c.copies && c.ownFolders; ++copy)
-            homes[copy] = LinkedHome(HomePath(), copy);
+            homes[copy] = linkedHome(homePath(), copy);
         int ready[2];
         ASSERT_EQ(pipe(ready), 0);
         std::vector<pid_t> copies;
         for (int copy = 0; copy < c.copies; ++copy) {
-            copies.push_back(RunInChild([&, copy] {
+            copies.push_back(runInChild([&, copy] {
                 char go = 0;
                 close(ready[1]);
                 return qputenv("XDG_CONFIG_HOME", QFile::encodeName(homes[copy])) &&
-                       (!c.otherAccounts || BecomeAccount(Accounts[1 + copy % 2])) && read(ready[0], &go, 1) == 0 &&
-                       EnterResults(copy, c.copies);
+                       (!c.otherAccounts || becomeAccount(Accounts[1 + copy % 2])) && read(ready[0], &go, 1) == 0 &&
+                       enterResults(copy, c.copies);
             }));
             ASSERT_GT(copies.back(), 0);
         }
@@ -249,14 +249,14 @@ TEST_F(CrashTest, CopiesEnteringResultsAtOnceLoseNoneAndMixNone)
             ASSERT_EQ(waitpid(copy, &status, 0), copy);
             EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
         }
-        const ScoreTable lines = ReadStartup().table;
+        const ScoreTable lines = readStartup().table;
         for (int k = 0; k < ScoreLineCount; ++k) {
             const int32_t best = FirstScore + c.copies * ResultsPerCopy - 1 - k;
             EXPECT_EQ(lines[k].score, best) << k;
-            EXPECT_EQ(lines[k].name, ResultName(best)) << k;
+            EXPECT_EQ(lines[k].name, resultName(best)) << k;
         }
         struct stat after {};
-        ASSERT_EQ(stat(QFile::encodeName(SettingsFilePath()).constData(), &after), 0);
+        ASSERT_EQ(stat(QFile::encodeName(settingsFilePath()).constData(), &after), 0);
         EXPECT_EQ(after.st_gid, before.st_gid);
         EXPECT_EQ(after.st_mode, before.st_mode);
     }

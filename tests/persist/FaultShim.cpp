@@ -25,13 +25,13 @@ int lockFile = -1;
 char lockPath[PATH_MAX];
 int otherCopysLock = -1;
 
-bool Failing(const char* kind)
+bool failing(const char* kind)
 {
     const char* chosen = std::getenv("FAIL_CALL");
     return chosen && std::strcmp(chosen, kind) == 0;
 }
 
-bool EndsWith(const char* text, const char* end)
+bool endsWith(const char* text, const char* end)
 {
     const std::size_t length = std::strlen(text);
     const std::size_t endLength = std::strlen(end);
@@ -44,30 +44,30 @@ Function Next(const char* name)
     return reinterpret_cast<Function>(dlsym(RTLD_NEXT, name));
 }
 
-int Refuse(int error)
+int refuse(int error)
 {
     errno = error;
     return -1;
 }
 
-mode_t ModeOf(int flags, va_list& rest)
+mode_t modeOf(int flags, va_list& rest)
 {
     return (flags & (O_CREAT | O_TMPFILE)) != 0 ? static_cast<mode_t>(va_arg(rest, int)) : 0;
 }
 
 // Decides an open of `path`; `open` does it when it is let through.
 template <typename Open>
-int Guard(const char* path, int flags, Open open)
+int guard(const char* path, int flags, Open open)
 {
     const bool temp = std::strstr(path, TempMark) != nullptr;
-    if (temp && Failing("open"))
-        return Refuse(EACCES);
-    if (EndsWith(path, LockEnd) && (flags & O_CREAT) != 0 && Failing("lock"))
-        return Refuse(EIO);
+    if (temp && failing("open"))
+        return refuse(EACCES);
+    if (endsWith(path, LockEnd) && (flags & O_CREAT) != 0 && failing("lock"))
+        return refuse(EIO);
     const int fd = open();
     if (fd >= 0 && temp)
         tempFile = fd;
-    if (fd >= 0 && EndsWith(path, LockEnd) && std::strlen(path) < sizeof lockPath) {
+    if (fd >= 0 && endsWith(path, LockEnd) && std::strlen(path) < sizeof lockPath) {
         lockFile = fd;
         std::strcpy(lockPath, path);
     }
@@ -77,7 +77,7 @@ int Guard(const char* path, int flags, Open open)
 // The copy that held the lock lets go of it and removes it, as every copy
 // does, and another copy makes a new one and holds it to the end: the lock
 // this process has just opened is no longer the one at its place.
-void PassLockOn()
+void passLockOn()
 {
     static_cast<void>(unlink(lockPath));
     otherCopysLock = Next<int (*)(const char*, int, ...)>("open")(lockPath, O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
@@ -100,9 +100,9 @@ int open(const char* path, int flags, ...)
 {
     va_list rest;
     va_start(rest, flags);
-    const mode_t mode = ModeOf(flags, rest);
+    const mode_t mode = modeOf(flags, rest);
     va_end(rest);
-    return Guard(path, flags, [&] { return Next<int (*)(const char*, int, ...)>("open")(path, flags, mode); });
+    return guard(path, flags, [&] { return Next<int (*)(const char*, int, ...)>("open")(path, flags, mode); });
 }
 
 // The same call under the name Qt uses for it.
@@ -110,29 +110,29 @@ int open64(const char* path, int flags, ...) __attribute__((alias("open")));
 
 ssize_t write(int fd, const void* bytes, size_t count)
 {
-    if (fd == tempFile && Failing("write"))
-        return Refuse(ENOSPC);
+    if (fd == tempFile && failing("write"))
+        return refuse(ENOSPC);
     return Next<ssize_t (*)(int, const void*, size_t)>("write")(fd, bytes, count);
 }
 
 int fdatasync(int fd)
 {
-    if (fd == tempFile && Failing("sync"))
-        return Refuse(EIO);
+    if (fd == tempFile && failing("sync"))
+        return refuse(EIO);
     return Next<int (*)(int)>("fdatasync")(fd);
 }
 
 int rename(const char* from, const char* to)
 {
-    if (EndsWith(to, FileEnd) && Failing("rename"))
-        return Refuse(EIO);
+    if (endsWith(to, FileEnd) && failing("rename"))
+        return refuse(EIO);
     return Next<int (*)(const char*, const char*)>("rename")(from, to);
 }
 
 int flock(int fd, int operation)
 {
-    if (fd == lockFile && otherCopysLock < 0 && Failing("lock-race"))
-        PassLockOn();
+    if (fd == lockFile && otherCopysLock < 0 && failing("lock-race"))
+        passLockOn();
     return Next<int (*)(int, int)>("flock")(fd, operation);
 }
 

@@ -23,7 +23,7 @@ using Lines = std::array<Line, ScoreLineCount>;
 
 constexpr std::array<int32_t, ScoreLineCount> DefaultScores = {100, 90, 80, 70, 60, 50, 40, 30, 20, 10};
 
-Lines DefaultLinesWith(int position, Line entered)
+Lines defaultLinesWith(int position, Line entered)
 {
     Lines lines;
     for (int k = 0, from = 0; k < ScoreLineCount; ++k)
@@ -31,7 +31,7 @@ Lines DefaultLinesWith(int position, Line entered)
     return lines;
 }
 
-void ExpectLines(const ScoreTable& shown, const Lines& expected)
+void expectLines(const ScoreTable& shown, const Lines& expected)
 {
     for (int k = 0; k < ScoreLineCount; ++k) {
         SCOPED_TRACE(k + 1);
@@ -41,7 +41,7 @@ void ExpectLines(const ScoreTable& shown, const Lines& expected)
     }
 }
 
-ScoreTable TableOf(const Lines& lines)
+ScoreTable tableOf(const Lines& lines)
 {
     ScoreTable table;
     for (int k = 0; k < ScoreLineCount; ++k)
@@ -49,9 +49,9 @@ ScoreTable TableOf(const Lines& lines)
     return table;
 }
 
-const ScoreTable DefaultTable = TableOf(DefaultLinesWith(-1, {}));
+const ScoreTable DefaultTable = tableOf(defaultLinesWith(-1, {}));
 
-std::string FileOf(const Lines& lines)
+std::string fileOf(const Lines& lines)
 {
     std::string file;
     for (int k = 0; k < ScoreLineCount; ++k)
@@ -61,11 +61,11 @@ std::string FileOf(const Lines& lines)
 }
 
 // The table and a fresh read of the file must agree.
-void ExpectInsertion(ScoreTable table, const Line& result, const Lines& expected)
+void expectInsertion(ScoreTable table, const Line& result, const Lines& expected)
 {
     InsertResult(table, QString::fromUtf8(result.name), result.level, result.score);
-    ExpectLines(table, expected);
-    ExpectLines(ReadStartup().table, expected);
+    expectLines(table, expected);
+    expectLines(readStartup().table, expected);
 }
 
 TEST(Qualifies, OnlyAScoreAboveLineTenEntersTheTable)
@@ -77,11 +77,11 @@ TEST(Qualifies, OnlyAScoreAboveLineTenEntersTheTable)
         {lowest, INT_MIN, false}, {lowest, INT_MIN + 1, true},
     };
     for (const auto& [table, score, qualifies] : cases)
-        EXPECT_EQ(Qualifies(table, score), qualifies) << score;
+        EXPECT_EQ(qualifiesForTable(table, score), qualifies) << score;
     // A result still waiting to go in pushes line 10 off before this one.
     const GameResult waiting[] = {{7, 20}};
-    EXPECT_FALSE(Qualifies(DefaultTable, 20, waiting));
-    EXPECT_TRUE(Qualifies(DefaultTable, 21, waiting));
+    EXPECT_FALSE(qualifiesForTable(DefaultTable, 20, waiting));
+    EXPECT_TRUE(qualifiesForTable(DefaultTable, 21, waiting));
 }
 
 TEST_F(HighScoresTest, ResultsTakeTheirPlaceInTheDefaultTable)
@@ -97,15 +97,15 @@ TEST_F(HighScoresTest, ResultsTakeTheirPlaceInTheDefaultTable)
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.result.score);
-        WriteSettingsFile("");
-        ExpectInsertion(DefaultTable, c.result, DefaultLinesWith(c.position, c.result));
+        writeSettingsFile("");
+        expectInsertion(DefaultTable, c.result, defaultLinesWith(c.position, c.result));
     }
 }
 
 TEST_F(HighScoresTest, FirstInsertionWritesAllTenLinesAndKeepsTheRestOfTheFile)
 {
     const std::string before = "; Quorvel\r\n[Settings]\r\nName=Ann\r\n";
-    WriteSettingsFile(before);
+    writeSettingsFile(before);
     ScoreTable table = DefaultTable;
     InsertResult(table, "Ann", 8, 11);
     std::string expected;
@@ -114,69 +114,69 @@ TEST_F(HighScoresTest, FirstInsertionWritesAllTenLinesAndKeepsTheRestOfTheFile)
         expected += "\r\n[Scoreline" + std::to_string(k + 1) + "]\r\nName=" + (entered ? "Ann" : "Bobby") + "\r\nLevel=" +
                     (entered ? "8" : "6") + "\r\nScore=" + std::to_string(table[k].score) + "\r\n";
     }
-    EXPECT_EQ(SettingsFileBytes(), before + expected);
+    EXPECT_EQ(settingsFileBytes(), before + expected);
 }
 
 TEST_F(HighScoresTest, ResultSettlesBelowEveryEqualScore)
 {
     const Lines file = {{{"A", 6, 100}, {"B", 7, 50}, {"C", 8, 50}, {"D", 9, 50}, {"E", 6, 40}, {"F", 6, 30},
         {"G", 6, 20}, {"H", 6, 10}, {"I", 6, 5}, {"J", 6, 1}}};
-    WriteSettingsFile(FileOf(file));
+    writeSettingsFile(fileOf(file));
     const Lines expected = {{{"A", 6, 100}, {"B", 7, 50}, {"C", 8, 50}, {"D", 9, 50}, {"New", 7, 50}, {"E", 6, 40},
         {"F", 6, 30}, {"G", 6, 20}, {"H", 6, 10}, {"I", 6, 5}}};
-    ExpectInsertion(TableOf(file), {"New", 7, 50}, expected);
+    expectInsertion(tableOf(file), {"New", 7, 50}, expected);
 }
 
 TEST_F(HighScoresTest, AHandEditedTableOutOfOrderIsShownAsReadAndSortedByTheNextInsertion)
 {
     const Lines file = {{{"A", 6, 10}, {"B", 7, 100}, {"C", 8, 20}, {"D", 9, 90}, {"E", 6, 30}, {"F", 7, 80},
         {"G", 8, 40}, {"H", 9, 70}, {"I", 6, 60}, {"J", 7, 50}}};
-    WriteSettingsFile(FileOf(file));
-    const StartupSettings startup = ReadStartup();
-    ExpectLines(startup.table, file);
-    EXPECT_FALSE(Qualifies(startup.table, 50));
-    EXPECT_TRUE(Qualifies(startup.table, 55));
+    writeSettingsFile(fileOf(file));
+    const StartupSettings startup = readStartup();
+    expectLines(startup.table, file);
+    EXPECT_FALSE(qualifiesForTable(startup.table, 50));
+    EXPECT_TRUE(qualifiesForTable(startup.table, 55));
     const Lines expected = {{{"B", 7, 100}, {"D", 9, 90}, {"F", 7, 80}, {"H", 9, 70}, {"I", 6, 60}, {"New", 9, 55},
         {"J", 7, 50}, {"G", 8, 40}, {"E", 6, 30}, {"C", 8, 20}}};
-    ExpectInsertion(startup.table, {"New", 9, 55}, expected);
+    expectInsertion(startup.table, {"New", 9, 55}, expected);
 }
 
 TEST_F(HighScoresTest, TheWholeTableComesFromTheFileAsItIsNow)
 {
-    WriteSettingsFile("");
-    const ScoreTable table = ReadStartup().table;
+    writeSettingsFile("");
+    const ScoreTable table = readStartup().table;
     Lines changed;
     for (int k = 0; k < ScoreLineCount; ++k)
         changed[k] = {"Zed", 9, 1000 - k};
-    WriteSettingsFile(FileOf(changed) + "[Scoreline2]\nName=Shadowed\n");
+    writeSettingsFile(fileOf(changed) + "[Scoreline2]\nName=Shadowed\n");
     Lines expected;
     expected[0] = {"Ann", 7, 5000};
     for (int k = 1; k < ScoreLineCount; ++k)
         expected[k] = changed[k - 1];
-    ExpectInsertion(table, {"Ann", 7, 5000}, expected);
+    expectInsertion(table, {"Ann", 7, 5000}, expected);
 }
 
 // Two copies of the game, each with the table it read at start-up.
 TEST_F(HighScoresTest, ResultsFromTwoCopiesBothLandWithTheirOwnScores)
 {
-    WriteSettingsFile("");
-    ScoreTable first = ReadStartup().table;
+    writeSettingsFile("");
+    ScoreTable first = readStartup().table;
     ScoreTable second = first;
     InsertResult(first, "Alice", 7, 500);
-    Lines expected = DefaultLinesWith(0, {"Alice", 7, 500});
+    Lines expected = defaultLinesWith(0, {"Alice", 7, 500});
     expected[1] = {"Bert", 8, 300};
     for (int k = 2; k < ScoreLineCount; ++k)
         expected[k] = {"Bobby", 6, DefaultScores[k - 2]};
-    ExpectInsertion(second, {"Bert", 8, 300}, expected);
+    expectInsertion(second, {"Bert", 8, 300}, expected);
 }
 
 TEST_F(HighScoresTest, MissingNamesAndLevelsTakeTheirDefaults)
 {
-    WriteSettingsFile("[Scoreline3]\nName=Cy\n[Scoreline4]\nLevel=9\n");
-    Lines expected = DefaultLinesWith(9, {"Ann", 8, 12});
+    writeSettingsFile("[Scoreline3]\nName=Cy\n[Scoreline4]\nLevel=9\n");
+    Lines expected = defaultLinesWith(9, {"Ann", 8, 12});
     expected[2].name = "Cy";
     expected[3].level = 9;
-    ExpectInsertion(DefaultTable, {"Ann", 8, 12}, expected);
+    expectInsertion(DefaultTable, {"Ann", 8, 12}, expected);
 }
 
 TEST_F(HighScoresTest, AnEmptyNameIsEnteredAsEmpty)
@@ -184,8 +184,8 @@ TEST_F(HighScoresTest, AnEmptyNameIsEnteredAsEmpty)
     ScoreTable table = DefaultTable;
     InsertResult(table, "", 6, 95);
     EXPECT_EQ(table[1].name, "");
-    EXPECT_EQ(ReadStartup().table[1].name, "");
-    EXPECT_NE(SettingsFileBytes()->find("[Scoreline2]\nName=\nLevel=6\nScore=95\n"), std::string::npos);
+    EXPECT_EQ(readStartup().table[1].name, "");
+    EXPECT_NE(settingsFileBytes()->find("[Scoreline2]\nName=\nLevel=6\nScore=95\n"), std::string::npos);
 }
 
 // Every game that ended while the name entry was open enters with the one
@@ -205,24 +205,24 @@ TEST_F(HighScoresTest, SeveralResultsEnterTogetherAndEachSaysWhetherItMadeTheTab
         std::vector<bool> entered;
         Lines expected;
     } cases[] = {
-        {"both qualify", DefaultLinesWith(-1, {}), {{8, 55}, {9, 25}}, {true, true},
+        {"both qualify", defaultLinesWith(-1, {}), {{8, 55}, {9, 25}}, {true, true},
             {{{"Bobby", 6, 100}, {"Bobby", 6, 90}, {"Bobby", 6, 80}, {"Bobby", 6, 70}, {"Bobby", 6, 60}, {"Ann", 8, 55},
               {"Bobby", 6, 50}, {"Bobby", 6, 40}, {"Bobby", 6, 30}, {"Ann", 9, 25}}}},
-        {"equal results keep their order below the line they tie", DefaultLinesWith(-1, {}), {{6, 60}, {7, 60}}, {true, true},
+        {"equal results keep their order below the line they tie", defaultLinesWith(-1, {}), {{6, 60}, {7, 60}}, {true, true},
             {{{"Bobby", 6, 100}, {"Bobby", 6, 90}, {"Bobby", 6, 80}, {"Bobby", 6, 70}, {"Bobby", 6, 60}, {"Ann", 6, 60},
               {"Ann", 7, 60}, {"Bobby", 6, 50}, {"Bobby", 6, 40}, {"Bobby", 6, 30}}}},
-        {"the second pushed off by the first", DefaultLinesWith(-1, {}), {{8, 95}, {9, 11}}, {true, false},
-            DefaultLinesWith(1, {"Ann", 8, 95})},
+        {"the second pushed off by the first", defaultLinesWith(-1, {}), {{8, 95}, {9, 11}}, {true, false},
+            defaultLinesWith(1, {"Ann", 8, 95})},
         {"pushed off by another copy", high, {{7, 500}}, {false}, high},
         {"one of two pushed off by another copy", high, {{7, 950}, {7, 10}, {8, 955}}, {true, false, true}, highWithAnn},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.title);
-        WriteSettingsFile(FileOf(c.file));
+        writeSettingsFile(fileOf(c.file));
         ScoreTable table = DefaultTable;
-        EXPECT_EQ(InsertResults(table, "Ann", c.results), c.entered);
-        ExpectLines(table, c.expected);
-        ExpectLines(ReadStartup().table, c.expected);
+        EXPECT_EQ(insertResults(table, "Ann", c.results), c.entered);
+        expectLines(table, c.expected);
+        expectLines(readStartup().table, c.expected);
     }
 }
 

@@ -20,15 +20,15 @@ struct ReadCase {
     std::optional<int32_t> integer;
 };
 
-void ExpectReads(const ReadCase& c)
+void expectReads(const ReadCase& c)
 {
     SCOPED_TRACE(c.title);
     const IniDocument document(c.file);
-    EXPECT_EQ(document.Text(c.section, c.key), c.text);
-    EXPECT_EQ(document.Integer(c.section, c.key), c.integer);
+    EXPECT_EQ(document.shownText(c.section, c.key), c.text);
+    EXPECT_EQ(document.integer(c.section, c.key), c.integer);
 }
 
-std::string ScoreLineWith(const std::string& entry)
+std::string scoreLineWith(const std::string& entry)
 {
     return "[Scoreline1]\n" + entry + "\n";
 }
@@ -36,33 +36,33 @@ std::string ScoreLineWith(const std::string& entry)
 TEST(IniRead, IntegersAreDecimalOrHexClampedToThirtyTwoBits)
 {
     const ReadCase cases[] = {
-        {"blanks around the value", ScoreLineWith("Score= 12 "), "Scoreline1", "Score", "12", 12},
-        {"lower-case hex prefix", ScoreLineWith("Score=0x20"), "Scoreline1", "Score", "0x20", 32},
-        {"upper-case hex prefix", ScoreLineWith("Score=0X1f"), "Scoreline1", "Score", "0X1f", 31},
-        {"hex with many leading zeros", ScoreLineWith("Score=0x0000000000000000000020"), "Scoreline1", "Score", "0x0000000000000000000020", 32},
-        {"largest hex", ScoreLineWith("Score=0x7FFFFFFF"), "Scoreline1", "Score", "0x7FFFFFFF", INT_MAX},
-        {"hex above the range", ScoreLineWith("Score=0x80000000"), "Scoreline1", "Score", "0x80000000", INT_MAX},
-        {"hex prefix alone", ScoreLineWith("Score=0x"), "Scoreline1", "Score", "0x", std::nullopt},
-        {"signed hex", ScoreLineWith("Score=-0x5"), "Scoreline1", "Score", "-0x5", std::nullopt},
-        {"letters", ScoreLineWith("Score=abc"), "Scoreline1", "Score", "abc", std::nullopt},
-        {"digits then letters", ScoreLineWith("Score=12abc"), "Scoreline1", "Score", "12abc", std::nullopt},
-        {"far beyond the range", ScoreLineWith("Score=99999999999"), "Scoreline1", "Score", "99999999999", INT_MAX},
-        {"beyond 64 bits", ScoreLineWith("Score=-99999999999999999999999"), "Scoreline1", "Score", "-99999999999999999999999", INT_MIN},
-        {"beyond the range, then a letter", ScoreLineWith("Score=99999999999x"), "Scoreline1", "Score", "99999999999x", std::nullopt},
-        {"one above the range", ScoreLineWith("Score=2147483648"), "Scoreline1", "Score", "2147483648", INT_MAX},
-        {"smallest value", ScoreLineWith("Score=-2147483648"), "Scoreline1", "Score", "-2147483648", INT_MIN},
-        {"one below the range", ScoreLineWith("Score=-2147483649"), "Scoreline1", "Score", "-2147483649", INT_MIN},
-        {"negative zero", ScoreLineWith("Score=-0"), "Scoreline1", "Score", "-0", 0},
-        {"plus sign", ScoreLineWith("Score=+5"), "Scoreline1", "Score", "+5", 5},
-        {"sign alone", ScoreLineWith("Score=-"), "Scoreline1", "Score", "-", std::nullopt},
-        {"double quotes", ScoreLineWith("Score=\"12\""), "Scoreline1", "Score", "12", 12},
-        {"single quotes", ScoreLineWith("Score='7'"), "Scoreline1", "Score", "7", 7},
-        {"quotes that do not match", ScoreLineWith("Score=\"7'"), "Scoreline1", "Score", "\"7'", std::nullopt},
-        {"blank inside the quotes", ScoreLineWith("Score=\" 7\""), "Scoreline1", "Score", " 7", std::nullopt},
-        {"empty value", ScoreLineWith("Score="), "Scoreline1", "Score", "", std::nullopt},
+        {"blanks around the value", scoreLineWith("Score= 12 "), "Scoreline1", "Score", "12", 12},
+        {"lower-case hex prefix", scoreLineWith("Score=0x20"), "Scoreline1", "Score", "0x20", 32},
+        {"upper-case hex prefix", scoreLineWith("Score=0X1f"), "Scoreline1", "Score", "0X1f", 31},
+        {"hex with many leading zeros", scoreLineWith("Score=0x0000000000000000000020"), "Scoreline1", "Score", "0x0000000000000000000020", 32},
+        {"largest hex", scoreLineWith("Score=0x7FFFFFFF"), "Scoreline1", "Score", "0x7FFFFFFF", INT_MAX},
+        {"hex above the range", scoreLineWith("Score=0x80000000"), "Scoreline1", "Score", "0x80000000", INT_MAX},
+        {"hex prefix alone", scoreLineWith("Score=0x"), "Scoreline1", "Score", "0x", std::nullopt},
+        {"signed hex", scoreLineWith("Score=-0x5"), "Scoreline1", "Score", "-0x5", std::nullopt},
+        {"letters", scoreLineWith("Score=abc"), "Scoreline1", "Score", "abc", std::nullopt},
+        {"digits then letters", scoreLineWith("Score=12abc"), "Scoreline1", "Score", "12abc", std::nullopt},
+        {"far beyond the range", scoreLineWith("Score=99999999999"), "Scoreline1", "Score", "99999999999", INT_MAX},
+        {"beyond 64 bits", scoreLineWith("Score=-99999999999999999999999"), "Scoreline1", "Score", "-99999999999999999999999", INT_MIN},
+        {"beyond the range, then a letter", scoreLineWith("Score=99999999999x"), "Scoreline1", "Score", "99999999999x", std::nullopt},
+        {"one above the range", scoreLineWith("Score=2147483648"), "Scoreline1", "Score", "2147483648", INT_MAX},
+        {"smallest value", scoreLineWith("Score=-2147483648"), "Scoreline1", "Score", "-2147483648", INT_MIN},
+        {"one below the range", scoreLineWith("Score=-2147483649"), "Scoreline1", "Score", "-2147483649", INT_MIN},
+        {"negative zero", scoreLineWith("Score=-0"), "Scoreline1", "Score", "-0", 0},
+        {"plus sign", scoreLineWith("Score=+5"), "Scoreline1", "Score", "+5", 5},
+        {"sign alone", scoreLineWith("Score=-"), "Scoreline1", "Score", "-", std::nullopt},
+        {"double quotes", scoreLineWith("Score=\"12\""), "Scoreline1", "Score", "12", 12},
+        {"single quotes", scoreLineWith("Score='7'"), "Scoreline1", "Score", "7", 7},
+        {"quotes that do not match", scoreLineWith("Score=\"7'"), "Scoreline1", "Score", "\"7'", std::nullopt},
+        {"blank inside the quotes", scoreLineWith("Score=\" 7\""), "Scoreline1", "Score", " 7", std::nullopt},
+        {"empty value", scoreLineWith("Score="), "Scoreline1", "Score", "", std::nullopt},
     };
     for (const ReadCase& c : cases)
-        ExpectReads(c);
+        expectReads(c);
 }
 
 TEST(IniRead, SectionsAndKeysAreFoundAsTheOldFormatFoundThem)
@@ -85,7 +85,7 @@ TEST(IniRead, SectionsAndKeysAreFoundAsTheOldFormatFoundThem)
         {"empty file", "", "Settings", "Blocks", std::nullopt, std::nullopt},
     };
     for (const ReadCase& c : cases)
-        ExpectReads(c);
+        expectReads(c);
 }
 
 TEST(IniRead, EveryLineEndWorksWithOrWithoutAFinalOne)
@@ -99,7 +99,7 @@ TEST(IniRead, EveryLineEndWorksWithOrWithoutAFinalOne)
         {"byte-order mark before the first header", "\xEF\xBB\xBF[Settings]\nBlocks=9\n", "Settings", "Blocks", "9", 9},
     };
     for (const ReadCase& c : cases)
-        ExpectReads(c);
+        expectReads(c);
 }
 
 TEST(IniRead, TextIsUtf8OrElseWindows1252)
@@ -120,20 +120,20 @@ TEST(IniRead, TextIsUtf8OrElseWindows1252)
         {"NUL ends that value only", "[Settings]\nName=Ann\0Bob\nBlocks=8\n"s, "Settings", "Blocks", "8", 8},
     };
     for (const ReadCase& c : cases)
-        ExpectReads(c);
+        expectReads(c);
 }
 
 TEST(IniRead, TextStopsAfter2047CharactersAndTheFileReadsOn)
 {
     const std::string longName(100000, 'x');
     const IniDocument document("[Settings]\nName=" + longName + "\nBlocks=9\n");
-    EXPECT_EQ(document.Text("Settings", "Name"), std::string(2047, 'x'));
-    EXPECT_EQ(document.Integer("Settings", "Blocks"), 9);
+    EXPECT_EQ(document.shownText("Settings", "Name"), std::string(2047, 'x'));
+    EXPECT_EQ(document.integer("Settings", "Blocks"), 9);
 
     std::string umlauts;
     for (int i = 0; i < 3000; ++i)
         umlauts += "\xC3\xBC";
-    const auto read = IniDocument("[Settings]\nName=" + umlauts + "\n").Text("Settings", "Name");
+    const auto read = IniDocument("[Settings]\nName=" + umlauts + "\n").shownText("Settings", "Name");
     EXPECT_EQ(read, umlauts.substr(0, 2 * 2047));
 }
 
@@ -146,7 +146,7 @@ TEST(IniRead, UnchangedDocumentGoesBackOutByteForByte)
         "\xEF\xBB\xBF",
     };
     for (const std::string& file : files)
-        EXPECT_EQ(IniDocument(file).Bytes(), file);
+        EXPECT_EQ(IniDocument(file).bytes(), file);
 }
 
 } // namespace

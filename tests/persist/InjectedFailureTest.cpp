@@ -26,11 +26,11 @@ const Failure Failures[] = {
 // entry; a saved difficulty the start-up writes back as well as the
 // background. Start-up writes nothing when that leaves the file as it is, so
 // to meet the failure the file lacks the background it writes back.
-std::string SavedFile(bool startUp)
+std::string savedFile(bool startUp)
 {
     return std::string(startUp ? "[Settings]\nBlocks=9\n" : "[Settings]\nBlocks=9\nBackground=1\n") +
            "Name=Ann\n;" + std::string(1024, '.') + "\n" +
-           ScoreLinesFile([](int line) { return line == 10 ? -5 : 1000 - 10 * line; });
+           scoreLinesFile([](int line) { return line == 10 ? -5 : 1000 - 10 * line; });
 }
 
 class InjectedFailureTest : public ConfigHomeTest {
@@ -39,13 +39,13 @@ protected:
     // game still running.
     // During start-up the call fails from the first save on; for any other
     // action only once the window is up.
-    void ExpectEveryFailureRefusedOnce(const QString& action, const QString& state)
+    void expectEveryFailureRefusedOnce(const QString& action, const QString& state)
     {
         for (const auto& [variable, value] : Failures) {
             SCOPED_TRACE(value);
-            ASSERT_TRUE(QDir(HomePath()).removeRecursively());
-            WriteSettingsFile(SavedFile(action == "startup"));
-            const std::string before = TreeSnapshot(HomePath());
+            ASSERT_TRUE(QDir(homePath()).removeRecursively());
+            writeSettingsFile(savedFile(action == "startup"));
+            const std::string before = treeSnapshot(homePath());
             QProcessEnvironment failing;
             failing.insert("LD_PRELOAD", FAULT_SHIM);
             // A sanitizer build wants its runtime first among the libraries;
@@ -53,37 +53,37 @@ protected:
             failing.insert("ASAN_OPTIONS", qEnvironmentVariable("ASAN_OPTIONS") + ":verify_asan_link_order=0");
             failing.insert(action == "startup" ? variable : variable + QString("_AFTER_START"), value);
 
-            const QStringList report = RunProbe(HomePath(), action, failing);
+            const QStringList report = runProbe(homePath(), action, failing);
             if (report.isEmpty()) {
                 ADD_FAILURE() << "the probe did not finish";
                 continue;
             }
-            EXPECT_EQ(MessagesSaying(report, UnableToWrite), 1);
-            EXPECT_EQ(TreeSnapshot(HomePath()), before);
-            EXPECT_EQ(ValueOf(report, "line10"), QString("P10|Medium|-5|-5"));
-            EXPECT_EQ(ValueOf(report, state.section(' ', 0, 0)), state.section(' ', 1));
+            EXPECT_EQ(messagesSaying(report, UnableToWrite), 1);
+            EXPECT_EQ(treeSnapshot(homePath()), before);
+            EXPECT_EQ(valueOf(report, "line10"), QString("P10|Medium|-5|-5"));
+            EXPECT_EQ(valueOf(report, state.section(' ', 0, 0)), state.section(' ', 1));
         }
     }
 };
 
 TEST_F(InjectedFailureTest, StartUpWriteBack)
 {
-    ExpectEveryFailureRefusedOnce("startup", "level Wicked");
+    expectEveryFailureRefusedOnce("startup", "level Wicked");
 }
 
 TEST_F(InjectedFailureTest, BackgroundChoice)
 {
-    ExpectEveryFailureRefusedOnce("background", "background 1 1");
+    expectEveryFailureRefusedOnce("background", "background 1 1");
 }
 
 TEST_F(InjectedFailureTest, DifficultyChoice)
 {
-    ExpectEveryFailureRefusedOnce("difficulty", "level Wicked");
+    expectEveryFailureRefusedOnce("difficulty", "level Wicked");
 }
 
 TEST_F(InjectedFailureTest, NameEntry)
 {
-    ExpectEveryFailureRefusedOnce("name", "nameentry open");
+    expectEveryFailureRefusedOnce("name", "nameentry open");
 }
 
 } // namespace

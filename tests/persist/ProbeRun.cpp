@@ -16,7 +16,7 @@ namespace {
 // or floods the reader never gets there.
 constexpr int LongestRunMs = 20000;
 
-std::string Describe(const QString& path)
+std::string describe(const QString& path)
 {
     struct stat info {};
     if (lstat(QFile::encodeName(path).constData(), &info) != 0)
@@ -29,12 +29,12 @@ std::string Describe(const QString& path)
         return "device " + std::to_string(major(info.st_rdev)) + "," + std::to_string(minor(info.st_rdev));
     if (S_ISDIR(info.st_mode))
         return "folder";
-    return "file " + FileBytes(path).value_or("<unreadable>");
+    return "file " + fileBytes(path).value_or("<unreadable>");
 }
 
 } // namespace
 
-QStringList RunProbe(const QString& home, const QString& action, const QProcessEnvironment& extra)
+QStringList runProbe(const QString& home, const QString& action, const QProcessEnvironment& extra)
 {
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert("XDG_CONFIG_HOME", home);
@@ -54,7 +54,7 @@ QStringList RunProbe(const QString& home, const QString& action, const QProcessE
     return QString::fromUtf8(probe.readAllStandardOutput()).split('\n', Qt::SkipEmptyParts);
 }
 
-QString ValueOf(const QStringList& report, const QString& key)
+QString valueOf(const QStringList& report, const QString& key)
 {
     for (const QString& line : report)
         if (line.startsWith(key + ' '))
@@ -62,12 +62,12 @@ QString ValueOf(const QStringList& report, const QString& key)
     return QStringLiteral("<absent>");
 }
 
-int MessagesSaying(const QStringList& report, const QString& text)
+int messagesSaying(const QStringList& report, const QString& text)
 {
     return static_cast<int>(report.count("message " + text));
 }
 
-std::string TreeSnapshot(const QString& root)
+std::string treeSnapshot(const QString& root)
 {
     std::string snapshot;
     QDirIterator entries(root, QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System,
@@ -77,7 +77,7 @@ std::string TreeSnapshot(const QString& root)
         paths << entries.next();
     paths.sort();
     for (const QString& path : paths)
-        snapshot += path.mid(root.size()).toStdString() + ": " + Describe(path) + "\n";
+        snapshot += path.mid(root.size()).toStdString() + ": " + describe(path) + "\n";
     return snapshot;
 }
 

@@ -32,13 +32,13 @@ constexpr int CloseBoxesEveryMs = 20;
 constexpr int LongestFlightMs = 5000;
 constexpr int MostLaunches = 200;
 
-void ClickMenu(TForm1& form, QAction* item)
+void clickMenu(TForm1& form, QAction* item)
 {
     QTest::mouseClick(form.menuBar(), Qt::LeftButton, {}, form.menuBar()->actionGeometry(item).center());
 }
 
 // On the round mark itself, since the item's row is wider than its text.
-void ClickItem(RadioGroup* group, const QString& text)
+void clickItem(RadioGroup* group, const QString& text)
 {
     for (QRadioButton* item : group->findChildren<QRadioButton*>())
         if (item->text() == text)
@@ -46,18 +46,18 @@ void ClickItem(RadioGroup* group, const QString& text)
 }
 
 // Launches piece after piece until the game ends and the name entry opens.
-void PlayToTheEnd(TForm1& form)
+void playToTheEnd(TForm1& form)
 {
-    for (int launch = 0; launch < MostLaunches && !Find<QWidget>(form, "overpanel")->isVisible(); ++launch) {
+    for (int launch = 0; launch < MostLaunches && !findControl<QWidget>(form, "overpanel")->isVisible(); ++launch) {
         QTest::keyClick(form.windowHandle(), Qt::Key_Up);
         if (!QTest::qWaitFor([&] { return !InFlight(form); }, LongestFlightMs))
             return;
     }
 }
 
-void EnterName(TForm1& form, const QString& name)
+void enterName(TForm1& form, const QString& name)
 {
-    QTest::mouseClick(Find<QLineEdit>(form, "Playersname"), Qt::LeftButton);
+    QTest::mouseClick(findControl<QLineEdit>(form, "Playersname"), Qt::LeftButton);
     QTest::keyClick(form.windowHandle(), Qt::Key_A, Qt::ControlModifier);
     for (const QChar letter : name)
         QTest::keyClick(form.windowHandle(), letter.toLatin1());
@@ -66,49 +66,49 @@ void EnterName(TForm1& form, const QString& name)
 
 // What a second copy of the game, started with the same file, does when its
 // own game ends first.
-void EnterResultAsAnotherCopy()
+void enterResultAsAnotherCopy()
 {
-    persist::ScoreTable table = persist::ReadStartup().table;
+    persist::ScoreTable table = persist::readStartup().table;
     persist::InsertResult(table, QStringLiteral("Other"), 8, 5000);
 }
 
-void Act(TForm1& form, const QString& action)
+void act(TForm1& form, const QString& action)
 {
     form.show();
     if (!QTest::qWaitForWindowExposed(&form))
         qFatal("the window never showed");
     if (action == QLatin1String("background") || action == QLatin1String("difficulty")) {
-        ClickMenu(form, Find<QAction>(form, "Options1"));
+        clickMenu(form, findControl<QAction>(form, "Options1"));
         if (action == QLatin1String("background"))
-            ClickItem(Find<ui::RadioGroup>(form, "backchoice"), QStringLiteral("3"));
+            clickItem(findControl<ui::RadioGroup>(form, "backchoice"), QStringLiteral("3"));
         else
-            ClickItem(Find<ui::RadioGroup>(form, "Blocksgroup"), QStringLiteral("Hard"));
+            clickItem(findControl<ui::RadioGroup>(form, "Blocksgroup"), QStringLiteral("Hard"));
     } else if (action.startsWith(QLatin1String("name"))) {
-        PlayToTheEnd(form);
+        playToTheEnd(form);
         if (action == QLatin1String("name-after-other-copy"))
-            EnterResultAsAnotherCopy();
-        EnterName(form, QStringLiteral("Grace"));
+            enterResultAsAnotherCopy();
+        enterName(form, QStringLiteral("Grace"));
     }
 }
 
-void Report(const TForm1& form, const std::vector<QString>& messages)
+void report(const TForm1& form, const std::vector<QString>& messages)
 {
     QTextStream out(stdout);
     for (const QString& message : messages)
         out << "message " << message << '\n';
-    out << "level " << Find<QLabel>(form, "blockslbl")->text() << '\n';
-    out << "difficulty " << Find<ui::RadioGroup>(form, "Blocksgroup")->itemIndex() << '\n';
-    out << "background " << Find<ui::ClientArea>(form, "client")->background() << ' ' << Find<ui::RadioGroup>(form, "backchoice")->itemIndex() << '\n';
-    out << "player " << Find<QLineEdit>(form, "Playersname")->text() << '\n';
-    out << "nameentry " << (Find<QWidget>(form, "overpanel")->isVisible() ? "open" : "closed") << '\n';
+    out << "level " << findControl<QLabel>(form, "blockslbl")->text() << '\n';
+    out << "difficulty " << findControl<ui::RadioGroup>(form, "Blocksgroup")->itemIndex() << '\n';
+    out << "background " << findControl<ui::ClientArea>(form, "client")->background() << ' ' << findControl<ui::RadioGroup>(form, "backchoice")->itemIndex() << '\n';
+    out << "player " << findControl<QLineEdit>(form, "Playersname")->text() << '\n';
+    out << "nameentry " << (findControl<QWidget>(form, "overpanel")->isVisible() ? "open" : "closed") << '\n';
     for (int k = 0; k < persist::ScoreLineCount; ++k)
-        out << "line" << k + 1 << ' ' << ScoreLabel(form, "name", k)->text() << '|' << ScoreLabel(form, "level", k)->text() << '|'
-            << ScoreLabel(form, "score", k)->text() << '|' << WindowAccess::ScoreTableOf(form)[k].score << '\n';
+        out << "line" << k + 1 << ' ' << scoreLabel(form, "name", k)->text() << '|' << scoreLabel(form, "level", k)->text() << '|'
+            << scoreLabel(form, "score", k)->text() << '|' << WindowAccess::scoreTableOf(form)[k].score << '\n';
 }
 
 // A file-size limit in bytes, as `ulimit -f` sets one, from the variable
 // `name` when it is set.
-void LimitFileSize(const char* name)
+void limitFileSize(const char* name)
 {
     if (!qEnvironmentVariableIsSet(name))
         return;
@@ -126,7 +126,7 @@ int main(int argc, char* argv[])
     // leaves it, whatever the process that started the probe did with it.
     std::signal(SIGXFSZ, SIG_DFL);
     QApplication application(argc, argv);
-    LimitFileSize("FILE_SIZE_LIMIT");
+    limitFileSize("FILE_SIZE_LIMIT");
     const QString action = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QString();
     std::vector<QString> messages;
     // A message while the window is built comes from the standard box, before
@@ -138,12 +138,12 @@ int main(int argc, char* argv[])
     // A system call made to fail from here on leaves the start-up alone.
     if (const QByteArray call = qgetenv("FAIL_CALL_AFTER_START"); !call.isEmpty())
         qputenv("FAIL_CALL", call);
-    LimitFileSize("FILE_SIZE_LIMIT_AFTER_START");
-    WindowAccess::AnswerBoxes(form, [&](const QString& text, const QString&, BoxButtons) {
+    limitFileSize("FILE_SIZE_LIMIT_AFTER_START");
+    WindowAccess::answerBoxes(form, [&](const QString& text, const QString&, BoxButtons) {
         messages.push_back(text);
         return BoxAnswer::Yes;
     });
-    Act(form, action);
-    Report(form, messages);
+    act(form, action);
+    report(form, messages);
     return 0;
 }

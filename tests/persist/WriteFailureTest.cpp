@@ -42,7 +42,7 @@ public:
     }
     FullDisk(const FullDisk&) = delete;
     FullDisk& operator=(const FullDisk&) = delete;
-    bool Active() const { return active_; }
+    bool active() const { return active_; }
 
 private:
     rlimit previous_{};
@@ -54,14 +54,14 @@ class WriteFailureTest : public ConfigHomeTest {
 protected:
     // Everything at the folder's place: the bytes of each entry, or of the
     // regular file that stands there instead.
-    std::string Snapshot() const
+    std::string snapshot() const
     {
-        const QFileInfo folder(FolderPath());
+        const QFileInfo folder(folderPath());
         if (!folder.isDir())
-            return "file " + FileBytes(FolderPath()).value_or("<unreadable>");
+            return "file " + fileBytes(folderPath()).value_or("<unreadable>");
         std::string listing;
-        for (const QFileInfo& entry : QDir(FolderPath()).entryInfoList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden, QDir::Name))
-            listing += entry.fileName().toStdString() + " " + (entry.isDir() ? "<folder>" : FileBytes(entry.filePath()).value_or("<unreadable>")) + "\n";
+        for (const QFileInfo& entry : QDir(folderPath()).entryInfoList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden, QDir::Name))
+            listing += entry.fileName().toStdString() + " " + (entry.isDir() ? "<folder>" : fileBytes(entry.filePath()).value_or("<unreadable>")) + "\n";
         return listing;
     }
 
@@ -79,7 +79,7 @@ struct Action {
     std::function<void(ScoreTable&)> run;
 };
 
-void ExpectRefused(const Action& action, const std::string& before, const std::function<std::string()>& snapshot, bool fullDisk)
+void expectRefused(const Action& action, const std::string& before, const std::function<std::string()>& snapshot, bool fullDisk)
 {
     SCOPED_TRACE(action.title);
     ScoreTable original;
@@ -90,7 +90,7 @@ void ExpectRefused(const Action& action, const std::string& before, const std::f
         std::unique_ptr<FullDisk> disk;
         if (fullDisk) {
             disk = std::make_unique<FullDisk>();
-            ASSERT_TRUE(disk->Active());
+            ASSERT_TRUE(disk->active());
         }
         action.run(table);
         ADD_FAILURE() << "no error";
@@ -105,20 +105,20 @@ TEST_F(WriteFailureTest, EveryActionThatCannotSaveChangesNothing)
 {
     const Blocker blockers[] = {
         {"a regular file where the folder should be",
-            [this] { WriteFileBytes(HomePath() + "/quorvel", "not a folder\n"); }, false},
+            [this] { writeFileBytes(homePath() + "/quorvel", "not a folder\n"); }, false},
         {"the lock held by another copy of the game",
             [this] {
-                WriteSettingsFile(OldFile);
-                otherCopysLock_ = std::make_unique<QLockFile>(SettingsFilePath() + ".lock");
+                writeSettingsFile(OldFile);
+                otherCopysLock_ = std::make_unique<QLockFile>(settingsFilePath() + ".lock");
                 ASSERT_TRUE(otherCopysLock_->tryLock(0));
             },
             false},
-        {"a disk that fills up during the save", [this] { WriteSettingsFile(OldFile); }, true},
-        {"a folder where the file should be", [] { ASSERT_TRUE(QDir().mkpath(SettingsFilePath())); }, false},
+        {"a disk that fills up during the save", [this] { writeSettingsFile(OldFile); }, true},
+        {"a folder where the file should be", [] { ASSERT_TRUE(QDir().mkpath(settingsFilePath())); }, false},
         {"a file its player made read-only",
             [this] {
-                WriteSettingsFile(OldFile);
-                ASSERT_EQ(chmod(QFile::encodeName(SettingsFilePath()).constData(), 0444), 0);
+                writeSettingsFile(OldFile);
+                ASSERT_EQ(chmod(QFile::encodeName(settingsFilePath()).constData(), 0444), 0);
             },
             false},
     };
@@ -126,36 +126,36 @@ TEST_F(WriteFailureTest, EveryActionThatCannotSaveChangesNothing)
         {"InsertResult", [](ScoreTable& table) { InsertResult(table, "Ann", 9, 95); }},
         {"InsertResults", [](ScoreTable& table) {
             const GameResult results[] = {{9, 95}, {8, 85}};
-            InsertResults(table, "Ann", results);
+            insertResults(table, "Ann", results);
         }},
-        {"WriteBackground", [](ScoreTable&) { WriteBackground(1); }},
-        {"WriteBlocks", [](ScoreTable&) { WriteBlocks(8); }},
-        {"WritePlayerName", [](ScoreTable&) { WritePlayerName("Ann"); }},
+        {"WriteBackground", [](ScoreTable&) { writeBackground(1); }},
+        {"WriteBlocks", [](ScoreTable&) { writeBlocks(8); }},
+        {"WritePlayerName", [](ScoreTable&) { writePlayerName("Ann"); }},
     };
     for (const Blocker& blocker : blockers) {
         SCOPED_TRACE(blocker.title);
-        ASSERT_TRUE(QDir(HomePath()).removeRecursively());
-        ASSERT_TRUE(QDir().mkpath(HomePath()));
+        ASSERT_TRUE(QDir(homePath()).removeRecursively());
+        ASSERT_TRUE(QDir().mkpath(homePath()));
         otherCopysLock_.reset();
         blocker.prepare();
-        const std::string before = Snapshot();
+        const std::string before = snapshot();
         for (const Action& action : actions)
-            ExpectRefused(action, before, [this] { return Snapshot(); }, blocker.fullDisk);
+            expectRefused(action, before, [this] { return snapshot(); }, blocker.fullDisk);
     }
 }
 
 TEST_F(WriteFailureTest, TheSameResultCanBeEnteredOnceTheCauseIsGone)
 {
-    WriteSettingsFile(OldFile);
-    otherCopysLock_ = std::make_unique<QLockFile>(SettingsFilePath() + ".lock");
+    writeSettingsFile(OldFile);
+    otherCopysLock_ = std::make_unique<QLockFile>(settingsFilePath() + ".lock");
     ASSERT_TRUE(otherCopysLock_->tryLock(0));
-    ScoreTable table = ReadStartup().table;
+    ScoreTable table = readStartup().table;
     EXPECT_THROW(InsertResult(table, "Ann", 9, 95), WriteError);
     otherCopysLock_->unlock();
     InsertResult(table, "Ann", 9, 95);
     EXPECT_EQ(table[1].name, "Ann");
     EXPECT_EQ(table[1].score, 95);
-    EXPECT_EQ(ReadStartup().table[1].score, 95);
+    EXPECT_EQ(readStartup().table[1].score, 95);
 }
 
 } // namespace

@@ -17,26 +17,26 @@ namespace quorvel::testing {
 // test, and the timer's ticks given at once.
 class WindowAccess {
 public:
-    static const Game& GameOf(const ui::TForm1& form) { return form.game_; }
-    static const persist::ScoreTable& ScoreTableOf(const ui::TForm1& form) { return form.scoreTable_; }
-    static void AnswerBoxes(ui::TForm1& form, ui::TForm1::MessageBoxFunction answer)
+    static const Game& gameOf(const ui::TForm1& form) { return form.game_; }
+    static const persist::ScoreTable& scoreTableOf(const ui::TForm1& form) { return form.scoreTable_; }
+    static void answerBoxes(ui::TForm1& form, ui::TForm1::MessageBoxFunction answer)
     {
         form.messageBox_ = std::move(answer);
     }
     // One tick of Timer1, as the timer gives it.
-    static void Tick(ui::TForm1& form) { form.Boxupdate(); }
+    static void tick(ui::TForm1& form) { form.Boxupdate(); }
     // The burst over cleared blocks, on or off; the game plays the same.
-    static void ShowClearEffect(ui::TForm1& form, bool on) { form.well->effectOn_ = on; }
+    static void showClearEffect(ui::TForm1& form, bool on) { form.well->effectOn_ = on; }
     // The engine's word that the game has ended, whatever the board.
     static void EndGame(ui::TForm1& form) { static_cast<GameHost&>(form).GameEnded(); }
 };
 
-inline const Game& GameOf(const ui::TForm1& form) { return WindowAccess::GameOf(form); }
-inline bool InFlight(const ui::TForm1& form) { return GameOf(form).InFlight(); }
+inline const Game& gameOf(const ui::TForm1& form) { return WindowAccess::gameOf(form); }
+inline bool InFlight(const ui::TForm1& form) { return gameOf(form).InFlight(); }
 
 // A control of the window by its layout name; the test stops if there is none.
 template <typename Control = QWidget>
-Control* Find(const QObject& form, const QString& name)
+Control* findControl(const QObject& form, const QString& name)
 {
     auto* control = form.findChild<Control*>(name);
     if (!control)
@@ -46,13 +46,13 @@ Control* Find(const QObject& form, const QString& name)
 
 // Line k (0 for the best) of the high-score panel's column `column`: "name",
 // "level" or "score".
-inline QLabel* ScoreLabel(const QObject& form, const char* column, int k)
+inline QLabel* scoreLabel(const QObject& form, const char* column, int k)
 {
-    return Find<QLabel>(form, QLatin1String(column) + QString::number(k + 1));
+    return findControl<QLabel>(form, QLatin1String(column) + QString::number(k + 1));
 }
 
 // A menu command, a picture button or a panel's "Ok", as a click gives it.
-inline void Choose(const QObject& form, const QString& menuItem) { Find<QAction>(form, menuItem)->trigger(); }
-inline void Click(const QObject& form, const QString& button) { Find<QAbstractButton>(form, button)->click(); }
+inline void choose(const QObject& form, const QString& menuItem) { findControl<QAction>(form, menuItem)->trigger(); }
+inline void click(const QObject& form, const QString& button) { findControl<QAbstractButton>(form, button)->click(); }
 
 } // namespace quorvel::testing

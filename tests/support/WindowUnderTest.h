@@ -18,10 +18,10 @@
 namespace quorvel::testing {
 
 // Settles a whole flight at once, tick by tick, as the timer would.
-inline void Fly(ui::TForm1& form)
+inline void fly(ui::TForm1& form)
 {
     for (int tick = 0; tick < 100 && InFlight(form); ++tick)
-        WindowAccess::Tick(form);
+        WindowAccess::tick(form);
 }
 
 // A main window over a settings folder of its own, whose questions are
@@ -44,7 +44,7 @@ struct WindowUnderTest {
                 qFatal("cannot write the starting settings file");
         }
         form = std::make_unique<ui::TForm1>(std::make_unique<FixedSeedRandom>(seed));
-        WindowAccess::AnswerBoxes(*form, [this](const QString& text, const QString& caption, ui::BoxButtons buttons) {
+        WindowAccess::answerBoxes(*form, [this](const QString& text, const QString& caption, ui::BoxButtons buttons) {
             boxes.push_back({text, caption, buttons});
             return answer;
         });
@@ -91,11 +91,11 @@ struct WindowUnderTest {
     {
         std::mt19937 moves(seed);
         const Qt::Key steering[] = {Qt::Key_Left, Qt::Key_Right, Qt::Key_Down};
-        while (!GameOf(*form).GameOver()) {
+        while (!gameOf(*form).GameOver()) {
             for (int i = moves() % 4; i > 0; --i)
                 press(steering[moves() % 3]);
             press(Qt::Key_Space);
-            Fly(*form);
+            fly(*form);
         }
     }
 

@@ -19,25 +19,25 @@
 using namespace quorvel;
 using namespace quorvel::ui;
 using namespace quorvel::testing;
-using quorvel::testing::TableWithLine10;
+using quorvel::testing::tableWithLine10;
 using quorvel::testing::WindowUnderTest;
 
 namespace {
 
-QByteArray ReadAll(const QString& path)
+QByteArray readAll(const QString& path)
 {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-bool WriteAll(const QString& path, const QByteArray& bytes)
+bool writeAll(const QString& path, const QByteArray& bytes)
 {
     QFile file(path);
     return QDir().mkpath(QFileInfo(path).path()) && file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
 }
 
 // The value of a key as the file holds it, read by a plain line scan.
-QString ValueIn(const QByteArray& file, const QString& section, const QString& key)
+QString valueIn(const QByteArray& file, const QString& section, const QString& key)
 {
     QString current;
     for (const QByteArray& raw : file.split('\n')) {
@@ -81,15 +81,15 @@ private:
 
 // Plays one game to its end through the picture buttons, with moves
 // drawn from a fixed seed, so that the same seed plays the same game again.
-void PlayToTheEnd(TForm1& form, uint32_t seed)
+void playToTheEnd(TForm1& form, uint32_t seed)
 {
     std::mt19937 moves(seed);
     const char* const steering[] = {"Image1", "Image2", "Image3"};
-    while (!GameOf(form).GameOver()) {
+    while (!gameOf(form).GameOver()) {
         for (int i = moves() % 4; i > 0; --i)
-            Click(form, steering[moves() % 3]);
-        Click(form, "Image4");
-        Fly(form);
+            click(form, steering[moves() % 3]);
+        click(form, "Image4");
+        fly(form);
     }
 }
 
@@ -125,21 +125,21 @@ void FlowTest::firstStartWithoutAFile()
     WindowUnderTest window;
     TForm1& form = *window.form;
     QVERIFY(window.boxes.empty());
-    QCOMPARE(GameOf(form).KindCount(), 7);
-    QCOMPARE(Find<QLabel>(form, "blockslbl")->text(), QStringLiteral("Medium"));
-    QCOMPARE(Find<QLabel>(form, "Label1")->text(), QStringLiteral("0"));
-    QCOMPARE(Find<ui::ClientArea>(form, "client")->background(), 0);
-    QCOMPARE(Find<QLineEdit>(form, "Playersname")->text(), QStringLiteral("Anonymous"));
-    QVERIFY(!Find<QWidget>(form, "Panel1")->isVisibleTo(&form) && !Find<QWidget>(form, "Scorepanel")->isVisibleTo(&form) && !Find<QWidget>(form, "overpanel")->isVisibleTo(&form));
-    QVERIFY(!InFlight(form) && !GameOf(form).GameOver());
+    QCOMPARE(gameOf(form).KindCount(), 7);
+    QCOMPARE(findControl<QLabel>(form, "blockslbl")->text(), QStringLiteral("Medium"));
+    QCOMPARE(findControl<QLabel>(form, "Label1")->text(), QStringLiteral("0"));
+    QCOMPARE(findControl<ui::ClientArea>(form, "client")->background(), 0);
+    QCOMPARE(findControl<QLineEdit>(form, "Playersname")->text(), QStringLiteral("Anonymous"));
+    QVERIFY(!findControl<QWidget>(form, "Panel1")->isVisibleTo(&form) && !findControl<QWidget>(form, "Scorepanel")->isVisibleTo(&form) && !findControl<QWidget>(form, "overpanel")->isVisibleTo(&form));
+    QVERIFY(!InFlight(form) && !gameOf(form).GameOver());
     for (int k = 0; k < 10; ++k) {
-        QCOMPARE(ScoreLabel(form, "name", k)->text(), QStringLiteral("Bobby"));
-        QCOMPARE(ScoreLabel(form, "level", k)->text(), QStringLiteral("Easy"));
-        QCOMPARE(ScoreLabel(form, "score", k)->text(), QString::number(100 - 10 * k));
+        QCOMPARE(scoreLabel(form, "name", k)->text(), QStringLiteral("Bobby"));
+        QCOMPARE(scoreLabel(form, "level", k)->text(), QStringLiteral("Easy"));
+        QCOMPARE(scoreLabel(form, "score", k)->text(), QString::number(100 - 10 * k));
     }
-    const QByteArray file = ReadAll(window.settingsFile());
-    QCOMPARE(ValueIn(file, "Settings", "Background"), QStringLiteral("0"));
-    QCOMPARE(ValueIn(file, "Settings", "Blocks"), QStringLiteral("<absent>"));
+    const QByteArray file = readAll(window.settingsFile());
+    QCOMPARE(valueIn(file, "Settings", "Background"), QStringLiteral("0"));
+    QCOMPARE(valueIn(file, "Settings", "Blocks"), QStringLiteral("<absent>"));
 }
 
 void FlowTest::savedOptionsApplyWithoutAQuestion_data()
@@ -166,16 +166,16 @@ void FlowTest::savedOptionsApplyWithoutAQuestion()
     WindowUnderTest window(3, saved);
     TForm1& form = *window.form;
     QVERIFY(window.boxes.empty());
-    QCOMPARE(GameOf(form).KindCount(), kindCount);
-    QCOMPARE(Find<QLabel>(form, "blockslbl")->text(), levelName);
-    QCOMPARE(Find<ui::RadioGroup>(form, "Blocksgroup")->itemIndex(), kindCount - 6);
-    QCOMPARE(Find<ui::ClientArea>(form, "client")->background(), background);
-    QCOMPARE(Find<ui::RadioGroup>(form, "backchoice")->itemIndex(), background);
-    QVERIFY(!GameOf(form).GameOver() && !InFlight(form));
-    QCOMPARE(Find<QLabel>(form, "Label1")->text(), QStringLiteral("0"));
-    const QByteArray file = ReadAll(window.settingsFile());
-    QCOMPARE(ValueIn(file, "Settings", "Blocks"), blocksWritten);
-    QCOMPARE(ValueIn(file, "Settings", "Background"), QString::number(background));
+    QCOMPARE(gameOf(form).KindCount(), kindCount);
+    QCOMPARE(findControl<QLabel>(form, "blockslbl")->text(), levelName);
+    QCOMPARE(findControl<ui::RadioGroup>(form, "Blocksgroup")->itemIndex(), kindCount - 6);
+    QCOMPARE(findControl<ui::ClientArea>(form, "client")->background(), background);
+    QCOMPARE(findControl<ui::RadioGroup>(form, "backchoice")->itemIndex(), background);
+    QVERIFY(!gameOf(form).GameOver() && !InFlight(form));
+    QCOMPARE(findControl<QLabel>(form, "Label1")->text(), QStringLiteral("0"));
+    const QByteArray file = readAll(window.settingsFile());
+    QCOMPARE(valueIn(file, "Settings", "Blocks"), blocksWritten);
+    QCOMPARE(valueIn(file, "Settings", "Background"), QString::number(background));
 }
 
 void FlowTest::newGameAsksFirst_data()
@@ -194,24 +194,24 @@ void FlowTest::newGameAsksFirst()
     QFETCH(bool, yes);
     WindowUnderTest window;
     TForm1& form = *window.form;
-    Click(form, "Image1");
+    click(form, "Image1");
     if (inFlight) {
-        Click(form, "Image4");
-        WindowAccess::Tick(form);
+        click(form, "Image4");
+        WindowAccess::tick(form);
     }
-    const Board before = GameOf(form).Board();
+    const Board before = gameOf(form).Board();
     window.answer = yes ? BoxAnswer::Yes : BoxAnswer::No;
-    Choose(form, "NewGame1");
+    choose(form, "NewGame1");
     QCOMPARE(window.boxes.size(), size_t(1));
     QCOMPARE(window.boxes[0].text, QStringLiteral("Are you sure?"));
     QCOMPARE(window.boxes[0].caption, QStringLiteral("New game"));
     QVERIFY(window.boxes[0].buttons == BoxButtons::YesNo);
     if (yes) {
-        QCOMPARE(GameOf(form).Piece()[0].column, 14);
-        QCOMPARE(GameOf(form).Piece()[0].row, LaunchRow);
+        QCOMPARE(gameOf(form).Piece()[0].column, 14);
+        QCOMPARE(gameOf(form).Piece()[0].row, LaunchRow);
         QVERIFY2(!InFlight(form), "a new game waits for its first launch");
     } else {
-        QVERIFY(GameOf(form).Board() == before);
+        QVERIFY(gameOf(form).Board() == before);
         QCOMPARE(InFlight(form), inFlight);
     }
 }
@@ -220,10 +220,10 @@ void FlowTest::newGameLeavesTheNameEntryOpen()
 {
     WindowUnderTest window;
     TForm1& form = *window.form;
-    Find<QWidget>(form, "overpanel")->show();
-    Choose(form, "NewGame1");
-    QVERIFY(Find<QWidget>(form, "overpanel")->isVisibleTo(&form));
-    QVERIFY(!GameOf(form).GameOver());
+    findControl<QWidget>(form, "overpanel")->show();
+    choose(form, "NewGame1");
+    QVERIFY(findControl<QWidget>(form, "overpanel")->isVisibleTo(&form));
+    QVERIFY(!gameOf(form).GameOver());
 }
 
 void FlowTest::difficultyClick_data()
@@ -247,19 +247,19 @@ void FlowTest::difficultyClick()
     QFETCH(bool, changes);
     WindowUnderTest window;
     TForm1& form = *window.form;
-    Choose(form, "Options1");
+    choose(form, "Options1");
     if (state == "flight") {
-        Click(form, "Image4");
-        WindowAccess::Tick(form);
+        click(form, "Image4");
+        WindowAccess::tick(form);
     } else if (state == "ended") {
-        PlayToTheEnd(form, 5);
+        playToTheEnd(form, 5);
         window.boxes.clear();
     }
-    const QByteArray fileBefore = ReadAll(window.settingsFile());
-    const Board boardBefore = GameOf(form).Board();
+    const QByteArray fileBefore = readAll(window.settingsFile());
+    const Board boardBefore = gameOf(form).Board();
     window.answer = yes ? BoxAnswer::Yes : BoxAnswer::No;
 
-    Find<ui::RadioGroup>(form, "Blocksgroup")->setItemIndex(3);
+    findControl<ui::RadioGroup>(form, "Blocksgroup")->setItemIndex(3);
 
     QCOMPARE(window.boxes.size(), size_t(asked ? 1 : 0));
     if (asked) {
@@ -267,19 +267,19 @@ void FlowTest::difficultyClick()
         QCOMPARE(window.boxes[0].caption, QStringLiteral("Levels"));
     }
     if (changes) {
-        QCOMPARE(GameOf(form).KindCount(), 9);
-        QCOMPARE(Find<QLabel>(form, "blockslbl")->text(), QStringLiteral("Wicked"));
-        QCOMPARE(ValueIn(ReadAll(window.settingsFile()), "Settings", "Blocks"), QStringLiteral("9"));
-        QVERIFY(!Find<QWidget>(form, "Panel1")->isVisibleTo(&form));
-        QVERIFY(!GameOf(form).GameOver() && !InFlight(form));
-        QCOMPARE(GameOf(form).Piece()[0].column, 14);
+        QCOMPARE(gameOf(form).KindCount(), 9);
+        QCOMPARE(findControl<QLabel>(form, "blockslbl")->text(), QStringLiteral("Wicked"));
+        QCOMPARE(valueIn(readAll(window.settingsFile()), "Settings", "Blocks"), QStringLiteral("9"));
+        QVERIFY(!findControl<QWidget>(form, "Panel1")->isVisibleTo(&form));
+        QVERIFY(!gameOf(form).GameOver() && !InFlight(form));
+        QCOMPARE(gameOf(form).Piece()[0].column, 14);
     } else {
-        QCOMPARE(GameOf(form).KindCount(), 7);
-        QCOMPARE(Find<QLabel>(form, "blockslbl")->text(), QStringLiteral("Medium"));
-        QCOMPARE(Find<ui::RadioGroup>(form, "Blocksgroup")->itemIndex(), 1);
-        QCOMPARE(ReadAll(window.settingsFile()), fileBefore);
-        QVERIFY(GameOf(form).Board() == boardBefore);
-        QVERIFY(Find<QWidget>(form, "Panel1")->isVisibleTo(&form));
+        QCOMPARE(gameOf(form).KindCount(), 7);
+        QCOMPARE(findControl<QLabel>(form, "blockslbl")->text(), QStringLiteral("Medium"));
+        QCOMPARE(findControl<ui::RadioGroup>(form, "Blocksgroup")->itemIndex(), 1);
+        QCOMPARE(readAll(window.settingsFile()), fileBefore);
+        QVERIFY(gameOf(form).Board() == boardBefore);
+        QVERIFY(findControl<QWidget>(form, "Panel1")->isVisibleTo(&form));
     }
 }
 
@@ -287,18 +287,18 @@ void FlowTest::backgroundChoiceIsSavedOnceAndRepainted()
 {
     WindowUnderTest window;
     TForm1& form = *window.form;
-    Choose(form, "Options1");
-    Find<ui::RadioGroup>(form, "backchoice")->setItemIndex(2);
-    QCOMPARE(Find<ui::ClientArea>(form, "client")->background(), 2);
-    QCOMPARE(ValueIn(ReadAll(window.settingsFile()), "Settings", "Background"), QStringLiteral("2"));
-    const QImage shot = Find<ui::ClientArea>(form, "client")->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    choose(form, "Options1");
+    findControl<ui::RadioGroup>(form, "backchoice")->setItemIndex(2);
+    QCOMPARE(findControl<ui::ClientArea>(form, "client")->background(), 2);
+    QCOMPARE(valueIn(readAll(window.settingsFile()), "Settings", "Background"), QStringLiteral("2"));
+    const QImage shot = findControl<ui::ClientArea>(form, "client")->grab().toImage().convertToFormat(QImage::Format_RGB32);
     const QImage tile = form.pictures().background(2).toImage().convertToFormat(QImage::Format_RGB32);
     for (const QPoint at : {QPoint(1, 1), QPoint(65, 200), QPoint(900, 600), QPoint(918, 639)})
         QCOMPARE(shot.pixel(at), tile.pixel(at.x() % 190, at.y() % 190));
-    QVERIFY(Find<QWidget>(form, "Panel1")->isVisibleTo(&form));
+    QVERIFY(findControl<QWidget>(form, "Panel1")->isVisibleTo(&form));
 
     QVERIFY(QFile::remove(window.settingsFile()));
-    Find<ui::RadioGroup>(form, "backchoice")->setItemIndex(2);
+    findControl<ui::RadioGroup>(form, "backchoice")->setItemIndex(2);
     QVERIFY2(!QFile::exists(window.settingsFile()), "choosing the background in force writes nothing");
 }
 
@@ -307,21 +307,21 @@ void FlowTest::optionsAndHighScoresFreezeAFlightThatLaunchResumes()
     for (const QString freeze : {"Options1", "HighScores1"}) {
         WindowUnderTest window;
         TForm1& form = *window.form;
-        Click(form, "Image4");
-        WindowAccess::Tick(form);
-        WindowAccess::Tick(form);
-        Choose(form, freeze);
+        click(form, "Image4");
+        WindowAccess::tick(form);
+        WindowAccess::tick(form);
+        choose(form, freeze);
         QVERIFY(!InFlight(form));
-        QCOMPARE(GameOf(form).Piece()[1].row, LaunchRow + 2);
-        QCOMPARE(Find<QWidget>(form, "Panel1")->isVisibleTo(&form), freeze == "Options1");
-        QCOMPARE(Find<QWidget>(form, "Scorepanel")->isVisibleTo(&form), freeze == "HighScores1");
-        Click(form, "dxButton1");
-        Click(form, "dxButton2");
+        QCOMPARE(gameOf(form).Piece()[1].row, LaunchRow + 2);
+        QCOMPARE(findControl<QWidget>(form, "Panel1")->isVisibleTo(&form), freeze == "Options1");
+        QCOMPARE(findControl<QWidget>(form, "Scorepanel")->isVisibleTo(&form), freeze == "HighScores1");
+        click(form, "dxButton1");
+        click(form, "dxButton2");
         QVERIFY(!InFlight(form));
-        Click(form, "Image4");
+        click(form, "Image4");
         QVERIFY(InFlight(form));
-        WindowAccess::Tick(form);
-        QCOMPARE(GameOf(form).Piece()[1].row, LaunchRow + 3);
+        WindowAccess::tick(form);
+        QCOMPARE(gameOf(form).Piece()[1].row, LaunchRow + 3);
     }
 }
 
@@ -331,12 +331,12 @@ void FlowTest::helpBoxLetsTheFlightGoOn()
     TForm1& form = *window.form;
     form.show();
     QVERIFY(QTest::qWaitForWindowExposed(&form));
-    Click(form, "Image4");
+    click(form, "Image4");
     int rowWhileOpen = LaunchRow;
     QElapsedTimer open;
     QTimer watcher;
     connect(&watcher, &QTimer::timeout, [&] {
-        rowWhileOpen = GameOf(form).Piece()[1].row;
+        rowWhileOpen = gameOf(form).Piece()[1].row;
         if (rowWhileOpen >= LaunchRow + 3 || open.hasExpired(10000))
             window.about()->accept();
     });
@@ -344,7 +344,7 @@ void FlowTest::helpBoxLetsTheFlightGoOn()
         open.start();
         watcher.start(5);
     });
-    Choose(form, "About1");
+    choose(form, "About1");
     QVERIFY2(rowWhileOpen >= LaunchRow + 3, "the piece rises behind the open box");
 }
 
@@ -353,19 +353,19 @@ void FlowTest::wholeGames()
     int32_t finalScore = 0;
     {
         WindowUnderTest first(11);
-        PlayToTheEnd(*first.form, 21);
-        finalScore = GameOf(*first.form).Score();
-        QCOMPARE(Find<QLabel>(*first.form, "Label1")->text(), QString::number(finalScore));
+        playToTheEnd(*first.form, 21);
+        finalScore = gameOf(*first.form).Score();
+        QCOMPARE(findControl<QLabel>(*first.form, "Label1")->text(), QString::number(finalScore));
     }
     QVERIFY2(finalScore > 0, "the seeded game should clear lines");
     for (const int32_t line10 : {finalScore, finalScore - 1}) {
-        WindowUnderTest window(11, TableWithLine10(line10));
+        WindowUnderTest window(11, tableWithLine10(line10));
         window.answer = BoxAnswer::Ok;
         TForm1& form = *window.form;
-        PlayToTheEnd(form, 21);
-        QCOMPARE(GameOf(form).Score(), finalScore);
+        playToTheEnd(form, 21);
+        QCOMPARE(gameOf(form).Score(), finalScore);
         const bool qualifies = line10 < finalScore;
-        QCOMPARE(Find<QWidget>(form, "overpanel")->isVisibleTo(&form), qualifies);
+        QCOMPARE(findControl<QWidget>(form, "overpanel")->isVisibleTo(&form), qualifies);
         if (!qualifies) {
             QCOMPARE(window.boxes.size(), size_t(1));
             QCOMPARE(window.boxes[0].text, QStringLiteral("Game over"));
@@ -374,21 +374,21 @@ void FlowTest::wholeGames()
             continue;
         }
         QVERIFY(window.boxes.empty());
-        Find<QLineEdit>(form, "Playersname")->setText(QStringLiteral("Ada"));
-        QTest::mouseClick(Find<QWidget>(form, "dxButton3"), Qt::LeftButton);
-        QVERIFY(!Find<QWidget>(form, "overpanel")->isVisibleTo(&form));
-        QVERIFY(Find<QWidget>(form, "Scorepanel")->isVisibleTo(&form));
-        QCOMPARE(ScoreLabel(form, "name", 9)->text(), QStringLiteral("Ada"));
-        QCOMPARE(ScoreLabel(form, "score", 9)->text(), QString::number(finalScore));
-        QCOMPARE(ScoreLabel(form, "level", 9)->text(), QStringLiteral("Medium"));
-        QCOMPARE(WindowAccess::ScoreTableOf(form)[9].score, finalScore);
-        const QByteArray file = ReadAll(window.settingsFile());
+        findControl<QLineEdit>(form, "Playersname")->setText(QStringLiteral("Ada"));
+        QTest::mouseClick(findControl<QWidget>(form, "dxButton3"), Qt::LeftButton);
+        QVERIFY(!findControl<QWidget>(form, "overpanel")->isVisibleTo(&form));
+        QVERIFY(findControl<QWidget>(form, "Scorepanel")->isVisibleTo(&form));
+        QCOMPARE(scoreLabel(form, "name", 9)->text(), QStringLiteral("Ada"));
+        QCOMPARE(scoreLabel(form, "score", 9)->text(), QString::number(finalScore));
+        QCOMPARE(scoreLabel(form, "level", 9)->text(), QStringLiteral("Medium"));
+        QCOMPARE(WindowAccess::scoreTableOf(form)[9].score, finalScore);
+        const QByteArray file = readAll(window.settingsFile());
         for (int k = 1; k <= 10; ++k)
             for (const char* key : {"Name", "Level", "Score"})
-                QVERIFY(ValueIn(file, QStringLiteral("Scoreline%1").arg(k), key) != QStringLiteral("<absent>"));
-        QCOMPARE(ValueIn(file, "Scoreline10", "Name"), QStringLiteral("Ada"));
-        QCOMPARE(ValueIn(file, "Settings", "Name"), QStringLiteral("Ada"));
-        QVERIFY(GameOf(form).GameOver());
+                QVERIFY(valueIn(file, QStringLiteral("Scoreline%1").arg(k), key) != QStringLiteral("<absent>"));
+        QCOMPARE(valueIn(file, "Scoreline10", "Name"), QStringLiteral("Ada"));
+        QCOMPARE(valueIn(file, "Settings", "Name"), QStringLiteral("Ada"));
+        QVERIFY(gameOf(form).GameOver());
     }
 }
 
@@ -417,12 +417,12 @@ void FlowTest::typedNameIsEnteredAsTyped()
 {
     QFETCH(QStringList, typed);
     QFETCH(QString, entered);
-    WindowUnderTest window(1, TableWithLine10(-5));
+    WindowUnderTest window(1, tableWithLine10(-5));
     TForm1& form = *window.form;
     QVERIFY(window.showActive());
     WindowAccess::EndGame(form);
-    QTest::mouseClick(Find<QLineEdit>(form, "Playersname"), Qt::LeftButton);
-    QCOMPARE(QApplication::focusWidget(), Find<QLineEdit>(form, "Playersname"));
+    QTest::mouseClick(findControl<QLineEdit>(form, "Playersname"), Qt::LeftButton);
+    QCOMPARE(QApplication::focusWidget(), findControl<QLineEdit>(form, "Playersname"));
     window.press(Qt::Key_A, Qt::ControlModifier);
     window.press(Qt::Key_Delete);
     for (const QString& piece : typed) {
@@ -434,16 +434,16 @@ void FlowTest::typedNameIsEnteredAsTyped()
         commit.setCommitString(piece);
         QApplication::sendEvent(QApplication::focusWidget(), &commit);
     }
-    QCOMPARE(Find<QLineEdit>(form, "Playersname")->text(), entered);
-    QTest::mouseClick(Find<QWidget>(form, "dxButton3"), Qt::LeftButton);
-    QCOMPARE(ScoreLabel(form, "name", 9)->text(), entered);
-    const QByteArray file = ReadAll(window.settingsFile());
-    QCOMPARE(ValueIn(file, "Scoreline10", "Name"), entered);
-    QCOMPARE(ValueIn(file, "Settings", "Name"), entered);
+    QCOMPARE(findControl<QLineEdit>(form, "Playersname")->text(), entered);
+    QTest::mouseClick(findControl<QWidget>(form, "dxButton3"), Qt::LeftButton);
+    QCOMPARE(scoreLabel(form, "name", 9)->text(), entered);
+    const QByteArray file = readAll(window.settingsFile());
+    QCOMPARE(valueIn(file, "Scoreline10", "Name"), entered);
+    QCOMPARE(valueIn(file, "Settings", "Name"), entered);
 
     WindowUnderTest restarted(1, file);
-    QCOMPARE(Find<QLineEdit>(*restarted.form, "Playersname")->text(), entered);
-    QCOMPARE(ScoreLabel(*restarted.form, "name", 9)->text(), entered);
+    QCOMPARE(findControl<QLineEdit>(*restarted.form, "Playersname")->text(), entered);
+    QCOMPARE(scoreLabel(*restarted.form, "name", 9)->text(), entered);
 }
 
 void FlowTest::nameEntryEntersEveryGameThatEndedWhileItWasOpen_data()
@@ -461,32 +461,32 @@ void FlowTest::nameEntryEntersEveryGameThatEndedWhileItWasOpen()
     QFETCH(bool, otherCopyFillsTheTable);
     QFETCH(int, saves);
     const QByteArray settings = "[Settings]\nName=Ada\n";
-    WindowUnderTest window(11, ScoreTableFile([](int line) { return -line; }) + settings);
+    WindowUnderTest window(11, scoreTableFile([](int line) { return -line; }) + settings);
     TForm1& form = *window.form;
     QVERIFY(window.showActive());
     window.playToTheEndWithKeys(21);
-    const int32_t first = GameOf(form).Score();
-    QVERIFY(first > 0 && Find<QWidget>(form, "overpanel")->isVisible());
-    window.chooseMenu(Find<QAction>(form, "NewGame1"));
-    window.chooseMenu(Find<QAction>(form, "Options1"));
-    window.clickItem(Find<ui::RadioGroup>(form, "Blocksgroup"), QStringLiteral("Wicked"));
+    const int32_t first = gameOf(form).Score();
+    QVERIFY(first > 0 && findControl<QWidget>(form, "overpanel")->isVisible());
+    window.chooseMenu(findControl<QAction>(form, "NewGame1"));
+    window.chooseMenu(findControl<QAction>(form, "Options1"));
+    window.clickItem(findControl<ui::RadioGroup>(form, "Blocksgroup"), QStringLiteral("Wicked"));
     QCOMPARE(window.boxes.size(), size_t(2));
-    QCOMPARE(GameOf(form).KindCount(), 9);
-    PlayToTheEnd(form, 4);
-    const int32_t second = GameOf(form).Score();
+    QCOMPARE(gameOf(form).KindCount(), 9);
+    playToTheEnd(form, 4);
+    const int32_t second = gameOf(form).Score();
     QCOMPARE(window.boxes.size(), size_t(2));
     if (otherCopyFillsTheTable)
-        QVERIFY(WriteAll(window.settingsFile(), TableWithLine10(1000) + settings));
+        QVERIFY(writeAll(window.settingsFile(), tableWithLine10(1000) + settings));
 
     SaveCounter counter(QFileInfo(window.settingsFile()).path());
-    QTest::mouseClick(Find<QLineEdit>(form, "Playersname"), Qt::LeftButton);
+    QTest::mouseClick(findControl<QLineEdit>(form, "Playersname"), Qt::LeftButton);
     window.press(Qt::Key_Return);
     QCOMPARE(counter.saves(), saves);
-    QVERIFY(!Find<QWidget>(form, "overpanel")->isVisible());
+    QVERIFY(!findControl<QWidget>(form, "overpanel")->isVisible());
     QStringList shown;
     for (int k = 0; k < 10; ++k)
-        if (ScoreLabel(form, "name", k)->text() == QStringLiteral("Ada"))
-            shown << ScoreLabel(form, "score", k)->text() + ' ' + ScoreLabel(form, "level", k)->text();
+        if (scoreLabel(form, "name", k)->text() == QStringLiteral("Ada"))
+            shown << scoreLabel(form, "score", k)->text() + ' ' + scoreLabel(form, "level", k)->text();
     QStringList expected{QString::number(first) + " Medium", QString::number(second) + " Wicked"};
     if (second > first)
         expected.swapItemsAt(0, 1);
@@ -496,21 +496,21 @@ void FlowTest::nameEntryEntersEveryGameThatEndedWhileItWasOpen()
         QCOMPARE(window.boxes[2].text, QStringLiteral("That result no longer reaches the ten best."));
         QCOMPARE(window.boxes[2].caption, QStringLiteral("Game"));
         QVERIFY(window.boxes[2].buttons == BoxButtons::Ok);
-        QCOMPARE(WindowAccess::ScoreTableOf(form)[9].score, 1000);
+        QCOMPARE(WindowAccess::scoreTableOf(form)[9].score, 1000);
         return;
     }
     QCOMPARE(shown, expected);
     QCOMPARE(window.boxes.size(), size_t(2));
-    const QByteArray file = ReadAll(window.settingsFile());
+    const QByteArray file = readAll(window.settingsFile());
     const int k = expected[0].startsWith(QString::number(first) + ' ') ? 1 : 2;
-    QCOMPARE(ValueIn(file, QStringLiteral("Scoreline%1").arg(k), "Score"), QString::number(first));
-    QCOMPARE(ValueIn(file, QStringLiteral("Scoreline%1").arg(k), "Level"), QStringLiteral("7"));
+    QCOMPARE(valueIn(file, QStringLiteral("Scoreline%1").arg(k), "Score"), QString::number(first));
+    QCOMPARE(valueIn(file, QStringLiteral("Scoreline%1").arg(k), "Level"), QStringLiteral("7"));
 }
 
 void FlowTest::failedWriteAtStartUpStillOpensTheGame()
 {
     QTemporaryDir config;
-    QVERIFY(WriteAll(config.path() + "/quorvel", "not a folder"));
+    QVERIFY(writeAll(config.path() + "/quorvel", "not a folder"));
     qputenv("XDG_CONFIG_HOME", config.path().toUtf8());
     // The start-up write-back fails before a test can answer, so the box is
     // caught through the standard one.
@@ -519,63 +519,63 @@ void FlowTest::failedWriteAtStartUpStillOpensTheGame()
     const std::vector<QString> errors = catcher->texts;
     catcher.reset();
     QCOMPARE(errors, std::vector<QString>{QStringLiteral("Unable to write to vemlo.ini")});
-    QVERIFY(!GameOf(form).GameOver());
-    Click(form, "Image1");
-    QCOMPARE(GameOf(form).Piece()[0].column, 13);
+    QVERIFY(!gameOf(form).GameOver());
+    click(form, "Image1");
+    QCOMPARE(gameOf(form).Piece()[0].column, 13);
 }
 
 void FlowTest::failedNameEntryLosesNothingAndCanBeConfirmedAgain()
 {
-    WindowUnderTest window(1, TableWithLine10(-5));
+    WindowUnderTest window(1, tableWithLine10(-5));
     TForm1& form = *window.form;
-    Find<QLineEdit>(form, "Playersname")->setText(QStringLiteral("Grace"));
+    findControl<QLineEdit>(form, "Playersname")->setText(QStringLiteral("Grace"));
     WindowAccess::EndGame(form);
-    const QByteArray before = ReadAll(window.settingsFile());
-    const auto tableBefore = WindowAccess::ScoreTableOf(form);
+    const QByteArray before = readAll(window.settingsFile());
+    const auto tableBefore = WindowAccess::scoreTableOf(form);
     const QString folder = window.config.path() + "/quorvel";
     QVERIFY(QDir(folder).removeRecursively());
-    QVERIFY(WriteAll(folder, "in the way"));
+    QVERIFY(writeAll(folder, "in the way"));
 
-    QTest::mouseClick(Find<QWidget>(form, "dxButton3"), Qt::LeftButton);
+    QTest::mouseClick(findControl<QWidget>(form, "dxButton3"), Qt::LeftButton);
     QCOMPARE(window.boxes.size(), size_t(1));
     QCOMPARE(window.boxes[0].text, QStringLiteral("Unable to write to vemlo.ini"));
     QVERIFY(window.boxes[0].buttons == BoxButtons::ErrorOk);
-    QVERIFY(Find<QWidget>(form, "overpanel")->isVisibleTo(&form));
-    QVERIFY(WindowAccess::ScoreTableOf(form) == tableBefore);
-    QCOMPARE(ScoreLabel(form, "name", 9)->text(), QStringLiteral("P10"));
+    QVERIFY(findControl<QWidget>(form, "overpanel")->isVisibleTo(&form));
+    QVERIFY(WindowAccess::scoreTableOf(form) == tableBefore);
+    QCOMPARE(scoreLabel(form, "name", 9)->text(), QStringLiteral("P10"));
 
     QVERIFY(QFile::remove(folder));
-    QVERIFY(WriteAll(window.settingsFile(), before));
-    QTest::mouseClick(Find<QWidget>(form, "dxButton3"), Qt::LeftButton);
+    QVERIFY(writeAll(window.settingsFile(), before));
+    QTest::mouseClick(findControl<QWidget>(form, "dxButton3"), Qt::LeftButton);
     QCOMPARE(window.boxes.size(), size_t(1));
-    QVERIFY(!Find<QWidget>(form, "overpanel")->isVisibleTo(&form));
-    QCOMPARE(ScoreLabel(form, "name", 9)->text(), QStringLiteral("Grace"));
-    QCOMPARE(ValueIn(ReadAll(window.settingsFile()), "Settings", "Name"), QStringLiteral("Grace"));
+    QVERIFY(!findControl<QWidget>(form, "overpanel")->isVisibleTo(&form));
+    QCOMPARE(scoreLabel(form, "name", 9)->text(), QStringLiteral("Grace"));
+    QCOMPARE(valueIn(readAll(window.settingsFile()), "Settings", "Name"), QStringLiteral("Grace"));
 }
 
 void FlowTest::failedOptionSaveKeepsWhatWasInForce()
 {
     WindowUnderTest window;
     TForm1& form = *window.form;
-    Choose(form, "Options1");
-    Click(form, "Image2");
-    const Board board = GameOf(form).Board();
+    choose(form, "Options1");
+    click(form, "Image2");
+    const Board board = gameOf(form).Board();
     QVERIFY(QFile::remove(window.settingsFile()));
     QVERIFY(QDir().mkpath(window.settingsFile()));
 
-    Find<ui::RadioGroup>(form, "Blocksgroup")->setItemIndex(2);
-    Find<ui::RadioGroup>(form, "backchoice")->setItemIndex(3);
+    findControl<ui::RadioGroup>(form, "Blocksgroup")->setItemIndex(2);
+    findControl<ui::RadioGroup>(form, "backchoice")->setItemIndex(3);
 
     QCOMPARE(window.boxes.size(), size_t(3));
     QCOMPARE(window.boxes[1].text, QStringLiteral("Unable to write to vemlo.ini"));
     QCOMPARE(window.boxes[2].text, QStringLiteral("Unable to write to vemlo.ini"));
-    QVERIFY2(!GameOf(form).GameOver(), "the running game goes on");
-    QVERIFY(GameOf(form).Board() == board);
-    QCOMPARE(GameOf(form).KindCount(), 7);
-    QCOMPARE(Find<QLabel>(form, "blockslbl")->text(), QStringLiteral("Medium"));
-    QCOMPARE(Find<ui::RadioGroup>(form, "Blocksgroup")->itemIndex(), 1);
-    QCOMPARE(Find<ui::ClientArea>(form, "client")->background(), 0);
-    QCOMPARE(Find<ui::RadioGroup>(form, "backchoice")->itemIndex(), 0);
+    QVERIFY2(!gameOf(form).GameOver(), "the running game goes on");
+    QVERIFY(gameOf(form).Board() == board);
+    QCOMPARE(gameOf(form).KindCount(), 7);
+    QCOMPARE(findControl<QLabel>(form, "blockslbl")->text(), QStringLiteral("Medium"));
+    QCOMPARE(findControl<ui::RadioGroup>(form, "Blocksgroup")->itemIndex(), 1);
+    QCOMPARE(findControl<ui::ClientArea>(form, "client")->background(), 0);
+    QCOMPARE(findControl<ui::RadioGroup>(form, "backchoice")->itemIndex(), 0);
 }
 
 QTEST_MAIN(FlowTest)

@@ -17,15 +17,15 @@ using quorvel::testing::WindowUnderTest;
 
 namespace {
 
-QByteArray EveryLineScores(int32_t score)
+QByteArray everyLineScores(int32_t score)
 {
-    return ScoreTableFile([score](int) { return score; });
+    return scoreTableFile([score](int) { return score; });
 }
 
 // Lines of the table that hold a result rather than the -1 they started with.
-int Results(const TForm1& form)
+int results(const TForm1& form)
 {
-    return int(std::count_if(WindowAccess::ScoreTableOf(form).begin(), WindowAccess::ScoreTableOf(form).end(), [](const persist::ScoreEntry& line) { return line.score != -1; }));
+    return int(std::count_if(WindowAccess::scoreTableOf(form).begin(), WindowAccess::scoreTableOf(form).end(), [](const persist::ScoreEntry& line) { return line.score != -1; }));
 }
 
 } // namespace
@@ -57,26 +57,26 @@ void KeyboardTest::nameEntryEntersItsResultOnce_data()
 void KeyboardTest::nameEntryEntersItsResultOnce()
 {
     QFETCH(bool, clickOk);
-    WindowUnderTest window(1, EveryLineScores(-1));
+    WindowUnderTest window(1, everyLineScores(-1));
     TForm1& form = *window.form;
     QVERIFY(window.showActive());
     window.playToTheEndWithKeys(3);
-    QVERIFY(Find<QWidget>(form, "overpanel")->isVisible());
+    QVERIFY(findControl<QWidget>(form, "overpanel")->isVisible());
 
-    QTest::mouseClick(Find<QLineEdit>(form, "Playersname"), Qt::LeftButton);
-    QCOMPARE(QApplication::focusWidget(), Find<QLineEdit>(form, "Playersname"));
+    QTest::mouseClick(findControl<QLineEdit>(form, "Playersname"), Qt::LeftButton);
+    QCOMPARE(QApplication::focusWidget(), findControl<QLineEdit>(form, "Playersname"));
     window.press(Qt::Key_A, Qt::ControlModifier);
     window.type(QStringLiteral("Ada"));
     if (clickOk)
-        QTest::mouseClick(Find<QWidget>(form, "dxButton3"), Qt::LeftButton);
+        QTest::mouseClick(findControl<QWidget>(form, "dxButton3"), Qt::LeftButton);
     else
         window.press(Qt::Key_Return);
-    QVERIFY(!Find<QWidget>(form, "overpanel")->isVisible());
-    QCOMPARE(ScoreLabel(form, "name", 0)->text(), QStringLiteral("Ada"));
+    QVERIFY(!findControl<QWidget>(form, "overpanel")->isVisible());
+    QCOMPARE(scoreLabel(form, "name", 0)->text(), QStringLiteral("Ada"));
 
     for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Space, Qt::Key_Return, Qt::Key_Space})
         window.press(key);
-    QCOMPARE(Results(form), 1);
+    QCOMPARE(results(form), 1);
     QCOMPARE(QApplication::focusWidget(), &form);
 }
 
@@ -96,20 +96,20 @@ void KeyboardTest::hiddenDifficultyListTakesNoKeys()
     TForm1& form = *window.form;
     QVERIFY(window.showActive());
     window.playToTheEndWithKeys(3);
-    window.chooseMenu(Find<QAction>(form, "Options1"));
+    window.chooseMenu(findControl<QAction>(form, "Options1"));
     const size_t boxesBefore = window.boxes.size();
-    window.clickItem(Find<ui::RadioGroup>(form, "Blocksgroup"), QStringLiteral("Hard"));
+    window.clickItem(findControl<ui::RadioGroup>(form, "Blocksgroup"), QStringLiteral("Hard"));
     QCOMPARE(window.boxes.size(), boxesBefore);
-    QCOMPARE(GameOf(form).KindCount(), 8);
-    QVERIFY(!Find<QWidget>(form, "Panel1")->isVisible());
+    QCOMPARE(gameOf(form).KindCount(), 8);
+    QVERIFY(!findControl<QWidget>(form, "Panel1")->isVisible());
 
     window.press(Qt::Key(key));
     QCOMPARE(window.boxes.size(), boxesBefore);
-    QCOMPARE(GameOf(form).KindCount(), 8);
-    QCOMPARE(Find<ui::RadioGroup>(form, "Blocksgroup")->itemIndex(), 2);
+    QCOMPARE(gameOf(form).KindCount(), 8);
+    QCOMPARE(findControl<ui::RadioGroup>(form, "Blocksgroup")->itemIndex(), 2);
     QCOMPARE(QApplication::focusWidget(), &form);
     // The key still steers the new game.
-    QCOMPARE(GameOf(form).Piece()[0].column, key == Qt::Key_Left ? 13 : key == Qt::Key_Right ? 15 : 14);
+    QCOMPARE(gameOf(form).Piece()[0].column, key == Qt::Key_Left ? 13 : key == Qt::Key_Right ? 15 : 14);
     QCOMPARE(InFlight(form), key == Qt::Key_Up);
 }
 
@@ -144,21 +144,21 @@ void KeyboardTest::enterClosesThePanelsEscapeDoesNot()
     QFETCH(QString, focus);
     QFETCH(QString, stillOpen);
     const bool tabToOk = focus == "Ok";
-    WindowUnderTest window(1, EveryLineScores(-1));
+    WindowUnderTest window(1, everyLineScores(-1));
     TForm1& form = *window.form;
     QVERIFY(window.showActive());
     if (open == "options" || open == "both")
-        window.chooseMenu(Find<QAction>(form, "Options1"));
+        window.chooseMenu(findControl<QAction>(form, "Options1"));
     if (open == "scores")
-        window.chooseMenu(Find<QAction>(form, "HighScores1"));
+        window.chooseMenu(findControl<QAction>(form, "HighScores1"));
     if (open == "name" || open == "both")
         window.playToTheEndWithKeys(3);
     if (open == "both")
-        QTest::mouseClick(Find<QWidget>(form, "dxButton3"), Qt::LeftButton);
+        QTest::mouseClick(findControl<QWidget>(form, "dxButton3"), Qt::LeftButton);
     for (int i = 0; tabToOk && i < 20 && !qobject_cast<QPushButton*>(QApplication::focusWidget()); ++i)
         window.press(Qt::Key_Tab);
     if (focus == "Playersname")
-        QTest::mouseClick(Find<QLineEdit>(form, focus), Qt::LeftButton);
+        QTest::mouseClick(findControl<QLineEdit>(form, focus), Qt::LeftButton);
     QWidget* focused = QApplication::focusWidget();
     QVERIFY(focus == "Ok" ? qobject_cast<QPushButton*>(focused) != nullptr
             : focus.isEmpty() ? focused == &form
@@ -170,7 +170,7 @@ void KeyboardTest::enterClosesThePanelsEscapeDoesNot()
     QCOMPARE(form.isVisible(), stillOpen != "window");
     if (stillOpen == "window")
         return;
-    for (QWidget* panel : std::initializer_list<QWidget*>{Find<QWidget>(form, "Panel1"), Find<QWidget>(form, "Scorepanel"), Find<QWidget>(form, "overpanel")})
+    for (QWidget* panel : std::initializer_list<QWidget*>{findControl<QWidget>(form, "Panel1"), findControl<QWidget>(form, "Scorepanel"), findControl<QWidget>(form, "overpanel")})
         QCOMPARE(panel->isVisible(), stillOpen.split(' ').contains(panel->objectName()));
     QCOMPARE(QApplication::focusWidget(), stillOpen.isEmpty() ? &form : focused);
 }
@@ -206,9 +206,9 @@ void KeyboardTest::helpBoxClosesByOkAndEnterOnly()
         QTest::keyClick(focused, Qt::Key(key), key == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier);
         openAfterKey = box->isVisible();
         if (openAfterKey)
-            QTest::mouseClick(Find<QWidget>(*box, "dxButton1"), Qt::LeftButton);
+            QTest::mouseClick(findControl<QWidget>(*box, "dxButton1"), Qt::LeftButton);
     });
-    window.chooseMenu(Find<QAction>(*window.form, "About1"));
+    window.chooseMenu(findControl<QAction>(*window.form, "About1"));
     QCOMPARE(focused ? focused->objectName() : QString(), QStringLiteral("dxButton1"));
     QCOMPARE(openAfterKey, !closes);
     QVERIFY(!window.about()->isVisible());
@@ -228,14 +228,14 @@ void KeyboardTest::onlyWhatThePlayerSeesTakesKeys_data()
 void KeyboardTest::onlyWhatThePlayerSeesTakesKeys()
 {
     QFETCH(QString, situation);
-    WindowUnderTest window(1, EveryLineScores(-1));
+    WindowUnderTest window(1, everyLineScores(-1));
     TForm1& form = *window.form;
     QVERIFY(window.showActive());
-    window.chooseMenu(Find<QAction>(form, "Options1"));
+    window.chooseMenu(findControl<QAction>(form, "Options1"));
     if (situation == "covered") {
         window.playToTheEndWithKeys(3);
-        QTest::mouseClick(Find<QWidget>(form, "dxButton3"), Qt::LeftButton);
-        QVERIFY(Find<QWidget>(form, "Scorepanel")->isVisible() && Find<QWidget>(form, "Panel1")->isVisible());
+        QTest::mouseClick(findControl<QWidget>(form, "dxButton3"), Qt::LeftButton);
+        QVERIFY(findControl<QWidget>(form, "Scorepanel")->isVisible() && findControl<QWidget>(form, "Panel1")->isVisible());
     }
     QWidget elsewhere;
     if (situation == "reactivated") {
@@ -247,7 +247,7 @@ void KeyboardTest::onlyWhatThePlayerSeesTakesKeys()
         QVERIFY(window.showActive());
         QCOMPARE(QApplication::focusWidget(), &form);
     }
-    const int kindCount = GameOf(form).KindCount();
+    const int kindCount = gameOf(form).KindCount();
     const size_t boxes = window.boxes.size();
     for (int round = 0; round < 12; ++round) {
         for (const Qt::Key key : {Qt::Key_Tab, Qt::Key_Space}) {
@@ -257,12 +257,12 @@ void KeyboardTest::onlyWhatThePlayerSeesTakesKeys()
             QWidget* focus = QApplication::focusWidget();
             QVERIFY(focus);
             const auto* item = qobject_cast<QRadioButton*>(focus);
-            QVERIFY2(!Find<QWidget>(form, "Panel1")->isAncestorOf(focus) || !Find<QWidget>(form, "Scorepanel")->isVisible(), qPrintable(focus->objectName()));
+            QVERIFY2(!findControl<QWidget>(form, "Panel1")->isAncestorOf(focus) || !findControl<QWidget>(form, "Scorepanel")->isVisible(), qPrintable(focus->objectName()));
             QVERIFY2(!item || item->isChecked(), qPrintable(focus->objectName()));
         }
     }
     QCOMPARE(window.boxes.size(), boxes);
-    QCOMPARE(GameOf(form).KindCount(), kindCount);
+    QCOMPARE(gameOf(form).KindCount(), kindCount);
 }
 
 // The "Game over" box is the narrowest; its title bar must still find room
@@ -282,7 +282,7 @@ void KeyboardTest::messageBoxesShowTheirCaptionWhole()
         flags = shown->windowFlags();
         QTest::keyClick(shown, Qt::Key_Return);
     });
-    QVERIFY(StandardMessageBox(window.form.get(), QStringLiteral("Game over"), QStringLiteral("Game"), BoxButtons::Ok) ==
+    QVERIFY(standardMessageBox(window.form.get(), QStringLiteral("Game over"), QStringLiteral("Game"), BoxButtons::Ok) ==
             BoxAnswer::Ok);
     QVERIFY(shown);
     QFont title = QApplication::font();

@@ -22,59 +22,59 @@ namespace {
 
 // A table whose line 10 no game reaches: every game ends with the message,
 // and no panel comes up over the well.
-QByteArray UnbeatableTable()
+QByteArray unbeatableTable()
 {
-    return ScoreTableFile([](int) { return 1000000; });
+    return scoreTableFile([](int) { return 1000000; });
 }
 
 // The device pixels of part of the client area in a picture of the whole
 // window. At a fractional scale the client area may start between two
 // device pixels, under a menu bar of odd height.
-QImage ClientPart(const TForm1& form, const QImage& window, const QRect& area)
+QImage clientPart(const TForm1& form, const QImage& window, const QRect& area)
 {
     const qreal ratio = window.devicePixelRatio();
-    const QRect logical(Find<ui::ClientArea>(form, "client")->mapTo(&form, area.topLeft()), area.size());
+    const QRect logical(findControl<ui::ClientArea>(form, "client")->mapTo(&form, area.topLeft()), area.size());
     const QRect device(logical.topLeft() * ratio, logical.size() * ratio);
     return window.copy(device).convertToFormat(QImage::Format_RGB32);
 }
 
 // The pixels the window holds for part of its client area, as last painted:
 // its backing store, from which the window system is fed.
-QImage OnScreen(TForm1& form, const QRect& area)
+QImage onScreen(TForm1& form, const QRect& area)
 {
     QPaintDevice* store = form.backingStore()->paintDevice();
     if (store->devType() != QInternal::Image)
         return {};
-    return ClientPart(form, *static_cast<const QImage*>(store), area);
+    return clientPart(form, *static_cast<const QImage*>(store), area);
 }
 
 // The same part as a repaint of the whole window draws it, off screen.
-QImage FullyRepainted(TForm1& form, const QRect& area)
+QImage fullyRepainted(TForm1& form, const QRect& area)
 {
-    return ClientPart(form, form.grab().toImage(), area);
+    return clientPart(form, form.grab().toImage(), area);
 }
 
-const Well& WellOf(const TForm1& form) { return *Find<Well>(form, "well"); }
-const TileGrid& GridOf(const TForm1& form) { return WellOf(form).grid(); }
-QRegion TilesArea(const TForm1& form) { return QRegion(GridOf(form).BoardCover()) + GridOf(form).PreviewCover(); }
+const Well& wellOf(const TForm1& form) { return *findControl<Well>(form, "well"); }
+const TileGrid& gridOf(const TForm1& form) { return wellOf(form).grid(); }
+QRegion tilesArea(const TForm1& form) { return QRegion(gridOf(form).boardCover()) + gridOf(form).previewCover(); }
 
 // Where the window's tiles stand, in one region, for the cells and preview
 // positions that differ between two states.
-QRegion ChangedTiles(const TileGrid& grid, const Board& before, const NextPiece& previewBefore, const Game& now)
+QRegion changedTiles(const TileGrid& grid, const Board& before, const NextPiece& previewBefore, const Game& now)
 {
     QRegion changed;
     for (int c = FirstColumn; c <= LastColumn; ++c)
         for (int r = LaunchRow; r <= FloorRow; ++r)
             if (before[c][r] != now.Cell(c, r))
-                changed += grid.Cover(CellSpot(c, r));
+                changed += grid.cover(cellSpot(c, r));
     for (int i = 1; i <= 3; ++i)
         if (previewBefore[i - 1] != now.NextPiece()[i - 1])
-            changed += grid.Cover(WellSpots + i - 1);
+            changed += grid.cover(WellSpots + i - 1);
     return changed;
 }
 
 // The picture without the device pixels of a region of client pixels.
-QImage Without(QImage image, const QRegion& area, QPoint origin, qreal ratio)
+QImage without(QImage image, const QRegion& area, QPoint origin, qreal ratio)
 {
     QPainter painter(&image);
     for (const QRect& rect : area)
@@ -113,39 +113,39 @@ private:
 class Watcher {
 public:
     explicit Watcher(TForm1& form)
-        : form_(form), board_(GameOf(form).Board()), preview_(GameOf(form).NextPiece()), recorder_(TilesArea(form), *Find<ClientArea>(form, "client"))
+        : form_(form), board_(gameOf(form).Board()), preview_(gameOf(form).NextPiece()), recorder_(tilesArea(form), *findControl<ClientArea>(form, "client"))
     {
-        Find<ClientArea>(form, "client")->installEventFilter(&recorder_);
-        Find<Well>(form, "well")->installEventFilter(&recorder_);
-        QObject::connect(&WellOf(form).clearEffect(), &ClearEffect::areaChanged, &form,
+        findControl<ClientArea>(form, "client")->installEventFilter(&recorder_);
+        findControl<Well>(form, "well")->installEventFilter(&recorder_);
+        QObject::connect(&wellOf(form).clearEffect(), &ClearEffect::areaChanged, &form,
                          [this](const QRegion& dirty) { effectArea_ += dirty; });
     }
 
-    void Check()
+    void check()
     {
-        effectFrames += WellOf(form_).clearEffect().running();
+        effectFrames += wellOf(form_).clearEffect().running();
         // A window its compositor has stopped showing (on Wayland, when frame
         // callbacks come late under load) is painted nothing until it shows
         // again, and then whole: the checks up to the first one after that
         // prove nothing.
         const bool exposed = form_.windowHandle()->isExposed();
         if (exposed && !catchingUp_)
-            Compare();
+            compare();
         catchingUp_ = !exposed;
-        board_ = GameOf(form_).Board();
-        preview_ = GameOf(form_).NextPiece();
-        Forget();
+        board_ = gameOf(form_).Board();
+        preview_ = gameOf(form_).NextPiece();
+        forget();
     }
 
     // Once the burst is over and the toolkit has caught up, the whole client
     // area, labels and gaps included, is what a full repaint shows.
-    bool WholeClientAsFullyRepainted()
+    bool wholeClientAsFullyRepainted()
     {
-        if (!QTest::qWaitFor([&] { return !WellOf(form_).clearEffect().running(); }, 2000))
+        if (!QTest::qWaitFor([&] { return !wellOf(form_).clearEffect().running(); }, 2000))
             return false;
-        const QRect all = Find<ClientArea>(form_, "client")->rect();
-        const bool same = QTest::qWaitFor([&] { return OnScreen(form_, all) == FullyRepainted(form_, all); }, 2000);
-        Forget();
+        const QRect all = findControl<ClientArea>(form_, "client")->rect();
+        const bool same = QTest::qWaitFor([&] { return onScreen(form_, all) == fullyRepainted(form_, all); }, 2000);
+        forget();
         return same;
     }
 
@@ -155,21 +155,21 @@ public:
     int effectFrames = 0;
 
 private:
-    void Compare()
+    void compare()
     {
         ++compared;
-        const QRegion changed = ChangedTiles(GridOf(form_), board_, preview_, GameOf(form_));
-        if (recorder_.painted != ((changed + effectArea_) & TilesArea(form_)))
+        const QRegion changed = changedTiles(gridOf(form_), board_, preview_, gameOf(form_));
+        if (recorder_.painted != ((changed + effectArea_) & tilesArea(form_)))
             ++paintedOtherThanChanged;
-        const QRegion effect = effectArea_ + WellOf(form_).clearEffect().area();
+        const QRegion effect = effectArea_ + wellOf(form_).clearEffect().area();
         const qreal ratio = form_.devicePixelRatio();
-        for (const QRect& area : {GridOf(form_).BoardCover() & Find<ClientArea>(form_, "client")->rect(), GridOf(form_).PreviewCover()})
-            differences += Without(OnScreen(form_, area), effect, area.topLeft(), ratio) !=
-                           Without(FullyRepainted(form_, area), effect, area.topLeft(), ratio);
+        for (const QRect& area : {gridOf(form_).boardCover() & findControl<ClientArea>(form_, "client")->rect(), gridOf(form_).previewCover()})
+            differences += without(onScreen(form_, area), effect, area.topLeft(), ratio) !=
+                           without(fullyRepainted(form_, area), effect, area.topLeft(), ratio);
     }
 
     // The full repaints drawn off screen for the comparison count as nothing.
-    void Forget()
+    void forget()
     {
         recorder_.painted = QRegion();
         effectArea_ = QRegion();
@@ -186,11 +186,11 @@ private:
 // Plays a whole game with keys at the timer's own pace. Each piece goes to a
 // column chosen at random and is turned a few times, so that the well fills
 // across its width and lines clear.
-void PlayWithKeys(TForm1& form, uint32_t seed, const std::function<void()>& afterKey,
+void playWithKeys(TForm1& form, uint32_t seed, const std::function<void()>& afterKey,
                   const std::function<void()>& afterFlight)
 {
     std::mt19937 moves(seed);
-    while (!GameOf(form).GameOver() && !QTest::currentTestFailed()) {
+    while (!gameOf(form).GameOver() && !QTest::currentTestFailed()) {
         const int shift = int(moves() % (ColumnCount - 2)) - (SpawnColumn - FirstColumn);
         std::vector<Qt::Key> keys(std::abs(shift), shift < 0 ? Qt::Key_Left : Qt::Key_Right);
         keys.insert(keys.end(), moves() % 3, Qt::Key_Down);
@@ -232,7 +232,7 @@ void RepaintTest::screenMatchesAFullRepaintThroughWholeGames()
 {
     QFETCH(uint32_t, seed);
     QFETCH(bool, cutShort);
-    WindowUnderTest window(seed, UnbeatableTable());
+    WindowUnderTest window(seed, unbeatableTable());
     window.answer = BoxAnswer::Ok;
     TForm1& form = *window.form;
     form.show();
@@ -240,26 +240,26 @@ void RepaintTest::screenMatchesAFullRepaintThroughWholeGames()
     // At scale 2 every device pixel is compared, not a scaled-down copy.
     if (qEnvironmentVariableIsSet("QT_SCALE_FACTOR"))
         QCOMPARE(form.devicePixelRatio(), qEnvironmentVariable("QT_SCALE_FACTOR").toDouble());
-    QCOMPARE(OnScreen(form, Find<ui::ClientArea>(form, "client")->rect()).size(), Find<ui::ClientArea>(form, "client")->size() * form.devicePixelRatio());
+    QCOMPARE(onScreen(form, findControl<ui::ClientArea>(form, "client")->rect()).size(), findControl<ui::ClientArea>(form, "client")->size() * form.devicePixelRatio());
     auto watcher = std::make_unique<Watcher>(form);
-    QObject::connect(Find<QTimer>(form, "Timer1"), &QTimer::timeout, &form, [&] { watcher->Check(); });
+    QObject::connect(findControl<QTimer>(form, "Timer1"), &QTimer::timeout, &form, [&] { watcher->check(); });
 
     int flights = 0;
     int cut = 0;
-    PlayWithKeys(form, seed, [&] { watcher->Check(); }, [&] {
+    playWithKeys(form, seed, [&] { watcher->check(); }, [&] {
         ++flights;
-        if (cutShort && WellOf(form).clearEffect().running()) {
+        if (cutShort && wellOf(form).clearEffect().running()) {
             QTest::keyClick(form.windowHandle(), Qt::Key_Down);
-            QVERIFY(!WellOf(form).clearEffect().running());
-            watcher->Check();
+            QVERIFY(!wellOf(form).clearEffect().running());
+            watcher->check();
             ++cut;
         }
-        QVERIFY(watcher->WholeClientAsFullyRepainted());
+        QVERIFY(watcher->wholeClientAsFullyRepainted());
     });
     QVERIFY(!cutShort || cut > 0);
     QCOMPARE(window.boxes.size(), size_t(1));
     QVERIFY2(flights > 20, "a whole game");
-    QVERIFY2(GameOf(form).Score() > 0, "landings that clear lines");
+    QVERIFY2(gameOf(form).Score() > 0, "landings that clear lines");
     QVERIFY(watcher->compared > flights);
     QVERIFY2(watcher->effectFrames > 0, "bursts seen");
     QCOMPARE(watcher->differences, 0);
@@ -280,22 +280,22 @@ void RepaintTest::wholeClientAsFullyRepaintedAfter()
     QFETCH(bool, enlarge);
     WindowUnderTest window;
     TForm1& form = *window.form;
-    ClientArea& client = *Find<ClientArea>(form, "client");
+    ClientArea& client = *findControl<ClientArea>(form, "client");
     form.show();
     QVERIFY(QTest::qWaitForWindowExposed(&form));
     if (enlarge) {
         client.setMinimumSize(PatternRect.size() + QSize(100, 100));
         QTRY_VERIFY(client.width() > PatternRect.width());
     } else {
-        Choose(form, "Options1");
-        Find<RadioGroup>(form, "backchoice")->setItemIndex(3);
-        QTest::mouseClick(Find<QAbstractButton>(form, "dxButton1"), Qt::LeftButton);
-        QVERIFY(!Find<QWidget>(form, "Panel1")->isVisible());
+        choose(form, "Options1");
+        findControl<RadioGroup>(form, "backchoice")->setItemIndex(3);
+        QTest::mouseClick(findControl<QAbstractButton>(form, "dxButton1"), Qt::LeftButton);
+        QVERIFY(!findControl<QWidget>(form, "Panel1")->isVisible());
         QCOMPARE(client.background(), 3);
     }
     QCoreApplication::processEvents();
-    const QImage shown = OnScreen(form, client.rect());
-    QCOMPARE(shown, FullyRepainted(form, client.rect()));
+    const QImage shown = onScreen(form, client.rect());
+    QCOMPARE(shown, fullyRepainted(form, client.rect()));
     if (!enlarge)
         return;
     const qreal ratio = form.devicePixelRatio();
@@ -327,31 +327,31 @@ void RepaintTest::clearEffectChangesNothingOfTheGame()
     int bursts = 0;
     int keysDuringReplays = 0;
     for (const bool effect : {true, false}) {
-        WindowUnderTest window(7, UnbeatableTable());
+        WindowUnderTest window(7, unbeatableTable());
         window.answer = BoxAnswer::Ok;
         TForm1& form = *window.form;
-        WindowAccess::ShowClearEffect(form, effect);
+        WindowAccess::showClearEffect(form, effect);
         form.show();
         QVERIFY(QTest::qWaitForWindowExposed(&form));
         int ticks = 0;
-        QObject::connect(Find<QTimer>(form, "Timer1"), &QTimer::timeout, &form, [&] { ++ticks; });
-        QObject::connect(&WellOf(form).clearEffect(), &ClearEffect::areaChanged, &form,
-                         [&] { bursts += WellOf(form).clearEffect().running() ? 0 : 1; });
+        QObject::connect(findControl<QTimer>(form, "Timer1"), &QTimer::timeout, &form, [&] { ++ticks; });
+        QObject::connect(&wellOf(form).clearEffect(), &ClearEffect::areaChanged, &form,
+                         [&] { bursts += wellOf(form).clearEffect().running() ? 0 : 1; });
         int32_t score = 0;
-        PlayWithKeys(form, 7, [] {}, [&] {
+        playWithKeys(form, 7, [] {}, [&] {
             // The next keys come at once, while the landing is replayed.
-            keysDuringReplays += WellOf(form).clearEffect().running();
-            played[effect].push_back({GameOf(form).Board(), GameOf(form).NextPiece(), GameOf(form).Score(), ticks});
+            keysDuringReplays += wellOf(form).clearEffect().running();
+            played[effect].push_back({gameOf(form).Board(), gameOf(form).NextPiece(), gameOf(form).Score(), ticks});
             ticks = 0;
             // A screen reader hears what the landing cleared, over all its
             // steps, and nothing of it once a landing clears nothing.
-            const int32_t won = GameOf(form).Score() - score;
-            score = GameOf(form).Score();
-            const QString heard = WellOf(form).accessibleDescription();
-            const QString cleared = QStringLiteral("%1 blocks vanished, %2 points. ").arg(won / PointsPerBlock(GameOf(form).KindCount())).arg(won);
+            const int32_t won = gameOf(form).Score() - score;
+            score = gameOf(form).Score();
+            const QString heard = wellOf(form).accessibleDescription();
+            const QString cleared = QStringLiteral("%1 blocks vanished, %2 points. ").arg(won / PointsPerBlock(gameOf(form).KindCount())).arg(won);
             QVERIFY2(won > 0 ? heard.startsWith(cleared) : !heard.contains(QStringLiteral("vanished")), qPrintable(heard));
         });
-        QVERIFY(!WellOf(form).clearEffect().running() || effect);
+        QVERIFY(!wellOf(form).clearEffect().running() || effect);
     }
     QVERIFY2(bursts > 0, "bursts that ended");
     QVERIFY(keysDuringReplays > 0);

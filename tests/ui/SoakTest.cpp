@@ -19,7 +19,7 @@
 using namespace quorvel;
 using namespace quorvel::ui;
 using namespace quorvel::testing;
-using quorvel::testing::TableWithLine10;
+using quorvel::testing::tableWithLine10;
 using quorvel::testing::WindowUnderTest;
 
 namespace {
@@ -53,14 +53,14 @@ const Qt::KeyboardModifiers Modifiers[] = {
 const QString NameCharacters = QStringLiteral("AbcXyz019 _-.=[];#\"'\\/%éßñ日本");
 
 template <typename T, size_t N>
-const T& Pick(std::mt19937& random, const T (&items)[N])
+const T& pick(std::mt19937& random, const T (&items)[N])
 {
     return items[random() % N];
 }
 
 // Only the kinds of the difficulty in force in the play area, nothing but
 // Empty and Floor round it, and the Floor row under the well whole.
-QString BoardProblem(const Game& game)
+QString boardProblem(const Game& game)
 {
     const Board& board = game.Board();
     for (int c = 0; c < GridSize; ++c) {
@@ -79,7 +79,7 @@ QString BoardProblem(const Game& game)
 
 // A game that has just begun: no score, and only its first piece in the well,
 // waiting in the launch row.
-bool FreshGame(const Game& game)
+bool freshGame(const Game& game)
 {
     if (game.Score() != 0 || game.GameOver())
         return false;
@@ -92,7 +92,7 @@ bool FreshGame(const Game& game)
     return true;
 }
 
-QString KeyName(Qt::Key key, Qt::KeyboardModifiers modifiers)
+QString keyName(Qt::Key key, Qt::KeyboardModifiers modifiers)
 {
     return QKeySequence(key | modifiers).toString();
 }
@@ -113,19 +113,19 @@ public slots:
 // that names are entered often.
 class Soak {
 public:
-    explicit Soak(uint32_t seed) : window(seed, TableWithLine10(0)), form(*window.form), random_(seed), seed_(seed)
+    explicit Soak(uint32_t seed) : window(seed, tableWithLine10(0)), form(*window.form), random_(seed), seed_(seed)
     {
-        WindowAccess::AnswerBoxes(form, [this](const QString& text, const QString&, BoxButtons buttons) { return Answer(text, buttons); });
-        QObject::connect(Find<QTimer>(form, "Timer1"), &QTimer::timeout, [this] {
+        WindowAccess::answerBoxes(form, [this](const QString& text, const QString&, BoxButtons buttons) { return answer(text, buttons); });
+        QObject::connect(findControl<QTimer>(form, "Timer1"), &QTimer::timeout, [this] {
             ++ticks_;
-            Check(QStringLiteral("a tick"));
+            check(QStringLiteral("a tick"));
         });
-        QObject::connect(&modalAnswerer_, &QTimer::timeout, [this] { AnswerOpenDialog(); });
+        QObject::connect(&modalAnswerer_, &QTimer::timeout, [this] { answerOpenDialog(); });
         modalAnswerer_.start(ModalPollMilliseconds);
     }
 
     // Runs until the time is up or something is wrong; returns what was wrong.
-    QString Run()
+    QString run()
     {
         form.show();
         if (!QTest::qWaitForWindowActive(&form))
@@ -135,7 +135,7 @@ public:
         while (problem_.isEmpty() && !clock.hasExpired(SoakMilliseconds)) {
             Step();
             ++events_;
-            LetTheTimerTick();
+            letTheTimerTick();
         }
         if (problem_.isEmpty())
             return {};
@@ -151,125 +151,125 @@ private:
     // A player who sees the name box fills it in before long.
     void Step()
     {
-        if (Find<QLineEdit>(form, "Playersname")->isVisible() && random_() % 4 == 0)
-            return EnterName();
+        if (findControl<QLineEdit>(form, "Playersname")->isVisible() && random_() % 4 == 0)
+            return enterName();
         const int roll = static_cast<int>(random_() % 100);
         if (roll < 55)
-            PressKey();
+            pressKey();
         else if (roll < 78)
-            ClickPicture();
+            clickPicture();
         else if (roll < 84)
-            ChooseMenuCommand();
+            chooseMenuCommand();
         else
-            ClickControl();
+            clickControl();
     }
 
     // Every single key or click comes this way, and the game is checked once
     // it has been handled.
-    void Do(const QString& event, const std::function<void()>& send)
+    void perform(const QString& event, const std::function<void()>& send)
     {
-        Log(event);
+        log(event);
         send();
         QCoreApplication::processEvents();
-        Check(event);
+        check(event);
     }
 
     // Keys go to the window that has the focus, which hands them to its
     // focused control.
     void Key(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
     {
-        Do(QStringLiteral("key %1").arg(KeyName(key, modifiers)), [&] { QTest::keyClick(form.windowHandle(), key, modifiers); });
+        perform(QStringLiteral("key %1").arg(keyName(key, modifiers)), [&] { QTest::keyClick(form.windowHandle(), key, modifiers); });
     }
 
-    void PressKey() { Key(Pick(random_, Keys), Pick(random_, Modifiers)); }
+    void pressKey() { Key(pick(random_, Keys), pick(random_, Modifiers)); }
 
-    void ClickPicture()
+    void clickPicture()
     {
-        std::vector<QWidget*> pictures{Find<ui::ClientArea>(form, "client")};
-        for (QWidget* widget : Find<ui::ClientArea>(form, "client")->findChildren<QWidget*>())
+        std::vector<QWidget*> pictures{findControl<ui::ClientArea>(form, "client")};
+        for (QWidget* widget : findControl<ui::ClientArea>(form, "client")->findChildren<QWidget*>())
             if (dynamic_cast<PictureControl*>(widget) && widget->isVisible())
                 pictures.push_back(widget);
-        ClickInside(pictures[random_() % pictures.size()]);
+        clickInside(pictures[random_() % pictures.size()]);
     }
 
-    void ChooseMenuCommand()
+    void chooseMenuCommand()
     {
         QMenuBar* bar = form.menuBar();
         const QList<QAction*> commands = bar->actions();
         QAction* command = commands[random_() % commands.size()];
-        Do(QStringLiteral("menu %1").arg(command->text()),
+        perform(QStringLiteral("menu %1").arg(command->text()),
            [&] { QTest::mouseClick(bar, Qt::LeftButton, {}, bar->actionGeometry(command).center()); });
     }
 
     // Any button, option or text box the player can see.
-    void ClickControl()
+    void clickControl()
     {
         std::vector<QWidget*> controls;
         for (QWidget* control : form.findChildren<QWidget*>())
             if (control->isVisible() && (qobject_cast<QAbstractButton*>(control) || qobject_cast<QLineEdit*>(control)))
                 controls.push_back(control);
         if (controls.empty())
-            return PressKey();
-        ClickInside(controls[random_() % controls.size()]);
+            return pressKey();
+        clickInside(controls[random_() % controls.size()]);
     }
 
     // Clicks the name box, replaces its text with a random name and confirms
     // it with Enter or the button, as far as the box is there to take it.
-    void EnterName()
+    void enterName()
     {
-        ClickInside(Find<QLineEdit>(form, "Playersname"));
+        clickInside(findControl<QLineEdit>(form, "Playersname"));
         Key(Qt::Key_A, Qt::ControlModifier);
         const int length = static_cast<int>(random_() % (LongestName + 1));
         for (int i = 0; i < length; ++i) {
             const QString character = NameCharacters[random_() % NameCharacters.size()];
-            Do(QStringLiteral("type %1").arg(character), [&] {
+            perform(QStringLiteral("type %1").arg(character), [&] {
                 QTest::sendKeyEvent(QTest::Click, form.windowHandle(), Qt::Key_unknown, character, Qt::NoModifier);
             });
         }
         if (random_() % 2 == 0)
             Key(Qt::Key_Return);
-        else if (Find<QWidget>(form, "dxButton3")->isVisible())
-            ClickInside(Find<QWidget>(form, "dxButton3"));
+        else if (findControl<QWidget>(form, "dxButton3")->isVisible())
+            clickInside(findControl<QWidget>(form, "dxButton3"));
     }
 
-    void ClickInside(QWidget* target)
+    void clickInside(QWidget* target)
     {
         const QPoint at(static_cast<int>(random_() % std::max(target->width(), 1)),
                         static_cast<int>(random_() % std::max(target->height(), 1)));
         const QString name = target->objectName().isEmpty() ? target->metaObject()->className() : target->objectName();
-        Do(QStringLiteral("click %1 at %2,%3").arg(name).arg(at.x()).arg(at.y()),
+        perform(QStringLiteral("click %1 at %2,%3").arg(name).arg(at.x()).arg(at.y()),
            [&] { QTest::mouseClick(target, Qt::LeftButton, {}, at); });
     }
 
     // A flight goes on for a few ticks between two events, now and then to
     // its end.
-    void LetTheTimerTick()
+    void letTheTimerTick()
     {
         if (!InFlight(form))
             return;
         const int target = ticks_ + static_cast<int>(random_() % (MostTicksBetweenEvents + 1));
         if (!QTest::qWaitFor([&] { return ticks_ >= target || !InFlight(form) || !problem_.isEmpty(); },
                              TickWaitMilliseconds))
-            Log(QStringLiteral("no tick for %1 ms").arg(TickWaitMilliseconds));
+            log(QStringLiteral("no tick for %1 ms").arg(TickWaitMilliseconds));
     }
 
-    BoxAnswer Answer(const QString& text, BoxButtons buttons)
+    BoxAnswer answer(const QString& text, BoxButtons buttons)
     {
         if (buttons == BoxButtons::ErrorOk)
-            Fail(QStringLiteral("error box \"%1\" with a writable settings folder").arg(text));
+            fail(QStringLiteral("error box \"%1\" with a writable settings folder").arg(text));
         // Mostly No, so that games last to their end.
         const BoxAnswer answer =
             buttons != BoxButtons::YesNo ? BoxAnswer::Ok : random_() % 4 == 0 ? BoxAnswer::Yes : BoxAnswer::No;
-        Log(QStringLiteral("box \"%1\" answered %2").arg(text, answer == BoxAnswer::Yes ? "Yes" : answer == BoxAnswer::No ? "No" : "Ok"));
+        log(QStringLiteral("box \"%1\" answered %2").arg(text, answer == BoxAnswer::Yes ? "Yes" : answer == BoxAnswer::No ? "No" : "Ok"));
         return answer;
     }
 
     // The help box and any pop-up menu run loops of their own; the player
     // tries Escape, which only a message box heeds, or clicks a button.
-    void AnswerOpenDialog()
+    void answerOpenDialog()
     {
         if (QWidget* popup = QApplication::activePopupWidget()) {
-            Do(QStringLiteral("close pop-up %1").arg(popup->metaObject()->className()), [&] { popup->close(); });
+            perform(QStringLiteral("close pop-up %1").arg(popup->metaObject()->className()), [&] { popup->close(); });
             return;
         }
         QWidget* dialog = QApplication::activeModalWidget();
@@ -277,34 +277,34 @@ private:
             return;
         const QList<QAbstractButton*> buttons = dialog->findChildren<QAbstractButton*>();
         if (buttons.isEmpty() || random_() % 2 == 0) {
-            Do(QStringLiteral("key Escape in %1").arg(dialog->objectName()),
+            perform(QStringLiteral("key Escape in %1").arg(dialog->objectName()),
                [&] { QTest::keyClick(dialog->windowHandle(), Qt::Key_Escape); });
         } else {
-            ClickInside(buttons[random_() % buttons.size()]);
+            clickInside(buttons[random_() % buttons.size()]);
         }
     }
 
-    void Check(const QString& after)
+    void check(const QString& after)
     {
         if (!problem_.isEmpty())
             return;
-        const Game& game = GameOf(form);
-        if (const QString board = BoardProblem(game); !board.isEmpty())
-            return Fail(board + QStringLiteral(" after ") + after);
-        if (game.Score() < lastScore_ && !FreshGame(game))
-            return Fail(QStringLiteral("the score fell from %1 to %2 after %3").arg(lastScore_).arg(game.Score()).arg(after));
+        const Game& game = gameOf(form);
+        if (const QString board = boardProblem(game); !board.isEmpty())
+            return fail(board + QStringLiteral(" after ") + after);
+        if (game.Score() < lastScore_ && !freshGame(game))
+            return fail(QStringLiteral("the score fell from %1 to %2 after %3").arg(lastScore_).arg(game.Score()).arg(after));
         lastScore_ = game.Score();
-        if (Find<QLabel>(form, "Label1")->text() != QString::number(game.Score()))
-            Fail(QStringLiteral("the score %1 shows as \"%2\" after %3").arg(game.Score()).arg(Find<QLabel>(form, "Label1")->text(), after));
+        if (findControl<QLabel>(form, "Label1")->text() != QString::number(game.Score()))
+            fail(QStringLiteral("the score %1 shows as \"%2\" after %3").arg(game.Score()).arg(findControl<QLabel>(form, "Label1")->text(), after));
     }
 
-    void Fail(const QString& problem)
+    void fail(const QString& problem)
     {
         if (problem_.isEmpty())
             problem_ = problem;
     }
 
-    void Log(const QString& event)
+    void log(const QString& event)
     {
         recent_.push_back(event);
         if (recent_.size() > RecentEventsShown)
@@ -341,7 +341,7 @@ void SoakTest::randomPlayKeepsTheGameWhole()
     QDesktopServices::setUrlHandler(QStringLiteral("https"), &links, "open");
     QDesktopServices::setUrlHandler(QStringLiteral("mailto"), &links, "open");
     Soak soak(used);
-    const QString problem = soak.Run();
+    const QString problem = soak.run();
     QDesktopServices::unsetUrlHandler(QStringLiteral("https"));
     QDesktopServices::unsetUrlHandler(QStringLiteral("mailto"));
     QVERIFY2(problem.isEmpty(), qPrintable(problem));

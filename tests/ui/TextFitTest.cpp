@@ -28,7 +28,7 @@ const QStringList Languages = {QString(), "de", "es", "fr", "it", "nl", "pl", "p
 
 // The room a text takes in its control: its advance in the control's font,
 // with the radio indicator or the push button's margins and frame.
-int NeededWidth(const QWidget& control, const QString& text)
+int neededWidth(const QWidget& control, const QString& text)
 {
     const auto* label = qobject_cast<const QLabel*>(&control);
     const int advance = label && label->wordWrap()
@@ -44,7 +44,7 @@ int NeededWidth(const QWidget& control, const QString& text)
     return advance;
 }
 
-QString Text(const QWidget& control)
+QString shownText(const QWidget& control)
 {
     if (const auto* label = qobject_cast<const QLabel*>(&control))
         return label->text();
@@ -54,7 +54,7 @@ QString Text(const QWidget& control)
 }
 
 // Where the text lies in the parent, from the control's left edge.
-QRect TextArea(const QWidget& control, int needed)
+QRect textArea(const QWidget& control, int needed)
 {
     if (qobject_cast<const QPushButton*>(&control))
         return control.geometry();
@@ -63,15 +63,15 @@ QRect TextArea(const QWidget& control, int needed)
 
 // Each shown text of `top` that is cut off by its control or its parent, or
 // runs into a control beside it that it does not lie on.
-QStringList Misfits(const QWidget& top)
+QStringList misfitsOf(const QWidget& top)
 {
     QStringList misfits;
     for (const QWidget* control : top.findChildren<QWidget*>()) {
-        const QString text = Text(*control);
+        const QString text = shownText(*control);
         if (text.isEmpty() || !control->isVisibleTo(&top))
             continue;
-        const int needed = NeededWidth(*control, text);
-        const QRect area = TextArea(*control, needed);
+        const int needed = neededWidth(*control, text);
+        const QRect area = textArea(*control, needed);
         const QWidget& parent = *control->parentWidget();
         const QString what = (control->objectName().isEmpty() ? parent.objectName() : control->objectName()) + " \"" + text + "\" ";
         if (needed > control->width())
@@ -95,7 +95,7 @@ QStringList Misfits(const QWidget& top)
     return misfits;
 }
 
-QStringList MenuMisfits(const QMenuBar& bar)
+QStringList menuMisfits(const QMenuBar& bar)
 {
     QStringList misfits;
     for (QAction* item : bar.actions()) {
@@ -108,7 +108,7 @@ QStringList MenuMisfits(const QMenuBar& bar)
 }
 
 // A table showing each difficulty's name.
-QByteArray TableOfEveryLevel()
+QByteArray tableOfEveryLevel()
 {
     QByteArray file;
     for (int k = 1; k <= 10; ++k)
@@ -118,7 +118,7 @@ QByteArray TableOfEveryLevel()
 }
 
 // Shows the standard box and measures it as the player sees it.
-QStringList BoxMisfits(QWidget* window, const QString& text, const QString& caption, BoxButtons buttons)
+QStringList boxMisfits(QWidget* window, const QString& text, const QString& caption, BoxButtons buttons)
 {
     QStringList misfits;
     QTimer::singleShot(0, [&] {
@@ -132,13 +132,13 @@ QStringList BoxMisfits(QWidget* window, const QString& text, const QString& capt
         if (!room.contains(label->fontMetrics().boundingRect(room, int(label->alignment()) | Qt::TextWordWrap, text)))
             misfits << "\"" + text + "\" is cut off in its box";
         for (const QAbstractButton* button : box->buttons())
-            if (NeededWidth(*button, button->text()) > button->width())
+            if (neededWidth(*button, button->text()) > button->width())
                 misfits << "the button \"" + button->text() + "\" is cut off";
         if (box->frameGeometry().width() > box->screen()->availableGeometry().width())
             misfits << "the box \"" + caption + "\" is wider than the screen";
         box->done(QMessageBox::No);
     });
-    StandardMessageBox(window, text, caption, buttons);
+    standardMessageBox(window, text, caption, buttons);
     return misfits;
 }
 
@@ -163,7 +163,7 @@ private:
 void TextFitTest::initTestCase()
 {
     for (const GameMessage message : EveryGameMessage)
-        english_.push_back(Describe(message));
+        english_.push_back(describe(message));
 }
 
 void TextFitTest::everyLanguageIsBuiltIn()
@@ -216,7 +216,7 @@ void TextFitTest::languageFollowsTheDesktop()
     for (const QByteArray& setting : environment)
         qputenv(setting.left(setting.indexOf('=')), setting.mid(setting.indexOf('=') + 1));
     if (!environment.isEmpty())
-        desktop = DesktopLanguages();
+        desktop = desktopLanguages();
     for (int k = 0; k < variables.size(); ++k)
         saved[k].isNull() ? qunsetenv(variables[k]) : qputenv(variables[k], saved[k]);
     const Translations translations(desktop);
@@ -236,39 +236,39 @@ void TextFitTest::textsFitTheirControls()
     QFETCH(QString, language);
     const Translations translations(language.isEmpty() ? QStringList{} : QStringList{language});
     QCOMPARE(translations.language(), language);
-    WindowUnderTest window(1, TableOfEveryLevel());
+    WindowUnderTest window(1, tableOfEveryLevel());
     TForm1& form = *window.form;
     QVERIFY(window.showActive());
     // Qt's own buttons speak the language too.
     QCOMPARE(QMessageBox(QMessageBox::NoIcon, {}, {}, QMessageBox::Yes).button(QMessageBox::Yes)->text() == "&Yes",
              language.isEmpty());
 
-    QStringList misfits = MenuMisfits(*form.menuBar());
-    auto* levels = Find<RadioGroup>(form, "Blocksgroup");
+    QStringList misfits = menuMisfits(*form.menuBar());
+    auto* levels = findControl<RadioGroup>(form, "Blocksgroup");
     // Each difficulty on the level plate; a new game closes the panels.
     for (int level = 0; level < 4; ++level) {
         levels->setItemIndex(level);
         for (const char* panel : {"Panel1", "Scorepanel", "overpanel"})
-            Find<QWidget>(form, panel)->show();
+            findControl<QWidget>(form, panel)->show();
         QVERIFY(!form.grab().isNull());
-        misfits << Misfits(form);
+        misfits << misfitsOf(form);
     }
     window.about()->show();
     QVERIFY(!window.about()->grab().isNull());
-    misfits << Misfits(*window.about());
+    misfits << misfitsOf(*window.about());
     // The credits line keeps clear of the sphere and of the line below.
-    const QLabel& credits = *Find<QLabel>(*window.about(), "Label1");
-    const QRect sphere = Find<QWidget>(*window.about(), "Image1")->geometry();
+    const QLabel& credits = *findControl<QLabel>(*window.about(), "Label1");
+    const QRect sphere = findControl<QWidget>(*window.about(), "Image1")->geometry();
     QVERIFY2(credits.geometry().right() + 16 < sphere.left() && credits.height() >= credits.heightForWidth(credits.width()) &&
-                 credits.geometry().bottom() < Find<QWidget>(*window.about(), "Label2")->y(),
+                 credits.geometry().bottom() < findControl<QWidget>(*window.about(), "Label2")->y(),
              qPrintable(credits.text()));
     window.about()->hide();
 
     // Every box the game can show; in another language than English each
     // says it in that language, the program's name aside.
     for (size_t k = 0; k < std::size(EveryGameMessage); ++k) {
-        const MessageText box = Describe(EveryGameMessage[k]);
-        misfits << BoxMisfits(&form, box.text, box.caption, box.buttons);
+        const MessageText box = describe(EveryGameMessage[k]);
+        misfits << boxMisfits(&form, box.text, box.caption, box.buttons);
         const MessageText& english = english_[k];
         if (!language.isEmpty() && (box.text == english.text || (box.caption == english.caption &&
                                                                    box.caption != QStringLiteral("Quorvel"))))

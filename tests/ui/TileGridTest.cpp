@@ -43,10 +43,10 @@ void TileGridTest::tilesStandOnWholeDevicePixels()
     QFETCH(QRect, topLeftCover);
     const TileGrid grid(scale);
     QCOMPARE(grid.tileSize(), tile);
-    const int spots[] = {CellSpot(FirstColumn, TopRow), CellSpot(LastColumn, LaunchRow), WellSpots, SpotCount - 1};
+    const int spots[] = {cellSpot(FirstColumn, TopRow), cellSpot(LastColumn, LaunchRow), WellSpots, SpotCount - 1};
     for (int k = 0; k < corners.size(); ++k)
-        QCOMPARE(grid.DeviceRect(spots[k]), QRect(corners[k], QSize(tile, tile)));
-    QCOMPARE(grid.Cover(spots[0]), topLeftCover);
+        QCOMPARE(grid.deviceRect(spots[k]), QRect(corners[k], QSize(tile, tile)));
+    QCOMPARE(grid.cover(spots[0]), topLeftCover);
 }
 
 QTEST_APPLESS_MAIN(TileGridTest)

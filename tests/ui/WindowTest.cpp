@@ -24,18 +24,18 @@ using quorvel::testing::WindowUnderTest;
 
 namespace {
 
-std::vector<int> Columns(const Game& game)
+std::vector<int> columns(const Game& game)
 {
     return {game.Piece()[0].column, game.Piece()[1].column, game.Piece()[2].column};
 }
 
-std::vector<int> Kinds(const Game& game)
+std::vector<int> kindsIn(const Game& game)
 {
     return {game.Piece()[0].kind, game.Piece()[1].kind, game.Piece()[2].kind};
 }
 
 // The mean brightness of a picture's opaque pixels.
-double MeanGrey(const QImage& picture)
+double meanGrey(const QImage& picture)
 {
     const QImage image = picture.convertToFormat(QImage::Format_ARGB32);
     double sum = 0.0;
@@ -115,7 +115,7 @@ void WindowTest::controlsStandWhereTheLayoutPutsThem()
     QFETCH(QString, name);
     QFETCH(QRect, geometry);
     WindowUnderTest window;
-    QCOMPARE(Find<ui::ClientArea>(*window.form, "client")->size(), ClientSize);
+    QCOMPARE(findControl<ui::ClientArea>(*window.form, "client")->size(), clientSize);
     auto* control = window.form->findChild<QWidget*>(name);
     QVERIFY2(control, qPrintable(name));
     if (geometry.isEmpty()) {
@@ -149,9 +149,9 @@ void WindowTest::levelNamesNameOnlyTheFourDifficulties()
         QCOMPARE(LevelName(level), name);
     QStringList items;
     WindowUnderTest window;
-    for (const QAbstractButton* item : Find<RadioGroup>(*window.form, "Blocksgroup")->findChildren<QAbstractButton*>())
+    for (const QAbstractButton* item : findControl<RadioGroup>(*window.form, "Blocksgroup")->findChildren<QAbstractButton*>())
         items << item->text();
-    QCOMPARE(items, LevelNames());
+    QCOMPARE(items, levelNames());
     QCOMPARE(items, (QStringList{"Easy", "Medium", "Hard", "Wicked"}));
 }
 
@@ -162,7 +162,7 @@ void WindowTest::paintedWellShowsTilesAndBackground()
 {
     WindowUnderTest window;
     const TForm1& form = *window.form;
-    const QPixmap grabbed = Find<ui::ClientArea>(form, "client")->grab();
+    const QPixmap grabbed = findControl<ui::ClientArea>(form, "client")->grab();
     const qreal ratio = grabbed.devicePixelRatio();
     QCOMPARE(ratio, qApp->devicePixelRatio());
     if (qEnvironmentVariableIsSet("QT_SCALE_FACTOR"))
@@ -171,19 +171,19 @@ void WindowTest::paintedWellShowsTilesAndBackground()
     const auto pixelOf = [&](const QPixmap& picture, QPoint at) {
         return picture.toImage().convertToFormat(QImage::Format_RGB32).pixel(at);
     };
-    const TileGrid& grid = Find<Well>(form, "well")->grid();
+    const TileGrid& grid = findControl<Well>(form, "well")->grid();
     const int size = grid.tileSize();
     QCOMPARE(form.pictures().tile(1, size).size(), QSize(size, size));
 
     const QPoint insideTile[] = {{0, 0}, {size - 1, size - 1}, {size / 2, size / 2}, {41, 90 % size}, {40, 91 % size}};
     for (int spot = 0; spot < SpotCount; ++spot) {
-        const QPixmap& block = form.pictures().tile(SpotTile(GameOf(form), spot), size);
+        const QPixmap& block = form.pictures().tile(spotTile(gameOf(form), spot), size);
         for (const QPoint inside : insideTile)
             if (block.rect().contains(inside))
-                QCOMPARE(shot.pixel(grid.DeviceRect(spot).topLeft() + inside), pixelOf(block, inside));
+                QCOMPARE(shot.pixel(grid.deviceRect(spot).topLeft() + inside), pixelOf(block, inside));
     }
     const QPoint centre(size / 2, size / 2);
-    QVERIFY(pixelOf(form.pictures().tile(GameOf(form).Cell(15, LaunchRow), size), centre) !=
+    QVERIFY(pixelOf(form.pictures().tile(gameOf(form).Cell(15, LaunchRow), size), centre) !=
             pixelOf(form.pictures().tile(0, size), centre));
     // A replay begins with the board of its first step above the launch row
     // and the game's own piece in it; a burst covers its whole cell, above
@@ -191,7 +191,7 @@ void WindowTest::paintedWellShowsTilesAndBackground()
     const auto shows = [&](const QImage& image, int spot, int32_t kind) {
         const QPixmap& block = form.pictures().tile(kind, size);
         for (const QPoint inside : insideTile)
-            if (block.rect().contains(inside) && image.pixel(grid.DeviceRect(spot).topLeft() + inside) != pixelOf(block, inside))
+            if (block.rect().contains(inside) && image.pixel(grid.deviceRect(spot).topLeft() + inside) != pixelOf(block, inside))
                 return false;
         return true;
     };
@@ -203,42 +203,42 @@ void WindowTest::paintedWellShowsTilesAndBackground()
     clearing.boards[0][0][TopRow - 1 - LaunchRow] = 2;
     clearing.boards[0][ColumnCount - 1][TopRow - LaunchRow] = 3;
     clearing.points = 6;
-    Find<Well>(form, "well")->showClearing(clearing);
-    const auto client = [&] { return Find<ui::ClientArea>(form, "client")->grab().toImage().convertToFormat(QImage::Format_RGB32); };
+    findControl<Well>(form, "well")->showClearing(clearing);
+    const auto client = [&] { return findControl<ui::ClientArea>(form, "client")->grab().toImage().convertToFormat(QImage::Format_RGB32); };
     const QImage bursting = client();
-    const QPoint cell = grid.DeviceRect(CellSpot(FirstColumn, TopRow)).topLeft();
+    const QPoint cell = grid.deviceRect(cellSpot(FirstColumn, TopRow)).topLeft();
     for (const QPoint inside : {QPoint(size / 5, size / 5), QPoint(size * 4 / 5, size * 4 / 5)})
         QVERIFY(bursting.pixel(cell + inside) != shot.pixel(cell + inside));
-    QCOMPARE(GameOf(form).Cell(LastColumn, TopRow), Empty);
-    QVERIFY(shows(bursting, CellSpot(LastColumn, TopRow), 3));
-    QVERIFY(shows(bursting, CellSpot(FirstColumn, TopRow - 1), 2));
+    QCOMPARE(gameOf(form).Cell(LastColumn, TopRow), Empty);
+    QVERIFY(shows(bursting, cellSpot(LastColumn, TopRow), 3));
+    QVERIFY(shows(bursting, cellSpot(FirstColumn, TopRow - 1), 2));
     for (int c = FirstColumn; c <= LastColumn; ++c)
-        QVERIFY(shows(bursting, CellSpot(c, LaunchRow), GameOf(form).Cell(c, LaunchRow)));
-    Click(form, "Image3");
-    QVERIFY(!Find<Well>(form, "well")->clearEffect().running());
+        QVERIFY(shows(bursting, cellSpot(c, LaunchRow), gameOf(form).Cell(c, LaunchRow)));
+    click(form, "Image3");
+    QVERIFY(!findControl<Well>(form, "well")->clearEffect().running());
     const QImage ended = client();
     for (int spot = 0; spot < SpotCount; ++spot)
-        QVERIFY(shows(ended, spot, SpotTile(GameOf(form), spot)));
+        QVERIFY(shows(ended, spot, spotTile(gameOf(form), spot)));
     // So does a panel.
     for (const char* panel : {"Options1", "HighScores1"}) {
-        Find<Well>(form, "well")->showClearing(clearing);
-        QVERIFY(Find<Well>(form, "well")->clearEffect().running());
-        Choose(form, panel);
-        QVERIFY(!Find<Well>(form, "well")->clearEffect().running());
+        findControl<Well>(form, "well")->showClearing(clearing);
+        QVERIFY(findControl<Well>(form, "well")->clearEffect().running());
+        choose(form, panel);
+        QVERIFY(!findControl<Well>(form, "well")->clearEffect().running());
     }
     // The gaps between tiles, the strip above the top row and the frame of
     // the well show the pattern, never the window's colour; at whole scales
     // pixel for pixel.
     // Inside each option group, below its items, the panel's colour.
-    Choose(form, "Options1");
-    QWidget* options = Find<QWidget>(form, "Panel1");
+    choose(form, "Options1");
+    QWidget* options = findControl<QWidget>(form, "Panel1");
     const QImage panel = options->grab().toImage().convertToFormat(QImage::Format_RGB32);
     for (const char* name : {"Blocksgroup", "backchoice"}) {
-        const QWidget* group = Find<QWidget>(form, name);
+        const QWidget* group = findControl<QWidget>(form, name);
         const QPoint inside = group->mapTo(options, QPoint(group->width() - 10, group->height() - 6));
         QCOMPARE(QColor(panel.pixel((QPointF(inside) * ratio).toPoint())), QColor(0xD1, 0xDD, 0xFC));
     }
-    const QPixmap& pattern = form.pictures().background(Find<ui::ClientArea>(form, "client")->background());
+    const QPixmap& pattern = form.pictures().background(findControl<ui::ClientArea>(form, "client")->background());
     if (ratio != qRound(ratio))
         return;
     QCOMPARE(pattern.devicePixelRatio(), ratio);
@@ -261,10 +261,10 @@ void WindowTest::gridLinesAreEvenAndTilesSharp()
     const QImage shot = form.grab().toImage().convertToFormat(QImage::Format_RGB32);
     const qreal ratio = shot.devicePixelRatio();
     const QRgb lavender = qRgb(0xE8, 0xE7, 0xFE);
-    const QPoint client = Find<ui::ClientArea>(form, "client")->mapTo(&form, QPoint());
-    const QRect row = CellRect(FirstColumn, 25).united(CellRect(LastColumn, 25));
-    const QRect column = CellRect(FirstColumn, TopRow).united(CellRect(FirstColumn, LaunchRow));
-    const int size = Find<Well>(form, "well")->grid().tileSize();
+    const QPoint client = findControl<ui::ClientArea>(form, "client")->mapTo(&form, QPoint());
+    const QRect row = cellRect(FirstColumn, 25).united(cellRect(LastColumn, 25));
+    const QRect column = cellRect(FirstColumn, TopRow).united(cellRect(FirstColumn, LaunchRow));
+    const int size = findControl<Well>(form, "well")->grid().tileSize();
     for (const bool across : {true, false}) {
         // Runs of the empty tile's lavender, and of anything else between them.
         const QRect span = across ? row : column;
@@ -329,12 +329,12 @@ void WindowTest::keysCallTheirMoves()
     TForm1& form = *window.form;
     form.show();
     QVERIFY(QTest::qWaitForWindowExposed(&form));
-    const std::vector<int> kinds = Kinds(GameOf(form));
+    const std::vector<int> kinds = kindsIn(gameOf(form));
     QTest::keyClick(form.windowHandle(), Qt::Key(key), modifiers);
     const int firstColumn = effect == "left" ? 13 : effect == "right" ? 15 : 14;
-    QCOMPARE(Columns(GameOf(form)), (std::vector<int>{firstColumn, firstColumn + 1, firstColumn + 2}));
+    QCOMPARE(columns(gameOf(form)), (std::vector<int>{firstColumn, firstColumn + 1, firstColumn + 2}));
     const std::vector<int> cycled{kinds[1], kinds[2], kinds[0]};
-    QCOMPARE(Kinds(GameOf(form)), effect == "cycle" ? cycled : kinds);
+    QCOMPARE(kindsIn(gameOf(form)), effect == "cycle" ? cycled : kinds);
     QCOMPARE(InFlight(form), effect == "launch");
 }
 
@@ -344,11 +344,11 @@ void WindowTest::keysGoOnToTheFocusedControl()
     TForm1& form = *window.form;
     form.show();
     QVERIFY(QTest::qWaitForWindowExposed(&form));
-    Find<QWidget>(form, "overpanel")->show();
-    Find<QLineEdit>(form, "Playersname")->clear();
-    Find<QLineEdit>(form, "Playersname")->setFocus();
+    findControl<QWidget>(form, "overpanel")->show();
+    findControl<QLineEdit>(form, "Playersname")->clear();
+    findControl<QLineEdit>(form, "Playersname")->setFocus();
     QTest::keyClick(form.windowHandle(), Qt::Key_Space);
-    QCOMPARE(Find<QLineEdit>(form, "Playersname")->text(), QStringLiteral(" "));
+    QCOMPARE(findControl<QLineEdit>(form, "Playersname")->text(), QStringLiteral(" "));
     QVERIFY(InFlight(form));
 }
 
@@ -363,13 +363,13 @@ void WindowTest::keysDoNothingWhileADialogIsOpen()
     QTimer::singleShot(0, window.about(), [&] {
         QTest::keyClick(form.windowHandle(), Qt::Key_Left);
         QTest::keyClick(window.about()->windowHandle(), Qt::Key_Left);
-        columnsWhileOpen = Columns(GameOf(form));
+        columnsWhileOpen = columns(gameOf(form));
         window.about()->accept();
     });
-    Choose(form, "About1");
+    choose(form, "About1");
     QCOMPARE(columnsWhileOpen, (std::vector<int>{14, 15, 16}));
     QTest::keyClick(form.windowHandle(), Qt::Key_Left);
-    QCOMPARE(Columns(GameOf(form)), (std::vector<int>{13, 14, 15}));
+    QCOMPARE(columns(gameOf(form)), (std::vector<int>{13, 14, 15}));
 }
 
 void WindowTest::picturesCallTheirMoves_data()
@@ -396,7 +396,7 @@ void WindowTest::picturesCallTheirMoves()
     TForm1& form = *window.form;
     form.show();
     QVERIFY(QTest::qWaitForWindowExposed(&form));
-    const std::vector<int> kinds = Kinds(GameOf(form));
+    const std::vector<int> kinds = kindsIn(gameOf(form));
     auto* target = form.findChild<QWidget*>(picture);
     QVERIFY(target);
     const QPoint at = picture == "client" ? QPoint(300, 300) : QPoint(20, 20);
@@ -409,16 +409,16 @@ void WindowTest::picturesCallTheirMoves()
     // its clear frame still showing the background. Wayland lets no client
     // place the pointer, so there only the pressed look is seen.
     if (button && QGuiApplication::platformName() != QLatin1String("wayland"))
-        QTRY_VERIFY(MeanGrey(looks()) > MeanGrey(idle) + 8.0);
+        QTRY_VERIFY(meanGrey(looks()) > meanGrey(idle) + 8.0);
     QTest::mousePress(target, Qt::LeftButton, {}, at);
     if (button) {
         const QImage pressed = looks();
-        QVERIFY(MeanGrey(pressed) < MeanGrey(idle) - 4.0);
+        QVERIFY(meanGrey(pressed) < meanGrey(idle) - 4.0);
         QCOMPARE(pressed.copy(0, 0, pressed.width(), 1), idle.copy(0, 0, idle.width(), 1));
     }
     QTest::mouseRelease(target, Qt::LeftButton, {}, at);
-    QCOMPARE(GameOf(form).Piece()[0].column, firstColumn);
-    QCOMPARE(Kinds(GameOf(form)) != kinds, cycled);
+    QCOMPARE(gameOf(form).Piece()[0].column, firstColumn);
+    QCOMPARE(kindsIn(gameOf(form)) != kinds, cycled);
     QCOMPARE(InFlight(form), launched);
     if (picture.startsWith("Image") && picture != "Image5")
         QCOMPARE(target->cursor().shape(), Qt::PointingHandCursor);
@@ -435,18 +435,18 @@ void WindowTest::namesFromTheFileShowAsTyped()
         // needs the width of every character.
         QVERIFY(shown->sizeHint().width() >= shown->fontMetrics().horizontalAdvance(QString::fromLatin1(text)));
     }
-    QCOMPARE(Find<QLineEdit>(form, "Playersname")->text(), QStringLiteral("<i>me</i>"));
+    QCOMPARE(findControl<QLineEdit>(form, "Playersname")->text(), QStringLiteral("<i>me</i>"));
 
     // A name as long as the file allows shows only what its column can hold,
     // and the file keeps it whole.
     const QString accented = 'a' + QString(2046, QChar(0x0301));
     WindowUnderTest longNames(1, "[Scoreline1]\nName=" + accented.toUtf8() + "\n[Scoreline2]\nName=" + QByteArray(3000, 'w') + '\n');
-    const QString shownAccented = ScoreLabel(*longNames.form, "name", 0)->text();
+    const QString shownAccented = scoreLabel(*longNames.form, "name", 0)->text();
     QVERIFY2(shownAccented.size() > 1 && shownAccented.size() <= 40 && accented.startsWith(shownAccented),
              qPrintable(QString::number(shownAccented.size())));
-    const QString shownLong = ScoreLabel(*longNames.form, "name", 1)->text();
+    const QString shownLong = scoreLabel(*longNames.form, "name", 1)->text();
     QVERIFY(shownLong.size() >= 12 && shownLong.size() <= 40 && shownLong == QString(shownLong.size(), 'w'));
-    QCOMPARE(WindowAccess::ScoreTableOf(*longNames.form)[0].name, accented);
+    QCOMPARE(WindowAccess::scoreTableOf(*longNames.form)[0].name, accented);
     // The start-up has written the options back into the file.
     QFile file(longNames.settingsFile());
     QVERIFY(file.open(QIODevice::ReadOnly));
@@ -469,19 +469,19 @@ void WindowTest::helpBoxShowsTheKeysAndOpensItsLinks()
     };
     for (const auto& [name, text] : texts)
         QCOMPARE(box.findChild<QLabel*>(name)->text(), QString::fromLatin1(text));
-    QCOMPARE(Find<QLabel>(box, "Label4")->palette().color(QPalette::WindowText), QColor(Qt::yellow));
-    QCOMPARE(Find<QLabel>(box, "Label4")->cursor().shape(), Qt::PointingHandCursor);
+    QCOMPARE(findControl<QLabel>(box, "Label4")->palette().color(QPalette::WindowText), QColor(Qt::yellow));
+    QCOMPARE(findControl<QLabel>(box, "Label4")->cursor().shape(), Qt::PointingHandCursor);
 
     UrlRecorder opened;
     QDesktopServices::setUrlHandler(QStringLiteral("https"), &opened, "open");
     QDesktopServices::setUrlHandler(QStringLiteral("mailto"), &opened, "open");
     box.show();
     QVERIFY(QTest::qWaitForWindowExposed(&box));
-    QTest::mouseClick(Find<QLabel>(box, "Label4"), Qt::LeftButton);
-    QTest::mouseClick(Find<QLabel>(box, "Label5"), Qt::LeftButton);
+    QTest::mouseClick(findControl<QLabel>(box, "Label4"), Qt::LeftButton);
+    QTest::mouseClick(findControl<QLabel>(box, "Label5"), Qt::LeftButton);
     QDesktopServices::unsetUrlHandler(QStringLiteral("https"));
     QDesktopServices::unsetUrlHandler(QStringLiteral("mailto"));
-    QCOMPARE(opened.urls, (QList<QUrl>{QUrl(Find<QLabel>(box, "Label4")->text()), QUrl(QStringLiteral("mailto:") + Find<QLabel>(box, "Label5")->text())}));
+    QCOMPARE(opened.urls, (QList<QUrl>{QUrl(findControl<QLabel>(box, "Label4")->text()), QUrl(QStringLiteral("mailto:") + findControl<QLabel>(box, "Label5")->text())}));
     QVERIFY(box.isVisible());
 }
 
@@ -502,7 +502,7 @@ void WindowTest::helpBoxOpensCentredOverTheWindow()
             window.about()->move(window.about()->pos() + by);
             window.about()->accept();
         });
-        Choose(form, "About1");
+        choose(form, "About1");
     };
     openAndMove({40, 30});
     openAndMove({});
@@ -516,10 +516,10 @@ void WindowTest::boardAnnouncesThePiece()
 {
     WindowUnderTest window;
     TForm1& form = *window.form;
-    const QString waiting = Find<QWidget>(form, "well")->accessibleDescription();
+    const QString waiting = findControl<QWidget>(form, "well")->accessibleDescription();
     QVERIFY2(waiting.startsWith(QStringLiteral("Piece in columns 4 to 6 of 10, row 1: ")), qPrintable(waiting));
-    Click(form, "Image2");
-    QVERIFY(Find<QWidget>(form, "well")->accessibleDescription().startsWith(QStringLiteral("Piece in columns 5 to 7 of 10, row 1: ")));
+    click(form, "Image2");
+    QVERIFY(findControl<QWidget>(form, "well")->accessibleDescription().startsWith(QStringLiteral("Piece in columns 5 to 7 of 10, row 1: ")));
 }
 
 // No text is cut short or drawn over another control, whatever face stands
@@ -527,10 +527,10 @@ void WindowTest::boardAnnouncesThePiece()
 void WindowTest::textsFitTheirPlaces()
 {
     WindowUnderTest window;
-    Choose(*window.form, "Options1");
+    choose(*window.form, "Options1");
     window.form->show();
     QVERIFY(QTest::qWaitForWindowExposed(window.form.get()));
-    for (const RadioGroup* group : {Find<ui::RadioGroup>(*window.form, "Blocksgroup"), Find<ui::RadioGroup>(*window.form, "backchoice")})
+    for (const RadioGroup* group : {findControl<ui::RadioGroup>(*window.form, "Blocksgroup"), findControl<ui::RadioGroup>(*window.form, "backchoice")})
         for (const QAbstractButton* item : group->findChildren<QAbstractButton*>())
             QVERIFY2(item->geometry().right() < group->contentsRect().right() + 1 &&
                          item->sizeHint().width() <= item->width(),
@@ -552,7 +552,7 @@ void WindowTest::windowKeepsItsSizeOnScreen()
     QVERIFY(QTest::qWaitForWindowExposed(&form));
     QCOMPARE(form.windowHandle()->size(), laidOut);
     QCOMPARE(form.size(), laidOut);
-    QCOMPARE(Find<ui::ClientArea>(form, "client")->size(), ClientSize);
+    QCOMPARE(findControl<ui::ClientArea>(form, "client")->size(), clientSize);
 }
 
 // The well and the pictures beside it go before the game and the pictures
@@ -563,17 +563,17 @@ void WindowTest::windowGoesWhileABurstRuns()
     WindowUnderTest window;
     QVERIFY(window.showActive());
     TForm1& form = *window.form;
-    const int size = Find<Well>(form, "well")->grid().tileSize();
+    const int size = findControl<Well>(form, "well")->grid().tileSize();
     Clearing clearing;
     clearing.blocks = {{FirstColumn, TopRow, 1, 0}};
     clearing.boards.resize(1);
     clearing.points = 6;
-    Find<Well>(form, "well")->showClearing(clearing);
-    QVERIFY(Find<Well>(form, "well")->clearEffect().running());
+    findControl<Well>(form, "well")->showClearing(clearing);
+    QVERIFY(findControl<Well>(form, "well")->clearEffect().running());
     QStringList readAtTheEnd;
     for (const char* control : {"well", "Image1", "Image5"})
-        connect(Find<QWidget>(form, control), &QObject::destroyed, [&, control] {
-            if (form.pictures().tile(1, size).width() == size && GameOf(form).KindCount() == DefaultKindCount)
+        connect(findControl<QWidget>(form, control), &QObject::destroyed, [&, control] {
+            if (form.pictures().tile(1, size).width() == size && gameOf(form).KindCount() == DefaultKindCount)
                 readAtTheEnd << QString::fromLatin1(control);
         });
     window.form.reset();
@@ -605,7 +605,7 @@ void WindowTest::frameStandsWhereItCanBeReached()
     QFETCH(QMargins, frame);
     QFETCH(QRect, available);
     QFETCH(QPoint, topLeft);
-    QCOMPARE(FramePlace(QSize(919, 663), frame, available), topLeft);
+    QCOMPARE(framePlace(QSize(919, 663), frame, available), topLeft);
 }
 
 QTEST_MAIN(WindowTest)

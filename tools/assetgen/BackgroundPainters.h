@@ -8,10 +8,10 @@ namespace quorvel::assetgen {
 
 // Each fills a whole background tile; the caller brings its mean colour
 // onto the wanted one afterwards.
-void PaintMeadow(QImage& image, int scale, Rng& rng);
-void PaintLeafLitter(QImage& image, int scale, Rng& rng);
-void PaintCloverFloor(QImage& image, int scale, Rng& rng);
-void PaintWater(QImage& image, int scale, Rng& rng);
-void PaintTallGrass(QImage& image, int scale, Rng& rng);
+void paintMeadow(QImage& image, int scale, Rng& rng);
+void paintLeafLitter(QImage& image, int scale, Rng& rng);
+void paintCloverFloor(QImage& image, int scale, Rng& rng);
+void paintWater(QImage& image, int scale, Rng& rng);
+void paintTallGrass(QImage& image, int scale, Rng& rng);
 
 } // namespace quorvel::assetgen

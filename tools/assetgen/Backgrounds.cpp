@@ -18,22 +18,22 @@ struct BackgroundDesign {
 };
 
 constexpr std::array<BackgroundDesign, BackgroundCount> Designs{{
-    {PaintMeadow, 0x516024, 201},
-    {PaintLeafLitter, 0x7B502E, 202},
-    {PaintCloverFloor, 0x383218, 203},
-    {PaintWater, 0x588EA4, 204},
-    {PaintTallGrass, 0x495F1C, 205},
+    {paintMeadow, 0x516024, 201},
+    {paintLeafLitter, 0x7B502E, 202},
+    {paintCloverFloor, 0x383218, 203},
+    {paintWater, 0x588EA4, 204},
+    {paintTallGrass, 0x495F1C, 205},
 }};
 
 } // namespace
 
-QImage BackgroundTile(int index, int scale)
+QImage backgroundTile(int index, int scale)
 {
     const BackgroundDesign& design = Designs[index];
     QImage image(BackgroundSize * scale, BackgroundSize * scale, QImage::Format_RGB32);
     Rng rng(design.seed);
     design.paint(image, scale, rng);
-    ShiftMeanTo(image, FromHex(design.average), [](int, int) { return true; });
+    shiftMeanTo(image, fromHex(design.average), [](int, int) { return true; });
     return image;
 }
 

@@ -8,6 +8,6 @@ constexpr int BackgroundCount = 5;
 // Logical size of a background tile; the window repeats it.
 constexpr int BackgroundSize = 190;
 
-QImage BackgroundTile(int index, int scale);
+QImage backgroundTile(int index, int scale);
 
 } // namespace quorvel::assetgen

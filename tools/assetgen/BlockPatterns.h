@@ -6,14 +6,14 @@ namespace quorvel::assetgen {
 
 // The nine block patterns, one per kind. Each has its own shape so that the
 // kinds stay apart for players who cannot tell red from green.
-void StarField(Surface& surface);
-void SpikesRoundRing(Surface& surface);
-void ThinDiagonalLine(Surface& surface);
-void ManyPointedStar(Surface& surface);
-void JaggedVein(Surface& surface);
-void BranchingVeins(Surface& surface);
-void LichenClusters(Surface& surface);
-void BeadClusters(Surface& surface);
-void GoldenBand(Surface& surface);
+void starField(Surface& surface);
+void spikesRoundRing(Surface& surface);
+void thinDiagonalLine(Surface& surface);
+void manyPointedStar(Surface& surface);
+void jaggedVein(Surface& surface);
+void branchingVeins(Surface& surface);
+void lichenClusters(Surface& surface);
+void beadClusters(Surface& surface);
+void goldenBand(Surface& surface);
 
 } // namespace quorvel::assetgen

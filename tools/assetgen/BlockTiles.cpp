@@ -12,31 +12,31 @@ namespace {
 const std::array<SphereDesign, BlockTileCount - 1>& Designs()
 {
     static const std::array<SphereDesign, BlockTileCount - 1> designs{{
-        {0x5180CB, 101, StarField},
-        {0x49AA63, 102, SpikesRoundRing},
-        {0xCA4572, 103, ThinDiagonalLine},
-        {0x9744B6, 104, ManyPointedStar},
-        {0xD3AC59, 105, JaggedVein},
-        {0x9DC4CC, 106, BranchingVeins},
-        {0x4C6C6C, 107, LichenClusters},
-        {0xB18E8D, 108, BeadClusters},
-        {0x8E6087, 109, GoldenBand},
+        {0x5180CB, 101, starField},
+        {0x49AA63, 102, spikesRoundRing},
+        {0xCA4572, 103, thinDiagonalLine},
+        {0x9744B6, 104, manyPointedStar},
+        {0xD3AC59, 105, jaggedVein},
+        {0x9DC4CC, 106, branchingVeins},
+        {0x4C6C6C, 107, lichenClusters},
+        {0xB18E8D, 108, beadClusters},
+        {0x8E6087, 109, goldenBand},
     }};
     return designs;
 }
 
 } // namespace
 
-QImage BlockTile(int index, int scale)
+QImage blockTile(int index, int scale)
 {
     if (index == 0)
-        return EmptyTile(scale);
-    return SphereTile(Designs()[index - 1], scale);
+        return emptyTile(scale);
+    return sphereTile(Designs()[index - 1], scale);
 }
 
-QImage FreeSphere(int index, int scale)
+QImage freeSphere(int index, int scale)
 {
-    return SphereTile(Designs()[index - 1], scale, Backdrop::Clear);
+    return sphereTile(Designs()[index - 1], scale, Backdrop::Clear);
 }
 
 } // namespace quorvel::assetgen

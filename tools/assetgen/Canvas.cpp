@@ -4,23 +4,23 @@
 
 namespace quorvel::assetgen {
 
-void FillByPosition(QImage& image, int scale, const ColourAt& colourAt)
+void fillByPosition(QImage& image, int scale, const ColourAt& colourAt)
 {
     for (int y = 0; y < image.height(); ++y) {
         QRgb* line = reinterpret_cast<QRgb*>(image.scanLine(y));
         for (int x = 0; x < image.width(); ++x)
-            line[x] = ToPixel(colourAt((x + 0.5) / scale, (y + 0.5) / scale));
+            line[x] = toPixel(colourAt((x + 0.5) / scale, (y + 0.5) / scale));
     }
 }
 
-void BeginLogical(QPainter& painter, QImage& image, int scale)
+void beginLogical(QPainter& painter, QImage& image, int scale)
 {
     painter.begin(&image);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.scale(scale, scale);
 }
 
-void DrawWrapped(QPainter& painter, double size, const QRectF& bounds, const std::function<void()>& draw)
+void drawWrapped(QPainter& painter, double size, const QRectF& bounds, const std::function<void()>& draw)
 {
     const QRectF picture(0.0, 0.0, size, size);
     for (int row = -1; row <= 1; ++row)
@@ -34,9 +34,9 @@ void DrawWrapped(QPainter& painter, double size, const QRectF& bounds, const std
         }
 }
 
-double TiledNoise(double x, double y, double size, int cells, uint32_t seed, int octaves)
+double tiledNoise(double x, double y, double size, int cells, uint32_t seed, int octaves)
 {
-    return Fractal(x / size * cells, y / size * cells, seed, octaves, cells);
+    return fractal(x / size * cells, y / size * cells, seed, octaves, cells);
 }
 
 } // namespace quorvel::assetgen

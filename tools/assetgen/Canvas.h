@@ -14,20 +14,20 @@ namespace quorvel::assetgen {
 using ColourAt = std::function<Rgb(double x, double y)>;
 
 // Sets every pixel from a function of the logical position of its centre.
-void FillByPosition(QImage& image, int scale, const ColourAt& colourAt);
+void fillByPosition(QImage& image, int scale, const ColourAt& colourAt);
 
 // Starts a smooth painter whose units are logical pixels.
-void BeginLogical(QPainter& painter, QImage& image, int scale);
+void beginLogical(QPainter& painter, QImage& image, int scale);
 
 // Draws the same strokes once more beside each edge of a square picture of
 // the given logical size, so that whatever crosses one edge comes back in at
 // the opposite one and the picture repeats without a break. The bounds of
 // what is drawn spare the copies that would fall wholly outside. The draw
 // function is called several times and must draw the same each time.
-void DrawWrapped(QPainter& painter, double size, const QRectF& bounds, const std::function<void()>& draw);
+void drawWrapped(QPainter& painter, double size, const QRectF& bounds, const std::function<void()>& draw);
 
 // Noise that repeats every `size` logical pixels, with `cells` lattice cells
 // across one repeat for its coarsest octave. Result in [0, 1].
-double TiledNoise(double x, double y, double size, int cells, uint32_t seed, int octaves);
+double tiledNoise(double x, double y, double size, int cells, uint32_t seed, int octaves);
 
 } // namespace quorvel::assetgen

@@ -20,10 +20,10 @@ struct Picture {
 constexpr int SingleScale = 1;
 constexpr int DoubleScale = 2;
 
-std::vector<Picture> Catalogue();
+std::vector<Picture> catalogue();
 
 // The file name of the picture at a scale, relative to the assets folder.
-QString FileName(const Picture& picture, int scale);
+QString fileName(const Picture& picture, int scale);
 
 // A file that is written as text, like the resource collection.
 struct TextFile {
@@ -33,6 +33,6 @@ struct TextFile {
 
 // The resource collections that embed the pictures (the icon and the
 // scale-1 drawings, and the @2x drawings), and the scalable icon.
-std::vector<TextFile> TextFiles(const std::vector<Picture>& pictures);
+std::vector<TextFile> textFiles(const std::vector<Picture>& pictures);
 
 } // namespace quorvel::assetgen

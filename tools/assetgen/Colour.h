@@ -21,25 +21,25 @@ inline Rgb operator-(Rgb a, Rgb b) { return {a.r - b.r, a.g - b.g, a.b - b.b}; }
 inline Rgb operator*(Rgb a, double k) { return {a.r * k, a.g * k, a.b * k}; }
 inline Rgb operator*(Rgb a, Rgb b) { return {a.r * b.r, a.g * b.g, a.b * b.b}; }
 
-Rgb Mix(Rgb a, Rgb b, double t);
-Rgb Clamped(Rgb c);
+Rgb mix(Rgb a, Rgb b, double t);
+Rgb clamped(Rgb c);
 // From 0xRRGGBB.
-Rgb FromHex(uint32_t rgb);
-Rgb FromPixel(QRgb pixel);
-QRgb ToPixel(Rgb c, double alpha = 1.0);
-QColor ToColour(Rgb c, double alpha = 1.0);
-QColor HexColour(uint32_t rgb, double alpha = 1.0);
+Rgb fromHex(uint32_t rgb);
+Rgb fromPixel(QRgb pixel);
+QRgb toPixel(Rgb c, double alpha = 1.0);
+QColor toColour(Rgb c, double alpha = 1.0);
+QColor hexColour(uint32_t rgb, double alpha = 1.0);
 
-double SmoothStep(double edge0, double edge1, double x);
+double smoothStep(double edge0, double edge1, double x);
 
 using PixelFilter = std::function<bool(int x, int y)>;
 
 // Mean of the pixels that the filter lets through.
-Rgb MeanColour(const QImage& image, const PixelFilter& include);
+Rgb meanColour(const QImage& image, const PixelFilter& include);
 
 // Moves the mean of the chosen pixels onto the target by shifting each of
 // them by the same amount; a few rounds make up for what clipping at black
 // and white takes away.
-void ShiftMeanTo(QImage& image, Rgb target, const PixelFilter& include);
+void shiftMeanTo(QImage& image, Rgb target, const PixelFilter& include);
 
 } // namespace quorvel::assetgen

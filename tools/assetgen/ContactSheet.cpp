@@ -12,7 +12,7 @@ constexpr int Gap = 8;
 // The window's own colour, so the pictures are judged where they will sit.
 constexpr QRgb SheetColour = 0xFF74727E;
 
-QString Folder(const Picture& picture)
+QString folderOfPicture(const Picture& picture)
 {
     return picture.name.section(QLatin1Char('/'), 0, 0);
 }
@@ -42,9 +42,9 @@ std::vector<Row> Rows(const std::vector<Picture>& pictures)
         row.height = std::max(row.height, image.height());
     };
     for (const Picture& picture : pictures) {
-        if (Folder(picture) != folder)
+        if (folderOfPicture(picture) != folder)
             flush();
-        folder = Folder(picture);
+        folder = folderOfPicture(picture);
         add(single, picture.draw(SingleScale));
         if (picture.doubled)
             add(doubled, picture.draw(DoubleScale));
@@ -55,7 +55,7 @@ std::vector<Row> Rows(const std::vector<Picture>& pictures)
 
 } // namespace
 
-QImage ContactSheet(const std::vector<Picture>& pictures)
+QImage contactSheet(const std::vector<Picture>& pictures)
 {
     const std::vector<Row> rows = Rows(pictures);
     int width = 0;

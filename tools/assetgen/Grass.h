@@ -18,9 +18,9 @@ struct Blade {
     Rgb tipColour;
 };
 
-QRectF BladeBounds(const Blade& blade);
+QRectF bladeBounds(const Blade& blade);
 
 // A tapering blade, darker at its root, with a faint light rib along it.
-void DrawBlade(QPainter& painter, const Blade& blade);
+void drawBlade(QPainter& painter, const Blade& blade);
 
 } // namespace quorvel::assetgen

@@ -35,23 +35,23 @@ struct Layout {
     QRect block;
 };
 
-int Snap(double share, int size)
+int snap(double share, int size)
 {
     return static_cast<int>(std::lround(share * size));
 }
 
-Layout Fit(int size)
+Layout fit(int size)
 {
-    const int outline = std::max(1, Snap(OutlineShare, size));
-    const int corner = std::max(2, Snap(CornerShare, size));
-    const int side = Snap(BlockSide, size);
-    const int top = Snap(BlockTop, size);
+    const int outline = std::max(1, snap(OutlineShare, size));
+    const int corner = std::max(2, snap(CornerShare, size));
+    const int side = snap(BlockSide, size);
+    const int top = snap(BlockTop, size);
     return {size, outline, corner, std::max(1, corner - outline), QRect(QPoint(side, top), QPoint(size - side - 1, size - top - 1))};
 }
 
 // Whether a point lies inside a square from `inset` to `size - inset` with
 // corners rounded to `radius`.
-bool InRoundedSquare(double x, double y, double size, double inset, double radius)
+bool inRoundedSquare(double x, double y, double size, double inset, double radius)
 {
     const double low = inset + radius;
     const double high = size - inset - radius;
@@ -68,24 +68,24 @@ struct Sample {
     bool covered;
 };
 
-Sample SampleAt(const Layout& layout, double x, double y)
+Sample sampleAt(const Layout& layout, double x, double y)
 {
     const double size = layout.size;
-    if (!InRoundedSquare(x, y, size, 0.0, layout.corner))
+    if (!inRoundedSquare(x, y, size, 0.0, layout.corner))
         return {{}, false};
     const bool inBlock = x >= layout.block.left() && x <= layout.block.right() + 1.0 && y >= layout.block.top() &&
                          y <= layout.block.bottom() + 1.0;
-    if (inBlock || !InRoundedSquare(x, y, size, layout.outline, layout.innerCorner))
-        return {FromHex(Black), true};
+    if (inBlock || !inRoundedSquare(x, y, size, layout.outline, layout.innerCorner))
+        return {fromHex(Black), true};
     const double down = (y - layout.outline) / (size - 2.0 * layout.outline);
-    return {Mix(FromHex(YellowTop), FromHex(YellowBottom), std::clamp(down, 0.0, 1.0)), true};
+    return {mix(fromHex(YellowTop), fromHex(YellowBottom), std::clamp(down, 0.0, 1.0)), true};
 }
 
 } // namespace
 
-QImage IconImage(int size)
+QImage iconImage(int size)
 {
-    const Layout layout = Fit(size);
+    const Layout layout = fit(size);
     const int samples = size <= PixelExactUpTo ? 1 : SmoothSamples;
     QImage image(size, size, QImage::Format_ARGB32);
     for (int y = 0; y < size; ++y) {
@@ -95,21 +95,21 @@ QImage IconImage(int size)
             int covered = 0;
             for (int j = 0; j < samples; ++j)
                 for (int i = 0; i < samples; ++i) {
-                    const Sample sample = SampleAt(layout, x + (i + 0.5) / samples, y + (j + 0.5) / samples);
+                    const Sample sample = sampleAt(layout, x + (i + 0.5) / samples, y + (j + 0.5) / samples);
                     if (!sample.covered)
                         continue;
                     sum = sum + sample.colour;
                     ++covered;
                 }
-            line[x] = covered == 0 ? qRgba(0, 0, 0, 0) : ToPixel(sum * (1.0 / covered), static_cast<double>(covered) / (samples * samples));
+            line[x] = covered == 0 ? qRgba(0, 0, 0, 0) : toPixel(sum * (1.0 / covered), static_cast<double>(covered) / (samples * samples));
         }
     }
     return image;
 }
 
-QString IconSvg()
+QString iconSvg()
 {
-    const Layout layout = Fit(SvgGrid);
+    const Layout layout = fit(SvgGrid);
     return QStringLiteral("<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"%1\" height=\"%1\" viewBox=\"0 0 %1 %1\">\n"
                           "  <defs>\n"
                           "    <linearGradient id=\"yellow\" x1=\"0\" y1=\"0\" x2=\"0\" y2=\"1\">\n"
@@ -122,7 +122,7 @@ QString IconSvg()
                           "  <rect x=\"%8\" y=\"%9\" width=\"%10\" height=\"%11\" fill=\"#000000\"/>\n"
                           "</svg>\n")
         .arg(SvgGrid)
-        .arg(HexColour(YellowTop).name(), HexColour(YellowBottom).name())
+        .arg(hexColour(YellowTop).name(), hexColour(YellowBottom).name())
         .arg(layout.corner)
         .arg(layout.outline)
         .arg(SvgGrid - 2 * layout.outline)

@@ -12,9 +12,9 @@ constexpr std::array<int, 8> IconSizes{16, 24, 32, 48, 64, 128, 256, 512};
 // The program icon drawn afresh for one pixel size: a black rounded-square
 // outline on yellow round a smaller black rectangle, its straight edges on
 // whole pixels.
-QImage IconImage(int size);
+QImage iconImage(int size);
 
 // The same icon as a scalable picture for the desktop.
-QString IconSvg();
+QString iconSvg();
 
 } // namespace quorvel::assetgen

@@ -39,7 +39,7 @@ struct Twig {
     double width;
 };
 
-double HalfWidth(const Leaf& leaf, double s)
+double halfWidth(const Leaf& leaf, double s)
 {
     double w = leaf.width / 2.0 * std::pow(std::sin(std::numbers::pi * std::pow(s, 0.8)), 0.85);
     if (leaf.shape == LeafShape::Lobed)
@@ -48,12 +48,12 @@ double HalfWidth(const Leaf& leaf, double s)
 }
 
 // The leaf in its own frame: stem end at -length / 2, tip at +length / 2.
-QPainterPath LeafOutline(const Leaf& leaf)
+QPainterPath leafOutline(const Leaf& leaf)
 {
     QPainterPath path;
     for (int i = 0; i <= OutlineSteps; ++i) {
         const double s = static_cast<double>(i) / OutlineSteps;
-        const QPointF p((s - 0.5) * leaf.length, -HalfWidth(leaf, s));
+        const QPointF p((s - 0.5) * leaf.length, -halfWidth(leaf, s));
         if (i == 0)
             path.moveTo(p);
         else
@@ -61,24 +61,24 @@ QPainterPath LeafOutline(const Leaf& leaf)
     }
     for (int i = OutlineSteps; i >= 0; --i) {
         const double s = static_cast<double>(i) / OutlineSteps;
-        path.lineTo((s - 0.5) * leaf.length, HalfWidth(leaf, s));
+        path.lineTo((s - 0.5) * leaf.length, halfWidth(leaf, s));
     }
     path.closeSubpath();
     return path;
 }
 
-QRectF LeafBounds(const Leaf& leaf)
+QRectF leafBounds(const Leaf& leaf)
 {
     const double reach = leaf.length * 0.75 + 4.0;
     return QRectF(leaf.centre - QPointF(reach, reach), QSizeF(2.0 * reach, 2.0 * reach));
 }
 
-void DrawLeaf(QPainter& painter, const Leaf& leaf)
+void drawLeaf(QPainter& painter, const Leaf& leaf)
 {
     painter.save();
     painter.translate(leaf.centre);
     painter.rotate(leaf.angle);
-    const QPainterPath outline = LeafOutline(leaf);
+    const QPainterPath outline = leafOutline(leaf);
     const double half = leaf.length / 2.0;
 
     painter.setPen(Qt::NoPen);
@@ -88,54 +88,54 @@ void DrawLeaf(QPainter& painter, const Leaf& leaf)
     painter.drawPath(outline.translated(1.2, 1.5));
 
     QLinearGradient across(0.0, -leaf.width / 2.0, 0.0, leaf.width / 2.0);
-    across.setColorAt(0.0, ToColour(leaf.colour * 1.18));
-    across.setColorAt(0.5, ToColour(leaf.colour));
-    across.setColorAt(1.0, ToColour(leaf.colour * 0.72));
+    across.setColorAt(0.0, toColour(leaf.colour * 1.18));
+    across.setColorAt(0.5, toColour(leaf.colour));
+    across.setColorAt(1.0, toColour(leaf.colour * 0.72));
     painter.setBrush(across);
     painter.drawPath(outline);
 
-    const QColor spotColour = ToColour(leaf.colour * 0.55, 0.55);
+    const QColor spotColour = toColour(leaf.colour * 0.55, 0.55);
     painter.setBrush(spotColour);
     for (const QPointF& spot : leaf.spots)
         painter.drawEllipse(QPointF(spot.x() * half, spot.y() * leaf.width / 3.0), 0.9, 0.7);
 
-    const QColor vein = ToColour(Mix(leaf.colour, FromHex(0xF0D8A0), 0.45), 0.7);
+    const QColor vein = toColour(mix(leaf.colour, fromHex(0xF0D8A0), 0.45), 0.7);
     painter.setPen(QPen(vein, 0.7, Qt::SolidLine, Qt::RoundCap));
     painter.drawLine(QPointF(-half - leaf.length * 0.16, 0.8), QPointF(half * 0.92, 0.0));
     painter.setPen(QPen(vein, 0.4, Qt::SolidLine, Qt::RoundCap));
     for (int i = 1; i <= VeinPairs; ++i) {
         const double s = static_cast<double>(i) / (VeinPairs + 1);
         const double x = (s - 0.5) * leaf.length;
-        const double reach = HalfWidth(leaf, s + 0.08) * 0.85;
+        const double reach = halfWidth(leaf, s + 0.08) * 0.85;
         painter.drawLine(QPointF(x, 0.0), QPointF(x + reach * 0.8, -reach));
         painter.drawLine(QPointF(x, 0.0), QPointF(x + reach * 0.8, reach));
     }
-    painter.setPen(QPen(ToColour(leaf.colour * 0.5, 0.6), 0.5));
+    painter.setPen(QPen(toColour(leaf.colour * 0.5, 0.6), 0.5));
     painter.setBrush(Qt::NoBrush);
     painter.drawPath(outline);
     painter.restore();
 }
 
-Leaf RandomLeaf(Rng& rng, double shade)
+Leaf randomLeaf(Rng& rng, double shade)
 {
     const double kind = rng.Unit();
     const LeafShape shape = kind < 0.5 ? LeafShape::Oval : kind < 0.8 ? LeafShape::Lobed : LeafShape::Narrow;
     const double length = rng.Range(18.0, 36.0);
     const double ratio = shape == LeafShape::Narrow ? 0.3 : shape == LeafShape::Lobed ? 0.62 : 0.55;
     const double brightness = shade * rng.Range(0.85, 1.1);
-    const Rgb colour = FromHex(AutumnColours[rng.Below(AutumnColours.size())]) * brightness;
-    Leaf leaf{RandomPoint(rng, 0.0, Size, 0.0, Size), length, length * ratio, rng.Range(0.0, 360.0), shape, colour, {}};
-    const int spots = rng.Below(6);
+    const Rgb colour = fromHex(AutumnColours[rng.below(AutumnColours.size())]) * brightness;
+    Leaf leaf{randomPoint(rng, 0.0, Size, 0.0, Size), length, length * ratio, rng.Range(0.0, 360.0), shape, colour, {}};
+    const int spots = rng.below(6);
     for (int i = 0; i < spots; ++i)
-        leaf.spots.push_back(RandomPoint(rng, -0.7, 0.7, -0.8, 0.8));
+        leaf.spots.push_back(randomPoint(rng, -0.7, 0.7, -0.8, 0.8));
     return leaf;
 }
 
-Twig RandomTwig(Rng& rng)
+Twig randomTwig(Rng& rng)
 {
-    Twig twig{{RandomPoint(rng, 0.0, Size, 0.0, Size)}, rng.Range(1.6, 2.8)};
+    Twig twig{{randomPoint(rng, 0.0, Size, 0.0, Size)}, rng.Range(1.6, 2.8)};
     double angle = rng.Range(0.0, 2.0 * std::numbers::pi);
-    const int segments = 6 + rng.Below(4);
+    const int segments = 6 + rng.below(4);
     for (int i = 0; i < segments; ++i) {
         angle += rng.Range(-0.35, 0.35);
         twig.points.push_back(twig.points.back() + QPointF(std::cos(angle), std::sin(angle)) * rng.Range(7.0, 13.0));
@@ -143,7 +143,7 @@ Twig RandomTwig(Rng& rng)
     return twig;
 }
 
-QRectF TwigBounds(const Twig& twig)
+QRectF twigBounds(const Twig& twig)
 {
     QRectF bounds(twig.points.front(), QSizeF(0.0, 0.0));
     for (const QPointF& p : twig.points)
@@ -151,7 +151,7 @@ QRectF TwigBounds(const Twig& twig)
     return bounds.adjusted(-4.0, -4.0, 4.0, 4.0);
 }
 
-void DrawTwig(QPainter& painter, const Twig& twig)
+void drawTwig(QPainter& painter, const Twig& twig)
 {
     QPainterPath path(twig.points.front());
     for (size_t i = 1; i < twig.points.size(); ++i)
@@ -162,37 +162,37 @@ void DrawTwig(QPainter& painter, const Twig& twig)
         painter.drawPath(path.translated(shift));
     };
     stroke(QColor(0, 0, 0, 70), twig.width + 0.6, QPointF(1.4, 1.8));
-    stroke(ToColour(FromHex(0x24180E)), twig.width + 0.7, QPointF());
-    stroke(ToColour(FromHex(0x5C4230)), twig.width, QPointF());
-    stroke(ToColour(FromHex(0xA08468), 0.75), twig.width * 0.3, QPointF(-twig.width * 0.18, -twig.width * 0.18));
+    stroke(toColour(fromHex(0x24180E)), twig.width + 0.7, QPointF());
+    stroke(toColour(fromHex(0x5C4230)), twig.width, QPointF());
+    stroke(toColour(fromHex(0xA08468), 0.75), twig.width * 0.3, QPointF(-twig.width * 0.18, -twig.width * 0.18));
 }
 
-Rgb Soil(double x, double y)
+Rgb soil(double x, double y)
 {
-    const double clumps = TiledNoise(x, y, Size, 8, 41, 5);
-    const double grit = TiledNoise(x, y, Size, 64, 42, 2);
-    return Mix(FromHex(0x1E120A), FromHex(0x4A3220), clumps) * (0.75 + 0.5 * grit);
+    const double clumps = tiledNoise(x, y, Size, 8, 41, 5);
+    const double grit = tiledNoise(x, y, Size, 64, 42, 2);
+    return mix(fromHex(0x1E120A), fromHex(0x4A3220), clumps) * (0.75 + 0.5 * grit);
 }
 
 } // namespace
 
-void PaintLeafLitter(QImage& image, int scale, Rng& rng)
+void paintLeafLitter(QImage& image, int scale, Rng& rng)
 {
-    FillByPosition(image, scale, Soil);
+    fillByPosition(image, scale, soil);
     QPainter painter;
-    BeginLogical(painter, image, scale);
+    beginLogical(painter, image, scale);
     // Deeper layers lie in the shade of the ones above them.
     constexpr std::array<double, 3> LayerShade{0.62, 0.82, 1.0};
     constexpr std::array<int, 3> LayerLeaves{60, 40, 16};
     constexpr std::array<int, 3> LayerTwigs{2, 2, 1};
     for (size_t layer = 0; layer < LayerShade.size(); ++layer) {
         for (int i = 0; i < LayerLeaves[layer]; ++i) {
-            const Leaf leaf = RandomLeaf(rng, LayerShade[layer]);
-            DrawWrapped(painter, Size, LeafBounds(leaf), [&] { DrawLeaf(painter, leaf); });
+            const Leaf leaf = randomLeaf(rng, LayerShade[layer]);
+            drawWrapped(painter, Size, leafBounds(leaf), [&] { drawLeaf(painter, leaf); });
         }
         for (int i = 0; i < LayerTwigs[layer]; ++i) {
-            const Twig twig = RandomTwig(rng);
-            DrawWrapped(painter, Size, TwigBounds(twig), [&] { DrawTwig(painter, twig); });
+            const Twig twig = randomTwig(rng);
+            drawWrapped(painter, Size, twigBounds(twig), [&] { drawTwig(painter, twig); });
         }
     }
     painter.end();

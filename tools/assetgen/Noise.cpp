@@ -6,7 +6,7 @@ namespace quorvel::assetgen {
 
 namespace {
 
-uint32_t Hash(int x, int y, uint32_t seed)
+uint32_t hash(int x, int y, uint32_t seed)
 {
     uint32_t h = seed * 0x9E3779B1u;
     h ^= static_cast<uint32_t>(x) * 0x85EBCA77u;
@@ -20,16 +20,16 @@ uint32_t Hash(int x, int y, uint32_t seed)
     return h;
 }
 
-double LatticeValue(int x, int y, uint32_t seed, int period)
+double latticeValue(int x, int y, uint32_t seed, int period)
 {
     if (period > 0) {
         x = ((x % period) + period) % period;
         y = ((y % period) + period) % period;
     }
-    return Hash(x, y, seed) / 4294967295.0;
+    return hash(x, y, seed) / 4294967295.0;
 }
 
-double Fade(double t)
+double fade(double t)
 {
     return t * t * t * (t * (t * 6.0 - 15.0) + 10.0);
 }
@@ -55,36 +55,36 @@ double Rng::Range(double low, double high)
     return low + (high - low) * Unit();
 }
 
-int Rng::Below(int count)
+int Rng::below(int count)
 {
     return static_cast<int>(Unit() * count);
 }
 
-bool Rng::Chance(double probability)
+bool Rng::chance(double probability)
 {
     return Unit() < probability;
 }
 
-double ValueNoise(double x, double y, uint32_t seed, int period)
+double valueNoise(double x, double y, uint32_t seed, int period)
 {
     const double fx = std::floor(x);
     const double fy = std::floor(y);
     const int ix = static_cast<int>(fx);
     const int iy = static_cast<int>(fy);
-    const double tx = Fade(x - fx);
-    const double ty = Fade(y - fy);
-    const double top = LatticeValue(ix, iy, seed, period) * (1.0 - tx) + LatticeValue(ix + 1, iy, seed, period) * tx;
-    const double bottom = LatticeValue(ix, iy + 1, seed, period) * (1.0 - tx) + LatticeValue(ix + 1, iy + 1, seed, period) * tx;
+    const double tx = fade(x - fx);
+    const double ty = fade(y - fy);
+    const double top = latticeValue(ix, iy, seed, period) * (1.0 - tx) + latticeValue(ix + 1, iy, seed, period) * tx;
+    const double bottom = latticeValue(ix, iy + 1, seed, period) * (1.0 - tx) + latticeValue(ix + 1, iy + 1, seed, period) * tx;
     return top * (1.0 - ty) + bottom * ty;
 }
 
-double Fractal(double x, double y, uint32_t seed, int octaves, int period)
+double fractal(double x, double y, uint32_t seed, int octaves, int period)
 {
     double sum = 0.0;
     double weight = 1.0;
     double total = 0.0;
     for (int octave = 0; octave < octaves; ++octave) {
-        sum += weight * ValueNoise(x, y, seed + static_cast<uint32_t>(octave) * 101u, period);
+        sum += weight * valueNoise(x, y, seed + static_cast<uint32_t>(octave) * 101u, period);
         total += weight;
         weight *= 0.5;
         x *= 2.0;

@@ -16,9 +16,9 @@ public:
     double Unit();
     double Range(double low, double high);
     // Uniform in [0, count).
-    int Below(int count);
+    int below(int count);
     // True with the given probability.
-    bool Chance(double probability);
+    bool chance(double probability);
 
 private:
     uint64_t state_;
@@ -27,10 +27,10 @@ private:
 // Smooth value noise in [0, 1] on an integer lattice. With a period above 0
 // the lattice wraps every `period` cells, so a picture of whole periods tiles
 // without a seam.
-double ValueNoise(double x, double y, uint32_t seed, int period = 0);
+double valueNoise(double x, double y, uint32_t seed, int period = 0);
 
 // Octaves of value noise, each twice as fine and half as strong; the period
 // doubles with every octave so the sum still wraps. Result in [0, 1].
-double Fractal(double x, double y, uint32_t seed, int octaves, int period = 0);
+double fractal(double x, double y, uint32_t seed, int octaves, int period = 0);
 
 } // namespace quorvel::assetgen

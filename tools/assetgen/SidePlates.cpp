@@ -23,7 +23,7 @@ constexpr double Frame = 1.0;
 constexpr double Bevel = 2.0;
 // Pale yellow-green, the mean of every plate round its symbol.
 constexpr uint32_t Face = 0xD6E68D;
-constexpr uint32_t Lit = 0xF4FBCB;
+constexpr uint32_t lit = 0xF4FBCB;
 constexpr uint32_t Shaded = 0x96A550;
 constexpr uint32_t Rim = 0x5E6A26;
 constexpr uint32_t SymbolTop = 0xF7FCDC;
@@ -43,7 +43,7 @@ constexpr int FrondDepth = 2;
 constexpr double Slant = 0.22;
 constexpr double OutlineWidth = 1.25;
 
-QPolygonF LeftChevron()
+QPolygonF leftChevron()
 {
     return QPolygonF({QPointF(-10.0, 0.0), QPointF(4.0, -13.0), QPointF(10.0, -13.0), QPointF(-3.5, 0.0), QPointF(10.0, 13.0),
                       QPointF(4.0, 13.0)});
@@ -51,27 +51,27 @@ QPolygonF LeftChevron()
 
 // A ring with an upright slot in its hole, the sign for cycling the colours.
 // The gaps either side of the slot are wide enough to stay open at scale 1.
-void AddRing(QPainterPath& path)
+void addRing(QPainterPath& path)
 {
     path.addEllipse(QPointF(0.0, 0.0), 14.0, 13.0);
     path.addEllipse(QPointF(0.0, 0.0), 8.5, 7.5);
     path.addRoundedRect(QRectF(-2.0, -4.0, 4.0, 8.0), 1.5, 1.5);
 }
 
-QPainterPath SymbolPath(PlateSymbol symbol)
+QPainterPath symbolPath(PlateSymbol symbol)
 {
     QPainterPath path;
     switch (symbol) {
     case PlateSymbol::None:
         break;
-    case PlateSymbol::LeftChevron:
-        path.addPolygon(LeftChevron());
+    case PlateSymbol::leftChevron:
+        path.addPolygon(leftChevron());
         break;
     case PlateSymbol::RightChevron:
-        path.addPolygon(QTransform::fromScale(-1.0, 1.0).map(LeftChevron()));
+        path.addPolygon(QTransform::fromScale(-1.0, 1.0).map(leftChevron()));
         break;
     case PlateSymbol::Ring:
-        AddRing(path);
+        addRing(path);
         break;
     case PlateSymbol::Caret:
         path.addPolygon(QPolygonF({QPointF(-16.0, 10.0), QPointF(0.0, -12.0), QPointF(16.0, 10.0), QPointF(9.5, 10.0),
@@ -85,14 +85,14 @@ QPainterPath SymbolPath(PlateSymbol symbol)
 
 // The fronds are drawn opaque on a layer of their own and laid on at one
 // strength, so that where strokes cross or fork no darker knot shows.
-void DrawFronds(QPainter& painter, Rng& rng, const QRectF& face, int scale)
+void drawFronds(QPainter& painter, Rng& rng, const QRectF& face, int scale)
 {
     QImage layer(painter.device()->width(), painter.device()->height(), QImage::Format_ARGB32_Premultiplied);
     layer.fill(Qt::transparent);
     QPainter strokes;
-    BeginLogical(strokes, layer, scale);
+    beginLogical(strokes, layer, scale);
     strokes.setClipRect(face);
-    const BranchStyle frond{HexColour(Frond), 6, 0.22, 0.6};
+    const BranchStyle frond{hexColour(Frond), 6, 0.22, 0.6};
     const int count = std::max(1, static_cast<int>(face.width() / FrondSpacing));
     const double spacing = face.width() / count;
     for (int i = 0; i < count; ++i) {
@@ -100,7 +100,7 @@ void DrawFronds(QPainter& painter, Rng& rng, const QRectF& face, int scale)
         const double x = face.left() + (i + 0.5) * spacing + rng.Range(-0.15, 0.15) * spacing;
         const QPointF root(x, fromTop ? face.top() : face.bottom());
         const double angle = (fromTop ? 0.5 : -0.5) * std::numbers::pi + rng.Range(-0.3, 0.3);
-        DrawBranches(strokes, rng, frond, root, angle, FrondReach * face.height(), FrondWidth, FrondDepth);
+        drawBranches(strokes, rng, frond, root, angle, FrondReach * face.height(), FrondWidth, FrondDepth);
     }
     strokes.end();
     painter.save();
@@ -110,18 +110,18 @@ void DrawFronds(QPainter& painter, Rng& rng, const QRectF& face, int scale)
     painter.restore();
 }
 
-void DrawBevel(QPainter& painter, const QRectF& plate)
+void drawBevel(QPainter& painter, const QRectF& plate)
 {
     const QRectF face = plate.adjusted(Bevel, Bevel, -Bevel, -Bevel);
     painter.setPen(Qt::NoPen);
-    painter.setBrush(HexColour(Lit, 0.9));
+    painter.setBrush(hexColour(lit, 0.9));
     painter.drawPolygon(QPolygonF({plate.topLeft(), plate.topRight(), face.topRight(), face.topLeft(), face.bottomLeft(),
                                    plate.bottomLeft()}));
-    painter.setBrush(HexColour(Shaded, 0.95));
+    painter.setBrush(hexColour(Shaded, 0.95));
     painter.drawPolygon(QPolygonF({plate.bottomRight(), plate.bottomLeft(), face.bottomLeft(), face.bottomRight(),
                                    face.topRight(), plate.topRight()}));
     painter.setBrush(Qt::NoBrush);
-    painter.setPen(QPen(HexColour(Rim), 0.5));
+    painter.setPen(QPen(hexColour(Rim), 0.5));
     painter.drawRect(plate.adjusted(0.25, 0.25, -0.25, -0.25));
     QLinearGradient sheen(face.topLeft(), face.bottomLeft());
     sheen.setColorAt(0.0, QColor(255, 255, 255, 50));
@@ -132,21 +132,21 @@ void DrawBevel(QPainter& painter, const QRectF& plate)
     painter.drawRect(face);
 }
 
-void DrawSymbol(QPainter& painter, PlateSymbol symbol, QPointF centre)
+void drawSymbol(QPainter& painter, PlateSymbol symbol, QPointF centre)
 {
     if (symbol == PlateSymbol::None)
         return;
     QTransform place;
     place.translate(centre.x(), centre.y());
     place.shear(-Slant, 0.0);
-    const QPainterPath shape = place.map(SymbolPath(symbol));
+    const QPainterPath shape = place.map(symbolPath(symbol));
     painter.setPen(Qt::NoPen);
     painter.setBrush(QColor(60, 70, 20, 60));
     painter.drawPath(shape.translated(1.0, 1.0));
     const QRectF bounds = shape.boundingRect();
     QLinearGradient inside(bounds.topLeft(), bounds.bottomLeft());
-    inside.setColorAt(0.0, HexColour(SymbolTop));
-    inside.setColorAt(1.0, HexColour(SymbolBottom));
+    inside.setColorAt(0.0, hexColour(SymbolTop));
+    inside.setColorAt(1.0, hexColour(SymbolBottom));
     painter.setBrush(inside);
     painter.setPen(QPen(Qt::black, OutlineWidth, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
     painter.drawPath(shape);
@@ -154,7 +154,7 @@ void DrawSymbol(QPainter& painter, PlateSymbol symbol, QPointF centre)
 
 } // namespace
 
-QImage SidePlate(PlateSymbol symbol, QSize size, uint64_t seed, int scale)
+QImage sidePlate(PlateSymbol symbol, QSize size, uint64_t seed, int scale)
 {
     QImage image(size * scale, QImage::Format_ARGB32);
     image.fill(QColor(255, 255, 255, 0));
@@ -162,29 +162,29 @@ QImage SidePlate(PlateSymbol symbol, QSize size, uint64_t seed, int scale)
     const QRectF plate(Frame, Frame, size.width() - 2.0 * Frame, size.height() - 2.0 * Frame);
     const QRectF face = plate.adjusted(Bevel, Bevel, -Bevel, -Bevel);
     QImage faceImage(image.size(), QImage::Format_ARGB32);
-    FillByPosition(faceImage, scale, [grainSeed](double x, double y) {
-        const double mottle = Fractal(x / GrainSize, y / GrainSize, grainSeed, 3) - 0.5;
-        return FromHex(Face) * (1.0 + 2.0 * FaceGrain * mottle);
+    fillByPosition(faceImage, scale, [grainSeed](double x, double y) {
+        const double mottle = fractal(x / GrainSize, y / GrainSize, grainSeed, 3) - 0.5;
+        return fromHex(Face) * (1.0 + 2.0 * FaceGrain * mottle);
     });
     Rng rng(seed);
     QPainter painter;
-    BeginLogical(painter, image, scale);
+    beginLogical(painter, image, scale);
     // Smoothed edges must not reach into the frame, which stays clear.
     painter.setClipRect(plate);
     painter.save();
     painter.resetTransform();
     painter.drawImage(0, 0, faceImage);
     painter.restore();
-    DrawFronds(painter, rng, face, scale);
-    DrawBevel(painter, plate);
+    drawFronds(painter, rng, face, scale);
+    drawBevel(painter, plate);
     painter.end();
     const int edge = static_cast<int>(Frame) * scale;
-    ShiftMeanTo(image, FromHex(Face), [&image, edge](int x, int y) {
+    shiftMeanTo(image, fromHex(Face), [&image, edge](int x, int y) {
         return x >= edge && y >= edge && x < image.width() - edge && y < image.height() - edge;
     });
-    BeginLogical(painter, image, scale);
+    beginLogical(painter, image, scale);
     painter.setClipRect(plate);
-    DrawSymbol(painter, symbol, QPointF(size.width() / 2.0, size.height() / 2.0));
+    drawSymbol(painter, symbol, QPointF(size.width() / 2.0, size.height() / 2.0));
     painter.end();
     return image;
 }

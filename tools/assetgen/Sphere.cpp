@@ -37,13 +37,13 @@ public:
             const QRgb* line = reinterpret_cast<const QRgb*>(pattern.constScanLine(y));
             for (int x = 0; x < size_; ++x) {
                 const QRgb p = line[x];
-                texels_[y * size_ + x] = {FromPixel(p), qAlpha(p) / 255.0, grain[y * size_ + x]};
+                texels_[y * size_ + x] = {fromPixel(p), qAlpha(p) / 255.0, grain[y * size_ + x]};
             }
         }
     }
 
     // The colour of the skin at a surface point over a given body colour.
-    Rgb At(double sx, double sy, Rgb body) const
+    Rgb at(double sx, double sy, Rgb body) const
     {
         const double fx = std::clamp((sx + extent_) / (2.0 * extent_) * size_ - 0.5, 0.0, size_ - 1.001);
         const double fy = std::clamp((sy + extent_) / (2.0 * extent_) * size_ - 0.5, 0.0, size_ - 1.001);
@@ -51,11 +51,11 @@ public:
         const int iy = static_cast<int>(fy);
         const double tx = fx - ix;
         const double ty = fy - iy;
-        const Texel top = Mix(Get(ix, iy), Get(ix + 1, iy), tx);
-        const Texel bottom = Mix(Get(ix, iy + 1), Get(ix + 1, iy + 1), tx);
-        const Texel t = Mix(top, bottom, ty);
+        const Texel top = mix(get(ix, iy), get(ix + 1, iy), tx);
+        const Texel bottom = mix(get(ix, iy + 1), get(ix + 1, iy + 1), tx);
+        const Texel t = mix(top, bottom, ty);
         // The pattern is premultiplied, so it is added over what it leaves.
-        return Clamped(body * (1.0 + t.grain)) * (1.0 - t.alpha) + t.paint;
+        return clamped(body * (1.0 + t.grain)) * (1.0 - t.alpha) + t.paint;
     }
 
 private:
@@ -65,12 +65,12 @@ private:
         double grain;
     };
 
-    static Texel Mix(const Texel& a, const Texel& b, double t)
+    static Texel mix(const Texel& a, const Texel& b, double t)
     {
-        return {assetgen::Mix(a.paint, b.paint, t), a.alpha + (b.alpha - a.alpha) * t, a.grain + (b.grain - a.grain) * t};
+        return {assetgen::mix(a.paint, b.paint, t), a.alpha + (b.alpha - a.alpha) * t, a.grain + (b.grain - a.grain) * t};
     }
 
-    Texel Get(int x, int y) const { return texels_[y * size_ + x]; }
+    Texel get(int x, int y) const { return texels_[y * size_ + x]; }
 
     int size_;
     double extent_;
@@ -78,63 +78,63 @@ private:
 };
 
 // A soft oval reflection of a window at the upper left: the glossy highlight.
-double WindowHighlight(double u, double v)
+double windowHighlight(double u, double v)
 {
     constexpr double CentreU = -0.34;
     constexpr double CentreV = -0.40;
     constexpr double HalfLength = 0.36;
-    constexpr double HalfWidth = 0.21;
+    constexpr double halfWidth = 0.21;
     const double du = u - CentreU;
     const double dv = v - CentreV;
     const double along = (du - dv) * std::numbers::sqrt2 / 2.0 / HalfLength;
-    const double across = (du + dv) * std::numbers::sqrt2 / 2.0 / HalfWidth;
+    const double across = (du + dv) * std::numbers::sqrt2 / 2.0 / halfWidth;
     const double d = along * along + across * across;
-    const double body = 1.0 - SmoothStep(0.55, 1.0, d);
+    const double body = 1.0 - smoothStep(0.55, 1.0, d);
     // Brightest at the top, fading towards the middle of the ball.
-    const double fade = 0.95 - 0.55 * SmoothStep(-0.9, 1.0, across);
+    const double fade = 0.95 - 0.55 * smoothStep(-0.9, 1.0, across);
     return body * fade;
 }
 
-Rgb Shade(Rgb albedo, double u, double v)
+Rgb shade(Rgb albedo, double u, double v)
 {
-    static const Vector3 light = Normalised({LightX, LightY, LightZ});
-    static const Vector3 half = Normalised({LightX, LightY, LightZ + 1.0});
+    static const Vector3 light = normalised({LightX, LightY, LightZ});
+    static const Vector3 half = normalised({LightX, LightY, LightZ + 1.0});
     const double z = std::sqrt(std::max(0.0, 1.0 - u * u - v * v));
     const Vector3 normal{u, v, z};
-    const double facing = Dot(normal, light);
+    const double facing = dot(normal, light);
     const double diffuse = std::clamp((facing + 0.35) / 1.35, 0.0, 1.0);
     Rgb colour = albedo * (0.50 + 0.74 * diffuse);
     // Light thrown back from below lifts the lower right rim.
     const double bounce = std::pow(1.0 - z, 1.6) * std::clamp(0.55 * u + 0.85 * v, 0.0, 1.0);
     colour = colour + albedo * (0.45 * bounce);
     const Rgb white{1.0, 1.0, 1.0};
-    const double sheen = 0.40 * std::pow(std::max(0.0, Dot(normal, half)), 28.0);
+    const double sheen = 0.40 * std::pow(std::max(0.0, dot(normal, half)), 28.0);
     colour = colour + white * sheen;
-    colour = colour * (0.66 + 0.34 * SmoothStep(0.0, 0.22, z));
-    return Mix(Clamped(colour), white, WindowHighlight(u, v));
+    colour = colour * (0.66 + 0.34 * smoothStep(0.0, 0.22, z));
+    return mix(clamped(colour), white, windowHighlight(u, v));
 }
 
-int SkinSize(int scale)
+int skinSize(int scale)
 {
     return static_cast<int>(std::ceil(2.0 * SphereRadius * scale * SkinDensity * SkinMargin));
 }
 
-std::vector<double> Grain(int size, uint32_t seed)
+std::vector<double> grain(int size, uint32_t seed)
 {
     std::vector<double> grain(size * size);
     for (int y = 0; y < size; ++y)
         for (int x = 0; x < size; ++x) {
             const double sx = (x + 0.5) / size * 2.0 - 1.0;
             const double sy = (y + 0.5) / size * 2.0 - 1.0;
-            grain[y * size + x] = FineGrainStrength * 2.0 * (Fractal(sx * 5.0 + 7.0, sy * 5.0 + 7.0, seed, 4) - 0.5);
+            grain[y * size + x] = FineGrainStrength * 2.0 * (fractal(sx * 5.0 + 7.0, sy * 5.0 + 7.0, seed, 4) - 0.5);
         }
     return grain;
 }
 
-QImage PaintPattern(const SphereDesign& design, int scale)
+QImage paintPattern(const SphereDesign& design, int scale)
 {
-    const double extent = RimDistance() * SkinMargin;
-    const int size = SkinSize(scale);
+    const double extent = rimDistance() * SkinMargin;
+    const int size = skinSize(scale);
     QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::transparent);
     Rng rng(design.seed);
@@ -148,13 +148,13 @@ QImage PaintPattern(const SphereDesign& design, int scale)
     return image;
 }
 
-QImage Render(const Skin& skin, Rgb body, int scale, Backdrop backdrop)
+QImage render(const Skin& skin, Rgb body, int scale, Backdrop backdrop)
 {
     const bool clear = backdrop == Backdrop::Clear;
     const int size = TileSize * scale;
     const double centre = size / 2.0;
     const double radius = SphereRadius * scale;
-    const Rgb lavender = FromHex(Lavender);
+    const Rgb lavender = fromHex(Lavender);
     constexpr int SampleCount = Subsamples * Subsamples;
     QImage tile(size, size, clear ? QImage::Format_ARGB32 : QImage::Format_RGB32);
     for (int y = 0; y < size; ++y) {
@@ -170,17 +170,17 @@ QImage Render(const Skin& skin, Rgb body, int scale, Backdrop backdrop)
                     if (r >= 1.0)
                         continue;
                     const double along = r > 1e-9 ? std::asin(r) / r : 1.0;
-                    sum = sum + Shade(skin.At(u * along, v * along, body), u, v);
+                    sum = sum + shade(skin.at(u * along, v * along, body), u, v);
                     ++inside;
                 }
             if (clear) {
                 // The sphere's own colour, with its coverage as alpha: on any
                 // backdrop the rim blends with what lies under it.
-                line[x] = inside == 0 ? qRgba(0, 0, 0, 0) : ToPixel(sum * (1.0 / inside), static_cast<double>(inside) / SampleCount);
+                line[x] = inside == 0 ? qRgba(0, 0, 0, 0) : toPixel(sum * (1.0 / inside), static_cast<double>(inside) / SampleCount);
                 continue;
             }
             const Rgb colour = (sum + lavender * (SampleCount - inside)) * (1.0 / SampleCount);
-            line[x] = inside == 0 ? ToPixel(lavender) : ToPixel(colour);
+            line[x] = inside == 0 ? toPixel(lavender) : toPixel(colour);
         }
     }
     return tile;
@@ -188,25 +188,25 @@ QImage Render(const Skin& skin, Rgb body, int scale, Backdrop backdrop)
 
 } // namespace
 
-QPointF Surface::ToSurface(int x, int y) const
+QPointF Surface::toSurface(int x, int y) const
 {
     return {((x + 0.5) / image.width() * 2.0 - 1.0) * extent, ((y + 0.5) / image.height() * 2.0 - 1.0) * extent};
 }
 
-void Surface::Blend(int x, int y, Rgb colour, double coverage)
+void Surface::blend(int x, int y, Rgb colour, double coverage)
 {
     // The layer is premultiplied, so colour and alpha mix alike.
     const QRgb under = image.pixel(x, y);
     const double alpha = qAlpha(under) / 255.0;
-    image.setPixel(x, y, ToPixel(Mix(FromPixel(under), colour, coverage), alpha + (1.0 - alpha) * coverage));
+    image.setPixel(x, y, toPixel(mix(fromPixel(under), colour, coverage), alpha + (1.0 - alpha) * coverage));
 }
 
-double RimDistance()
+double rimDistance()
 {
     return std::numbers::pi / 2.0;
 }
 
-bool OnSphere(int x, int y, int scale)
+bool isOnSphere(int x, int y, int scale)
 {
     const double centre = TileSize * scale / 2.0;
     const double dx = x + 0.5 - centre;
@@ -215,23 +215,23 @@ bool OnSphere(int x, int y, int scale)
     return dx * dx + dy * dy <= limit * limit;
 }
 
-QImage SphereTile(const SphereDesign& design, int scale, Backdrop backdrop)
+QImage sphereTile(const SphereDesign& design, int scale, Backdrop backdrop)
 {
-    const Skin skin(PaintPattern(design, scale), Grain(SkinSize(scale), static_cast<uint32_t>(design.seed)), RimDistance() * SkinMargin);
-    const Rgb target = FromHex(design.average);
-    const PixelFilter onSphere = [scale](int x, int y) { return OnSphere(x, y, scale); };
+    const Skin skin(paintPattern(design, scale), grain(skinSize(scale), static_cast<uint32_t>(design.seed)), rimDistance() * SkinMargin);
+    const Rgb target = fromHex(design.average);
+    const PixelFilter onSphere = [scale](int x, int y) { return isOnSphere(x, y, scale); };
     Rgb body = target;
     for (int round = 0; round < CalibrationRounds; ++round) {
-        const Rgb miss = target - MeanColour(Render(skin, body, scale, Backdrop::Lavender), onSphere);
-        body = Clamped(body + miss * CalibrationGain);
+        const Rgb miss = target - meanColour(render(skin, body, scale, Backdrop::Lavender), onSphere);
+        body = clamped(body + miss * CalibrationGain);
     }
-    return Render(skin, body, scale, backdrop);
+    return render(skin, body, scale, backdrop);
 }
 
-QImage EmptyTile(int scale)
+QImage emptyTile(int scale)
 {
     QImage tile(TileSize * scale, TileSize * scale, QImage::Format_RGB32);
-    tile.fill(ToPixel(FromHex(Lavender)));
+    tile.fill(toPixel(fromHex(Lavender)));
     return tile;
 }
 

@@ -30,9 +30,9 @@ struct Surface {
     double extent;
     Rng& rng;
     // The surface point at the centre of texel (x, y) of the image.
-    QPointF ToSurface(int x, int y) const;
+    QPointF toSurface(int x, int y) const;
     // Lays a colour over texel (x, y) with the given coverage from 0 to 1.
-    void Blend(int x, int y, Rgb colour, double coverage);
+    void blend(int x, int y, Rgb colour, double coverage);
 };
 
 using PatternPainter = std::function<void(Surface&)>;
@@ -46,16 +46,16 @@ struct SphereDesign {
 };
 
 // Distance from the middle of the visible face to its rim, in surface units.
-double RimDistance();
+double rimDistance();
 
 // A pixel of the tile that lies wholly on the sphere, clear of its rim.
-bool OnSphere(int x, int y, int scale);
+bool isOnSphere(int x, int y, int scale);
 
 // What the sphere is drawn on: the empty cell's lavender, as the block
 // tiles are, or nothing, for a sphere that stands free on any colour.
 enum class Backdrop { Lavender, Clear };
 
-QImage SphereTile(const SphereDesign& design, int scale, Backdrop backdrop = Backdrop::Lavender);
-QImage EmptyTile(int scale);
+QImage sphereTile(const SphereDesign& design, int scale, Backdrop backdrop = Backdrop::Lavender);
+QImage emptyTile(int scale);
 
 } // namespace quorvel::assetgen

@@ -6,24 +6,24 @@
 
 namespace quorvel::assetgen {
 
-QPointF Polar(double radius, double angle)
+QPointF polar(double radius, double angle)
 {
     return {radius * std::cos(angle), radius * std::sin(angle)};
 }
 
-QPointF RandomPoint(Rng& rng, double left, double right, double top, double bottom)
+QPointF randomPoint(Rng& rng, double left, double right, double top, double bottom)
 {
     const double y = rng.Range(top, bottom);
     const double x = rng.Range(left, right);
     return {x, y};
 }
 
-QPen RoundPen(const QColor& colour, double width)
+QPen roundPen(const QColor& colour, double width)
 {
     return QPen(colour, width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
 }
 
-void Glow(QPainter& painter, QPointF centre, double radius, const QColor& colour)
+void glow(QPainter& painter, QPointF centre, double radius, const QColor& colour)
 {
     QRadialGradient gradient(centre, radius);
     QColor edge = colour;
@@ -35,14 +35,14 @@ void Glow(QPainter& painter, QPointF centre, double radius, const QColor& colour
     painter.drawEllipse(centre, radius, radius);
 }
 
-void Twinkle(QPainter& painter, QPointF centre, double across, double upright, double width, const QColor& colour)
+void twinkle(QPainter& painter, QPointF centre, double across, double upright, double width, const QColor& colour)
 {
-    painter.setPen(RoundPen(colour, width));
+    painter.setPen(roundPen(colour, width));
     painter.drawLine(centre - QPointF(across, 0.0), centre + QPointF(across, 0.0));
     painter.drawLine(centre - QPointF(0.0, upright), centre + QPointF(0.0, upright));
 }
 
-void DrawBranches(QPainter& painter, Rng& rng, const BranchStyle& style, QPointF start, double angle, double length,
+void drawBranches(QPainter& painter, Rng& rng, const BranchStyle& style, QPointF start, double angle, double length,
                   double width, int depth)
 {
     QPointF point = start;
@@ -50,14 +50,14 @@ void DrawBranches(QPainter& painter, Rng& rng, const BranchStyle& style, QPointF
     for (int i = 0; i < style.segments; ++i) {
         angle += rng.Range(-style.wander, style.wander);
         const double taper = 1.0 - 0.5 * i / style.segments;
-        const QPointF next = point + Polar(segment, angle);
-        painter.setPen(RoundPen(style.colour, width * taper));
+        const QPointF next = point + polar(segment, angle);
+        painter.setPen(roundPen(style.colour, width * taper));
         painter.drawLine(point, next);
-        if (depth > 0 && rng.Chance(style.forking)) {
-            const double side = rng.Chance(0.5) ? 1.0 : -1.0;
+        if (depth > 0 && rng.chance(style.forking)) {
+            const double side = rng.chance(0.5) ? 1.0 : -1.0;
             const double shortening = rng.Range(0.3, 0.5);
             const double turn = rng.Range(0.45, 0.95);
-            DrawBranches(painter, rng, style, next, angle + side * turn, length * shortening, width * 0.6 * taper, depth - 1);
+            drawBranches(painter, rng, style, next, angle + side * turn, length * shortening, width * 0.6 * taper, depth - 1);
         }
         point = next;
     }

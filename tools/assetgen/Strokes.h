@@ -9,19 +9,19 @@
 
 namespace quorvel::assetgen {
 
-QPointF Polar(double radius, double angle);
+QPointF polar(double radius, double angle);
 
 // A point uniform over the given ranges. The vertical coordinate is drawn
 // first, the order in which the committed pictures were drawn.
-QPointF RandomPoint(Rng& rng, double left, double right, double top, double bottom);
+QPointF randomPoint(Rng& rng, double left, double right, double top, double bottom);
 
-QPen RoundPen(const QColor& colour, double width);
+QPen roundPen(const QColor& colour, double width);
 
 // A soft round light that fades to nothing at its radius.
-void Glow(QPainter& painter, QPointF centre, double radius, const QColor& colour);
+void glow(QPainter& painter, QPointF centre, double radius, const QColor& colour);
 
 // The thin cross of a star's twinkle or of sunlight caught on water.
-void Twinkle(QPainter& painter, QPointF centre, double across, double upright, double width, const QColor& colour);
+void twinkle(QPainter& painter, QPointF centre, double across, double upright, double width, const QColor& colour);
 
 // How a vein or a crack forks as it grows.
 struct BranchStyle {
@@ -35,7 +35,7 @@ struct BranchStyle {
 
 // A wandering stroke that tapers as it goes and forks `depth` times over;
 // the side branches are shorter and thinner than their parent.
-void DrawBranches(QPainter& painter, Rng& rng, const BranchStyle& style, QPointF start, double angle, double length,
+void drawBranches(QPainter& painter, Rng& rng, const BranchStyle& style, QPointF start, double angle, double length,
                   double width, int depth);
 
 } // namespace quorvel::assetgen

@@ -29,29 +29,29 @@ constexpr Layer Layers[] = {
     {170, 2.4, 3.8, 0x24340C, 0x7A9C30, 0xA6C04A},
 };
 
-Rgb Thatch(double x, double y)
+Rgb thatch(double x, double y)
 {
-    const double streaks = TiledNoise(x * 6.0, y * 0.5, Size * 6.0, 60, 31, 3);
-    return Mix(FromHex(0x0E1606), FromHex(0x2A3A10), streaks);
+    const double streaks = tiledNoise(x * 6.0, y * 0.5, Size * 6.0, 60, 31, 3);
+    return mix(fromHex(0x0E1606), fromHex(0x2A3A10), streaks);
 }
 
 } // namespace
 
-void PaintTallGrass(QImage& image, int scale, Rng& rng)
+void paintTallGrass(QImage& image, int scale, Rng& rng)
 {
-    FillByPosition(image, scale, Thatch);
+    fillByPosition(image, scale, thatch);
     QPainter painter;
-    BeginLogical(painter, image, scale);
+    beginLogical(painter, image, scale);
     for (const Layer& layer : Layers) {
         std::vector<Blade> blades;
         for (int i = 0; i < layer.blades; ++i) {
-            const Rgb tip = Mix(FromHex(layer.tipLow), FromHex(layer.tipHigh), rng.Unit());
-            blades.push_back({RandomPoint(rng, 0.0, Size, 0.0, Size), rng.Range(70.0, 150.0), rng.Range(-22.0, 22.0),
-                              rng.Range(layer.widthLow, layer.widthHigh), FromHex(layer.rootColour), tip});
+            const Rgb tip = mix(fromHex(layer.tipLow), fromHex(layer.tipHigh), rng.Unit());
+            blades.push_back({randomPoint(rng, 0.0, Size, 0.0, Size), rng.Range(70.0, 150.0), rng.Range(-22.0, 22.0),
+                              rng.Range(layer.widthLow, layer.widthHigh), fromHex(layer.rootColour), tip});
         }
         std::sort(blades.begin(), blades.end(), [](const Blade& a, const Blade& b) { return a.root.y() < b.root.y(); });
         for (const Blade& blade : blades)
-            DrawWrapped(painter, Size, BladeBounds(blade), [&] { DrawBlade(painter, blade); });
+            drawWrapped(painter, Size, bladeBounds(blade), [&] { drawBlade(painter, blade); });
     }
     painter.end();
 }

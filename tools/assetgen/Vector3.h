@@ -11,13 +11,13 @@ struct Vector3 {
     double z;
 };
 
-inline Vector3 Normalised(Vector3 v)
+inline Vector3 normalised(Vector3 v)
 {
     const double length = std::sqrt(v.x * v.x + v.y * v.y + v.z * v.z);
     return {v.x / length, v.y / length, v.z / length};
 }
 
-inline double Dot(Vector3 a, Vector3 b)
+inline double dot(Vector3 a, Vector3 b)
 {
     return a.x * b.x + a.y * b.y + a.z * b.z;
 }

@@ -37,37 +37,37 @@ struct Ripples {
     std::array<Wave, WaveCount> waves;
     uint32_t seed;
 
-    double Height(double x, double y) const
+    double height(double x, double y) const
     {
-        const double warp = 2.2 * (TiledNoise(x, y, Size, 4, seed, 3) - 0.5);
+        const double warp = 2.2 * (tiledNoise(x, y, Size, 4, seed, 3) - 0.5);
         double h = 0.0;
         // Narrow crests over broad troughs, as wind ripples have.
         for (const Wave& w : waves)
             h += w.amplitude * std::exp(CrestSharpness * (std::cos(2.0 * std::numbers::pi * (w.kx * x + w.ky * y) / Size + w.phase + warp * 3.0) - 1.0));
-        return h + 0.25 * (TiledNoise(x, y, Size, 24, seed + 1, 3) - 0.5);
+        return h + 0.25 * (tiledNoise(x, y, Size, 24, seed + 1, 3) - 0.5);
     }
 
     // The surface normal from the slope.
-    Vector3 Normal(double x, double y) const
+    Vector3 normal(double x, double y) const
     {
         constexpr double Step = 0.3;
-        const double dx = (Height(x + Step, y) - Height(x - Step, y)) / (2.0 * Step);
-        const double dy = (Height(x, y + Step) - Height(x, y - Step)) / (2.0 * Step);
-        return Normalised({-dx * SlopeGain, -dy * SlopeGain, 1.0});
+        const double dx = (height(x + Step, y) - height(x - Step, y)) / (2.0 * Step);
+        const double dy = (height(x, y + Step) - height(x, y - Step)) / (2.0 * Step);
+        return normalised({-dx * SlopeGain, -dy * SlopeGain, 1.0});
     }
 
     // How brightly the sun is mirrored at a point, 0 to 1.
-    double Glint(double x, double y) const
+    double glint(double x, double y) const
     {
-        return GlintFor(Normal(x, y));
+        return glintFor(normal(x, y));
     }
 
-    static double GlintFor(Vector3 n)
+    static double glintFor(Vector3 n)
     {
-        static const Vector3 sun = Normalised({-0.30, -0.42, 0.86});
+        static const Vector3 sun = normalised({-0.30, -0.42, 0.86});
         // The line of sight mirrored in the surface.
         const Vector3 mirrored{2.0 * n.z * n.x, 2.0 * n.z * n.y, 2.0 * n.z * n.z - 1.0};
-        return std::pow(std::max(0.0, Dot(mirrored, sun)), GlintSharpness);
+        return std::pow(std::max(0.0, dot(mirrored, sun)), GlintSharpness);
     }
 
     // The colour of a pixel of the given logical size centred at (x, y).
@@ -76,30 +76,30 @@ struct Ripples {
         Rgb sum;
         for (int j = 0; j < Subsamples; ++j)
             for (int i = 0; i < Subsamples; ++i)
-                sum = sum + SampleColour(x + ((i + 0.5) / Subsamples - 0.5) * pixel, y + ((j + 0.5) / Subsamples - 0.5) * pixel);
+                sum = sum + sampleColour(x + ((i + 0.5) / Subsamples - 0.5) * pixel, y + ((j + 0.5) / Subsamples - 0.5) * pixel);
         return sum * (1.0 / (Subsamples * Subsamples));
     }
 
-    Rgb SampleColour(double x, double y) const
+    Rgb sampleColour(double x, double y) const
     {
-        const Vector3 n = Normal(x, y);
+        const Vector3 n = normal(x, y);
         const double skyward = -0.45 * n.x - 0.75 * n.y;
-        const double depth = TiledNoise(x, y, Size, 3, seed + 2, 3);
-        const Rgb deep = Mix(FromHex(0x144A68), FromHex(0x2A6C8E), depth);
-        const Rgb sky = FromHex(0xC0EAF8);
-        Rgb colour = Mix(deep, sky, SmoothStep(-0.35, 0.6, skyward));
-        colour = Mix(colour, FromHex(0x143E56), SmoothStep(0.0, -0.4, skyward) * 0.5);
-        return Clamped(colour + Rgb{1.0, 1.0, 1.0} * GlintFor(n));
+        const double depth = tiledNoise(x, y, Size, 3, seed + 2, 3);
+        const Rgb deep = mix(fromHex(0x144A68), fromHex(0x2A6C8E), depth);
+        const Rgb sky = fromHex(0xC0EAF8);
+        Rgb colour = mix(deep, sky, smoothStep(-0.35, 0.6, skyward));
+        colour = mix(colour, fromHex(0x143E56), smoothStep(0.0, -0.4, skyward) * 0.5);
+        return clamped(colour + Rgb{1.0, 1.0, 1.0} * glintFor(n));
     }
 };
 
-Ripples MakeRipples(Rng& rng)
+Ripples makeRipples(Rng& rng)
 {
     Ripples ripples{};
     ripples.seed = static_cast<uint32_t>(rng.Next());
     for (Wave& w : ripples.waves) {
-        w.kx = rng.Below(11) - 5;
-        w.ky = 7 + rng.Below(10);
+        w.kx = rng.below(11) - 5;
+        w.ky = 7 + rng.below(10);
         w.amplitude = 1.8 / std::hypot(w.kx, w.ky);
         w.phase = rng.Range(0.0, 2.0 * std::numbers::pi);
     }
@@ -111,12 +111,12 @@ struct Sparkle {
     double strength;
 };
 
-std::vector<Sparkle> BrightestGlints(const Ripples& ripples)
+std::vector<Sparkle> brightestGlints(const Ripples& ripples)
 {
     std::vector<Sparkle> found;
     for (int y = 0; y < static_cast<int>(Size); ++y)
         for (int x = 0; x < static_cast<int>(Size); ++x) {
-            const double g = ripples.Glint(x + 0.5, y + 0.5);
+            const double g = ripples.glint(x + 0.5, y + 0.5);
             if (g > SparkleThreshold)
                 found.push_back({QPointF(x + 0.5, y + 0.5), g});
         }
@@ -134,24 +134,24 @@ std::vector<Sparkle> BrightestGlints(const Ripples& ripples)
     return chosen;
 }
 
-void DrawSparkle(QPainter& painter, const Sparkle& sparkle)
+void drawSparkle(QPainter& painter, const Sparkle& sparkle)
 {
     const double arm = 2.0 + 2.5 * sparkle.strength;
-    Glow(painter, sparkle.at, arm, QColor(255, 255, 255, 200));
-    Twinkle(painter, sparkle.at, arm, arm * 0.7, 0.45, QColor(255, 255, 255, 210));
+    glow(painter, sparkle.at, arm, QColor(255, 255, 255, 200));
+    twinkle(painter, sparkle.at, arm, arm * 0.7, 0.45, QColor(255, 255, 255, 210));
 }
 
 } // namespace
 
-void PaintWater(QImage& image, int scale, Rng& rng)
+void paintWater(QImage& image, int scale, Rng& rng)
 {
-    const Ripples ripples = MakeRipples(rng);
-    FillByPosition(image, scale, [&](double x, double y) { return ripples.Colour(x, y, 1.0 / scale); });
+    const Ripples ripples = makeRipples(rng);
+    fillByPosition(image, scale, [&](double x, double y) { return ripples.Colour(x, y, 1.0 / scale); });
     QPainter painter;
-    BeginLogical(painter, image, scale);
-    for (const Sparkle& sparkle : BrightestGlints(ripples)) {
+    beginLogical(painter, image, scale);
+    for (const Sparkle& sparkle : brightestGlints(ripples)) {
         const QRectF bounds(sparkle.at - QPointF(6.0, 6.0), QSizeF(12.0, 12.0));
-        DrawWrapped(painter, Size, bounds, [&] { DrawSparkle(painter, sparkle); });
+        drawWrapped(painter, Size, bounds, [&] { drawSparkle(painter, sparkle); });
     }
     painter.end();
 }

@@ -8,23 +8,23 @@ namespace quorvel::assetgen {
 
 namespace {
 
-bool MakeParent(const QString& path)
+bool makeParent(const QString& path)
 {
     return QDir().mkpath(QFileInfo(path).absolutePath());
 }
 
-QString WriteImage(const QString& path, const QImage& image)
+QString writeImage(const QString& path, const QImage& image)
 {
-    if (!MakeParent(path))
+    if (!makeParent(path))
         return QStringLiteral("cannot create the folder of %1").arg(path);
     if (!image.save(path, "PNG"))
         return QStringLiteral("cannot write %1").arg(path);
     return {};
 }
 
-QString WriteText(const QString& path, const QString& text)
+QString writeText(const QString& path, const QString& text)
 {
-    if (!MakeParent(path))
+    if (!makeParent(path))
         return QStringLiteral("cannot create the folder of %1").arg(path);
     QFile file(path);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
@@ -39,20 +39,20 @@ QString WriteText(const QString& path, const QString& text)
 
 } // namespace
 
-QString WriteAssets(const QString& folder, const std::vector<Picture>& pictures)
+QString writeAssets(const QString& folder, const std::vector<Picture>& pictures)
 {
     const QDir root(folder);
     for (const Picture& picture : pictures) {
         for (int scale : {SingleScale, DoubleScale}) {
             if (scale == DoubleScale && !picture.doubled)
                 continue;
-            const QString error = WriteImage(root.filePath(FileName(picture, scale)), picture.draw(scale));
+            const QString error = writeImage(root.filePath(fileName(picture, scale)), picture.draw(scale));
             if (!error.isEmpty())
                 return error;
         }
     }
-    for (const TextFile& file : TextFiles(pictures)) {
-        const QString error = WriteText(root.filePath(file.name), file.text);
+    for (const TextFile& file : textFiles(pictures)) {
+        const QString error = writeText(root.filePath(file.name), file.text);
         if (!error.isEmpty())
             return error;
     }

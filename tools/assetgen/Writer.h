@@ -11,6 +11,6 @@ namespace quorvel::assetgen {
 // Writes every picture at its scales, and the text files that go with them,
 // into the assets folder. Returns an empty string on success, otherwise what
 // went wrong.
-QString WriteAssets(const QString& folder, const std::vector<Picture>& pictures);
+QString writeAssets(const QString& folder, const std::vector<Picture>& pictures);
 
 } // namespace quorvel::assetgen

@@ -27,7 +27,7 @@ const char* const Usage =
     "                    scales, for review\n"
     "  --help            show this text\n";
 
-void Complain(const QString& message)
+void complain(const QString& message)
 {
     std::fprintf(stderr, "assetgen: %s\n", qPrintable(message));
 }
@@ -57,16 +57,16 @@ int main(int argc, char* argv[])
         return BadUsage;
     }
     using namespace quorvel::assetgen;
-    const std::vector<Picture> pictures = Catalogue();
+    const std::vector<Picture> pictures = catalogue();
     if (!arguments.isEmpty()) {
-        const QString error = WriteAssets(arguments.first(), pictures);
+        const QString error = writeAssets(arguments.first(), pictures);
         if (!error.isEmpty()) {
-            Complain(error);
+            complain(error);
             return Failure;
         }
     }
-    if (!sheetPath.isEmpty() && !ContactSheet(pictures).save(sheetPath, "PNG")) {
-        Complain(QStringLiteral("cannot write %1").arg(sheetPath));
+    if (!sheetPath.isEmpty() && !contactSheet(pictures).save(sheetPath, "PNG")) {
+        complain(QStringLiteral("cannot write %1").arg(sheetPath));
         return Failure;
     }
     return Success;

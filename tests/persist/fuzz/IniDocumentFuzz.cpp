@@ -34,7 +34,7 @@ struct Read {
     bool operator==(const Read&) const = default;
 };
 
-void Require(bool holds, const char* what)
+void require(bool holds, const char* what)
 {
     if (!holds) {
         std::fputs(what, stderr);
@@ -42,16 +42,16 @@ void Require(bool holds, const char* what)
     }
 }
 
-std::vector<Read> ReadAll(const IniDocument& document)
+std::vector<Read> readAll(const IniDocument& document)
 {
     std::vector<Read> reads;
     for (const char* section : Sections)
         for (const char* key : Keys)
-            reads.push_back({document.Text(section, key), document.Integer(section, key)});
+            reads.push_back({document.shownText(section, key), document.integer(section, key)});
     return reads;
 }
 
-std::size_t CodePoints(std::string_view text)
+std::size_t codePoints(std::string_view text)
 {
     std::size_t count = 0;
     for (char c : text)
@@ -59,13 +59,13 @@ std::size_t CodePoints(std::string_view text)
     return count;
 }
 
-void CheckReads(const std::vector<Read>& reads)
+void checkReads(const std::vector<Read>& reads)
 {
     for (const Read& read : reads) {
-        Require(!read.integer || read.text, "a number without text");
+        require(!read.integer || read.text, "a number without text");
         if (read.text) {
-            Require(quorvel::persist::IsValidUtf8(*read.text), "text is not UTF-8");
-            Require(CodePoints(*read.text) <= MaxTextLength, "text too long");
+            require(quorvel::persist::isValidUtf8(*read.text), "text is not UTF-8");
+            require(codePoints(*read.text) <= MaxTextLength, "text too long");
         }
     }
 }
@@ -73,7 +73,7 @@ void CheckReads(const std::vector<Read>& reads)
 // What a reader must see of a written text: the text itself, blanks and
 // quotes included, without line breaks or NULs and no longer than the
 // readable length.
-std::string ExpectedText(std::string_view written)
+std::string expectedText(std::string_view written)
 {
     std::string text;
     for (char c : written)
@@ -89,7 +89,7 @@ std::string ExpectedText(std::string_view written)
     return text.substr(0, end);
 }
 
-int32_t IntegerFrom(std::string_view bytes)
+int32_t integerFrom(std::string_view bytes)
 {
     std::array<char, sizeof(int32_t)> raw{};
     std::memcpy(raw.data(), bytes.data(), std::min(bytes.size(), raw.size()));
@@ -114,30 +114,30 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size)
     const std::string_view file = input.substr(std::min(valueEnd + 1, input.size()));
 
     IniDocument document(file);
-    Require(document.Bytes() == file, "an untouched file changed");
-    const std::vector<Read> before = ReadAll(document);
-    CheckReads(before);
+    require(document.bytes() == file, "an untouched file changed");
+    const std::vector<Read> before = readAll(document);
+    checkReads(before);
 
     Read expected;
     if (writesInteger) {
-        const int32_t number = IntegerFrom(value);
-        document.SetInteger(Sections[sectionIndex], Keys[keyIndex], number);
+        const int32_t number = integerFrom(value);
+        document.setInteger(Sections[sectionIndex], Keys[keyIndex], number);
         expected = {std::to_string(number), number};
     } else {
-        const std::string text = quorvel::persist::IsValidUtf8(value) ? std::string(value) : quorvel::persist::Windows1252ToUtf8(value);
-        document.SetText(Sections[sectionIndex], Keys[keyIndex], text);
-        expected.text = ExpectedText(text);
+        const std::string text = quorvel::persist::isValidUtf8(value) ? std::string(value) : quorvel::persist::windows1252ToUtf8(value);
+        document.setText(Sections[sectionIndex], Keys[keyIndex], text);
+        expected.text = expectedText(text);
     }
 
-    const std::vector<Read> after = ReadAll(IniDocument(document.Bytes()));
-    CheckReads(after);
+    const std::vector<Read> after = readAll(IniDocument(document.bytes()));
+    checkReads(after);
     const std::size_t written = sectionIndex * Keys.size() + keyIndex;
     for (std::size_t i = 0; i < after.size(); ++i) {
         if (i == written) {
-            Require(after[i].text == expected.text, "written text reads back differently");
-            Require(!writesInteger || after[i].integer == expected.integer, "written number reads back differently");
+            require(after[i].text == expected.text, "written text reads back differently");
+            require(!writesInteger || after[i].integer == expected.integer, "written number reads back differently");
         } else {
-            Require(after[i] == before[i], "a write changed another key");
+            require(after[i] == before[i], "a write changed another key");
         }
     }
     return 0;
