@@ -15,7 +15,8 @@ ratios 1 and 2:
   text costs the toolkit;
 - the same with the keys alone: as many presses of a key the game ignores,
   at the same pace, which is what the driving costs by itself;
-- the game's processor time while it waits for a key.
+- the game's processor time while it waits for a key, before the play and
+  again once the last landing's replay is over.
 
 Every start of a program gets a fresh, empty settings folder. Prints
 medians, ranges (lowest-highest) and ratios of medians.
@@ -42,6 +43,9 @@ ROOT = Path(__file__).resolve().parent.parent
 DEFAULT_BASE = "ac8289d"  # the last commit whose every tick repainted the whole well
 SETTLE_MS = 1000  # from the mapped window to the reading of the memory
 IDLE_SECONDS = 2
+# From the last key of the play to the idle reading after it: longer than
+# the last flight and the replay of its landing.
+REPLAY_OVER_SECONDS = 1.5
 PLAY_PIECES = 16
 KEY_DELAY_MS = 15
 # A flight through the empty well; PAUSE_SECONDS in the environment waits
@@ -130,7 +134,8 @@ class Display:
         raise Failed(f"the window {title} did not appear")
 
     def play(self, program, keys):
-        """Returns (game ms per s of play, X server ms per s, game ms per s idle)."""
+        """Returns (game ms per s of play, X server ms per s, game ms per s idle
+        before the play and after it, seconds of play)."""
         game = subprocess.Popen([program], env=self.fresh_env())
         try:
             window = self.find_window()
@@ -144,10 +149,14 @@ class Display:
             g0, x0, t0 = cpu_ns(game.pid), cpu_ns(self.server), time.monotonic_ns()
             subprocess.run(["xdotool", *keys], check=True)
             g1, x1, t1 = cpu_ns(game.pid), cpu_ns(self.server), time.monotonic_ns()
+            time.sleep(REPLAY_OVER_SECONDS)
+            a0, s0 = cpu_ns(game.pid), time.monotonic_ns()
+            time.sleep(IDLE_SECONDS)
+            after = (cpu_ns(game.pid) - a0) / (time.monotonic_ns() - s0) * 1000
         finally:
             game.kill()
             game.wait()
-        return (g1 - g0) / (t1 - t0) * 1000, (x1 - x0) / (t1 - t0) * 1000, idle, (t1 - t0) / 1e9
+        return (g1 - g0) / (t1 - t0) * 1000, (x1 - x0) / (t1 - t0) * 1000, idle, after, (t1 - t0) / 1e9
 
     def repaint(self, program, seconds):
         """Returns (ms per s, X server ms per s) of the full-repaint window over `seconds`."""
@@ -200,11 +209,13 @@ def measure_scale(args):
                           f" seconds {seconds:.2f}", file=log, flush=True)
                     note(name, cpu=round(cpu, 1), x=round(xserver, 1))
                     continue
-                game, xserver, idle, seconds = retried(display.play, *plays[name])
+                game, xserver, idle, after, seconds = retried(display.play, *plays[name])
                 print(f"scale {scale} run {run} {name} play: game_ms_per_s {game:.1f} xserver_ms_per_s {xserver:.1f}"
-                      f" idle_ms_per_s {idle:.3f} seconds {seconds:.2f}", file=log, flush=True)
+                      f" idle_ms_per_s {idle:.3f} idle_after_ms_per_s {after:.3f} seconds {seconds:.2f}",
+                      file=log, flush=True)
                 # The figures as the log shows them.
-                note(name, cpu=round(game, 1), x=round(xserver, 1), idle=round(idle, 3), seconds=seconds)
+                note(name, cpu=round(game, 1), x=round(xserver, 1), idle=round(idle, 3), after=round(after, 3),
+                     seconds=seconds)
     print_table(readings, scale, args.base_commit, args.what)
 
 
@@ -241,6 +252,7 @@ def print_table(readings, scale, base, what):
         less_keys(f"game CPU less the keys', game / {base}", "cpu")
         less_keys(f"X server CPU less the keys', game / {base}", "x")
         show("game CPU while waiting, ms per s", "game", "idle")
+        show("the same once the last replay is over, ms per s", "game", "after")
     for figure, what_of in [("map", "start to mapped window, {}, ms"), ("mapcpu", "CPU up to the map, {}, ms"),
                             ("rss", "resident memory, {}, MiB")]:
         for name, label in [("game", "game"), ("bare", "bare window"), ("text", "text window"), ("base", base)]:
