@@ -252,7 +252,7 @@ def print_table(readings, scale, base, what):
         less_keys(f"game CPU less the keys', game / {base}", "cpu")
         less_keys(f"X server CPU less the keys', game / {base}", "x")
         show("game CPU while waiting, ms per s", "game", "idle")
-        show("the same once the last replay is over, ms per s", "game", "after")
+        show("game CPU waiting after the replays, ms per s", "game", "after")
     for figure, what_of in [("map", "start to mapped window, {}, ms"), ("mapcpu", "CPU up to the map, {}, ms"),
                             ("rss", "resident memory, {}, MiB")]:
         for name, label in [("game", "game"), ("bare", "bare window"), ("text", "text window"), ("base", base)]:
