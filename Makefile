@@ -76,9 +76,9 @@ clean:
 	rm -rf $(BUILD) $(SANITIZE_BUILD)
 
 # Painting cost, start-up and memory under a virtual X display, against a
-# bare Qt window and the game of an earlier commit, by default the last with
-# a full repaint of every tick (needs xvfb and xdotool); measure-startup
-# leaves out the play.
+# bare Qt window, a window that repaints the whole well and preview every
+# 20 ms, and the game of an earlier commit (needs xvfb and xdotool);
+# measure-startup leaves out the play.
 .PHONY: measure measure-startup
 measure:
 	BUILD=$(BUILD) python3 tools/measure.py

@@ -4,9 +4,10 @@ yardstick measured in the same run, runs alternating, at device pixel
 ratios 1 and 2:
 
 - processor time of the game and of the X server per second of paced play
-  (sixteen pieces, each launched 0.2 s after the last), against the game
-  built from a base commit (default ac8289d: every tick repaints the whole
-  well);
+  (sixteen pieces, each launched 0.2 s after the last), against a window
+  that repaints the whole well and preview with the game's pictures every
+  20 ms (bench/FullRepaintWindow.cpp), measured for as long, and against the
+  game built from a base commit (default ac8289d);
 - time from start to the first mapped window, the processor time used up to
   then, and resident memory one second later, against a bare Qt 6 Widgets
   window of the same size (bench/BareWindow.cpp) and against that window
@@ -14,7 +15,8 @@ ratios 1 and 2:
   text costs the toolkit;
 - the same with the keys alone: as many presses of a key the game ignores,
   at the same pace, which is what the driving costs by itself;
-- the game's processor time while it waits for a key.
+- the game's processor time while it waits for a key, before the play and
+  again once the last landing's replay is over.
 
 Every start of a program gets a fresh, empty settings folder. Prints
 medians, ranges (lowest-highest) and ratios of medians.
@@ -41,6 +43,9 @@ ROOT = Path(__file__).resolve().parent.parent
 DEFAULT_BASE = "ac8289d"  # the last commit whose every tick repainted the whole well
 SETTLE_MS = 1000  # from the mapped window to the reading of the memory
 IDLE_SECONDS = 2
+# From the last key of the play to the idle reading after it: longer than
+# the last flight and the replay of its landing.
+REPLAY_OVER_SECONDS = 1.5
 PLAY_PIECES = 16
 KEY_DELAY_MS = 15
 # A flight through the empty well; PAUSE_SECONDS in the environment waits
@@ -119,17 +124,18 @@ class Display:
             raise Failed(f"{Path(program).name}: {done.stderr.strip() or done.stdout.strip()}")
         return float(found[1]), int(found[2]), float(found[3])
 
-    def find_window(self):
+    def find_window(self, title="Quorvel"):
         for _ in range(100):
-            found = subprocess.run(["xdotool", "search", "--onlyvisible", "--name", "^Quorvel$"],
+            found = subprocess.run(["xdotool", "search", "--onlyvisible", "--name", f"^{title}$"],
                                    capture_output=True, text=True).stdout.split()
             if found:
                 return found[0]
             time.sleep(0.1)
-        raise Failed("the game's window did not appear")
+        raise Failed(f"the window {title} did not appear")
 
     def play(self, program, keys):
-        """Returns (game ms per s of play, X server ms per s, game ms per s idle)."""
+        """Returns (game ms per s of play, X server ms per s, game ms per s idle
+        before the play and after it, seconds of play)."""
         game = subprocess.Popen([program], env=self.fresh_env())
         try:
             window = self.find_window()
@@ -143,10 +149,28 @@ class Display:
             g0, x0, t0 = cpu_ns(game.pid), cpu_ns(self.server), time.monotonic_ns()
             subprocess.run(["xdotool", *keys], check=True)
             g1, x1, t1 = cpu_ns(game.pid), cpu_ns(self.server), time.monotonic_ns()
+            time.sleep(REPLAY_OVER_SECONDS)
+            a0, s0 = cpu_ns(game.pid), time.monotonic_ns()
+            time.sleep(IDLE_SECONDS)
+            after = (cpu_ns(game.pid) - a0) / (time.monotonic_ns() - s0) * 1000
         finally:
             game.kill()
             game.wait()
-        return (g1 - g0) / (t1 - t0) * 1000, (x1 - x0) / (t1 - t0) * 1000, idle
+        return (g1 - g0) / (t1 - t0) * 1000, (x1 - x0) / (t1 - t0) * 1000, idle, after, (t1 - t0) / 1e9
+
+    def repaint(self, program, seconds):
+        """Returns (ms per s, X server ms per s) of the full-repaint window over `seconds`."""
+        window = subprocess.Popen([program], env=self.fresh_env())
+        try:
+            self.find_window("Full repaint")
+            time.sleep(1)
+            w0, x0, t0 = cpu_ns(window.pid), cpu_ns(self.server), time.monotonic_ns()
+            time.sleep(seconds)
+            w1, x1, t1 = cpu_ns(window.pid), cpu_ns(self.server), time.monotonic_ns()
+        finally:
+            window.kill()
+            window.wait()
+        return (w1 - w0) / (t1 - t0) * 1000, (x1 - x0) / (t1 - t0) * 1000
 
 
 def measure_scale(args):
@@ -159,7 +183,8 @@ def measure_scale(args):
             readings.setdefault((name, figure), []).append(value)
 
     programs = {"game": current / "quorvel", "bare": current / "bench/bare_window",
-                "text": current / "bench/text_window", "base": base / "quorvel"}
+                "text": current / "bench/text_window", "base": base / "quorvel",
+                "full": current / "bench/full_repaint_window"}
     plays = {"game": (programs["game"], play_keys()), "base": (programs["base"], play_keys()),
              "keys": (programs["game"], play_keys("Shift_L"))}
     with tempfile.TemporaryDirectory() as work, open(args.log, "a") as log:
@@ -174,12 +199,23 @@ def measure_scale(args):
                 note(name, map=map_ms, mapcpu=map_cpu, rss=round(rss_kb / 1024, 1))
             if args.what == "startup":
                 continue
-            for name in ["game", "base", "keys"][::order]:
-                game, xserver, idle = retried(display.play, *plays[name])
+            # The first run plays the game before the full repaint, which then
+            # runs as long as the game's plays so far.
+            for name in ["game", "base", "keys", "full"][::order]:
+                if name == "full":
+                    seconds = statistics.median(readings["game", "seconds"])
+                    cpu, xserver = retried(display.repaint, programs["full"], seconds)
+                    print(f"scale {scale} run {run} full repaint: ms_per_s {cpu:.1f} xserver_ms_per_s {xserver:.1f}"
+                          f" seconds {seconds:.2f}", file=log, flush=True)
+                    note(name, cpu=round(cpu, 1), x=round(xserver, 1))
+                    continue
+                game, xserver, idle, after, seconds = retried(display.play, *plays[name])
                 print(f"scale {scale} run {run} {name} play: game_ms_per_s {game:.1f} xserver_ms_per_s {xserver:.1f}"
-                      f" idle_ms_per_s {idle:.3f}", file=log, flush=True)
+                      f" idle_ms_per_s {idle:.3f} idle_after_ms_per_s {after:.3f} seconds {seconds:.2f}",
+                      file=log, flush=True)
                 # The figures as the log shows them.
-                note(name, cpu=round(game, 1), x=round(xserver, 1), idle=round(idle, 3))
+                note(name, cpu=round(game, 1), x=round(xserver, 1), idle=round(idle, 3), after=round(after, 3),
+                     seconds=seconds)
     print_table(readings, scale, args.base_commit, args.what)
 
 
@@ -202,16 +238,21 @@ def print_table(readings, scale, base, what):
     print(f"Scale {scale} (QT_SCALE_FACTOR={scale}), Xvfb {1280 * scale}x{900 * scale}:  median  (range)")
     if what == "all":
         show("game CPU, ms per s of play", "game", "cpu")
+        show("full-repaint window CPU, ms per s", "full", "cpu")
+        ratio("ratio, game / full-repaint window", "cpu", "game", "full")
         show(f"game CPU at {base}, ms per s of play", "base", "cpu")
         ratio(f"ratio, game / {base}", "cpu", "game", "base")
         show("X server CPU, ms per s of play", "game", "x")
         show(f"X server CPU at {base}, ms per s", "base", "x")
         ratio(f"ratio, game / {base}", "x", "game", "base")
+        show("X server CPU, full-repaint window, ms per s", "full", "x")
+        ratio("ratio, game / full-repaint window", "x", "game", "full")
         show("game CPU, the keys alone, ms per s", "keys", "cpu")
         show("X server CPU, the keys alone, ms per s", "keys", "x")
         less_keys(f"game CPU less the keys', game / {base}", "cpu")
         less_keys(f"X server CPU less the keys', game / {base}", "x")
         show("game CPU while waiting, ms per s", "game", "idle")
+        show("game CPU waiting after the replays, ms per s", "game", "after")
     for figure, what_of in [("map", "start to mapped window, {}, ms"), ("mapcpu", "CPU up to the map, {}, ms"),
                             ("rss", "resident memory, {}, MiB")]:
         for name, label in [("game", "game"), ("bare", "bare window"), ("text", "text window"), ("base", base)]:
@@ -226,9 +267,10 @@ def build(current, base, base_commit):
     def quietly(*command, cwd=ROOT):
         subprocess.run(command, cwd=cwd, check=True, stdout=subprocess.DEVNULL)
 
-    print(f"Building the game, the bare and text windows and map_timer in {current} ...", flush=True)
+    print(f"Building the game, the bare, text and full-repaint windows and map_timer in {current} ...", flush=True)
     quietly("cmake", "-S", ".", "-B", current, "-DCMAKE_BUILD_TYPE=RelWithDebInfo")
-    quietly("cmake", "--build", current, "-j", "2", "--target", "quorvel", "bare_window", "text_window", "map_timer")
+    quietly("cmake", "--build", current, "-j", "2", "--target", "quorvel", "bare_window", "text_window",
+            "full_repaint_window", "map_timer")
     wanted = subprocess.run(["git", "rev-parse", base_commit], cwd=ROOT, check=True, capture_output=True,
                             text=True).stdout.strip()
     stamp = base / "commit"
