@@ -23,13 +23,13 @@ using namespace quorvel::ui;
 
 // A well full of every kind of block, the empty cell among them; the Floor
 // row has no tiles.
-std::array<int32_t, SpotCount> Kinds()
+std::array<int32_t, SpotCount> kindsIn()
 {
     std::array<int32_t, SpotCount> kinds;
     for (int spot = 0; spot < SpotCount; ++spot)
         kinds[spot] = spot % Pictures::BlockTiles;
     for (int column = FirstColumn; column <= LastColumn; ++column)
-        kinds[CellSpot(column, FloorRow)] = -1;
+        kinds[cellSpot(column, FloorRow)] = -1;
     return kinds;
 }
 
@@ -40,7 +40,7 @@ public:
     FullWell(const Pictures& pictures, ClientArea* client)
         : QWidget(client), pictures_(pictures), client_(*client), grid_(client->devicePixelRatioF())
     {
-        setGeometry(grid_.BoardCover().united(grid_.PreviewCover()));
+        setGeometry(grid_.boardCover().united(grid_.previewCover()));
         setAttribute(Qt::WA_OpaquePaintEvent);
     }
 
@@ -53,8 +53,8 @@ protected:
         QRegion tiles;
         for (int spot = 0; spot < SpotCount; ++spot)
             if (const QPixmap& tile = pictures_.tile(kinds_[spot], grid_.tileSize()); !tile.isNull()) {
-                DrawClipped(painter, grid_.DeviceRect(spot).topLeft(), tile);
-                tiles += grid_.DeviceRect(spot);
+                drawClipped(painter, grid_.deviceRect(spot).topLeft(), tile);
+                tiles += grid_.deviceRect(spot);
             }
         const QRect area = event->rect().translated(pos());
         painter.setClipRegion(QRegion(QRectF(area.topLeft() * ratio, area.size() * ratio).toAlignedRect()).subtracted(tiles));
@@ -66,7 +66,7 @@ private:
     const Pictures& pictures_;
     const ClientArea& client_;
     TileGrid grid_;
-    const std::array<int32_t, SpotCount> kinds_ = Kinds();
+    const std::array<int32_t, SpotCount> kinds_ = kindsIn();
 };
 
 } // namespace
