@@ -88,7 +88,6 @@ ClearEffect::ClearEffect(const Pictures& pictures, const TileGrid& grid, const S
     connect(&timer_, &QTimer::timeout, this, &ClearEffect::advance);
     const QRect top = grid.deviceRect(cellSpot(FirstColumn, TopRow));
     boardDevice_ = top.united(grid.deviceRect(cellSpot(LastColumn, LaunchRow)));
-    frame_.tiles.fill(-1);
 }
 
 // Each step takes an equal share of the replay; one with blocks to rise
@@ -123,10 +122,7 @@ void ClearEffect::start(const Clearing& clearing)
 void ClearEffect::stop()
 {
     timer_.stop();
-    next_.tiles.fill(-1);
-    next_.rising.clear();
-    next_.bursts.clear();
-    next_.pointsOpacity = 0.0;
+    next_ = Frame();
     const bool shown = !difference(frame_, next_).isEmpty();
     std::swap(frame_, next_);
     // At a fractional scale a repaint of part of the well can leave the
@@ -230,13 +226,10 @@ QRegion ClearEffect::difference(const Frame& from, const Frame& to) const
     return dirty;
 }
 
+// What a frame showing nothing of the replay would leave to repaint.
 QRegion ClearEffect::area() const
 {
-    QRegion area = overlay(frame_);
-    for (int spot = 0; spot < SpotCount; ++spot)
-        if (shown(frame_, spot) != shown_.tile(spot))
-            area += grid_.cover(spot);
-    return area;
+    return difference(frame_, Frame());
 }
 
 // Centred on the blocks the landing itself cleared, rising, and kept inside

@@ -76,7 +76,11 @@ private:
     // What one moment of the replay shows: a tile at each place, or -1 where
     // it shows the shown tile, and what moves over the tiles.
     struct Frame {
-        std::array<int32_t, SpotCount> tiles;
+        std::array<int32_t, SpotCount> tiles = [] {
+            std::array<int32_t, SpotCount> none{};
+            none.fill(-1);
+            return none;
+        }();
         std::vector<Sprite> rising;
         std::vector<Sprite> bursts;
         QRect points;
