@@ -123,14 +123,18 @@ void ClearEffect::stop()
 {
     timer_.stop();
     next_ = Frame();
-    const bool shown = !difference(frame_, next_).isEmpty();
+    QRegion dirty = difference(frame_, next_);
     std::swap(frame_, next_);
+    if (dirty.isEmpty())
+        return;
     // At a fractional scale a repaint of part of the well can leave the
     // pattern in a line between tiles a shade off where something moved
     // across it; the whole play area, repainted once, is exactly what a full
-    // repaint draws.
-    if (shown)
-        emit areaChanged(grid_.cover(boardDevice_));
+    // repaint draws. At a whole scale every client pixel is whole device
+    // pixels, and what differs is all there is to repaint.
+    if (grid_.ratio() != std::round(grid_.ratio()))
+        dirty = grid_.cover(boardDevice_);
+    emit areaChanged(dirty);
 }
 
 void ClearEffect::advance()
