@@ -52,8 +52,8 @@ protected:
         painter.setWorldTransform(QTransform::fromScale(1.0 / ratio, 1.0 / ratio) * QTransform::fromTranslate(-x(), -y()));
         QRegion tiles;
         for (int spot = 0; spot < SpotCount; ++spot)
-            if (const QPixmap& tile = pictures_.tile(kinds_[spot], grid_.tileSize()); !tile.isNull()) {
-                drawClipped(painter, grid_.deviceRect(spot).topLeft(), tile);
+            if (const Pictures::Tile& tile = pictures_.tile(kinds_[spot], grid_.tileSize()); !tile.isNull()) {
+                drawClipped(painter, grid_.deviceRect(spot), tile);
                 tiles += grid_.deviceRect(spot);
             }
         const QRect area = event->rect().translated(pos());

@@ -251,7 +251,10 @@ QRect ClearEffect::pointsRect() const
 // The mean colour of the sphere: the tile without its lavender corners.
 QColor ClearEffect::kindColour(int kind) const
 {
-    const QImage tile = pictures_.tile(kind, TileSize).toImage().convertToFormat(QImage::Format_RGB32);
+    const Pictures::Tile& picture = pictures_.tile(kind, grid_.tileSize());
+    if (picture.flat.isValid())
+        return picture.flat;
+    const QImage tile = picture.picture.toImage().convertToFormat(QImage::Format_RGB32);
     if (tile.isNull())
         return Qt::white;
     const QRgb corner = tile.pixel(0, 0);
@@ -264,38 +267,25 @@ QColor ClearEffect::kindColour(int kind) const
     return count > 0 ? QColor(int(red / count), int(green / count), int(blue / count)) : QColor(Qt::white);
 }
 
-// The block's sphere alone, without the tile's corners.
-QPixmap ClearEffect::sphereOf(int kind) const
-{
-    const int size = grid_.tileSize();
-    QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
-    image.fill(Qt::transparent);
-    QPainter painter(&image);
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.setPen(Qt::NoPen);
-    painter.setBrush(QBrush(pictures_.tile(kind, size)));
-    painter.drawEllipse(QRectF(0, 0, size, size).adjusted(1, 1, -1, -1));
-    painter.end();
-    return QPixmap::fromImage(image);
-}
-
-// Each kind's burst is drawn the first time that kind vanishes.
+// Each picture of a burst is drawn the first time it shows: a replay cut
+// short by the next key needs only its first few.
 const QPixmap& ClearEffect::burstPicture(int kind, qreal phase) const
 {
-    auto& frames = burstPictures_[std::clamp(kind, 0, MaxKind)];
-    if (frames[0].isNull()) {
-        const QPixmap sphere = sphereOf(kind);
-        const QColor colour = kindColour(kind);
-        for (int frame = 0; frame < BurstFrames; ++frame) {
-            QImage image(grid_.tileSize(), grid_.tileSize(), QImage::Format_ARGB32_Premultiplied);
-            image.fill(Qt::transparent);
-            QPainter painter(&image);
-            paintBurst(painter, sphere, colour, (frame + 0.5) / BurstFrames);
-            painter.end();
-            frames[frame] = QPixmap::fromImage(image);
-        }
+    kind = std::clamp(kind, 0, MaxKind);
+    const int frame = std::clamp(int(phase * BurstFrames), 0, BurstFrames - 1);
+    QPixmap& picture = burstPictures_[kind][frame];
+    if (picture.isNull()) {
+        QColor& colour = burstColours_[kind];
+        if (!colour.isValid())
+            colour = kindColour(kind);
+        QImage image(grid_.tileSize(), grid_.tileSize(), QImage::Format_ARGB32_Premultiplied);
+        image.fill(Qt::transparent);
+        QPainter painter(&image);
+        paintBurst(painter, pictures_.tile(kind, grid_.tileSize()).picture, colour, (frame + 0.5) / BurstFrames);
+        painter.end();
+        picture = QPixmap::fromImage(std::move(image));
     }
-    return frames[std::clamp(int(phase * BurstFrames), 0, BurstFrames - 1)];
+    return picture;
 }
 
 void ClearEffect::paint(QPainter& painter) const
@@ -303,7 +293,7 @@ void ClearEffect::paint(QPainter& painter) const
     if (!running())
         return;
     for (const Sprite& block : frame_.rising)
-        drawClipped(painter, block.device.topLeft(), pictures_.tile(block.kind, grid_.tileSize()));
+        drawClipped(painter, block.device, pictures_.tile(block.kind, grid_.tileSize()));
     for (const Sprite& burst : frame_.bursts)
         drawClipped(painter, burst.device.topLeft(), burstPicture(burst.kind, burst.phase));
     if (frame_.pointsOpacity > 0.0) {
@@ -316,7 +306,7 @@ void ClearEffect::paint(QPainter& painter) const
 // The block shrinks and fades into a white-hot flash in its colour, which
 // swells and fades in turn; a ring runs out to the tile's edge and sparks
 // fly out with it.
-void ClearEffect::paintBurst(QPainter& painter, const QPixmap& sphere, const QColor& colour, qreal phase) const
+void ClearEffect::paintBurst(QPainter& painter, const QPixmap& tile, const QColor& colour, qreal phase) const
 {
     const qreal size = grid_.tileSize();
     const QPointF centre(size / 2, size / 2);
@@ -325,9 +315,13 @@ void ClearEffect::paintBurst(QPainter& painter, const QPixmap& sphere, const QCo
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
     painter.setPen(Qt::NoPen);
 
-    const qreal shrunk = size * (1.0 - 0.6 * phase);
+    // The tile's sphere, without its corners, shrunk about its centre.
+    const qreal shrink = 1.0 - 0.6 * phase;
+    QBrush sphere(tile);
+    sphere.setTransform(QTransform::fromTranslate(centre.x(), centre.y()).scale(shrink, shrink).translate(-centre.x(), -centre.y()));
     painter.setOpacity(fade * std::sqrt(fade));
-    painter.drawPixmap(QRectF(centre - QPointF(shrunk, shrunk) / 2, QSizeF(shrunk, shrunk)), sphere, QRectF(sphere.rect()));
+    painter.setBrush(sphere);
+    painter.drawEllipse(centre, shrink * (size / 2 - 1), shrink * (size / 2 - 1));
     painter.setOpacity(1.0);
 
     // The glow fades to nothing at its radius, so filling the square round

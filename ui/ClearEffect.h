@@ -94,9 +94,8 @@ private:
     QRegion difference(const Frame& from, const Frame& to) const;
     QRect pointsRect() const;
     QColor kindColour(int kind) const;
-    QPixmap sphereOf(int kind) const;
     const QPixmap& burstPicture(int kind, qreal phase) const;
-    void paintBurst(QPainter& painter, const QPixmap& sphere, const QColor& colour, qreal phase) const;
+    void paintBurst(QPainter& painter, const QPixmap& tile, const QColor& colour, qreal phase) const;
     QPixmap pointsPicture(int32_t points) const;
 
     const Pictures& pictures_;
@@ -115,6 +114,7 @@ private:
     Frame next_;
     // Made when first needed, at the grid's tile size.
     mutable std::array<std::array<QPixmap, BurstFrames>, MaxKind + 1> burstPictures_{};
+    mutable std::array<QColor, MaxKind + 1> burstColours_{};
 };
 
 } // namespace quorvel::ui

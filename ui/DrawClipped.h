@@ -1,5 +1,7 @@
 #pragma once
 
+#include "Pictures.h"
+
 #include <QPainter>
 #include <QPixmap>
 
@@ -14,6 +16,16 @@ inline void drawClipped(QPainter& painter, QPoint at, const QPixmap& picture)
 {
     painter.setClipRect(QRect(at, picture.deviceIndependentSize().toSize()));
     painter.drawPixmap(at, picture);
+}
+
+// A tile at its place in device pixels: a tile of one colour is filled.
+inline void drawClipped(QPainter& painter, const QRect& device, const Pictures::Tile& tile)
+{
+    painter.setClipRect(device);
+    if (tile.flat.isValid())
+        painter.fillRect(device, tile.flat);
+    else
+        painter.drawPixmap(device.topLeft(), tile.picture);
 }
 
 } // namespace quorvel::ui

@@ -3,7 +3,28 @@
 #include "Assets.h"
 #include "Geometry.h"
 
+#include <algorithm>
+#include <optional>
+
 namespace quorvel::ui {
+namespace {
+
+// The colour of an opaque drawing that has no other, if it has one.
+std::optional<QRgb> onlyColour(const QImage& drawing)
+{
+    if (drawing.isNull() || drawing.hasAlphaChannel())
+        return std::nullopt;
+    const QImage pixels = drawing.convertToFormat(QImage::Format_RGB32);
+    const QRgb first = pixels.pixel(0, 0);
+    for (int y = 0; y < pixels.height(); ++y) {
+        const auto* line = reinterpret_cast<const QRgb*>(pixels.constScanLine(y));
+        if (std::any_of(line, line + pixels.width(), [first](QRgb pixel) { return pixel != first; }))
+            return std::nullopt;
+    }
+    return first;
+}
+
+} // namespace
 
 Pictures::Pictures(qreal devicePixelRatio) : ratio_(devicePixelRatio)
 {
@@ -22,18 +43,21 @@ const QPixmap& Pictures::block(int kind) const
     return kind >= 0 && kind < BlockTiles ? loaded(blocks_[kind], blockTilePath(kind)) : none_;
 }
 
-const QPixmap& Pictures::tile(int kind, int size) const
+const Pictures::Tile& Pictures::tile(int kind, int size) const
 {
     if (kind < 0 || kind >= BlockTiles)
-        return none_;
-    QPixmap& made = tiles_[size][kind];
+        return noTile_;
+    Tile& made = tiles_[size][kind];
     if (made.isNull()) {
         const qreal ratio = size > TileSize ? 2.0 : 1.0;
         QImage drawing = loadPicture(blockTilePath(kind), ratio);
         drawing.setDevicePixelRatio(1.0);
         if (drawing.width() != size)
             drawing = drawing.scaled(size, size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-        made = QPixmap::fromImage(drawing);
+        if (const std::optional<QRgb> only = onlyColour(drawing))
+            made.flat = QColor::fromRgb(*only);
+        else
+            made.picture = QPixmap::fromImage(std::move(drawing));
     }
     return made;
 }

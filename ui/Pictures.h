@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QColor>
 #include <QIcon>
 #include <QPixmap>
 #include <QString>
@@ -20,11 +21,19 @@ public:
 
     // Tile n of the block list, 0 the empty cell; null for any other value.
     const QPixmap& block(int kind) const;
+    // A tile as the well draws it. A drawing of one colour throughout, as
+    // the empty cell's is, is kept as that colour alone and filled, which
+    // costs neither the picture's memory nor a copy of it.
+    struct Tile {
+        QPixmap picture;
+        QColor flat;
+        bool isNull() const { return picture.isNull() && !flat.isValid(); }
+    };
     // Tile n of the block list as `size` device pixels square, to be drawn
     // pixel for pixel (ratio 1): the scale-1 drawing at 62, the twice-as-large
     // one at 124, and between or beyond them the nearer drawing smoothly
     // scaled, made when first asked for; null for a value without a tile.
-    const QPixmap& tile(int kind, int size) const;
+    const Tile& tile(int kind, int size) const;
     // Tile n of the background list; null outside 0..4.
     const QPixmap& background(int index) const;
     // A picture of the side column or the help box's sphere, one of the
@@ -44,8 +53,9 @@ private:
     mutable std::array<QPixmap, BlockTiles> blocks_;
     mutable std::array<QPixmap, BackgroundTiles> backgrounds_;
     mutable std::map<QString, QPixmap> sides_;
-    mutable std::map<int, std::array<QPixmap, BlockTiles>> tiles_;
+    mutable std::map<int, std::array<Tile, BlockTiles>> tiles_;
     QPixmap none_;
+    Tile noTile_;
 };
 
 } // namespace quorvel::ui

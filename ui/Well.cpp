@@ -81,10 +81,10 @@ void Well::paintEvent(QPaintEvent* event)
     painter.setWorldTransform(fromDevice);
     for (int spot = 0; spot < SpotCount; ++spot)
         if (region.intersects(grid_.cover(spot))) {
-            const QPixmap& tile = pictures_.tile(effect_.tile(spot), grid_.tileSize());
+            const Pictures::Tile& tile = pictures_.tile(effect_.tile(spot), grid_.tileSize());
             if (tile.isNull())
                 continue;
-            drawClipped(painter, grid_.deviceRect(spot).topLeft(), tile);
+            drawClipped(painter, grid_.deviceRect(spot), tile);
             tiles += grid_.deviceRect(spot);
         }
     painter.setClipping(false);

@@ -168,18 +168,20 @@ void WindowTest::paintedWellShowsTilesAndBackground()
     if (qEnvironmentVariableIsSet("QT_SCALE_FACTOR"))
         QCOMPARE(ratio, qEnvironmentVariable("QT_SCALE_FACTOR").toDouble());
     const QImage shot = grabbed.toImage().convertToFormat(QImage::Format_RGB32);
-    const auto pixelOf = [&](const QPixmap& picture, QPoint at) {
-        return picture.toImage().convertToFormat(QImage::Format_RGB32).pixel(at);
+    // A tile of one colour is kept as its colour alone.
+    const auto pixelOf = [&](const Pictures::Tile& tile, QPoint at) {
+        return tile.flat.isValid() ? tile.flat.rgb() : tile.picture.toImage().convertToFormat(QImage::Format_RGB32).pixel(at);
     };
     const TileGrid& grid = findControl<Well>(form, "well")->grid();
     const int size = grid.tileSize();
-    QCOMPARE(form.pictures().tile(1, size).size(), QSize(size, size));
+    QCOMPARE(form.pictures().tile(1, size).picture.size(), QSize(size, size));
+    QVERIFY2(form.pictures().tile(0, size).flat.isValid(), "the empty cell filled with its colour");
 
     const QPoint insideTile[] = {{0, 0}, {size - 1, size - 1}, {size / 2, size / 2}, {41, 90 % size}, {40, 91 % size}};
     for (int spot = 0; spot < SpotCount; ++spot) {
-        const QPixmap& block = form.pictures().tile(spotTile(gameOf(form), spot), size);
+        const Pictures::Tile& block = form.pictures().tile(spotTile(gameOf(form), spot), size);
         for (const QPoint inside : insideTile)
-            if (block.rect().contains(inside))
+            if (!block.isNull() && QRect(0, 0, size, size).contains(inside))
                 QCOMPARE(shot.pixel(grid.deviceRect(spot).topLeft() + inside), pixelOf(block, inside));
     }
     const QPoint centre(size / 2, size / 2);
@@ -189,9 +191,9 @@ void WindowTest::paintedWellShowsTilesAndBackground()
     // and the game's own piece in it; a burst covers its whole cell, above
     // and below the points it shows. A move ends it at once.
     const auto shows = [&](const QImage& image, int spot, int32_t kind) {
-        const QPixmap& block = form.pictures().tile(kind, size);
+        const Pictures::Tile& block = form.pictures().tile(kind, size);
         for (const QPoint inside : insideTile)
-            if (block.rect().contains(inside) && image.pixel(grid.deviceRect(spot).topLeft() + inside) != pixelOf(block, inside))
+            if (!block.isNull() && QRect(0, 0, size, size).contains(inside) && image.pixel(grid.deviceRect(spot).topLeft() + inside) != pixelOf(block, inside))
                 return false;
         return true;
     };
@@ -246,7 +248,7 @@ void WindowTest::paintedWellShowsTilesAndBackground()
     for (const QPoint at : {QPoint(65, 300), QPoint(300, 570), QPoint(128, 507), QPoint(100, 0), QPoint(400, 2),
                             QPoint(1, 300), QPoint(640, 600), QPoint(900, 630)}) {
         const QPoint device = at * ratio;
-        QCOMPARE(shot.pixel(device), pixelOf(pattern, QPoint(device.x() % tile.width(), device.y() % tile.height())));
+        QCOMPARE(shot.pixel(device), pixelOf({pattern, {}}, QPoint(device.x() % tile.width(), device.y() % tile.height())));
     }
 }
 
@@ -573,7 +575,7 @@ void WindowTest::windowGoesWhileABurstRuns()
     QStringList readAtTheEnd;
     for (const char* control : {"well", "Image1", "Image5"})
         connect(findControl<QWidget>(form, control), &QObject::destroyed, [&, control] {
-            if (form.pictures().tile(1, size).width() == size && gameOf(form).KindCount() == DefaultKindCount)
+            if (form.pictures().tile(1, size).picture.width() == size && gameOf(form).KindCount() == DefaultKindCount)
                 readAtTheEnd << QString::fromLatin1(control);
         });
     window.form.reset();
