@@ -2,6 +2,7 @@
 
 #include "Board.h"
 #include "GameHost.h"
+#include "Grids.h"
 #include "Piece.h"
 #include "Random.h"
 
@@ -66,8 +67,9 @@ private:
 
     GameHost& host_;
     std::unique_ptr<RandomSource> random_;
-    quorvel::Board board_{};
-    MarkGrid markGrid_{};
+    Grids grids_;
+    quorvel::Board& board_ = grids_.board();
+    MarkGrid& markGrid_ = grids_.marks();
     // Kept between landings so that its storage is reused.
     Clearing clearing_;
     quorvel::Piece piece_{};
