@@ -26,7 +26,7 @@ QString colours(const NextPiece& kinds)
 int columnNumber(int column) { return column - FirstColumn + 1; }
 int rowNumber(int row) { return row - LaunchRow + 1; }
 
-QString Rows(const Piece& piece)
+QString pieceRows(const Piece& piece)
 {
     if (piece[0].row == piece[1].row && piece[1].row == piece[2].row)
         return QCoreApplication::translate("BoardDescription", "row %1").arg(rowNumber(piece[0].row));
@@ -46,7 +46,7 @@ QString boardDescription(const Game& game)
         .arg(columnNumber(piece[0].column))
         .arg(columnNumber(piece[2].column))
         .arg(ColumnCount)
-        .arg(Rows(piece))
+        .arg(pieceRows(piece))
         .arg(colours({piece[0].kind, piece[1].kind, piece[2].kind}))
         .arg(next);
 }

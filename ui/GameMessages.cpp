@@ -1,23 +1,32 @@
 #include "GameMessages.h"
 
-#include "Unit1.h"
 #include "WriteError.h"
+
+#include <QCoreApplication>
 
 namespace quorvel::ui {
 
+namespace {
+
 // The texts belong to the main window, which asks every question, so they
-// are translated in its name.
+// are translated in its name, beside its own texts.
+struct WindowText {
+    Q_DECLARE_TR_FUNCTIONS(quorvel::ui::TForm1)
+};
+
+} // namespace
+
 MessageText describe(GameMessage message)
 {
     switch (message) {
     case GameMessage::NewGameQuestion:
-        return {TForm1::tr("Are you sure?"), TForm1::tr("New game"), BoxButtons::YesNo};
+        return {WindowText::tr("Are you sure?"), WindowText::tr("New game"), BoxButtons::YesNo};
     case GameMessage::LevelsQuestion:
-        return {TForm1::tr("This will start a new game. Go ahead?"), TForm1::tr("Levels"), BoxButtons::YesNo};
+        return {WindowText::tr("This will start a new game. Go ahead?"), WindowText::tr("Levels"), BoxButtons::YesNo};
     case GameMessage::GameOver:
-        return {TForm1::tr("Game over"), TForm1::tr("Game"), BoxButtons::Ok};
+        return {WindowText::tr("Game over"), WindowText::tr("Game"), BoxButtons::Ok};
     case GameMessage::ResultNoLongerInTable:
-        return {TForm1::tr("That result no longer reaches the ten best."), TForm1::tr("Game"), BoxButtons::Ok};
+        return {WindowText::tr("That result no longer reaches the ten best."), WindowText::tr("Game"), BoxButtons::Ok};
     case GameMessage::SaveRefused:
         break;
     }

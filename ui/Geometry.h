@@ -30,6 +30,6 @@ inline constexpr QRect previewTileRect(int position) { return {previewOrigin(pos
 // The background pattern covers this much of the client area; a window
 // dragged larger shows its own colour beyond it.
 inline constexpr QRect PatternRect{0, 0, 1000, 700};
-inline constexpr QSize clientSize{919, 640};
+inline constexpr QSize ClientSize{919, 640};
 
 } // namespace quorvel::ui

@@ -10,7 +10,7 @@ constexpr int MaxCombiningRun = 30;
 constexpr int MaxShownCharacters = 36;
 
 // A character's first code point and at most 30 more.
-QStringView Kept(QStringView character)
+QStringView kept(QStringView character)
 {
     qsizetype at = 0;
     for (int codePoints = 0; at < character.size() && codePoints <= MaxCombiningRun; ++codePoints)
@@ -31,7 +31,7 @@ QString shownName(const QString& name)
         const qsizetype end = characters.toNextBoundary();
         if (end <= 0)
             break;
-        shown += Kept(QStringView(name).mid(start, end - start));
+        shown += kept(QStringView(name).mid(start, end - start));
         start = end;
     }
     return shown;

@@ -120,7 +120,7 @@ void TForm1::showLevelName(QLabel* label, int value)
 
 // Applying the saved options at start-up is one action: after its first
 // refused save the rest is abandoned, so the player hears of it once.
-bool TForm1::Save(const std::function<void()>& write)
+bool TForm1::save(const std::function<void()>& write)
 {
     if (buildingWindow_ && saveRefused_)
         return false;
@@ -233,7 +233,7 @@ void TForm1::BlocksgroupClick()
         goAhead = showMessage(GameMessage::LevelsQuestion) == BoxAnswer::Yes ||
                   game_.GameOver();
     const int chosen = ClampKindCount(Blocksgroup->itemIndex() + MinKindCount);
-    if (!goAhead || !Save([chosen] { persist::writeBlocks(chosen); })) {
+    if (!goAhead || !save([chosen] { persist::writeBlocks(chosen); })) {
         Blocksgroup->showItemIndex(game_.KindCount() - MinKindCount);
         return;
     }
@@ -247,7 +247,7 @@ void TForm1::BlocksgroupClick()
 void TForm1::backchoiceClick()
 {
     const int chosen = backchoice->itemIndex();
-    if (!Save([chosen] { persist::writeBackground(chosen); })) {
+    if (!save([chosen] { persist::writeBackground(chosen); })) {
         backchoice->showItemIndex(client->background());
         return;
     }
@@ -274,13 +274,13 @@ void TForm1::dxButton3Click()
     if (nameEntryResults_.empty())
         return;
     std::vector<bool> entered;
-    if (!Save([&] { entered = persist::insertResults(scoreTable_, Playersname->text(), nameEntryResults_); }))
+    if (!save([&] { entered = persist::insertResults(scoreTable_, Playersname->text(), nameEntryResults_); }))
         return;
     nameEntryResults_.clear();
     showScoreTable();
     overpanel->hide();
     Scorepanel->show();
-    Save([this] { persist::writePlayerName(Playersname->text()); });
+    save([this] { persist::writePlayerName(Playersname->text()); });
     if (std::find(entered.begin(), entered.end(), false) != entered.end())
         showMessage(GameMessage::ResultNoLongerInTable);
 }

@@ -102,7 +102,7 @@ private:
     // Every question and message of the game, shown through messageBox_.
     BoxAnswer showMessage(GameMessage message);
     // Runs one save; on failure tells the player and returns false.
-    bool Save(const std::function<void()>& write);
+    bool save(const std::function<void()>& write);
 
     Game game_;
     Pictures pictures_;

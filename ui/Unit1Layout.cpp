@@ -81,8 +81,8 @@ void TForm1::createControls()
         connect(panel, &OverlayPanel::hidden, well, qOverload<>(&QWidget::update));
         connect(panel, &OverlayPanel::shown, well, &Well::endReplay);
     }
-    resize(clientSize.width(), clientSize.height() + menuBar()->sizeHint().height());
-    client->resize(clientSize);
+    resize(ClientSize.width(), ClientSize.height() + menuBar()->sizeHint().height());
+    client->resize(ClientSize);
 }
 
 void TForm1::createMenu()

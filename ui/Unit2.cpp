@@ -22,7 +22,7 @@ namespace {
 const QColor dialogColour(0x3E, 0x37, 0x53);
 const QColor linkColour(0xFF, 0xFF, 0x00);
 constexpr int CreditsWidth = 183;
-constexpr QSize clientSize(341, 380);
+constexpr QSize ClientSize(341, 380);
 // Time enough for the window manager to frame a new window.
 constexpr int FramingMilliseconds = 100;
 
@@ -53,7 +53,7 @@ TAboutBox::TAboutBox(const Pictures& pictures, QWidget* parent)
     setObjectName(QStringLiteral("AboutBox"));
     // No caption; an empty title would make the desktop show the program's name.
     setWindowTitle(QStringLiteral(" "));
-    resize(clientSize);
+    resize(ClientSize);
     QPalette palette = this->palette();
     palette.setColor(QPalette::Window, dialogColour);
     palette.setColor(QPalette::WindowText, Qt::white);

@@ -29,7 +29,7 @@ public:
     static void setScore(Game& game, int32_t score) { game.score_ = score; }
 
 protected:
-    std::vector<int> Rows() const { return {game.Piece()[0].row, game.Piece()[1].row, game.Piece()[2].row}; }
+    std::vector<int> pieceRows() const { return {game.Piece()[0].row, game.Piece()[1].row, game.Piece()[2].row}; }
     std::vector<int> columns() const
     {
         return {game.Piece()[0].column, game.Piece()[1].column, game.Piece()[2].column};

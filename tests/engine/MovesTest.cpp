@@ -99,10 +99,10 @@ protected:
 
 TEST_F(FrozenPiece, MovesOverWhenEveryTargetIsFreeAndLeavesNoCopies)
 {
-    ASSERT_EQ(Rows(), (Ints{25, 26, 26}));
+    ASSERT_EQ(pieceRows(), (Ints{25, 26, 26}));
     game.MoveRight();
     EXPECT_EQ(columns(), (Ints{15, 16, 17}));
-    EXPECT_EQ(Rows(), (Ints{25, 26, 26}));
+    EXPECT_EQ(pieceRows(), (Ints{25, 26, 26}));
     EXPECT_EQ(pictureOf(game.Board()),
               fullPicture({"...7", "...8.23", "....1"}));
     EXPECT_EQ(host.count("board"), 1);
@@ -131,7 +131,7 @@ TEST_F(Moves, ASecondLaunchDuringAFlightRestartsNothing)
     game.Boxupdate();
     game.Launch();
     EXPECT_EQ(host.count("start"), 1);
-    EXPECT_EQ(Rows(), (Ints{19, 19, 19}));
+    EXPECT_EQ(pieceRows(), (Ints{19, 19, 19}));
 }
 
 } // namespace

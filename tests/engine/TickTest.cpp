@@ -24,11 +24,11 @@ TEST_F(Flight, PieceBlockedAboveTheLaunchRowEndsTheGameBeforeAnythingMoves)
         const bool underPiece = column >= 14 && column <= 16;
         EXPECT_EQ(game.GameOver(), underPiece) << column;
         if (underPiece) {
-            EXPECT_EQ(Rows(), (std::vector<int>{18, 18, 18}));
+            EXPECT_EQ(pieceRows(), (std::vector<int>{18, 18, 18}));
             // The final board and score are shown before the window takes over.
             EXPECT_EQ(host.calls, (Events{"stop", "board", "score 0", "end"}));
         } else {
-            EXPECT_EQ(Rows(), (std::vector<int>{19, 19, 19}));
+            EXPECT_EQ(pieceRows(), (std::vector<int>{19, 19, 19}));
             EXPECT_TRUE(host.timerRunning);
         }
     }
@@ -39,11 +39,11 @@ TEST_F(Flight, BlocksRiseOnTheirOwnAndLandTogether)
     draw(Cells(), {"....7", "....8"});
     game.Launch();
     tick(7);
-    EXPECT_EQ(Rows(), (std::vector<int>{25, 25, 25}));
+    EXPECT_EQ(pieceRows(), (std::vector<int>{25, 25, 25}));
     tick(1);
-    EXPECT_EQ(Rows(), (std::vector<int>{26, 25, 26})) << "block 2 stops under the 8";
+    EXPECT_EQ(pieceRows(), (std::vector<int>{26, 25, 26})) << "block 2 stops under the 8";
     tick(1);
-    EXPECT_EQ(Rows(), (std::vector<int>{27, 25, 27})) << "free blocks rise to the top row";
+    EXPECT_EQ(pieceRows(), (std::vector<int>{27, 25, 27})) << "free blocks rise to the top row";
     EXPECT_TRUE(host.timerRunning) << "landing waits for the tick in which none can rise";
     tick(1);
     EXPECT_FALSE(host.timerRunning);

@@ -50,7 +50,7 @@ void playToTheEnd(TForm1& form)
 {
     for (int launch = 0; launch < MostLaunches && !findControl<QWidget>(form, "overpanel")->isVisible(); ++launch) {
         QTest::keyClick(form.windowHandle(), Qt::Key_Up);
-        if (!QTest::qWaitFor([&] { return !InFlight(form); }, LongestFlightMs))
+        if (!QTest::qWaitFor([&] { return !pieceInFlight(form); }, LongestFlightMs))
             return;
     }
 }

@@ -28,11 +28,11 @@ public:
     // The burst over cleared blocks, on or off; the game plays the same.
     static void showClearEffect(ui::TForm1& form, bool on) { form.well->effectOn_ = on; }
     // The engine's word that the game has ended, whatever the board.
-    static void EndGame(ui::TForm1& form) { static_cast<GameHost&>(form).GameEnded(); }
+    static void endGame(ui::TForm1& form) { static_cast<GameHost&>(form).GameEnded(); }
 };
 
 inline const Game& gameOf(const ui::TForm1& form) { return WindowAccess::gameOf(form); }
-inline bool InFlight(const ui::TForm1& form) { return gameOf(form).InFlight(); }
+inline bool pieceInFlight(const ui::TForm1& form) { return gameOf(form).InFlight(); }
 
 // A control of the window by its layout name; the test stops if there is none.
 template <typename Control = QWidget>

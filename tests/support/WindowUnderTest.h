@@ -20,7 +20,7 @@ namespace quorvel::testing {
 // Settles a whole flight at once, tick by tick, as the timer would.
 inline void fly(ui::TForm1& form)
 {
-    for (int tick = 0; tick < 100 && InFlight(form); ++tick)
+    for (int tick = 0; tick < 100 && pieceInFlight(form); ++tick)
         WindowAccess::tick(form);
 }
 

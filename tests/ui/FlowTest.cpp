@@ -131,7 +131,7 @@ void FlowTest::firstStartWithoutAFile()
     QCOMPARE(findControl<ui::ClientArea>(form, "client")->background(), 0);
     QCOMPARE(findControl<QLineEdit>(form, "Playersname")->text(), QStringLiteral("Anonymous"));
     QVERIFY(!findControl<QWidget>(form, "Panel1")->isVisibleTo(&form) && !findControl<QWidget>(form, "Scorepanel")->isVisibleTo(&form) && !findControl<QWidget>(form, "overpanel")->isVisibleTo(&form));
-    QVERIFY(!InFlight(form) && !gameOf(form).GameOver());
+    QVERIFY(!pieceInFlight(form) && !gameOf(form).GameOver());
     for (int k = 0; k < 10; ++k) {
         QCOMPARE(scoreLabel(form, "name", k)->text(), QStringLiteral("Bobby"));
         QCOMPARE(scoreLabel(form, "level", k)->text(), QStringLiteral("Easy"));
@@ -171,7 +171,7 @@ void FlowTest::savedOptionsApplyWithoutAQuestion()
     QCOMPARE(findControl<ui::RadioGroup>(form, "Blocksgroup")->itemIndex(), kindCount - 6);
     QCOMPARE(findControl<ui::ClientArea>(form, "client")->background(), background);
     QCOMPARE(findControl<ui::RadioGroup>(form, "backchoice")->itemIndex(), background);
-    QVERIFY(!gameOf(form).GameOver() && !InFlight(form));
+    QVERIFY(!gameOf(form).GameOver() && !pieceInFlight(form));
     QCOMPARE(findControl<QLabel>(form, "Label1")->text(), QStringLiteral("0"));
     const QByteArray file = readAll(window.settingsFile());
     QCOMPARE(valueIn(file, "Settings", "Blocks"), blocksWritten);
@@ -209,10 +209,10 @@ void FlowTest::newGameAsksFirst()
     if (yes) {
         QCOMPARE(gameOf(form).Piece()[0].column, 14);
         QCOMPARE(gameOf(form).Piece()[0].row, LaunchRow);
-        QVERIFY2(!InFlight(form), "a new game waits for its first launch");
+        QVERIFY2(!pieceInFlight(form), "a new game waits for its first launch");
     } else {
         QVERIFY(gameOf(form).Board() == before);
-        QCOMPARE(InFlight(form), inFlight);
+        QCOMPARE(pieceInFlight(form), inFlight);
     }
 }
 
@@ -271,7 +271,7 @@ void FlowTest::difficultyClick()
         QCOMPARE(findControl<QLabel>(form, "blockslbl")->text(), QStringLiteral("Wicked"));
         QCOMPARE(valueIn(readAll(window.settingsFile()), "Settings", "Blocks"), QStringLiteral("9"));
         QVERIFY(!findControl<QWidget>(form, "Panel1")->isVisibleTo(&form));
-        QVERIFY(!gameOf(form).GameOver() && !InFlight(form));
+        QVERIFY(!gameOf(form).GameOver() && !pieceInFlight(form));
         QCOMPARE(gameOf(form).Piece()[0].column, 14);
     } else {
         QCOMPARE(gameOf(form).KindCount(), 7);
@@ -311,15 +311,15 @@ void FlowTest::optionsAndHighScoresFreezeAFlightThatLaunchResumes()
         WindowAccess::tick(form);
         WindowAccess::tick(form);
         choose(form, freeze);
-        QVERIFY(!InFlight(form));
+        QVERIFY(!pieceInFlight(form));
         QCOMPARE(gameOf(form).Piece()[1].row, LaunchRow + 2);
         QCOMPARE(findControl<QWidget>(form, "Panel1")->isVisibleTo(&form), freeze == "Options1");
         QCOMPARE(findControl<QWidget>(form, "Scorepanel")->isVisibleTo(&form), freeze == "HighScores1");
         click(form, "dxButton1");
         click(form, "dxButton2");
-        QVERIFY(!InFlight(form));
+        QVERIFY(!pieceInFlight(form));
         click(form, "Image4");
-        QVERIFY(InFlight(form));
+        QVERIFY(pieceInFlight(form));
         WindowAccess::tick(form);
         QCOMPARE(gameOf(form).Piece()[1].row, LaunchRow + 3);
     }
@@ -420,7 +420,7 @@ void FlowTest::typedNameIsEnteredAsTyped()
     WindowUnderTest window(1, tableWithLine10(-5));
     TForm1& form = *window.form;
     QVERIFY(window.showActive());
-    WindowAccess::EndGame(form);
+    WindowAccess::endGame(form);
     QTest::mouseClick(findControl<QLineEdit>(form, "Playersname"), Qt::LeftButton);
     QCOMPARE(QApplication::focusWidget(), findControl<QLineEdit>(form, "Playersname"));
     window.press(Qt::Key_A, Qt::ControlModifier);
@@ -529,7 +529,7 @@ void FlowTest::failedNameEntryLosesNothingAndCanBeConfirmedAgain()
     WindowUnderTest window(1, tableWithLine10(-5));
     TForm1& form = *window.form;
     findControl<QLineEdit>(form, "Playersname")->setText(QStringLiteral("Grace"));
-    WindowAccess::EndGame(form);
+    WindowAccess::endGame(form);
     const QByteArray before = readAll(window.settingsFile());
     const auto tableBefore = WindowAccess::scoreTableOf(form);
     const QString folder = window.config.path() + "/quorvel";

@@ -110,7 +110,7 @@ void KeyboardTest::hiddenDifficultyListTakesNoKeys()
     QCOMPARE(QApplication::focusWidget(), &form);
     // The key still steers the new game.
     QCOMPARE(gameOf(form).Piece()[0].column, key == Qt::Key_Left ? 13 : key == Qt::Key_Right ? 15 : 14);
-    QCOMPARE(InFlight(form), key == Qt::Key_Up);
+    QCOMPARE(pieceInFlight(form), key == Qt::Key_Up);
 }
 
 void KeyboardTest::enterClosesThePanelsEscapeDoesNot_data()

@@ -199,7 +199,7 @@ void playWithKeys(TForm1& form, uint32_t seed, const std::function<void()>& afte
             afterKey();
         }
         QTest::keyClick(form.windowHandle(), Qt::Key_Space);
-        if (!QTest::qWaitFor([&] { return !InFlight(form); }, 5000))
+        if (!QTest::qWaitFor([&] { return !pieceInFlight(form); }, 5000))
             QFAIL("a flight that never lands");
         afterFlight();
     }

@@ -133,7 +133,7 @@ public:
         QElapsedTimer clock;
         clock.start();
         while (problem_.isEmpty() && !clock.hasExpired(SoakMilliseconds)) {
-            Step();
+            step();
             ++events_;
             letTheTimerTick();
         }
@@ -149,7 +149,7 @@ public:
 
 private:
     // A player who sees the name box fills it in before long.
-    void Step()
+    void step()
     {
         if (findControl<QLineEdit>(form, "Playersname")->isVisible() && random_() % 4 == 0)
             return enterName();
@@ -176,12 +176,12 @@ private:
 
     // Keys go to the window that has the focus, which hands them to its
     // focused control.
-    void Key(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
+    void sendKey(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
     {
         perform(QStringLiteral("key %1").arg(keyName(key, modifiers)), [&] { QTest::keyClick(form.windowHandle(), key, modifiers); });
     }
 
-    void pressKey() { Key(pick(random_, Keys), pick(random_, Modifiers)); }
+    void pressKey() { sendKey(pick(random_, Keys), pick(random_, Modifiers)); }
 
     void clickPicture()
     {
@@ -218,7 +218,7 @@ private:
     void enterName()
     {
         clickInside(findControl<QLineEdit>(form, "Playersname"));
-        Key(Qt::Key_A, Qt::ControlModifier);
+        sendKey(Qt::Key_A, Qt::ControlModifier);
         const int length = static_cast<int>(random_() % (LongestName + 1));
         for (int i = 0; i < length; ++i) {
             const QString character = NameCharacters[random_() % NameCharacters.size()];
@@ -227,7 +227,7 @@ private:
             });
         }
         if (random_() % 2 == 0)
-            Key(Qt::Key_Return);
+            sendKey(Qt::Key_Return);
         else if (findControl<QWidget>(form, "dxButton3")->isVisible())
             clickInside(findControl<QWidget>(form, "dxButton3"));
     }
@@ -245,10 +245,10 @@ private:
     // its end.
     void letTheTimerTick()
     {
-        if (!InFlight(form))
+        if (!pieceInFlight(form))
             return;
         const int target = ticks_ + static_cast<int>(random_() % (MostTicksBetweenEvents + 1));
-        if (!QTest::qWaitFor([&] { return ticks_ >= target || !InFlight(form) || !problem_.isEmpty(); },
+        if (!QTest::qWaitFor([&] { return ticks_ >= target || !pieceInFlight(form) || !problem_.isEmpty(); },
                              TickWaitMilliseconds))
             log(QStringLiteral("no tick for %1 ms").arg(TickWaitMilliseconds));
     }

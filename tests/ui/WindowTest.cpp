@@ -115,7 +115,7 @@ void WindowTest::controlsStandWhereTheLayoutPutsThem()
     QFETCH(QString, name);
     QFETCH(QRect, geometry);
     WindowUnderTest window;
-    QCOMPARE(findControl<ui::ClientArea>(*window.form, "client")->size(), clientSize);
+    QCOMPARE(findControl<ui::ClientArea>(*window.form, "client")->size(), ClientSize);
     auto* control = window.form->findChild<QWidget*>(name);
     QVERIFY2(control, qPrintable(name));
     if (geometry.isEmpty()) {
@@ -337,7 +337,7 @@ void WindowTest::keysCallTheirMoves()
     QCOMPARE(columns(gameOf(form)), (std::vector<int>{firstColumn, firstColumn + 1, firstColumn + 2}));
     const std::vector<int> cycled{kinds[1], kinds[2], kinds[0]};
     QCOMPARE(kindsIn(gameOf(form)), effect == "cycle" ? cycled : kinds);
-    QCOMPARE(InFlight(form), effect == "launch");
+    QCOMPARE(pieceInFlight(form), effect == "launch");
 }
 
 void WindowTest::keysGoOnToTheFocusedControl()
@@ -351,7 +351,7 @@ void WindowTest::keysGoOnToTheFocusedControl()
     findControl<QLineEdit>(form, "Playersname")->setFocus();
     QTest::keyClick(form.windowHandle(), Qt::Key_Space);
     QCOMPARE(findControl<QLineEdit>(form, "Playersname")->text(), QStringLiteral(" "));
-    QVERIFY(InFlight(form));
+    QVERIFY(pieceInFlight(form));
 }
 
 void WindowTest::keysDoNothingWhileADialogIsOpen()
@@ -421,7 +421,7 @@ void WindowTest::picturesCallTheirMoves()
     QTest::mouseRelease(target, Qt::LeftButton, {}, at);
     QCOMPARE(gameOf(form).Piece()[0].column, firstColumn);
     QCOMPARE(kindsIn(gameOf(form)) != kinds, cycled);
-    QCOMPARE(InFlight(form), launched);
+    QCOMPARE(pieceInFlight(form), launched);
     if (picture.startsWith("Image") && picture != "Image5")
         QCOMPARE(target->cursor().shape(), Qt::PointingHandCursor);
 }
@@ -554,7 +554,7 @@ void WindowTest::windowKeepsItsSizeOnScreen()
     QVERIFY(QTest::qWaitForWindowExposed(&form));
     QCOMPARE(form.windowHandle()->size(), laidOut);
     QCOMPARE(form.size(), laidOut);
-    QCOMPARE(findControl<ui::ClientArea>(form, "client")->size(), clientSize);
+    QCOMPARE(findControl<ui::ClientArea>(form, "client")->size(), ClientSize);
 }
 
 // The well and the pictures beside it go before the game and the pictures
