@@ -15,6 +15,7 @@
 #include <QTimer>
 
 #include <array>
+#include <memory>
 
 namespace {
 
@@ -74,12 +75,12 @@ private:
 int main(int argc, char* argv[])
 {
     QApplication application(argc, argv);
-    const Pictures pictures(qGuiApp->devicePixelRatio());
+    const auto pictures = std::make_shared<const Pictures>(qGuiApp->devicePixelRatio());
     ClientArea window(pictures, nullptr);
     window.setWindowTitle(QStringLiteral("Full repaint"));
     window.setBackground(0);
     window.resize(919, 662);
-    FullWell well(pictures, &window);
+    FullWell well(*pictures, &window);
     QTimer tick;
     QObject::connect(&tick, &QTimer::timeout, &well, qOverload<>(&QWidget::update));
     tick.start(20);

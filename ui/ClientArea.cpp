@@ -8,7 +8,8 @@
 
 namespace quorvel::ui {
 
-ClientArea::ClientArea(const Pictures& pictures, QWidget* parent) : QWidget(parent), pictures_(pictures)
+ClientArea::ClientArea(std::shared_ptr<const Pictures> pictures, QWidget* parent)
+    : QWidget(parent), pictures_(std::move(pictures))
 {
     setObjectName(QStringLiteral("client"));
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -28,7 +29,7 @@ void ClientArea::setBackground(int index)
 // serves as its own pattern.
 void ClientArea::makePattern() const
 {
-    const QPixmap& tile = pictures_.background(background_);
+    const QPixmap& tile = pictures_->background(background_);
     if (!tile.isNull()) {
         pattern_ = tile;
         return;

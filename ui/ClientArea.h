@@ -3,6 +3,8 @@
 #include <QPixmap>
 #include <QWidget>
 
+#include <memory>
+
 class QPainter;
 
 namespace quorvel::ui {
@@ -18,7 +20,7 @@ class ClientArea final : public QWidget {
     Q_OBJECT
 
 public:
-    ClientArea(const Pictures& pictures, QWidget* parent);
+    ClientArea(std::shared_ptr<const Pictures> pictures, QWidget* parent);
 
     // The tile 0..4 of the pattern.
     int background() const { return background_; }
@@ -40,7 +42,7 @@ protected:
 private:
     void makePattern() const;
 
-    const Pictures& pictures_;
+    std::shared_ptr<const Pictures> pictures_;
     int background_ = -1;
     mutable QPixmap pattern_;
 };

@@ -69,8 +69,8 @@ QPixmap pressedLook(const QPixmap& picture)
 
 PictureControl::PictureControl(const QPixmap& picture, QWidget* parent) : QWidget(parent), picture_(picture) {}
 
-PictureControl::PictureControl(const Pictures& pictures, const char* path, QWidget* parent)
-    : QWidget(parent), pictures_(&pictures), path_(path)
+PictureControl::PictureControl(std::shared_ptr<const Pictures> pictures, const char* path, QWidget* parent)
+    : QWidget(parent), pictures_(std::move(pictures)), path_(path)
 {
 }
 
@@ -86,9 +86,9 @@ void PictureControl::paintEvent(QPaintEvent*)
     QPainter(this).drawPixmap(0, 0, picture());
 }
 
-PictureButton::PictureButton(const Pictures& pictures, const char* path, const QString& action, const QString& keys,
+PictureButton::PictureButton(std::shared_ptr<const Pictures> pictures, const char* path, const QString& action, const QString& keys,
                              QWidget* parent)
-    : QAbstractButton(parent), pictures_(pictures), path_(path)
+    : QAbstractButton(parent), pictures_(std::move(pictures)), path_(path)
 {
     setFocusPolicy(Qt::NoFocus);
     setCursor(Qt::PointingHandCursor);
@@ -101,7 +101,7 @@ PictureButton::PictureButton(const Pictures& pictures, const char* path, const Q
 
 const QPixmap& PictureButton::shown() const
 {
-    const QPixmap& picture = pictures_.side(path_);
+    const QPixmap& picture = pictures_->side(path_);
     if (isDown()) {
         if (pressed_.isNull())
             pressed_ = pressedLook(picture);

@@ -4,6 +4,8 @@
 #include <QPixmap>
 #include <QWidget>
 
+#include <memory>
+
 namespace quorvel::ui {
 
 class Pictures;
@@ -17,7 +19,7 @@ public:
     PictureControl(const QPixmap& picture, QWidget* parent);
     // A picture of the side column, one of the paths in Assets.h, decoded
     // when first painted, so that the window shows without waiting for it.
-    PictureControl(const Pictures& pictures, const char* path, QWidget* parent);
+    PictureControl(std::shared_ptr<const Pictures> pictures, const char* path, QWidget* parent);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -26,7 +28,7 @@ private:
     const QPixmap& picture() const;
 
     mutable QPixmap picture_;
-    const Pictures* pictures_ = nullptr;
+    std::shared_ptr<const Pictures> pictures_;
     const char* path_ = nullptr;
 };
 
@@ -43,7 +45,7 @@ class PictureButton final : public QAbstractButton {
     Q_OBJECT
 
 public:
-    PictureButton(const Pictures& pictures, const char* path, const QString& action, const QString& keys,
+    PictureButton(std::shared_ptr<const Pictures> pictures, const char* path, const QString& action, const QString& keys,
                   QWidget* parent);
 
 protected:
@@ -53,7 +55,7 @@ private:
     // The picture as it is painted now: idle, lit or pressed.
     const QPixmap& shown() const;
 
-    const Pictures& pictures_;
+    std::shared_ptr<const Pictures> pictures_;
     const char* path_;
     mutable QPixmap lit_;
     mutable QPixmap pressed_;

@@ -48,7 +48,7 @@ constexpr KeyBinding KeyBindings[] = {
 TForm1::TForm1(std::unique_ptr<RandomSource> random, QWidget* parent)
     : QMainWindow(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                               Qt::WindowCloseButtonHint),
-      game_(*this, std::move(random)), pictures_(qGuiApp->devicePixelRatio()),
+      game_(*this, std::move(random)), pictures_(std::make_shared<const Pictures>(qGuiApp->devicePixelRatio())),
       messageBox_([this](const QString& text, const QString& caption, BoxButtons buttons) {
           return standardMessageBox(this, text, caption, buttons);
       })
@@ -214,7 +214,7 @@ void TForm1::HighScores1Click()
 TAboutBox& TForm1::aboutBox()
 {
     if (!AboutBox)
-        AboutBox = new TAboutBox(pictures_, this);
+        AboutBox = new TAboutBox(*pictures_, this);
     return *AboutBox;
 }
 

@@ -47,7 +47,7 @@ public:
 
     // The help/about box, made the first time it is asked for.
     TAboutBox& aboutBox();
-    const Pictures& pictures() const { return pictures_; }
+    const Pictures& pictures() const { return *pictures_; }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -104,8 +104,12 @@ private:
     // Runs one save; on failure tells the player and returns false.
     bool save(const std::function<void()>& write);
 
+    // Read only by the window's own handlers: the well is handed the game
+    // to show it, and keeps nothing of it.
     Game game_;
-    Pictures pictures_;
+    // Every control that draws a picture holds its share of them, so that
+    // none can outlive them, whatever goes first as the window closes.
+    std::shared_ptr<const Pictures> pictures_;
     persist::ScoreTable scoreTable_{};
     MessageBoxFunction messageBox_;
     bool centred_ = false;
@@ -120,10 +124,7 @@ private:
     // The controls, by the names the game's layout gives them.
     QTimer* Timer1 = nullptr;
     TAboutBox* AboutBox = nullptr;
-    // The client area holds every control that refers to the game or the
-    // pictures. Declared after them, it is destroyed before them, and not
-    // after them with the window's other children.
-    std::unique_ptr<ClientArea> client;
+    ClientArea* client = nullptr;
     Well* well = nullptr;
     QLabel* blockslbl = nullptr;
     QLabel* Label1 = nullptr;

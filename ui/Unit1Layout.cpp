@@ -62,12 +62,12 @@ void TForm1::createControls()
 {
     setWindowTitle(QStringLiteral("Quorvel"));
     setFont(gameFont(WindowTextPixels));
-    client.reset(new ClientArea(pictures_, this));
+    client = new ClientArea(pictures_, this);
     QPalette palette = client->palette();
     palette.setColor(QPalette::Window, windowColour);
     client->setPalette(palette);
-    setCentralWidget(client.get());
-    well = new Well(game_, pictures_, client.get());
+    setCentralWidget(client);
+    well = new Well(game_, *pictures_, client);
     createMenu();
     createSideColumn();
     createOptionsPanel();
@@ -102,11 +102,11 @@ void TForm1::createMenu()
 
 void TForm1::createSideColumn()
 {
-    place(new PictureControl(pictures_, PlatePicture, client.get()), "Image5", QRect(680, 232, 201, 49));
-    place(new PictureControl(pictures_, PlatePicture, client.get()), "Image6", QRect(680, 280, 201, 49));
+    place(new PictureControl(pictures_, PlatePicture, client), "Image5", QRect(680, 232, 201, 49));
+    place(new PictureControl(pictures_, PlatePicture, client), "Image6", QRect(680, 280, 201, 49));
     const auto button = [&](const char* objectName, const char* picture, const QRect& geometry, const QString& action,
                             const QString& keys, void (TForm1::*handler)()) {
-        auto* image = place(new PictureButton(pictures_, picture, action, keys, client.get()), objectName, geometry);
+        auto* image = place(new PictureButton(pictures_, picture, action, keys, client), objectName, geometry);
         connect(image, &QAbstractButton::clicked, this, handler);
     };
     button("Image1", LeftButtonPicture, QRect(680, 368, 57, 49), tr("Move left"),
@@ -117,10 +117,10 @@ void TForm1::createSideColumn()
                     tr("Down arrow or keypad 5"), &TForm1::ChangeClick);
     button("Image4", LaunchButtonPicture, QRect(680, 432, 105, 49), tr("Launch"),
                     tr("Up arrow or Space"), &TForm1::GoClick);
-    QLabel* Label16 = makeLabel(client.get(), "Label16", tr("Level:"), {704, 248}, true);
-    blockslbl = makeLabel(client.get(), "blockslbl", *LevelName(DefaultKindCount), {768, 248}, true);
-    QLabel* Label2 = makeLabel(client.get(), "Label2", tr("Score:"), {704, 296}, true);
-    Label1 = makeLabel(client.get(), "Label1", QStringLiteral("0"), {768, 296}, true);
+    QLabel* Label16 = makeLabel(client, "Label16", tr("Level:"), {704, 248}, true);
+    blockslbl = makeLabel(client, "blockslbl", *LevelName(DefaultKindCount), {768, 248}, true);
+    QLabel* Label2 = makeLabel(client, "Label2", tr("Score:"), {704, 296}, true);
+    Label1 = makeLabel(client, "Label1", QStringLiteral("0"), {768, 296}, true);
     // Assistive technology reads each value with its caption.
     Label16->setBuddy(blockslbl);
     Label2->setBuddy(Label1);
@@ -128,7 +128,7 @@ void TForm1::createSideColumn()
 
 void TForm1::createOptionsPanel()
 {
-    Panel1 = makePanel<OverlayPanel>(client.get(), "Panel1", QRect(128, 120, 337, 337), panelColour, QFrame::Raised);
+    Panel1 = makePanel<OverlayPanel>(client, "Panel1", QRect(128, 120, 337, 337), panelColour, QFrame::Raised);
     QFrame* Panel2 = makePanel(Panel1, "Panel2", QRect(24, 32, 137, 233), panelColour, QFrame::Sunken);
     Blocksgroup = place(new RadioGroup(tr("Level"), levelNames(), Panel2), "Blocksgroup", QRect(24, 16, 89, 193));
     // The default difficulty shows until the saved one is applied.
@@ -151,7 +151,7 @@ void TForm1::createOptionsPanel()
 
 void TForm1::createScorePanel()
 {
-    Scorepanel = makePanel<OverlayPanel>(client.get(), "Scorepanel", QRect(56, 64, 489, 481), panelColour, QFrame::Sunken);
+    Scorepanel = makePanel<OverlayPanel>(client, "Scorepanel", QRect(56, 64, 489, 481), panelColour, QFrame::Sunken);
     makeLabel(Scorepanel, "Label4", tr("High Scores"), {200, 24});
     QFrame* Panel6 = makePanel(Scorepanel, "Panel6", QRect(40, 56, 409, 353), panelColour, QFrame::Sunken);
     static const char* const rankNames[] = {"Label5", "Label6",  "Label7",  "Label8",  "Label9",
@@ -173,7 +173,7 @@ void TForm1::createScorePanel()
 
 void TForm1::createNamePanel()
 {
-    overpanel = makePanel<OverlayPanel>(client.get(), "overpanel", QRect(216, 224, 225, 177), namePanelColour, QFrame::Raised);
+    overpanel = makePanel<OverlayPanel>(client, "overpanel", QRect(216, 224, 225, 177), namePanelColour, QFrame::Raised);
     makeLabel(overpanel, "lblgameover", tr("Congratulations!"), {48, 16}, true);
     QLabel* Label13 = makeLabel(overpanel, "Label13", tr("Enter your name"), {56, 48});
     Playersname = place(new QLineEdit(overpanel), "Playersname", QRect(48, 80, 129, 24));
