@@ -6,9 +6,9 @@
 namespace quorvel::ui {
 namespace {
 
-const QColor outline(0x00, 0x3C, 0x73);
-const QColor faceTop(Qt::white);
-const QColor faceBottom(0xEF, 0xEB, 0xE7);
+const QColor OutlineColour(0x00, 0x3C, 0x73);
+const QColor FaceTop(Qt::white);
+const QColor FaceBottom(0xEF, 0xEB, 0xE7);
 constexpr qreal CornerRadius = 4;
 // The focused button's outline is thicker and a second ring runs inside it,
 // so the focus shows at a glance.
@@ -30,13 +30,13 @@ void DxButton::paintEvent(QPaintEvent*)
     const QRectF frame = QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5);
     QLinearGradient face(frame.topLeft(), frame.bottomLeft());
     const bool pressed = isDown();
-    face.setColorAt(0, pressed ? faceBottom : faceTop);
-    face.setColorAt(1, pressed ? faceTop : faceBottom);
-    painter.setPen(QPen(outline, hasFocus() ? 2 : 1));
+    face.setColorAt(0, pressed ? FaceBottom : FaceTop);
+    face.setColorAt(1, pressed ? FaceTop : FaceBottom);
+    painter.setPen(QPen(OutlineColour, hasFocus() ? 2 : 1));
     painter.setBrush(face);
     painter.drawRoundedRect(frame, CornerRadius, CornerRadius);
     if (hasFocus()) {
-        painter.setPen(QPen(outline, 1));
+        painter.setPen(QPen(OutlineColour, 1));
         painter.setBrush(Qt::NoBrush);
         painter.drawRoundedRect(frame.adjusted(FocusRingInset, FocusRingInset, -FocusRingInset, -FocusRingInset),
                                 CornerRadius - 1, CornerRadius - 1);

@@ -21,9 +21,9 @@
 namespace quorvel::ui {
 namespace {
 
-const QColor windowColour(0x74, 0x72, 0x7E);
-const QColor panelColour(0xD1, 0xDD, 0xFC);
-const QColor namePanelColour(0xFE, 0xFE, 0xC2);
+const QColor WindowColour(0x74, 0x72, 0x7E);
+const QColor PanelColour(0xD1, 0xDD, 0xFC);
+const QColor NamePanelColour(0xFE, 0xFE, 0xC2);
 
 constexpr int NameLength = 12;
 // A long name read from the file is cut at the level column rather than
@@ -64,7 +64,7 @@ void TForm1::createControls()
     setFont(gameFont(WindowTextPixels));
     client = new ClientArea(pictures_, this);
     QPalette palette = client->palette();
-    palette.setColor(QPalette::Window, windowColour);
+    palette.setColor(QPalette::Window, WindowColour);
     client->setPalette(palette);
     setCentralWidget(client);
     well = new Well(game_, *pictures_, client);
@@ -128,8 +128,8 @@ void TForm1::createSideColumn()
 
 void TForm1::createOptionsPanel()
 {
-    Panel1 = makePanel<OverlayPanel>(client, "Panel1", QRect(128, 120, 337, 337), panelColour, QFrame::Raised);
-    QFrame* Panel2 = makePanel(Panel1, "Panel2", QRect(24, 32, 137, 233), panelColour, QFrame::Sunken);
+    Panel1 = makePanel<OverlayPanel>(client, "Panel1", QRect(128, 120, 337, 337), PanelColour, QFrame::Raised);
+    QFrame* Panel2 = makePanel(Panel1, "Panel2", QRect(24, 32, 137, 233), PanelColour, QFrame::Sunken);
     Blocksgroup = place(new RadioGroup(tr("Level"), levelNames(), Panel2), "Blocksgroup", QRect(24, 16, 89, 193));
     // The default difficulty shows until the saved one is applied.
     Blocksgroup->showItemIndex(DefaultKindCount - MinKindCount);
@@ -137,7 +137,7 @@ void TForm1::createOptionsPanel()
     auto* dxButton1 = place(new DxButton(tr("Ok"), Panel1), "dxButton1", QRect(128, 288, 81, 25));
     Panel1->setOkButton(dxButton1);
     connect(Panel1, &OverlayPanel::okClicked, this, &TForm1::dxButton1Click);
-    QFrame* Panel5 = makePanel(Panel1, "Panel5", QRect(176, 32, 137, 233), panelColour, QFrame::Sunken);
+    QFrame* Panel5 = makePanel(Panel1, "Panel5", QRect(176, 32, 137, 233), PanelColour, QFrame::Sunken);
     backchoice = place(new RadioGroup(tr("Background"),
                                       {QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3"), QStringLiteral("4"),
                                        QStringLiteral("5")},
@@ -151,9 +151,9 @@ void TForm1::createOptionsPanel()
 
 void TForm1::createScorePanel()
 {
-    Scorepanel = makePanel<OverlayPanel>(client, "Scorepanel", QRect(56, 64, 489, 481), panelColour, QFrame::Sunken);
+    Scorepanel = makePanel<OverlayPanel>(client, "Scorepanel", QRect(56, 64, 489, 481), PanelColour, QFrame::Sunken);
     makeLabel(Scorepanel, "Label4", tr("High Scores"), {200, 24});
-    QFrame* Panel6 = makePanel(Scorepanel, "Panel6", QRect(40, 56, 409, 353), panelColour, QFrame::Sunken);
+    QFrame* Panel6 = makePanel(Scorepanel, "Panel6", QRect(40, 56, 409, 353), PanelColour, QFrame::Sunken);
     static const char* const rankNames[] = {"Label5", "Label6",  "Label7",  "Label8",  "Label9",
                                             "Label10", "Label11", "Label12", "Label14", "Label15"};
     for (int k = 0; k < persist::ScoreLineCount; ++k) {
@@ -173,7 +173,7 @@ void TForm1::createScorePanel()
 
 void TForm1::createNamePanel()
 {
-    overpanel = makePanel<OverlayPanel>(client, "overpanel", QRect(216, 224, 225, 177), namePanelColour, QFrame::Raised);
+    overpanel = makePanel<OverlayPanel>(client, "overpanel", QRect(216, 224, 225, 177), NamePanelColour, QFrame::Raised);
     makeLabel(overpanel, "lblgameover", tr("Congratulations!"), {48, 16}, true);
     QLabel* Label13 = makeLabel(overpanel, "Label13", tr("Enter your name"), {56, 48});
     Playersname = place(new QLineEdit(overpanel), "Playersname", QRect(48, 80, 129, 24));

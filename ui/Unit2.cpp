@@ -19,8 +19,8 @@
 namespace quorvel::ui {
 namespace {
 
-const QColor dialogColour(0x3E, 0x37, 0x53);
-const QColor linkColour(0xFF, 0xFF, 0x00);
+const QColor DialogColour(0x3E, 0x37, 0x53);
+const QColor LinkColour(0xFF, 0xFF, 0x00);
 constexpr int CreditsWidth = 183;
 constexpr QSize ClientSize(341, 380);
 // Time enough for the window manager to frame a new window.
@@ -55,7 +55,7 @@ TAboutBox::TAboutBox(const Pictures& pictures, QWidget* parent)
     setWindowTitle(QStringLiteral(" "));
     resize(ClientSize);
     QPalette palette = this->palette();
-    palette.setColor(QPalette::Window, dialogColour);
+    palette.setColor(QPalette::Window, DialogColour);
     palette.setColor(QPalette::WindowText, Qt::white);
     setPalette(palette);
     setAutoFillBackground(true);
@@ -88,7 +88,7 @@ TAboutBox::TAboutBox(const Pictures& pictures, QWidget* parent)
     connect(mail, &LinkLabel::clicked, this, &TAboutBox::Label5Click);
     for (QLabel* link : {Label4, Label5}) {
         QPalette linkPalette = link->palette();
-        linkPalette.setColor(QPalette::WindowText, linkColour);
+        linkPalette.setColor(QPalette::WindowText, LinkColour);
         link->setPalette(linkPalette);
     }
     dxButton1 = new DxButton(tr("OK"), this);
