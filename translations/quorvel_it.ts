@@ -225,11 +225,11 @@
     </message>
     <message>
         <source>Congratulations!</source>
-        <translation>Congratulazioni!</translation>
+        <translation>Complimenti!</translation>
     </message>
     <message>
         <source>Enter your name</source>
-        <translation>Scrivi il tuo nome</translation>
+        <translation>Inserisci il tuo nome</translation>
     </message>
     <message>
         <source>That result no longer reaches the ten best.</source>

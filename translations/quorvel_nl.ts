@@ -21,7 +21,7 @@
     </message>
     <message>
         <source>gold</source>
-        <translation>goud</translation>
+        <translation>goudkleurig</translation>
     </message>
     <message>
         <source>turquoise</source>
@@ -37,7 +37,7 @@
     </message>
     <message>
         <source>plum</source>
-        <translation>pruim</translation>
+        <translation>pruimkleurig</translation>
     </message>
     <message>
         <source>row %1</source>
@@ -50,8 +50,8 @@
     <message numerus="yes">
         <source>Game over with %n points.</source>
         <translation>
-            <numerusform>Spel voorbij met %n punt.</numerusform>
-            <numerusform>Spel voorbij met %n punten.</numerusform>
+            <numerusform>Spel voorbij: %n punt.</numerusform>
+            <numerusform>Spel voorbij: %n punten.</numerusform>
         </translation>
     </message>
     <message>
@@ -60,7 +60,7 @@
     </message>
     <message>
         <source>Piece in columns %1 to %2 of %3, %4: %5. %6</source>
-        <translation>Stuk in kolom %1 tot %2 van %3, %4: %5. %6</translation>
+        <translation>Stuk in kolom %1 tot en met %2 van %3, %4: %5. %6</translation>
     </message>
 </context>
 <context>
@@ -75,7 +75,7 @@
     </message>
     <message>
         <source>Hard</source>
-        <translation>Moeilijk</translation>
+        <translation>Zwaar</translation>
     </message>
     <message>
         <source>Wicked</source>
@@ -233,7 +233,7 @@
     </message>
     <message>
         <source>That result no longer reaches the ten best.</source>
-        <translation>Die score hoort niet meer bij de beste tien.</translation>
+        <translation>Die score staat niet meer in de top tien.</translation>
     </message>
 </context>
 <context>

@@ -57,7 +57,7 @@
     </message>
     <message>
         <source>Next: %1.</source>
-        <translation>Далее: %1.</translation>
+        <translation>Следующая: %1.</translation>
     </message>
     <message>
         <source>Piece in columns %1 to %2 of %3, %4: %5. %6</source>
@@ -210,7 +210,7 @@
     </message>
     <message>
         <source>Score:</source>
-        <translation>Очки:</translation>
+        <translation>Счёт:</translation>
     </message>
     <message>
         <source>Level</source>
