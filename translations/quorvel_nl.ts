@@ -83,6 +83,29 @@
     </message>
 </context>
 <context>
+    <name>MessageBoxes</name>
+    <message>
+        <source>&amp;Yes</source>
+        <translation>&amp;Ja</translation>
+    </message>
+    <message>
+        <source>&amp;No</source>
+        <translation>&amp;Nee</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>QGuiApplication</name>
+    <message>
+        <source>QT_LAYOUT_DIRECTION</source>
+        <comment>Translate this string to the string &apos;LTR&apos; in left-to-right languages or to &apos;RTL&apos; in right-to-left languages (such as Hebrew and Arabic) to get proper widget layout.</comment>
+        <translation>LTR</translation>
+    </message>
+</context>
+<context>
     <name>WriteError</name>
     <message>
         <source>Unable to write to %1</source>
@@ -125,8 +148,8 @@
         <translation>OK</translation>
     </message>
     <message>
-        <source>December 2026, the Quorvel authors</source>
-        <translation>december 2026, de makers van Quorvel</translation>
+        <source>Dec. 2026, the Quorvel authors</source>
+        <translation>Dec. 2026, makers van Quorvel</translation>
     </message>
 </context>
 <context>
