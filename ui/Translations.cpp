@@ -44,12 +44,13 @@ Translations::Translations(const QStringList& uiLanguages)
     }
     if (game_.isEmpty())
         return;
-    QCoreApplication::installTranslator(&game_);
     // Qt's own come with Qt's translation package; without it the name box's
-    // menu stays in English.
+    // menu stays in English. The game's, installed last, are asked first:
+    // their word on the layout's direction holds.
     if (qt_.load(QLocale(language()), QStringLiteral("qtbase"), QStringLiteral("_"),
                  QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QCoreApplication::installTranslator(&qt_);
+    QCoreApplication::installTranslator(&game_);
 }
 
 Translations::~Translations()
