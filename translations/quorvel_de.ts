@@ -86,6 +86,7 @@
     <name>MessageBoxes</name>
     <message>
         <source>&amp;Yes</source>
+        <extracomment>The message boxes&apos; buttons; &quot;&amp;&quot; marks the access key&apos;s letter.</extracomment>
         <translation>&amp;Ja</translation>
     </message>
     <message>

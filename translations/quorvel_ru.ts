@@ -87,6 +87,7 @@
     <name>MessageBoxes</name>
     <message>
         <source>&amp;Yes</source>
+        <extracomment>The message boxes&apos; buttons; &quot;&amp;&quot; marks the access key&apos;s letter.</extracomment>
         <translation>&amp;Да</translation>
     </message>
     <message>

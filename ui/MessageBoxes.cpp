@@ -27,6 +27,7 @@ QString buttonText(QMessageBox::StandardButton button)
 {
     switch (button) {
     case QMessageBox::Yes:
+        //: The message boxes' buttons; "&" marks the access key's letter.
         return QCoreApplication::translate("MessageBoxes", "&Yes");
     case QMessageBox::No:
         return QCoreApplication::translate("MessageBoxes", "&No");
