@@ -16,8 +16,12 @@ Translations::Translations(const QStringList& uiLanguages)
         if (locale.language() == QLocale::English)
             return;
         // An unknown name comes back as the C locale: it says nothing.
-        if (locale.language() != QLocale::C &&
-            game_.load(locale, QStringLiteral("quorvel"), QStringLiteral("_"), QStringLiteral(":/i18n")))
+        if (locale.language() == QLocale::C)
+            continue;
+        // A region without a translation of its own reads the language as
+        // it is written in the same script elsewhere: Hong Kong's Chinese
+        // as Taiwan's, Singapore's as mainland China's.
+        if (loadGame(locale) || loadGame(QLocale(locale.language(), locale.script(), QLocale::AnyTerritory)))
             break;
     }
     if (game_.isEmpty())
@@ -28,6 +32,11 @@ Translations::Translations(const QStringList& uiLanguages)
     if (qt_.load(QLocale(language()), QStringLiteral("qtbase"), QStringLiteral("_"),
                  QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QCoreApplication::installTranslator(&qt_);
+}
+
+bool Translations::loadGame(const QLocale& locale)
+{
+    return game_.load(locale, QStringLiteral("quorvel"), QStringLiteral("_"), QStringLiteral(":/i18n"));
 }
 
 Translations::~Translations()

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QLocale>
 #include <QStringList>
 #include <QTranslator>
 
@@ -21,6 +22,8 @@ public:
     QString language() const;
 
 private:
+    bool loadGame(const QLocale& locale);
+
     QTranslator game_;
     QTranslator qt_;
 };

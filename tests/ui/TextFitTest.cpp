@@ -185,6 +185,8 @@ void TextFitTest::languageFollowsTheDesktop_data()
     QTest::newRow("Brazilian Portuguese") << QStringList{"pt-BR"} << none << "pt_BR";
     QTest::newRow("an unknown language, then Dutch") << QStringList{"xx", "nl"} << none << "nl";
     QTest::newRow("Serbian, not spoken, then Russian") << QStringList{"sr-RS", "ru-RU"} << none << "ru";
+    QTest::newRow("Hong Kong Chinese, written as in Taiwan") << QStringList{"zh-HK"} << none << "zh_TW";
+    QTest::newRow("Singapore Chinese, written as in China") << QStringList{"zh-SG"} << none << "zh_CN";
     QTest::newRow("English before German") << QStringList{"en-GB", "de"} << none << "";
     QTest::newRow("the C locale") << QStringList{"C"} << none << "";
     QTest::newRow("none") << QStringList{} << none << "";
