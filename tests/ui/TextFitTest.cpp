@@ -24,7 +24,7 @@ using namespace quorvel::testing;
 
 namespace {
 
-const QStringList Languages = {QString(), "ar", "de", "es", "fr", "he", "it", "nl", "pl", "pt_BR", "ru", "tr"};
+const QStringList Languages = {QString(), "ar", "de", "es", "fr", "he", "it", "nl", "pl", "pt_BR", "ru", "tr", "uk"};
 
 // The room a text takes in its control: its advance in the control's font,
 // with the radio indicator or the push button's margins and frame.
