@@ -24,7 +24,7 @@ using namespace quorvel::testing;
 
 namespace {
 
-const QStringList Languages = {QString(), "cs", "de", "es", "fr", "it", "nl", "pl", "pt_BR", "ru", "sv"};
+const QStringList Languages = {QString(), "cs", "de", "es", "fi", "fr", "it", "nl", "pl", "pt_BR", "ru", "sv"};
 
 // The room a text takes in its control: its advance in the control's font,
 // with the radio indicator or the push button's margins and frame.
@@ -183,6 +183,7 @@ void TextFitTest::languageFollowsTheDesktop_data()
     QTest::newRow("German") << QStringList{"de-DE", "de"} << none << "de";
     QTest::newRow("Canadian French") << QStringList{"fr-CA"} << none << "fr";
     QTest::newRow("Brazilian Portuguese") << QStringList{"pt-BR"} << none << "pt_BR";
+    QTest::newRow("Finnish, then Swedish") << QStringList{"fi-FI", "sv-FI"} << none << "fi";
     QTest::newRow("an unknown language, then Dutch") << QStringList{"xx", "nl"} << none << "nl";
     QTest::newRow("Serbian, not spoken, then Russian") << QStringList{"sr-RS", "ru-RU"} << none << "ru";
     QTest::newRow("English before German") << QStringList{"en-GB", "de"} << none << "";
