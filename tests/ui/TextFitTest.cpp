@@ -24,7 +24,7 @@ using namespace quorvel::testing;
 
 namespace {
 
-const QStringList Languages = {QString(), "cs", "de", "es", "fi", "fr", "it", "nl", "pl", "pt_BR", "ru", "sv"};
+const QStringList Languages = {QString(), "cs", "de", "es", "fi", "fr", "hu", "it", "nl", "pl", "pt_BR", "ru", "sv"};
 
 // The room a text takes in its control: its advance in the control's font,
 // with the radio indicator or the push button's margins and frame.
