@@ -267,6 +267,7 @@ void TextFitTest::languageFollowsTheDesktop_data()
     QTest::newRow("German") << QStringList{"de-DE", "de"} << none << "de";
     QTest::newRow("Canadian French") << QStringList{"fr-CA"} << none << "fr";
     QTest::newRow("Brazilian Portuguese") << QStringList{"pt-BR"} << none << "pt_BR";
+    QTest::newRow("Finnish, then Swedish") << QStringList{"fi-FI", "sv-FI"} << none << "fi";
     QTest::newRow("an unknown language, then Dutch") << QStringList{"xx", "nl"} << none << "nl";
     QTest::newRow("Serbian, not spoken, then Russian") << QStringList{"sr-RS", "ru-RU"} << none << "ru";
     QTest::newRow("Traditional Chinese before Simplified") << QStringList{"zh-TW", "zh-CN"} << none << "zh_TW";
