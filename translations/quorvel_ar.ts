@@ -87,9 +87,26 @@
     </message>
 </context>
 <context>
+    <name>MessageBoxes</name>
+    <message>
+        <source>&amp;Yes</source>
+        <extracomment>The message boxes&apos; buttons; &quot;&amp;&quot; marks the access key&apos;s letter.</extracomment>
+        <translation>&amp;نعم</translation>
+    </message>
+    <message>
+        <source>&amp;No</source>
+        <translation>&amp;لا</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>موافق</translation>
+    </message>
+</context>
+<context>
     <name>QGuiApplication</name>
     <message>
         <source>QT_LAYOUT_DIRECTION</source>
+        <comment>Translate this string to the string &apos;LTR&apos; in left-to-right languages or to &apos;RTL&apos; in right-to-left languages (such as Hebrew and Arabic) to get proper widget layout.</comment>
         <translation>RTL</translation>
     </message>
 </context>
@@ -136,7 +153,7 @@
         <translation>موافق</translation>
     </message>
     <message>
-        <source>December 2026, the Quorvel authors</source>
+        <source>Dec. 2026, the Quorvel authors</source>
         <translation>ديسمبر 2026، مؤلفو Quorvel</translation>
     </message>
 </context>

@@ -83,9 +83,26 @@
     </message>
 </context>
 <context>
+    <name>MessageBoxes</name>
+    <message>
+        <source>&amp;Yes</source>
+        <extracomment>The message boxes&apos; buttons; &quot;&amp;&quot; marks the access key&apos;s letter.</extracomment>
+        <translation>&amp;כן</translation>
+    </message>
+    <message>
+        <source>&amp;No</source>
+        <translation>&amp;לא</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>אישור</translation>
+    </message>
+</context>
+<context>
     <name>QGuiApplication</name>
     <message>
         <source>QT_LAYOUT_DIRECTION</source>
+        <comment>Translate this string to the string &apos;LTR&apos; in left-to-right languages or to &apos;RTL&apos; in right-to-left languages (such as Hebrew and Arabic) to get proper widget layout.</comment>
         <translation>RTL</translation>
     </message>
 </context>
@@ -132,7 +149,7 @@
         <translation>אישור</translation>
     </message>
     <message>
-        <source>December 2026, the Quorvel authors</source>
+        <source>Dec. 2026, the Quorvel authors</source>
         <translation>דצמבר 2026, יוצרי Quorvel</translation>
     </message>
 </context>
