@@ -60,7 +60,7 @@
     </message>
     <message>
         <source>Piece in columns %1 to %2 of %3, %4: %5. %6</source>
-        <translation>Stein in Spalte %1 bis %2 von %3, %4: %5. %6</translation>
+        <translation>Stein in Spalten %1 bis %2 von %3, %4: %5. %6</translation>
     </message>
 </context>
 <context>
@@ -80,6 +80,30 @@
     <message>
         <source>Wicked</source>
         <translation>Extrem</translation>
+    </message>
+</context>
+<context>
+    <name>MessageBoxes</name>
+    <message>
+        <source>&amp;Yes</source>
+        <extracomment>The message boxes&apos; buttons; &quot;&amp;&quot; marks the access key&apos;s letter.</extracomment>
+        <translation>&amp;Ja</translation>
+    </message>
+    <message>
+        <source>&amp;No</source>
+        <translation>&amp;Nein</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>QGuiApplication</name>
+    <message>
+        <source>QT_LAYOUT_DIRECTION</source>
+        <comment>Translate this string to the string &apos;LTR&apos; in left-to-right languages or to &apos;RTL&apos; in right-to-left languages (such as Hebrew and Arabic) to get proper widget layout.</comment>
+        <translation>LTR</translation>
     </message>
 </context>
 <context>
@@ -106,27 +130,27 @@
     <message>
         <source>Left      -  Left Arrow Key       or       keypad Key 4</source>
         <extracomment>The runs of spaces line the four key lines up in columns.</extracomment>
-        <translation>Links     -  Pfeiltaste links      oder    Ziffernblock 4</translation>
+        <translation>Links     -  Pfeiltaste nach links     oder  Ziffernblock 4</translation>
     </message>
     <message>
         <source>Right    -  Right Arrow Key     or       keypad Key 6</source>
-        <translation>Rechts   -  Pfeiltaste rechts   oder    Ziffernblock 6</translation>
+        <translation>Rechts   -  Pfeiltaste nach rechts  oder  Ziffernblock 6</translation>
     </message>
     <message>
         <source>Rotate  -  Down Arrow Key     or      keypad Key 5</source>
-        <translation>Drehen  -  Pfeiltaste nach unten   oder    Ziffernblock 5</translation>
+        <translation>Drehen  -  Pfeiltaste nach unten   oder  Ziffernblock 5</translation>
     </message>
     <message>
         <source>Up        -  Up Arrow Key         or      Space bar</source>
-        <translation>Hoch      -  Pfeiltaste nach oben     oder   Leertaste</translation>
+        <translation>Hoch     -  Pfeiltaste nach oben     oder  Leertaste</translation>
     </message>
     <message>
         <source>OK</source>
         <translation>OK</translation>
     </message>
     <message>
-        <source>December 2026, the Quorvel authors</source>
-        <translation>Dezember 2026, die Quorvel-Autoren</translation>
+        <source>Dec. 2026, the Quorvel authors</source>
+        <translation>Dez. 2026, die Quorvel-Autoren</translation>
     </message>
 </context>
 <context>
@@ -177,7 +201,7 @@
     </message>
     <message>
         <source>Left arrow or keypad 4</source>
-        <translation>Pfeiltaste links oder Ziffernblock 4</translation>
+        <translation>Pfeiltaste nach links oder Ziffernblock 4</translation>
     </message>
     <message>
         <source>Move right</source>
@@ -185,7 +209,7 @@
     </message>
     <message>
         <source>Right arrow or keypad 6</source>
-        <translation>Pfeiltaste rechts oder Ziffernblock 6</translation>
+        <translation>Pfeiltaste nach rechts oder Ziffernblock 6</translation>
     </message>
     <message>
         <source>Rotate colours</source>
@@ -233,7 +257,7 @@
     </message>
     <message>
         <source>That result no longer reaches the ten best.</source>
-        <translation>Dieses Ergebnis reicht nicht mehr für die zehn Besten.</translation>
+        <translation>Dieses Ergebnis gehört nicht mehr zu den zehn besten.</translation>
     </message>
 </context>
 <context>

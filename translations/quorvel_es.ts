@@ -83,6 +83,30 @@
     </message>
 </context>
 <context>
+    <name>MessageBoxes</name>
+    <message>
+        <source>&amp;Yes</source>
+        <extracomment>The message boxes&apos; buttons; &quot;&amp;&quot; marks the access key&apos;s letter.</extracomment>
+        <translation>&amp;Sí</translation>
+    </message>
+    <message>
+        <source>&amp;No</source>
+        <translation>&amp;No</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+</context>
+<context>
+    <name>QGuiApplication</name>
+    <message>
+        <source>QT_LAYOUT_DIRECTION</source>
+        <comment>Translate this string to the string &apos;LTR&apos; in left-to-right languages or to &apos;RTL&apos; in right-to-left languages (such as Hebrew and Arabic) to get proper widget layout.</comment>
+        <translation>LTR</translation>
+    </message>
+</context>
+<context>
     <name>WriteError</name>
     <message>
         <source>Unable to write to %1</source>
@@ -125,8 +149,8 @@
         <translation>Aceptar</translation>
     </message>
     <message>
-        <source>December 2026, the Quorvel authors</source>
-        <translation>Diciembre de 2026, los autores de Quorvel</translation>
+        <source>Dec. 2026, the Quorvel authors</source>
+        <translation>Dic. 2026, autores de Quorvel</translation>
     </message>
 </context>
 <context>

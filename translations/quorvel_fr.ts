@@ -83,6 +83,30 @@
     </message>
 </context>
 <context>
+    <name>MessageBoxes</name>
+    <message>
+        <source>&amp;Yes</source>
+        <extracomment>The message boxes&apos; buttons; &quot;&amp;&quot; marks the access key&apos;s letter.</extracomment>
+        <translation>&amp;Oui</translation>
+    </message>
+    <message>
+        <source>&amp;No</source>
+        <translation>&amp;Non</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>QGuiApplication</name>
+    <message>
+        <source>QT_LAYOUT_DIRECTION</source>
+        <comment>Translate this string to the string &apos;LTR&apos; in left-to-right languages or to &apos;RTL&apos; in right-to-left languages (such as Hebrew and Arabic) to get proper widget layout.</comment>
+        <translation>LTR</translation>
+    </message>
+</context>
+<context>
     <name>WriteError</name>
     <message>
         <source>Unable to write to %1</source>
@@ -125,8 +149,8 @@
         <translation>OK</translation>
     </message>
     <message>
-        <source>December 2026, the Quorvel authors</source>
-        <translation>Décembre 2026, les auteurs de Quorvel</translation>
+        <source>Dec. 2026, the Quorvel authors</source>
+        <translation>Déc. 2026, auteurs de Quorvel</translation>
     </message>
 </context>
 <context>

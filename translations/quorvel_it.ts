@@ -83,6 +83,30 @@
     </message>
 </context>
 <context>
+    <name>MessageBoxes</name>
+    <message>
+        <source>&amp;Yes</source>
+        <extracomment>The message boxes&apos; buttons; &quot;&amp;&quot; marks the access key&apos;s letter.</extracomment>
+        <translation>&amp;Sì</translation>
+    </message>
+    <message>
+        <source>&amp;No</source>
+        <translation>&amp;No</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>QGuiApplication</name>
+    <message>
+        <source>QT_LAYOUT_DIRECTION</source>
+        <comment>Translate this string to the string &apos;LTR&apos; in left-to-right languages or to &apos;RTL&apos; in right-to-left languages (such as Hebrew and Arabic) to get proper widget layout.</comment>
+        <translation>LTR</translation>
+    </message>
+</context>
+<context>
     <name>WriteError</name>
     <message>
         <source>Unable to write to %1</source>
@@ -125,8 +149,8 @@
         <translation>OK</translation>
     </message>
     <message>
-        <source>December 2026, the Quorvel authors</source>
-        <translation>Dicembre 2026, gli autori di Quorvel</translation>
+        <source>Dec. 2026, the Quorvel authors</source>
+        <translation>Dic. 2026, gli autori di Quorvel</translation>
     </message>
 </context>
 <context>
@@ -225,11 +249,11 @@
     </message>
     <message>
         <source>Congratulations!</source>
-        <translation>Congratulazioni!</translation>
+        <translation>Complimenti!</translation>
     </message>
     <message>
         <source>Enter your name</source>
-        <translation>Scrivi il tuo nome</translation>
+        <translation>Inserisci il tuo nome</translation>
     </message>
     <message>
         <source>That result no longer reaches the ten best.</source>

@@ -21,7 +21,7 @@
     </message>
     <message>
         <source>gold</source>
-        <translation>goud</translation>
+        <translation>goudkleurig</translation>
     </message>
     <message>
         <source>turquoise</source>
@@ -37,7 +37,7 @@
     </message>
     <message>
         <source>plum</source>
-        <translation>pruim</translation>
+        <translation>pruimkleurig</translation>
     </message>
     <message>
         <source>row %1</source>
@@ -50,8 +50,8 @@
     <message numerus="yes">
         <source>Game over with %n points.</source>
         <translation>
-            <numerusform>Spel voorbij met %n punt.</numerusform>
-            <numerusform>Spel voorbij met %n punten.</numerusform>
+            <numerusform>Spel voorbij: %n punt.</numerusform>
+            <numerusform>Spel voorbij: %n punten.</numerusform>
         </translation>
     </message>
     <message>
@@ -60,7 +60,7 @@
     </message>
     <message>
         <source>Piece in columns %1 to %2 of %3, %4: %5. %6</source>
-        <translation>Stuk in kolom %1 tot %2 van %3, %4: %5. %6</translation>
+        <translation>Stuk in kolom %1 tot en met %2 van %3, %4: %5. %6</translation>
     </message>
 </context>
 <context>
@@ -75,11 +75,35 @@
     </message>
     <message>
         <source>Hard</source>
-        <translation>Moeilijk</translation>
+        <translation>Zwaar</translation>
     </message>
     <message>
         <source>Wicked</source>
         <translation>Extreem</translation>
+    </message>
+</context>
+<context>
+    <name>MessageBoxes</name>
+    <message>
+        <source>&amp;Yes</source>
+        <extracomment>The message boxes&apos; buttons; &quot;&amp;&quot; marks the access key&apos;s letter.</extracomment>
+        <translation>&amp;Ja</translation>
+    </message>
+    <message>
+        <source>&amp;No</source>
+        <translation>&amp;Nee</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>QGuiApplication</name>
+    <message>
+        <source>QT_LAYOUT_DIRECTION</source>
+        <comment>Translate this string to the string &apos;LTR&apos; in left-to-right languages or to &apos;RTL&apos; in right-to-left languages (such as Hebrew and Arabic) to get proper widget layout.</comment>
+        <translation>LTR</translation>
     </message>
 </context>
 <context>
@@ -125,8 +149,8 @@
         <translation>OK</translation>
     </message>
     <message>
-        <source>December 2026, the Quorvel authors</source>
-        <translation>december 2026, de makers van Quorvel</translation>
+        <source>Dec. 2026, the Quorvel authors</source>
+        <translation>Dec. 2026, makers van Quorvel</translation>
     </message>
 </context>
 <context>
@@ -233,7 +257,7 @@
     </message>
     <message>
         <source>That result no longer reaches the ten best.</source>
-        <translation>Die score hoort niet meer bij de beste tien.</translation>
+        <translation>Die score staat niet meer in de top tien.</translation>
     </message>
 </context>
 <context>

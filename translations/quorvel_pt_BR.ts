@@ -83,6 +83,30 @@
     </message>
 </context>
 <context>
+    <name>MessageBoxes</name>
+    <message>
+        <source>&amp;Yes</source>
+        <extracomment>The message boxes&apos; buttons; &quot;&amp;&quot; marks the access key&apos;s letter.</extracomment>
+        <translation>&amp;Sim</translation>
+    </message>
+    <message>
+        <source>&amp;No</source>
+        <translation>&amp;Não</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>QGuiApplication</name>
+    <message>
+        <source>QT_LAYOUT_DIRECTION</source>
+        <comment>Translate this string to the string &apos;LTR&apos; in left-to-right languages or to &apos;RTL&apos; in right-to-left languages (such as Hebrew and Arabic) to get proper widget layout.</comment>
+        <translation>LTR</translation>
+    </message>
+</context>
+<context>
     <name>WriteError</name>
     <message>
         <source>Unable to write to %1</source>
@@ -106,27 +130,27 @@
     <message>
         <source>Left      -  Left Arrow Key       or       keypad Key 4</source>
         <extracomment>The runs of spaces line the four key lines up in columns.</extracomment>
-        <translation>Esquerda  -  Seta para a esquerda   ou    teclado num. 4</translation>
+        <translation>Esquerda   -  Seta para a esquerda  ou  teclado num. 4</translation>
     </message>
     <message>
         <source>Right    -  Right Arrow Key     or       keypad Key 6</source>
-        <translation>Direita      -  Seta para a direita      ou   teclado num. 6</translation>
+        <translation>Direita       -  Seta para a direita       ou  teclado num. 6</translation>
     </message>
     <message>
         <source>Rotate  -  Down Arrow Key     or      keypad Key 5</source>
-        <translation>Girar         -  Seta para baixo   ou   teclado num. 5</translation>
+        <translation>Girar          -  Seta para baixo           ou  teclado num. 5</translation>
     </message>
     <message>
         <source>Up        -  Up Arrow Key         or      Space bar</source>
-        <translation>Para cima  -  Seta para cima    ou   barra de espaço</translation>
+        <translation>Para cima  -  Seta para cima            ou  barra de espaço</translation>
     </message>
     <message>
         <source>OK</source>
         <translation>OK</translation>
     </message>
     <message>
-        <source>December 2026, the Quorvel authors</source>
-        <translation>Dezembro de 2026, os autores do Quorvel</translation>
+        <source>Dec. 2026, the Quorvel authors</source>
+        <translation>Dez. 2026, autores do Quorvel</translation>
     </message>
 </context>
 <context>
@@ -141,7 +165,7 @@
     </message>
     <message>
         <source>This will start a new game. Go ahead?</source>
-        <translation>Isso vai começar um novo jogo. Continuar?</translation>
+        <translation>Um novo jogo será iniciado. Continuar?</translation>
     </message>
     <message>
         <source>Levels</source>
@@ -246,8 +270,8 @@
         <source>%n blocks vanished, %1 points</source>
         <extracomment>A landing&apos;s total over every step of its chain.</extracomment>
         <translation>
-            <numerusform>%n bloco sumiu, %1 pontos</numerusform>
-            <numerusform>%n blocos sumiram, %1 pontos</numerusform>
+            <numerusform>%n bloco desapareceu, %1 pontos</numerusform>
+            <numerusform>%n blocos desapareceram, %1 pontos</numerusform>
         </translation>
     </message>
 </context>

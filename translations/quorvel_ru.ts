@@ -57,7 +57,7 @@
     </message>
     <message>
         <source>Next: %1.</source>
-        <translation>Далее: %1.</translation>
+        <translation>Следующая: %1.</translation>
     </message>
     <message>
         <source>Piece in columns %1 to %2 of %3, %4: %5. %6</source>
@@ -81,6 +81,30 @@
     <message>
         <source>Wicked</source>
         <translation>Адски</translation>
+    </message>
+</context>
+<context>
+    <name>MessageBoxes</name>
+    <message>
+        <source>&amp;Yes</source>
+        <extracomment>The message boxes&apos; buttons; &quot;&amp;&quot; marks the access key&apos;s letter.</extracomment>
+        <translation>&amp;Да</translation>
+    </message>
+    <message>
+        <source>&amp;No</source>
+        <translation>&amp;Нет</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>ОК</translation>
+    </message>
+</context>
+<context>
+    <name>QGuiApplication</name>
+    <message>
+        <source>QT_LAYOUT_DIRECTION</source>
+        <comment>Translate this string to the string &apos;LTR&apos; in left-to-right languages or to &apos;RTL&apos; in right-to-left languages (such as Hebrew and Arabic) to get proper widget layout.</comment>
+        <translation>LTR</translation>
     </message>
 </context>
 <context>
@@ -126,7 +150,7 @@
         <translation>ОК</translation>
     </message>
     <message>
-        <source>December 2026, the Quorvel authors</source>
+        <source>Dec. 2026, the Quorvel authors</source>
         <translation>Декабрь 2026, авторы Quorvel</translation>
     </message>
 </context>
@@ -210,7 +234,7 @@
     </message>
     <message>
         <source>Score:</source>
-        <translation>Очки:</translation>
+        <translation>Счёт:</translation>
     </message>
     <message>
         <source>Level</source>

@@ -20,6 +20,22 @@ int titleBarWidth(const QString& caption)
     return qCeil(metrics.horizontalAdvance(caption) * TitleFaceScale) + TitleBarFurniture;
 }
 
+// The game's translations name the buttons, so that they speak its language
+// also where Qt's own translations lack it or are not installed, and on every
+// desktop alike.
+QString buttonText(QMessageBox::StandardButton button)
+{
+    switch (button) {
+    case QMessageBox::Yes:
+        //: The message boxes' buttons; "&" marks the access key's letter.
+        return QCoreApplication::translate("MessageBoxes", "&Yes");
+    case QMessageBox::No:
+        return QCoreApplication::translate("MessageBoxes", "&No");
+    default:
+        return QCoreApplication::translate("MessageBoxes", "OK");
+    }
+}
+
 } // namespace
 
 // One raised while the window is still being built has no window to centre
@@ -33,8 +49,10 @@ BoxAnswer standardMessageBox(QWidget* window, const QString& text, const QString
                     Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
     box.setTextFormat(Qt::PlainText);
     box.setDefaultButton(question ? QMessageBox::Yes : QMessageBox::Ok);
-    for (QAbstractButton* button : box.buttons())
+    for (QAbstractButton* button : box.buttons()) {
         button->setIcon(QIcon());
+        button->setText(buttonText(box.standardButton(button)));
+    }
     // The box sizes itself to its text and buttons; a strut across its whole
     // width keeps it from getting narrower than its caption needs.
     if (auto* grid = qobject_cast<QGridLayout*>(box.layout()))

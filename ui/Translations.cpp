@@ -6,28 +6,51 @@
 #include <QLocale>
 
 namespace quorvel::ui {
+namespace {
+
+// Qt lays its widgets out right to left when the translations installed
+// answer "RTL" to this text of its own. Each of the game's answers it, so that
+// Arabic and Hebrew read right to left also where Qt's translations are not
+// installed; only lupdate reads it here.
+struct SourceText {
+    const char* source;
+    const char* comment;
+};
+[[maybe_unused]] constexpr SourceText LayoutDirection =
+    QT_TRANSLATE_NOOP3("QGuiApplication", "QT_LAYOUT_DIRECTION",
+                       "Translate this string to the string 'LTR' in left-to-right languages or to 'RTL' in "
+                       "right-to-left languages (such as Hebrew and Arabic) to get proper widget layout.");
+
+} // namespace
 
 // The game's translations are built into the program, so it finds them
-// wherever it runs from.
+// wherever it runs from. A language of a country without a translation of
+// its own takes the one in the same script: Chinese of Hong Kong reads the
+// traditional characters of Taiwan's, Chinese of Singapore the simplified
+// ones of China's.
 Translations::Translations(const QStringList& uiLanguages)
 {
+    const auto load = [this](const QLocale& locale) {
+        return game_.load(locale, QStringLiteral("quorvel"), QStringLiteral("_"), QStringLiteral(":/i18n"));
+    };
     for (const QString& name : uiLanguages) {
         const QLocale locale(name);
         if (locale.language() == QLocale::English)
             return;
         // An unknown name comes back as the C locale: it says nothing.
         if (locale.language() != QLocale::C &&
-            game_.load(locale, QStringLiteral("quorvel"), QStringLiteral("_"), QStringLiteral(":/i18n")))
+            (load(locale) || load(QLocale(locale.language(), locale.script(), QLocale::AnyTerritory))))
             break;
     }
     if (game_.isEmpty())
         return;
-    QCoreApplication::installTranslator(&game_);
-    // Qt's own come with Qt's translation package; without it the buttons of
-    // the message boxes stay in English.
+    // Qt's own come with Qt's translation package; without it the name box's
+    // menu stays in English. The game's, installed last, are asked first:
+    // their word on the layout's direction holds.
     if (qt_.load(QLocale(language()), QStringLiteral("qtbase"), QStringLiteral("_"),
                  QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QCoreApplication::installTranslator(&qt_);
+    QCoreApplication::installTranslator(&game_);
 }
 
 Translations::~Translations()

@@ -5,7 +5,7 @@
 
 namespace quorvel::ui {
 
-// The game's texts, and Qt's own on the message boxes' buttons, in the first
+// The game's texts, and Qt's own such as the name box's menu, in the first
 // of the player's languages that the game speaks, installed while this
 // lives. English is the language the texts are written in: it needs no
 // translation, and a player who puts it before another language gets it.

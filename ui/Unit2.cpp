@@ -16,6 +16,8 @@
 #include <QTimer>
 #include <QUrl>
 
+#include <algorithm>
+
 namespace quorvel::ui {
 namespace {
 
@@ -67,19 +69,29 @@ TAboutBox::TAboutBox(const Pictures& pictures, QWidget* parent)
     Image1->setObjectName(QStringLiteral("Image1"));
     Image1->setGeometry(232, 16, 65, 65);
     QLabel* Label1 = placeLabel(new QLabel(this), "Label1", {24, 48}, text, tr(Credits));
-    // A credits line longer than its place in the layout breaks onto a
-    // second line rather than running up to the sphere.
+    // The game's own credits line fits its place in every language; a
+    // packager's longer one breaks onto a second line rather than running up
+    // to the sphere.
     if (Label1->width() > CreditsWidth) {
         Label1->setWordWrap(true);
         Label1->resize(CreditsWidth, Label1->heightForWidth(CreditsWidth));
     }
     placeLabel(new QLabel(this), "Label2", {24, 88}, text, tr("Controls:"));
-    placeLabel(new QLabel(this), "Label6", {24, 120}, text,
-               //: The runs of spaces line the four key lines up in columns.
-               tr("Left      -  Left Arrow Key       or       keypad Key 4"));
-    placeLabel(new QLabel(this), "Label7", {24, 144}, text, tr("Right    -  Right Arrow Key     or       keypad Key 6"));
-    placeLabel(new QLabel(this), "Label8", {24, 168}, text, tr("Rotate  -  Down Arrow Key     or      keypad Key 5"));
-    placeLabel(new QLabel(this), "Label9", {24, 192}, text, tr("Up        -  Up Arrow Key         or      Space bar"));
+    QLabel* const keyLines[] = {
+        placeLabel(new QLabel(this), "Label6", {24, 120}, text,
+                   //: The runs of spaces line the four key lines up in columns.
+                   tr("Left      -  Left Arrow Key       or       keypad Key 4")),
+        placeLabel(new QLabel(this), "Label7", {24, 144}, text, tr("Right    -  Right Arrow Key     or       keypad Key 6")),
+        placeLabel(new QLabel(this), "Label8", {24, 168}, text, tr("Rotate  -  Down Arrow Key     or      keypad Key 5")),
+        placeLabel(new QLabel(this), "Label9", {24, 192}, text, tr("Up        -  Up Arrow Key         or      Space bar"))};
+    // The spaces line the columns up from where each line begins: at the
+    // left, or in a language read right to left at the right, where the key
+    // lines, all as wide as the widest, end together.
+    int widest = 0;
+    for (const QLabel* line : keyLines)
+        widest = std::max(widest, line->width());
+    for (QLabel* line : keyLines)
+        line->resize(widest, line->height());
     auto* web = new LinkLabel(this);
     Label4 = placeLabel(web, "Label4", {32, 256}, text, QStringLiteral(QUORVEL_WEB_ADDRESS));
     connect(web, &LinkLabel::clicked, this, &TAboutBox::Label4Click);

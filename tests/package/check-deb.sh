@@ -43,6 +43,9 @@ for wanted in qt6-wayland qt6-translations-l10n; do
     *) echo "the package does not recommend $wanted: $recommends"; status=1 ;;
   esac
 done
+# The CJK fonts only suggested: a player of another language does without.
+[ "$(dpkg-deb -f "$package" Suggests)" = fonts-noto-cjk ] && [[ "$depends, $recommends" != *fonts-noto-cjk* ]] || {
+  echo "the package does not suggest fonts-noto-cjk, and that only"; status=1; }
 
 # Even lintian's notes count, among them Debian's hardening and the
 # compilers' .comment section.

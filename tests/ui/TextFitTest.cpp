@@ -9,14 +9,18 @@
 #include "WindowUnderTest.h"
 
 #include <QDir>
+#include <QGlyphRun>
 #include <QGroupBox>
 #include <QLabel>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QRegularExpression>
+#include <QScopeGuard>
 #include <QScreen>
 #include <QStyleOptionGroupBox>
+#include <QTextLayout>
 
 using namespace quorvel;
 using namespace quorvel::ui;
@@ -24,7 +28,29 @@ using namespace quorvel::testing;
 
 namespace {
 
-const QStringList Languages = {QString(), "de", "es", "fr", "it", "nl", "pl", "pt_BR", "ru"};
+// English, then every translation the build holds.
+const QStringList Languages = QStringList{QString()} + QStringLiteral(QUORVEL_LANGUAGES).split(' ');
+
+// The help box's credits line has one line of this width.
+constexpr int CreditsWidth = 183;
+// How far the columns of the help box's key lines may stray from each other:
+// the English lines, padded for another face, stray 5 pixels in ours.
+constexpr int KeyColumnSpread = 6;
+
+// Whether each character of `text` is drawn from the face or from one the
+// desktop falls back on, rather than as the empty box of a missing glyph.
+bool drawnWhole(const QFont& font, const QString& text)
+{
+    QTextLayout layout(text, font);
+    layout.beginLayout();
+    while (layout.createLine().isValid()) {
+    }
+    layout.endLayout();
+    for (const QGlyphRun& run : layout.glyphRuns())
+        if (run.glyphIndexes().contains(0))
+            return false;
+    return true;
+}
 
 // The room a text takes in its control: its advance in the control's font,
 // with the radio indicator or the push button's margins and frame.
@@ -72,10 +98,17 @@ QStringList misfitsOf(const QWidget& top)
             continue;
         const int needed = neededWidth(*control, text);
         const QRect area = textArea(*control, needed);
+        const auto* label = qobject_cast<const QLabel*>(control);
         const QWidget& parent = *control->parentWidget();
         const QString what = (control->objectName().isEmpty() ? parent.objectName() : control->objectName()) + " \"" + text + "\" ";
         if (needed > control->width())
             misfits << what + QStringLiteral("needs %1 px in %2").arg(needed).arg(control->width());
+        if (!drawnWhole(control->font(), text))
+            misfits << what + "has characters no face on the desktop draws";
+        if (control->isRightToLeft() != QGuiApplication::isRightToLeft() ||
+            (label && !(QStyle::visualAlignment(label->layoutDirection(), label->alignment()) &
+                        (label->isRightToLeft() ? Qt::AlignRight : Qt::AlignLeft))))
+            misfits << what + "does not read in the language's direction";
         if (!parent.contentsRect().contains(area))
             misfits << what + QStringLiteral("leaves its parent %1").arg(parent.objectName());
         for (const QWidget* beside : parent.findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
@@ -107,6 +140,46 @@ QStringList menuMisfits(const QMenuBar& bar)
     return misfits;
 }
 
+// Where each named control of the window's client area and of the help box
+// lies in its parent; a label, which sizes itself to its text, by its top
+// left corner only.
+QMap<QString, QRect> placesOf(WindowUnderTest& window)
+{
+    QMap<QString, QRect> places;
+    for (const QWidget* top : {findControl<QWidget>(*window.form, "client"), static_cast<QWidget*>(window.about())})
+        for (const QWidget* control : top->findChildren<QWidget*>(QRegularExpression(QStringLiteral("^(?!qt_).")))) {
+            places[control->parentWidget()->objectName() + '/' + control->objectName()] =
+                qobject_cast<const QLabel*>(control) ? QRect(control->pos(), QSize()) : control->geometry();
+        }
+    return places;
+}
+
+// The help box's key lines are as wide as each other, and their runs of
+// spaces line their words up in columns from where each line begins.
+QStringList keyColumnMisfits(const QWidget& about)
+{
+    QStringList misfits;
+    QList<int> first, last;
+    for (const char* name : {"Label6", "Label7", "Label8", "Label9"}) {
+        const QLabel& line = *findControl<QLabel>(about, name);
+        QList<int> starts;
+        for (const QRegularExpressionMatch& gap : QRegularExpression(QStringLiteral(" {2,}")).globalMatch(line.text()))
+            starts << line.fontMetrics().horizontalAdvance(line.text().left(gap.capturedEnd()));
+        if (line.width() != findControl<QLabel>(about, "Label6")->width() || (!first.isEmpty() && starts.size() != first.size()))
+            return misfits << QString::fromLatin1(name) + " is not in the key lines' column";
+        first = first.isEmpty() ? starts : first;
+        last = last.isEmpty() ? starts : last;
+        for (qsizetype k = 0; k < starts.size(); ++k) {
+            first[k] = std::min(first[k], starts[k]);
+            last[k] = std::max(last[k], starts[k]);
+        }
+    }
+    for (qsizetype k = 0; k < first.size(); ++k)
+        if (last[k] - first[k] > KeyColumnSpread)
+            misfits << QStringLiteral("the key lines' column %1 strays over %2 px").arg(k + 2).arg(last[k] - first[k]);
+    return misfits;
+}
+
 // A table showing each difficulty's name.
 QByteArray tableOfEveryLevel()
 {
@@ -117,8 +190,9 @@ QByteArray tableOfEveryLevel()
     return file;
 }
 
-// Shows the standard box and measures it as the player sees it.
-QStringList boxMisfits(QWidget* window, const QString& text, const QString& caption, BoxButtons buttons)
+// Shows the standard box and measures it as the player sees it; in another
+// language than English its "Yes" speaks that language.
+QStringList boxMisfits(QWidget* window, const QString& text, const QString& caption, BoxButtons buttons, bool translated)
 {
     QStringList misfits;
     QTimer::singleShot(0, [&] {
@@ -131,9 +205,16 @@ QStringList boxMisfits(QWidget* window, const QString& text, const QString& capt
         const QRect room = label->contentsRect();
         if (!room.contains(label->fontMetrics().boundingRect(room, int(label->alignment()) | Qt::TextWordWrap, text)))
             misfits << "\"" + text + "\" is cut off in its box";
-        for (const QAbstractButton* button : box->buttons())
+        for (const QAbstractButton* button : box->buttons()) {
             if (neededWidth(*button, button->text()) > button->width())
                 misfits << "the button \"" + button->text() + "\" is cut off";
+            if (!drawnWhole(button->font(), button->text()))
+                misfits << "the button \"" + button->text() + "\" has characters no face draws";
+        }
+        if (translated && box->button(QMessageBox::Yes) && box->button(QMessageBox::Yes)->text() == "&Yes")
+            misfits << "the button \"&Yes\" is not translated";
+        if (!drawnWhole(label->font(), text) || box->isRightToLeft() != QGuiApplication::isRightToLeft())
+            misfits << "\"" + text + "\" is not drawn whole in the language's direction";
         if (box->frameGeometry().width() > box->screen()->availableGeometry().width())
             misfits << "the box \"" + caption + "\" is wider than the screen";
         box->done(QMessageBox::No);
@@ -158,12 +239,15 @@ private slots:
 
 private:
     std::vector<MessageText> english_;
+    QMap<QString, QRect> englishPlaces_;
 };
 
 void TextFitTest::initTestCase()
 {
     for (const GameMessage message : EveryGameMessage)
         english_.push_back(describe(message));
+    WindowUnderTest window;
+    englishPlaces_ = placesOf(window);
 }
 
 void TextFitTest::everyLanguageIsBuiltIn()
@@ -183,8 +267,16 @@ void TextFitTest::languageFollowsTheDesktop_data()
     QTest::newRow("German") << QStringList{"de-DE", "de"} << none << "de";
     QTest::newRow("Canadian French") << QStringList{"fr-CA"} << none << "fr";
     QTest::newRow("Brazilian Portuguese") << QStringList{"pt-BR"} << none << "pt_BR";
+    QTest::newRow("Finnish, then Swedish") << QStringList{"fi-FI", "sv-FI"} << none << "fi";
     QTest::newRow("an unknown language, then Dutch") << QStringList{"xx", "nl"} << none << "nl";
     QTest::newRow("Serbian, not spoken, then Russian") << QStringList{"sr-RS", "ru-RU"} << none << "ru";
+    QTest::newRow("Traditional Chinese before Simplified") << QStringList{"zh-TW", "zh-CN"} << none << "zh_TW";
+    QTest::newRow("Chinese of Hong Kong, written as Taiwan's") << QStringList{"zh-HK"} << none << "zh_TW";
+    QTest::newRow("Chinese of Singapore, written as China's") << QStringList{"zh-SG"} << none << "zh_CN";
+    QTest::newRow("Portuguese of Portugal, written as Brazil's") << QStringList{"pt-PT"} << none << "pt_BR";
+    QTest::newRow("Hebrew") << QStringList{"he-IL"} << none << "he";
+    QTest::newRow("Egyptian Arabic") << QStringList{"ar-EG"} << none << "ar";
+    QTest::newRow("Swedish of Finland") << QStringList{"sv-FI", "fi"} << none << "sv";
     QTest::newRow("English before German") << QStringList{"en-GB", "de"} << none << "";
     QTest::newRow("the C locale") << QStringList{"C"} << none << "";
     QTest::newRow("none") << QStringList{} << none << "";
@@ -196,6 +288,7 @@ void TextFitTest::languageFollowsTheDesktop_data()
     fromEnvironment("an unknown language, then French", {"LANG=en_US.UTF-8", "LANGUAGE=zz:fr"}, "fr");
     fromEnvironment("an empty entry, then French, before LANG", {"LANG=de_DE.UTF-8", "LANGUAGE=:fr"}, "fr");
     fromEnvironment("LC_ALL before LANG", {"LANG=de_DE.UTF-8", "LC_ALL=ru_RU.UTF-8"}, "ru");
+    fromEnvironment("LANG in Hong Kong", {"LANG=zh_HK.UTF-8"}, "zh_TW");
     fromEnvironment("LC_MESSAGES before LANG", {"LANG=de_DE.UTF-8", "LC_MESSAGES=it_IT"}, "it");
     fromEnvironment("LANGUAGE ignored in the C locale", {"LANG=C", "LANGUAGE=fr"}, "");
     fromEnvironment("LANGUAGE ignored with no locale", {"LANGUAGE=fr"}, "");
@@ -207,6 +300,8 @@ void TextFitTest::languageFollowsTheDesktop()
     QFETCH(QStringList, desktop);
     QFETCH(QByteArrayList, environment);
     QFETCH(QString, chosen);
+    if (!chosen.isEmpty() && !Languages.contains(chosen))
+        QSKIP("the game does not speak this language yet");
     const QByteArrayList variables{"LANGUAGE", "LC_ALL", "LC_MESSAGES", "LANG"};
     QList<QByteArray> saved;
     for (const QByteArray& variable : variables) {
@@ -227,23 +322,33 @@ void TextFitTest::languageFollowsTheDesktop()
 void TextFitTest::textsFitTheirControls_data()
 {
     QTest::addColumn<QString>("language");
+    QTest::addColumn<bool>("rightToLeft");
     for (const QString& language : Languages)
-        QTest::newRow(language.isEmpty() ? "en" : qPrintable(language)) << language;
+        QTest::newRow(language.isEmpty() ? "en" : qPrintable(language))
+            << language << (QLocale(language).textDirection() == Qt::RightToLeft);
+    // The window laid out right to left, whatever language is read in it.
+    QTest::newRow("en, laid out right to left") << QString() << true;
 }
 
 void TextFitTest::textsFitTheirControls()
 {
     QFETCH(QString, language);
+    QFETCH(bool, rightToLeft);
     const Translations translations(language.isEmpty() ? QStringList{} : QStringList{language});
     QCOMPARE(translations.language(), language);
+    // Arabic and Hebrew turn the layout as their translations say.
+    if (language.isEmpty() && rightToLeft)
+        QGuiApplication::setLayoutDirection(Qt::RightToLeft);
+    const auto leftToRightAgain = qScopeGuard([] { QGuiApplication::setLayoutDirection(Qt::LayoutDirectionAuto); });
+    QCOMPARE(QGuiApplication::isRightToLeft(), rightToLeft);
     WindowUnderTest window(1, tableOfEveryLevel());
     TForm1& form = *window.form;
     QVERIFY(window.showActive());
-    // Qt's own buttons speak the language too.
-    QCOMPARE(QMessageBox(QMessageBox::NoIcon, {}, {}, QMessageBox::Yes).button(QMessageBox::Yes)->text() == "&Yes",
-             language.isEmpty());
 
+    // Every control where the English window has it, in either direction.
     QStringList misfits = menuMisfits(*form.menuBar());
+    if (placesOf(window) != englishPlaces_)
+        misfits << "the controls are not where the English window has them";
     auto* levels = findControl<RadioGroup>(form, "Blocksgroup");
     // Each difficulty on the level plate; a new game closes the panels.
     for (int level = 0; level < 4; ++level) {
@@ -255,20 +360,19 @@ void TextFitTest::textsFitTheirControls()
     }
     window.about()->show();
     QVERIFY(!window.about()->grab().isNull());
-    misfits << misfitsOf(*window.about());
-    // The credits line keeps clear of the sphere and of the line below.
+    misfits << misfitsOf(*window.about()) << keyColumnMisfits(*window.about());
+    // The credits line is one line in its place, clear of the sphere.
     const QLabel& credits = *findControl<QLabel>(*window.about(), "Label1");
-    const QRect sphere = findControl<QWidget>(*window.about(), "Image1")->geometry();
-    QVERIFY2(credits.geometry().right() + 16 < sphere.left() && credits.height() >= credits.heightForWidth(credits.width()) &&
-                 credits.geometry().bottom() < findControl<QWidget>(*window.about(), "Label2")->y(),
-             qPrintable(credits.text()));
+    const int creditsNeeds = credits.fontMetrics().size(0, credits.text()).width();
+    if (credits.wordWrap() || credits.text().contains('\n') || creditsNeeds > CreditsWidth)
+        misfits << "the credits line \"" + credits.text() + "\" needs " + QString::number(creditsNeeds) + " px";
     window.about()->hide();
 
     // Every box the game can show; in another language than English each
     // says it in that language, the program's name aside.
     for (size_t k = 0; k < std::size(EveryGameMessage); ++k) {
         const MessageText box = describe(EveryGameMessage[k]);
-        misfits << boxMisfits(&form, box.text, box.caption, box.buttons);
+        misfits << boxMisfits(&form, box.text, box.caption, box.buttons, !language.isEmpty());
         const MessageText& english = english_[k];
         if (!language.isEmpty() && (box.text == english.text || (box.caption == english.caption &&
                                                                    box.caption != QStringLiteral("Quorvel"))))
