@@ -37,7 +37,8 @@ struct Wait {
     std::optional<int> error;
 };
 
-// Every save puts a new file in the old one's place.
+// What tells one save from the next: every save puts a new file in the old
+// one's place.
 struct FileVersion {
     bool operator==(const FileVersion&) const = default;
     int error = 0;

@@ -9,8 +9,9 @@ namespace quorvel::persist {
 
 // Every save of a file runs under this lock, so that copies of the game
 // saving at once take turns. It is a kernel lock (flock) on the folder that
-// holds the file: every account that may write the file may open that
-// folder, since replacing the file needs it; the folder stays the same while
+// holds the file: every account that may replace the file writes in that
+// folder and can as a rule open it (one that may not read it is refused the
+// save); the folder stays the same while
 // each save puts a new file in the old one's place; the kernel lets go of the
 // lock when its holder dies, however it dies; and no lock file is made, so
 // none is left behind or goes stale.
@@ -18,8 +19,8 @@ class SaveLock {
 public:
     enum class State {
         Held,
-        // The file system gives no locks (NFS without its lock service, some
-        // FUSE file systems): the save goes ahead without taking turns.
+        // The file system gives no lock of a folder (NFS, some FUSE file
+        // systems): the save goes ahead without taking turns.
         NotAvailable,
         Refused,
     };
