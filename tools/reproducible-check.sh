@@ -32,7 +32,9 @@ build_in() (
     env -u CMAKE_CXX_COMPILER_LAUNCHER cmake -S "$source" -B "$source/build" \
       -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQUORVEL_TESTS=OFF
     cmake --build "$source/build" -j "${JOBS:-$(nproc)}" --target package_files
-    (cd "$source/build" && cpack -G DEB)
+    # As `make package` runs it: cpack gives the package's members the
+    # modes of their files.
+    (cd "$source/build" && umask 022 && cpack -G DEB)
   } > "$1/build.log" 2>&1 || { cat "$1/build.log" >&2; echo "reproducible-check: the build in $1 failed" >&2; exit 1; }
   ls "$source"/build/quorvel_*.deb
 )
@@ -46,9 +48,12 @@ if cmp -s "$first" "$second"; then
   exit 0
 fi
 echo "not reproducible: the two packages differ" >&2
+# The members' and the files' modes, owners and times, then the files.
 for deb in "$first" "$second"; do
+  { ar tv "$deb"; dpkg-deb -c "$deb"; } > "${deb%.deb}.listing"
   dpkg-deb -R "$deb" "${deb%.deb}.unpacked"
 done
+diff "${first%.deb}.listing" "${second%.deb}.listing" >&2 || true
 diff -r "${first%.deb}.unpacked" "${second%.deb}.unpacked" >&2 || true
 echo "(diffoscope, if installed, shows the differences in detail)" >&2
 exit 1
