@@ -61,9 +61,11 @@ bench: with-tests
 	./$(BUILD)/bench/engine_bench
 
 # Only what the package holds is built, even where the tests are configured.
+# cpack gives the package's three members the modes their files get from the
+# umask, so it runs under the usual one whatever the user's.
 package: $(CACHE)
 	cmake --build $(BUILD) -j $(JOBS) --target package_files
-	cd $(BUILD) && cpack -G DEB
+	cd $(BUILD) && umask 022 && cpack -G DEB
 
 # Two builds of the committed HEAD in two temporary folders give the same
 # package, byte for byte; the last step of `make test`, so that a change

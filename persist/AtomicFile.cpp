@@ -1,14 +1,12 @@
 #include "AtomicFile.h"
 
 #include "FileDescriptor.h"
-#include "SaveLock.h"
 #include "SettingsLocation.h"
 
 #include <QRandomGenerator>
 
 #include <array>
 #include <cerrno>
-#include <csignal>
 #include <dirent.h>
 #include <fcntl.h>
 #include <memory>
@@ -22,6 +20,7 @@ namespace {
 // Distinct enough that no file a player keeps beside the settings, such as
 // "vemlo.ini.backup", is ever taken for a leftover.
 constexpr char TempInfix[] = ".saving-";
+constexpr char OldLockSuffix[] = ".lock";
 constexpr std::string_view OldHelperSuffix = ".rmlock";
 constexpr std::string_view TempAlphabet = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
 constexpr std::size_t TempTagLength = 6;
@@ -58,12 +57,13 @@ bool isTempName(std::string_view name, std::string_view prefix)
     return name.substr(prefix.size()).find_first_not_of(TempAlphabet) == std::string_view::npos;
 }
 
-// Earlier versions locked with a lock file of their own making, and a copy
-// killed while taking over an abandoned lock left "vemlo.ini.lock.rmlock"
-// behind, or a chain of them. The kernel lock needs none of them.
-bool isOldLockHelper(std::string_view name, std::string_view lockName)
+// Earlier versions locked with a file of their own making, "vemlo.ini.lock",
+// and a copy killed while taking over an abandoned one left
+// "vemlo.ini.lock.rmlock" behind, or a chain of them. The folder's lock needs
+// none of them.
+bool isOldLock(std::string_view name, std::string_view lockName)
 {
-    if (name.size() <= lockName.size() || name.substr(0, lockName.size()) != lockName)
+    if (name.substr(0, lockName.size()) != lockName)
         return false;
     for (name.remove_prefix(lockName.size()); name.substr(0, OldHelperSuffix.size()) == OldHelperSuffix;)
         name.remove_prefix(OldHelperSuffix.size());
@@ -98,19 +98,6 @@ bool writeAll(int fd, std::string_view bytes)
         bytes.remove_prefix(static_cast<std::size_t>(written));
     }
     return true;
-}
-
-// A write past a file-size limit (`ulimit -f`) raises a signal that by
-// default ends the program, half-made file and all. Ignored, the write fails
-// instead, short or with EFBIG, and the save is refused like any other that
-// cannot be written. Done here rather than at start so that every program
-// saving the file is covered; a handler a program set itself is kept.
-void surviveFileSizeLimit()
-{
-    struct sigaction current {};
-    if (sigaction(SIGXFSZ, nullptr, &current) == 0 && (current.sa_flags & SA_SIGINFO) == 0 &&
-        current.sa_handler == SIG_DFL)
-        static_cast<void>(std::signal(SIGXFSZ, SIG_IGN));
 }
 
 // A file that cannot be removed now is a leftover the next save removes.
@@ -154,7 +141,6 @@ std::optional<std::string> createTemp(const std::string& target, std::string_vie
 
 bool replaceFile(const std::string& target, std::string_view bytes)
 {
-    surviveFileSizeLimit();
     const std::optional<std::string> temp = createTemp(target, bytes);
     if (!temp)
         return false;
@@ -166,23 +152,21 @@ bool replaceFile(const std::string& target, std::string_view bytes)
     return true;
 }
 
-bool removeLeftovers(const std::string& target)
+void removeLeftovers(const std::string& target)
 {
     const std::string folder = folderOf(target);
     const std::string prefix = baseNameOf(target) + TempInfix;
-    const std::string lockName = baseNameOf(target) + LockSuffix;
+    const std::string lockName = baseNameOf(target) + OldLockSuffix;
     const std::unique_ptr<DIR, CloseListing> listing(opendir(folder.c_str()));
     if (!listing)
-        return false;
-    bool removed = true;
+        return;
     while (const dirent* entry = readdir(listing.get())) {
         const std::string path = folder + '/' + entry->d_name;
         struct stat info {};
-        const bool leftover = isTempName(entry->d_name, prefix) || isOldLockHelper(entry->d_name, lockName);
+        const bool leftover = isTempName(entry->d_name, prefix) || isOldLock(entry->d_name, lockName);
         if (leftover && lstat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode))
-            removed = unlink(path.c_str()) == 0 && removed;
+            discard(path);
     }
-    return removed;
 }
 
 } // namespace quorvel::persist

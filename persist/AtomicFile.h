@@ -13,7 +13,10 @@ namespace quorvel::persist {
 bool replaceFile(const std::string& target, std::string_view bytes);
 
 // Removes the half-made files that saves killed midway left beside
-// `target`, and what earlier versions' locking left there. Only safe while holding the lock under which every save runs.
-bool removeLeftovers(const std::string& target);
+// `target`, and what earlier versions' locking left there. Only safe while
+// holding the lock under which every save runs. Whatever cannot be removed,
+// such as another account's file in a folder with the sticky bit, stays
+// harmlessly where it is: no save reads it or waits for it.
+void removeLeftovers(const std::string& target);
 
 } // namespace quorvel::persist

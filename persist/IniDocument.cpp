@@ -167,13 +167,13 @@ std::size_t IniDocument::insertLineAfter(std::size_t end, std::size_t next, cons
     const auto at = std::lower_bound(lines_.begin(), lines_.end(), next,
                                      [](const Line& l, std::size_t offset) { return l.begin < offset; });
     const std::size_t index = static_cast<std::size_t>(at - lines_.begin());
-    Shift(index, static_cast<std::ptrdiff_t>(line.size()));
+    shift(index, static_cast<std::ptrdiff_t>(line.size()));
     if (const auto indexed = findIndexed(text, next, next + line.size()))
         lines_.insert(at, *indexed);
     return index;
 }
 
-void IniDocument::Shift(std::size_t fromLine, std::ptrdiff_t by)
+void IniDocument::shift(std::size_t fromLine, std::ptrdiff_t by)
 {
     for (std::size_t i = fromLine; i < lines_.size(); ++i) {
         lines_[i].begin = static_cast<uint32_t>(lines_[i].begin + by);
@@ -203,7 +203,7 @@ void IniDocument::setValue(std::string_view section, std::string_view key, const
         bytes_.replace(start, line.end - start, value);
         line.end = static_cast<uint32_t>(line.end + grows);
         line.next = static_cast<uint32_t>(line.next + grows);
-        Shift(*entry + 1, grows);
+        shift(*entry + 1, grows);
         return;
     }
     const Line& last = lines_[lastLineOfEntries(header)];

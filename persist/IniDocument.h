@@ -53,7 +53,7 @@ private:
     std::size_t lastLineOfEntries(std::size_t header) const;
     std::size_t appendSection(std::string_view section);
     std::size_t insertLineAfter(std::size_t end, std::size_t next, const std::string& text);
-    void Shift(std::size_t fromLine, std::ptrdiff_t by);
+    void shift(std::size_t fromLine, std::ptrdiff_t by);
     std::string firstEnding() const;
     void setValue(std::string_view section, std::string_view key, const std::string& value);
 

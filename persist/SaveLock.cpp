@@ -1,104 +1,108 @@
 #include "SaveLock.h"
 
+#include "SettingsLocation.h"
+
 #include <cerrno>
+#include <condition_variable>
 #include <fcntl.h>
+#include <memory>
+#include <mutex>
+#include <optional>
 #include <sys/file.h>
 #include <sys/stat.h>
+#include <system_error>
 #include <thread>
-#include <unistd.h>
 
 namespace quorvel::persist {
 namespace {
 
-// A save takes a few milliseconds; polling this often keeps a waiting copy's
-// turn close behind the one before it.
-constexpr std::chrono::milliseconds pollEvery(2);
-constexpr mode_t FirstLockMode = 0600;
-constexpr mode_t ReadWriteBits = 0666;
-constexpr int OpenFlags = O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC;
-
-bool sameFile(const struct stat& a, const struct stat& b)
+// The answers of a file system that has no flock to give. NFS also answers
+// EBADF, since it takes an exclusive lock only on a file open for writing,
+// which a folder never is.
+bool lockNotAvailable(int error)
 {
-    return a.st_dev == b.st_dev && a.st_ino == b.st_ino;
+    return error == ENOLCK || error == EOPNOTSUPP || error == ENOSYS || error == EINVAL || error == EBADF;
 }
 
-// flock needs only read access, so an account that may not write the lock
-// file, made by another account, opens it for reading.
-int openLockFile(const std::string& path, mode_t mode)
+SaveLock::State stateAfter(int error)
 {
-    const int fd = open(path.c_str(), O_RDWR | O_CREAT | OpenFlags, mode);
-    if (fd >= 0 || errno != EACCES)
-        return fd;
-    return open(path.c_str(), O_RDONLY | OpenFlags);
+    if (error == 0)
+        return SaveLock::State::Held;
+    return lockNotAvailable(error) ? SaveLock::State::NotAvailable : SaveLock::State::Refused;
 }
 
-// A lock of this account's making takes the group and the permission bits
-// of the file it guards, whatever the folder and the umask would give it,
-// so that every account sharing the file through its group can open it. An
-// account outside that group cannot give it (EPERM): the lock then stays
-// its own, which excludes every other copy all the same.
-bool shareLikeFile(int lock, const struct stat& lockInfo, const std::optional<struct stat>& file)
+struct Wait {
+    std::mutex mutex;
+    std::condition_variable done;
+    std::optional<int> error;
+};
+
+// What tells one save from the next: every save puts a new file in the old
+// one's place.
+struct FileVersion {
+    bool operator==(const FileVersion&) const = default;
+    int error = 0;
+    dev_t device = 0;
+    ino_t inode = 0;
+    time_t changed = 0;
+    long changedNs = 0;
+};
+
+FileVersion versionOf(const std::string& file)
 {
-    if (!file || lockInfo.st_uid != geteuid())
-        return true;
-    return fchown(lock, static_cast<uid_t>(-1), file->st_gid) == 0 && fchmod(lock, file->st_mode & ReadWriteBits) == 0;
+    struct stat info {};
+    if (stat(file.c_str(), &info) != 0)
+        return {errno};
+    return {0, info.st_dev, info.st_ino, info.st_ctim.tv_sec, info.st_ctim.tv_nsec};
+}
+
+// flock has no deadline of its own, and a signal to cut it short would
+// touch the whole program; so a thread of its own waits in the kernel's
+// queue, on a second descriptor of the same open folder, and this one waits
+// for that thread. The lock belongs to the open folder, not to a
+// descriptor: once both are closed, it is let go. A wait given up thus lets
+// go of the lock the moment it gets it.
+int waitInQueue(int folder, const std::string& file, std::chrono::milliseconds patience)
+{
+    const auto second = std::make_shared<FileDescriptor>(fcntl(folder, F_DUPFD_CLOEXEC, 0));
+    if (!second->valid())
+        return errno;
+    const auto state = std::make_shared<Wait>();
+    try {
+        std::thread([second, state] {
+            int result = 0;
+            while ((result = flock(second->get(), LOCK_EX)) != 0 && errno == EINTR) {
+            }
+            const int error = result == 0 ? 0 : errno;
+            second->close();
+            const std::lock_guard lock(state->mutex);
+            state->error = error;
+            state->done.notify_one();
+        }).detach();
+    } catch (const std::system_error&) {
+        return EAGAIN;
+    }
+    std::unique_lock lock(state->mutex);
+    for (FileVersion seen = versionOf(file); !state->done.wait_for(lock, patience, [&] { return state->error.has_value(); });) {
+        const FileVersion now = versionOf(file);
+        if (now == seen)
+            return ETIMEDOUT;
+        seen = now;
+    }
+    return *state->error;
 }
 
 } // namespace
 
-SaveLock::SaveLock(const std::string& file, std::chrono::milliseconds wait)
-    : guarded_(file), path_(file + LockSuffix)
+SaveLock::SaveLock(const std::string& file, std::chrono::milliseconds patience)
+    : folder_(open(folderOf(file).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC))
 {
-    const auto deadline = std::chrono::steady_clock::now() + wait;
-    for (;;) {
-        const Attempt attempt = tryOnce();
-        if (attempt == Attempt::Taken)
-            return;
-        file_.reset();
-        if (attempt == Attempt::Refused || std::chrono::steady_clock::now() >= deadline)
-            return;
-        std::this_thread::sleep_for(pollEvery);
-    }
-}
-
-SaveLock::~SaveLock()
-{
-    // A lock file that cannot be removed is harmless: nobody holds it once
-    // it is closed, and the next save removes it.
-    if (file_)
-        static_cast<void>(unlink(path_.c_str()));
-}
-
-// Looked at before it is opened, so that a FIFO or a device is never opened
-// at all; O_NOFOLLOW and O_NONBLOCK cover anything put in its place between
-// the look and the open. A lock this account may not even read is taken for
-// one another account has just made and not yet opened to the group.
-SaveLock::Attempt SaveLock::tryOnce()
-{
-    struct stat entry {};
-    if (lstat(path_.c_str(), &entry) == 0 ? !S_ISREG(entry.st_mode) : errno != ENOENT)
-        return Attempt::Refused;
-    std::optional<struct stat> guarded;
-    if (struct stat info {}; stat(guarded_.c_str(), &info) == 0)
-        guarded = info;
-    else if (errno != ENOENT)
-        return Attempt::Refused;
-    file_.emplace(openLockFile(path_, guarded ? guarded->st_mode & ReadWriteBits : FirstLockMode));
-    if (!file_->valid())
-        return errno == EACCES ? Attempt::Busy : Attempt::Refused;
-    struct stat opened {};
-    if (fstat(file_->get(), &opened) != 0 || !S_ISREG(opened.st_mode))
-        return Attempt::Refused;
-    if (!shareLikeFile(file_->get(), opened, guarded) && errno != EPERM)
-        return Attempt::Refused;
-    if (flock(file_->get(), LOCK_EX | LOCK_NB) != 0)
-        return errno == EWOULDBLOCK || errno == EINTR ? Attempt::Busy : Attempt::Refused;
-    // The copy before may have removed the file as it let go of it; a lock
-    // on a file no longer at the path would exclude nobody.
-    struct stat now {};
-    if (lstat(path_.c_str(), &now) != 0 || !sameFile(now, opened))
-        return Attempt::Busy;
-    return Attempt::Taken;
+    if (!folder_.valid())
+        return;
+    int error = flock(folder_.get(), LOCK_EX | LOCK_NB) == 0 ? 0 : errno;
+    if (error == EWOULDBLOCK || error == EINTR)
+        error = waitInQueue(folder_.get(), file, patience);
+    state_ = stateAfter(error);
 }
 
 } // namespace quorvel::persist

@@ -3,42 +3,41 @@
 #include "FileDescriptor.h"
 
 #include <chrono>
-#include <optional>
 #include <string>
 
 namespace quorvel::persist {
 
-// The lock of a file is the file of the same name with this added.
-inline constexpr char LockSuffix[] = ".lock";
-
-// Every save of one file runs under this lock, so that copies of the game
-// saving at once take turns. It is a kernel lock (flock) on a file of its
-// own: the kernel lets go of it when its holder dies, however it dies, so a
-// lock nobody holds never stands in the way, and nothing else has to be
-// cleaned up after a crash. Only a regular file, opened without following
-// links, is ever taken as the lock; anything else at its place refuses the
-// save at once. Every account that may write the file may take its lock,
-// which has the file's group and permission bits.
+// Every save of a file runs under this lock, so that copies of the game
+// saving at once take turns. It is a kernel lock (flock) on the folder that
+// holds the file: every account that may replace the file writes in that
+// folder and can as a rule open it (one that may not read it is refused the
+// save); the folder stays the same while
+// each save puts a new file in the old one's place; the kernel lets go of the
+// lock when its holder dies, however it dies; and no lock file is made, so
+// none is left behind or goes stale.
 class SaveLock {
 public:
-    // Takes the lock of `file`, waiting up to `wait` while another copy
-    // holds it.
-    SaveLock(const std::string& file, std::chrono::milliseconds wait);
-    // Removes the lock file while still holding it, so that the folder holds
-    // nothing of the locking between saves.
-    ~SaveLock();
+    enum class State {
+        Held,
+        // The file system gives no lock of a folder (NFS, some FUSE file
+        // systems): the save goes ahead without taking turns.
+        NotAvailable,
+        Refused,
+    };
+
+    // Takes the lock of the folder that holds `file`, waiting in the
+    // kernel's queue while other copies hold it. A copy that waits gives up
+    // only when no other has saved `file` for `patience`: while others save
+    // in turn, its own turn is coming.
+    SaveLock(const std::string& file, std::chrono::milliseconds patience);
     SaveLock(const SaveLock&) = delete;
     SaveLock& operator=(const SaveLock&) = delete;
 
-    bool Held() const { return file_.has_value(); }
+    State state() const { return state_; }
 
 private:
-    enum class Attempt { Taken, Busy, Refused };
-    Attempt tryOnce();
-
-    std::string guarded_;
-    std::string path_;
-    std::optional<FileDescriptor> file_;
+    FileDescriptor folder_;
+    State state_ = State::Refused;
 };
 
 } // namespace quorvel::persist

@@ -15,9 +15,13 @@ namespace {
 
 constexpr char FolderName[] = "quorvel";
 // Another copy of the game holds the lock only for the few milliseconds of
-// a save, so even ten copies saving at once are through well within this;
-// longer would only freeze the window of a copy that cannot save.
-constexpr std::chrono::milliseconds lockWait(3000);
+// a save, and waiting copies get it in turn as the kernel wakes them. A save
+// waits as long as other copies keep saving, however many and however
+// loaded the machine; only a copy that holds the lock and saves nothing for
+// this long (a stopped program, a stalled disk) makes it give up, and its
+// player then learns that the save failed. Longer would only freeze the
+// window longer.
+constexpr std::chrono::milliseconds LockWait(5000);
 
 // A save that would leave the file byte for byte as it is needs neither the
 // lock nor a write; the options applied again at every start are such saves.
@@ -36,7 +40,7 @@ bool leavesFileAsItIs(const std::string& place, const std::function<void(IniDocu
 
 std::optional<std::string> settingsFileBytePath()
 {
-    return settingsFileLocation(FolderName, fileName);
+    return settingsFileLocation(FolderName, FileName);
 }
 
 QString settingsFilePath()
@@ -52,8 +56,8 @@ IniDocument readSettingsFile()
     return file.state == FileState::Read ? IniDocument(file.bytes) : IniDocument();
 }
 
-// The lock belongs to the file itself, beside it after following any link,
-// so that every copy writing one file waits for every other, whichever
+// The lock is the folder's that holds the file itself, after following any
+// link, so that every copy writing one file waits for every other, whichever
 // configuration folder it came through. A file that is there but cannot be
 // read stops the save: writing over it would lose the table it holds. A
 // change that would make the file too big to read back is refused as well.
@@ -62,7 +66,10 @@ IniDocument readSettingsFile()
 // keep one file, but a copy reading it without the lock, or a crash midway,
 // could then meet half a table; only a whole replacement rules both out. Nor
 // would copies saving through names in two folders wait for each other, each
-// taking the lock beside its own name. A symbolic link shares one file safely.
+// locking the folder of its own name. A symbolic link shares one file safely.
+// Where the file system gives no lock, the save still replaces the file
+// whole; it only leaves the half-made files of killed saves alone, since
+// another copy may be making its new file just then.
 void modifySettingsFile(const std::function<void(IniDocument&)>& change)
 {
     const std::optional<std::string> path = settingsFileBytePath();
@@ -73,10 +80,12 @@ void modifySettingsFile(const std::function<void(IniDocument&)>& change)
         throw WriteError();
     if (leavesFileAsItIs(*place, change))
         return;
-    const SaveLock lock(*place, lockWait);
-    if (!lock.Held() || savePlace(*path) != place || !mayWrite(*place) || !hasOneName(*place) ||
-        !removeLeftovers(*place))
+    const SaveLock lock(*place, LockWait);
+    if (lock.state() == SaveLock::State::Refused || savePlace(*path) != place || !mayWrite(*place) ||
+        !hasOneName(*place))
         throw WriteError();
+    if (lock.state() == SaveLock::State::Held)
+        removeLeftovers(*place);
     const FileContents file = readRegularFile(*place);
     if (file.state == FileState::Unreadable)
         throw WriteError();

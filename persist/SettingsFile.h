@@ -13,7 +13,7 @@ namespace quorvel::persist {
 
 // The bare name by which the game knows its file, also the one the player
 // sees in the error message.
-inline constexpr char fileName[] = "vemlo.ini";
+inline constexpr char FileName[] = "vemlo.ini";
 
 // Worked out afresh at every access, so that a changed XDG_CONFIG_HOME takes
 // effect at once. The bytes of the path as the system takes them, and the

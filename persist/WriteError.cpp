@@ -11,11 +11,11 @@ const char* const Message = QT_TRANSLATE_NOOP("WriteError", "Unable to write to 
 
 } // namespace
 
-WriteError::WriteError() : std::runtime_error(QString::fromLatin1(Message).arg(QLatin1String(fileName)).toStdString()) {}
+WriteError::WriteError() : std::runtime_error(QString::fromLatin1(Message).arg(QLatin1String(FileName)).toStdString()) {}
 
 QString WriteError::message() const
 {
-    return QCoreApplication::translate("WriteError", Message).arg(QLatin1String(fileName));
+    return QCoreApplication::translate("WriteError", Message).arg(QLatin1String(FileName));
 }
 
 } // namespace quorvel::persist

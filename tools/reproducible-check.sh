@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Builds the Debian package of one commit twice, from two checkouts in
-# folders of different names made minutes apart, and checks that the two
-# packages are the same byte for byte.
+# folders of different names made minutes apart, the second under another
+# umask, locale and time zone, and checks that the two packages are the same
+# byte for byte.
 #   tools/reproducible-check.sh [COMMIT]
 # COMMIT defaults to HEAD; changes not committed are not built. Each build
 # is a full build of the game with no compiler cache, so that one build
@@ -12,8 +13,17 @@ commit=$(git rev-parse --verify "${1:-HEAD}^{commit}")
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 
-# Prints the package built from a fresh checkout in the folder named.
-build_in() {
+# The second build's locale: one that sorts and writes numbers otherwise,
+# where one is installed, else C.UTF-8.
+other_locale=$(locale -a 2>/dev/null | grep -v -x -E 'C|C\.(utf8|UTF-8)|POSIX' | head -n 1 || true)
+other_locale=${other_locale:-C.UTF-8}
+
+# Prints the package built from a fresh checkout in the folder named, under
+# the umask, locale and time zone given.
+#   build_in FOLDER UMASK LOCALE TIME_ZONE
+build_in() (
+  umask "$2"
+  export LC_ALL=$3 TZ=$4
   local source=$1/quorvel
   mkdir -p "$source"
   # Files get the time of the checkout (-m), as a clone would give them.
@@ -22,22 +32,28 @@ build_in() {
     env -u CMAKE_CXX_COMPILER_LAUNCHER cmake -S "$source" -B "$source/build" \
       -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQUORVEL_TESTS=OFF
     cmake --build "$source/build" -j "${JOBS:-$(nproc)}" --target package_files
-    (cd "$source/build" && cpack -G DEB)
+    # As `make package` runs it: cpack gives the package's members the
+    # modes of their files.
+    (cd "$source/build" && umask 022 && cpack -G DEB)
   } > "$1/build.log" 2>&1 || { cat "$1/build.log" >&2; echo "reproducible-check: the build in $1 failed" >&2; exit 1; }
   ls "$source"/build/quorvel_*.deb
-}
+)
 
 echo "Building $(git rev-parse --short "$commit") twice; this takes two full builds of the game."
-first=$(build_in "$work/one")
-second=$(build_in "$work/second-build")
+# A time zone written out (14 hours ahead of UTC), so that none is looked up.
+first=$(build_in "$work/one" 0022 C UTC0)
+second=$(build_in "$work/second-build" 0002 "$other_locale" XST-14)
 if cmp -s "$first" "$second"; then
   echo "reproducible: both builds gave $(basename "$first"), sha256 $(sha256sum < "$first" | cut -d' ' -f1)"
   exit 0
 fi
 echo "not reproducible: the two packages differ" >&2
+# The members' and the files' modes, owners and times, then the files.
 for deb in "$first" "$second"; do
+  { ar tv "$deb"; dpkg-deb -c "$deb"; } > "${deb%.deb}.listing"
   dpkg-deb -R "$deb" "${deb%.deb}.unpacked"
 done
+diff "${first%.deb}.listing" "${second%.deb}.listing" >&2 || true
 diff -r "${first%.deb}.unpacked" "${second%.deb}.unpacked" >&2 || true
 echo "(diffoscope, if installed, shows the differences in detail)" >&2
 exit 1

@@ -1,3 +1,4 @@
+#include "FileSizeLimit.h"
 #include "Pictures.h"
 #include "Translations.h"
 #include "Unit1.h"
@@ -101,6 +102,7 @@ private:
 
 int main(int argc, char* argv[])
 {
+    quorvel::persist::surviveFileSizeLimit();
     const auto application = PlatformStart().application(argc, argv);
     // Ties the window to its desktop entry, so the task bar shows its icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("io.quorvel.Quorvel"));

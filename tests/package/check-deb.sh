@@ -15,7 +15,7 @@ cleanup() {
 }
 trap cleanup EXIT
 
-(cd "$work" && cpack -G DEB --config "$build/CPackConfig.cmake" > cpack.log 2>&1) || { cat "$work/cpack.log"; exit 1; }
+(cd "$work" && umask 022 && cpack -G DEB --config "$build/CPackConfig.cmake" > cpack.log 2>&1) || { cat "$work/cpack.log"; exit 1; }
 package=$(ls "$work"/quorvel_*_*.deb)
 case "$(basename "$package")" in
   quorvel_1.0.0_amd64.deb | quorvel_1.0.0_*.deb) ;;

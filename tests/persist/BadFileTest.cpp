@@ -22,7 +22,9 @@ constexpr unsigned NullMinor = 3;
 constexpr unsigned ZeroMinor = 5;
 constexpr unsigned MemoryMajor = 1;
 
-enum class Afterwards { Untouched, KeptAhead, Rewritten };
+// Saved: Rewritten; made, and nothing else changed: OthersLeftAlone; made,
+// and the leftovers of earlier versions removed: Tidied.
+enum class Afterwards { Untouched, KeptAhead, Rewritten, OthersLeftAlone, Tidied };
 
 struct BadFile {
     const char* title;
@@ -70,6 +72,7 @@ std::string overTheBound()
 }
 
 const char* const DefaultLine1 = "Bobby|Easy|100|100";
+constexpr uid_t OtherAccount = 47009;
 
 TEST_F(BadFileTest, StartUpShowsDefaultsAndLeavesWhatIsThereAlone)
 {
@@ -100,16 +103,27 @@ TEST_F(BadFileTest, StartUpShowsDefaultsAndLeavesWhatIsThereAlone)
                 makeFile(file, "[Settings]\nBlocks=nine\nBackground=\nName=Ann\n[Scoreline1]\nLevel=\nScore=1e3\n");
             },
             false, "Medium", "0 0", "Ann", DefaultLine1, Afterwards::Rewritten},
-        {"FIFO at the lock's place",
+        {"FIFO at the old lock's place",
             [](const QString& file, const QString&) { ASSERT_EQ(mkfifo(QFile::encodeName(file + ".lock").constData(), 0600), 0); },
-            true, "Medium", "0 0", "Anonymous", DefaultLine1, Afterwards::Untouched},
-        {"endless device at the lock's place", [](const QString& file, const QString&) { makeDevice(file + ".lock", ZeroMinor); },
-            true, "Medium", "0 0", "Anonymous", DefaultLine1, Afterwards::Untouched},
-        {"link to an endless device at the lock's place",
+            false, "Medium", "0 0", "Anonymous", DefaultLine1, Afterwards::OthersLeftAlone},
+        {"endless device at the old lock's place", [](const QString& file, const QString&) { makeDevice(file + ".lock", ZeroMinor); },
+            false, "Medium", "0 0", "Anonymous", DefaultLine1, Afterwards::OthersLeftAlone},
+        {"link to an endless device at the old lock's place",
             [](const QString& file, const QString& home) { makeLinkToDevice(file + ".lock", home, ZeroMinor); },
-            true, "Medium", "0 0", "Anonymous", DefaultLine1, Afterwards::Untouched},
-        {"folder at the lock's place", [](const QString& file, const QString&) { ASSERT_TRUE(QDir().mkpath(file + ".lock")); },
-            true, "Medium", "0 0", "Anonymous", DefaultLine1, Afterwards::Untouched},
+            false, "Medium", "0 0", "Anonymous", DefaultLine1, Afterwards::OthersLeftAlone},
+        {"folder at the old lock's place", [](const QString& file, const QString&) { ASSERT_TRUE(QDir().mkpath(file + ".lock")); },
+            false, "Medium", "0 0", "Anonymous", DefaultLine1, Afterwards::OthersLeftAlone},
+        {"old lock another account left, for its owner alone",
+            [](const QString& file, const QString&) {
+                makeFile(file + ".lock", "");
+                makeFile(file + ".lock.rmlock", "");
+                for (const char* end : {".lock", ".lock.rmlock"}) {
+                    const QByteArray path = QFile::encodeName(file + end);
+                    ASSERT_EQ(chown(path.constData(), OtherAccount, OtherAccount), 0);
+                    ASSERT_EQ(chmod(path.constData(), 0600), 0);
+                }
+            },
+            false, "Medium", "0 0", "Anonymous", DefaultLine1, Afterwards::Tidied},
         {"link to a regular file",
             [](const QString& file, const QString& home) {
                 makeFile(home + "/kept.ini", "[Settings]\nBlocks=8\nName=Ann\n");
@@ -123,10 +137,11 @@ TEST_F(BadFileTest, StartUpShowsDefaultsAndLeavesWhatIsThereAlone)
             },
             true, "Hard", "0 0", "Ann", DefaultLine1, Afterwards::Untouched},
     };
+    // Only root may make devices and files of another account.
     const bool mayMakeDevices = geteuid() == 0;
     for (const BadFile& c : cases) {
         SCOPED_TRACE(c.title);
-        if (!mayMakeDevices && QByteArray(c.title).contains("device"))
+        if (!mayMakeDevices && (QByteArray(c.title).contains("device") || QByteArray(c.title).contains("account")))
             continue;
         ASSERT_TRUE(QDir(homePath()).removeRecursively());
         ASSERT_TRUE(QDir().mkpath(folderPath()));
@@ -150,6 +165,13 @@ TEST_F(BadFileTest, StartUpShowsDefaultsAndLeavesWhatIsThereAlone)
         const std::string after = treeSnapshot(homePath());
         if (c.afterwards == Afterwards::Untouched) {
             EXPECT_EQ(after, before);
+        }
+        if (c.afterwards == Afterwards::OthersLeftAlone) {
+            EXPECT_TRUE(QFile::remove(settingsFilePath()));
+            EXPECT_EQ(treeSnapshot(homePath()), before);
+        }
+        if (c.afterwards == Afterwards::Tidied) {
+            EXPECT_EQ(folderEntries(folderPath()), QStringList{"vemlo.ini"});
         }
         if (keptAhead) {
             EXPECT_EQ(fileBytes(settingsFilePath()).value_or("<unreadable>").substr(0, bytesBefore.size()), bytesBefore);

@@ -184,7 +184,9 @@ bool becomeAccount(uid_t account)
 // The file belongs to the first account and its group may read it, in a
 // folder without the set-group-ID bit. A copy of the first account is killed
 // while it holds the lock; then the owner lets the group write the file too.
-void shareBetweenAccounts(const QString& home, const QString& folder, const QString& file)
+// An earlier version's lock, which the owner may have left for itself alone,
+// stays behind when `oldLock` says so.
+void shareBetweenAccounts(const QString& home, const QString& folder, const QString& file, bool oldLock)
 {
     ASSERT_EQ(chmod(QFile::encodeName(home).constData(), 0711), 0);
     ASSERT_EQ(chown(QFile::encodeName(folder).constData(), 0, SharedGroup), 0);
@@ -195,12 +197,18 @@ void shareBetweenAccounts(const QString& home, const QString& folder, const QStr
         if (!becomeAccount(Accounts[0]))
             return false;
         const SaveLock lock(file.toStdString(), std::chrono::milliseconds(0));
-        return lock.Held() && raise(SIGKILL) == 0;
+        return lock.state() == SaveLock::State::Held && raise(SIGKILL) == 0;
     });
     int status = 0;
     ASSERT_EQ(waitpid(killed, &status, 0), killed);
     ASSERT_TRUE(WIFSIGNALED(status));
     ASSERT_EQ(chmod(QFile::encodeName(file).constData(), 0660), 0);
+    if (!oldLock)
+        return;
+    const QByteArray lock = QFile::encodeName(file + ".lock");
+    writeFileBytes(file + ".lock", "");
+    ASSERT_EQ(chown(lock.constData(), Accounts[0], Accounts[0]), 0);
+    ASSERT_EQ(chmod(lock.constData(), 0600), 0);
 }
 
 TEST_F(CrashTest, CopiesEnteringResultsAtOnceLoseNoneAndMixNone)
@@ -210,11 +218,13 @@ TEST_F(CrashTest, CopiesEnteringResultsAtOnceLoseNoneAndMixNone)
         int copies;
         bool ownFolders;
         bool otherAccounts;
+        bool oldLock;
     } cases[] = {
-        {"two copies", 2, false, false},
-        {"ten copies", 10, false, false},
-        {"five copies, each through a folder of its own", 5, true, false},
-        {"four copies of two other accounts of the owner's group", 4, false, true},
+        {"two copies", 2, false, false, false},
+        {"ten copies", 10, false, false, false},
+        {"five copies, each through a folder of its own", 5, true, false, false},
+        {"four copies of two other accounts of the owner's group", 4, false, true, false},
+        {"four copies of other accounts, the owner's old lock left", 4, false, true, true},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.title);
@@ -223,7 +233,7 @@ TEST_F(CrashTest, CopiesEnteringResultsAtOnceLoseNoneAndMixNone)
         ASSERT_TRUE(QDir(homePath()).removeRecursively());
         writeSettingsFile("");
         if (c.otherAccounts)
-            shareBetweenAccounts(homePath(), folderPath(), settingsFilePath());
+            shareBetweenAccounts(homePath(), folderPath(), settingsFilePath(), c.oldLock);
         struct stat before {};
         ASSERT_EQ(stat(QFile::encodeName(settingsFilePath()).constData(), &before), 0);
         std::vector<QString> homes(c.copies, homePath());
@@ -259,6 +269,7 @@ TEST_F(CrashTest, CopiesEnteringResultsAtOnceLoseNoneAndMixNone)
         ASSERT_EQ(stat(QFile::encodeName(settingsFilePath()).constData(), &after), 0);
         EXPECT_EQ(after.st_gid, before.st_gid);
         EXPECT_EQ(after.st_mode, before.st_mode);
+        EXPECT_EQ(folderEntries(folderPath()), QStringList{"vemlo.ini"});
     }
 }
 

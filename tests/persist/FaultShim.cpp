@@ -1,14 +1,15 @@
 // Loaded ahead of the C library into the game, this makes one kind of system
 // call on the settings file fail, as a failing disk would. FAIL_CALL names
 // the kind: "open" or "write" of the new file, "sync" of it, "rename" over
-// the old one, or "lock" for taking the lock. "lock-race" makes the lock
-// change hands between its open and its flock. Every other call passes.
+// the old one, or "lock" for opening the folder to lock it. "flock-enolck"
+// and "flock-eopnotsupp" answer every flock as a file system without locks
+// does: NFS without its lock service, some FUSE file systems. Every other
+// call passes.
 #include <cerrno>
 #include <cstdarg>
 #include <cstdlib>
 #include <cstring>
 #include <dlfcn.h>
-#include <climits>
 #include <fcntl.h>
 #include <sys/file.h>
 #include <sys/types.h>
@@ -17,13 +18,10 @@
 namespace {
 
 constexpr char TempMark[] = "vemlo.ini.saving-";
-constexpr char LockEnd[] = "vemlo.ini.lock";
+constexpr char FolderEnd[] = "/quorvel";
 constexpr char FileEnd[] = "/vemlo.ini";
 
 int tempFile = -1;
-int lockFile = -1;
-char lockPath[PATH_MAX];
-int otherCopysLock = -1;
 
 bool failing(const char* kind)
 {
@@ -62,34 +60,12 @@ int guard(const char* path, int flags, Open open)
     const bool temp = std::strstr(path, TempMark) != nullptr;
     if (temp && failing("open"))
         return refuse(EACCES);
-    if (endsWith(path, LockEnd) && (flags & O_CREAT) != 0 && failing("lock"))
-        return refuse(EIO);
+    if (endsWith(path, FolderEnd) && (flags & O_DIRECTORY) != 0 && failing("lock"))
+        return refuse(EACCES);
     const int fd = open();
     if (fd >= 0 && temp)
         tempFile = fd;
-    if (fd >= 0 && endsWith(path, LockEnd) && std::strlen(path) < sizeof lockPath) {
-        lockFile = fd;
-        std::strcpy(lockPath, path);
-    }
     return fd;
-}
-
-// The copy that held the lock lets go of it and removes it, as every copy
-// does, and another copy makes a new one and holds it to the end: the lock
-// this process has just opened is no longer the one at its place.
-void passLockOn()
-{
-    static_cast<void>(unlink(lockPath));
-    otherCopysLock = Next<int (*)(const char*, int, ...)>("open")(lockPath, O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
-    if (otherCopysLock < 0 || Next<int (*)(int, int)>("flock")(otherCopysLock, LOCK_EX) != 0)
-        std::abort();
-}
-
-// The other copy, done with its save, removes its lock.
-__attribute__((destructor)) void LetOtherCopysLockGo()
-{
-    if (otherCopysLock >= 0)
-        static_cast<void>(unlink(lockPath));
 }
 
 } // namespace
@@ -131,8 +107,10 @@ int rename(const char* from, const char* to)
 
 int flock(int fd, int operation)
 {
-    if (fd == lockFile && otherCopysLock < 0 && failing("lock-race"))
-        passLockOn();
+    if (failing("flock-enolck"))
+        return refuse(ENOLCK);
+    if (failing("flock-eopnotsupp"))
+        return refuse(EOPNOTSUPP);
     return Next<int (*)(int, int)>("flock")(fd, operation);
 }
 
@@ -140,8 +118,6 @@ int close(int fd)
 {
     if (fd == tempFile)
         tempFile = -1;
-    if (fd == lockFile)
-        lockFile = -1;
     return Next<int (*)(int)>("close")(fd);
 }
 

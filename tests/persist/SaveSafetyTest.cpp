@@ -1,5 +1,7 @@
+#include "AtomicFile.h"
 #include "ConfigHome.h"
 #include "RegularFile.h"
+#include "SaveLock.h"
 #include "Settings.h"
 #include "SettingsFile.h"
 
@@ -10,6 +12,7 @@
 
 #include <gtest/gtest.h>
 
+#include <csignal>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -19,7 +22,7 @@ namespace {
 
 using SaveSafetyTest = ConfigHomeTest;
 
-// Generous, but far below the half minute an abandoned lock used to cost.
+// Generous, but far below the half minute an abandoned lock file once cost.
 constexpr qint64 LongestLockWaitMs = 3000;
 
 QString lockPath()
@@ -69,19 +72,56 @@ TEST_F(SaveSafetyTest, ALockNobodyHoldsBlocksASaveOnlyBriefly)
     }
 }
 
-TEST_F(SaveSafetyTest, ALiveCopysLockIsRespectedHoweverOld)
+// Another copy holds the lock for longer than a save waits without any
+// save: saving nothing meanwhile, or saving the file every second, as
+// copies taking turns do. The save waits out the second and then keeps what
+// the other copy saved.
+TEST_F(SaveSafetyTest, ALiveCopysLockIsRespectedAndWaitedForWhileItSaves)
 {
-    writeSettingsFile("[Settings]\nBackground=1\n");
-    QLockFile otherCopy(lockPath());
-    ASSERT_TRUE(otherCopy.tryLock(0));
-    QFile lockFile(lockPath());
-    ASSERT_TRUE(lockFile.open(QIODevice::ReadWrite));
-    ASSERT_TRUE(lockFile.setFileTime(QDateTime::currentDateTime().addSecs(-3600), QFileDevice::FileModificationTime));
-    lockFile.close();
-    EXPECT_THROW(writeBackground(2), WriteError);
-    EXPECT_EQ(settingsFileBytes(), "[Settings]\nBackground=1\n");
+    const struct {
+        const char* title;
+        int saves;
+        bool refused;
+    } cases[] = {{"saving nothing", 0, true}, {"saving every second", 7, false}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.title);
+        writeSettingsFile("[Settings]\nBackground=1\n");
+        int held[2];
+        ASSERT_EQ(pipe(held), 0);
+        const pid_t otherCopy = fork();
+        ASSERT_GE(otherCopy, 0);
+        if (otherCopy == 0) {
+            const SaveLock lock(settingsFilePath().toStdString(), std::chrono::milliseconds(0));
+            bool saved = lock.state() == SaveLock::State::Held && write(held[1], "+", 1) == 1;
+            for (int n = 0; n < c.saves && saved; ++n)
+                saved = sleep(1) == 0 && replaceFile(settingsFilePath().toStdString(), "[Settings]\nName=N" + std::to_string(n) + "\n");
+            while (c.refused)
+                pause();
+            _exit(saved ? 0 : 1);
+        }
+        char taken = 0;
+        ASSERT_EQ(read(held[0], &taken, 1), 1);
+        ASSERT_EQ(close(held[0]), 0);
+        ASSERT_EQ(close(held[1]), 0);
+        if (c.refused) {
+            EXPECT_THROW(writeBackground(2), WriteError);
+            EXPECT_EQ(settingsFileBytes(), "[Settings]\nBackground=1\n");
+        } else {
+            EXPECT_NO_THROW(writeBackground(2));
+            EXPECT_EQ(settingsFileBytes(), "[Settings]\nName=N" + std::to_string(c.saves - 1) + "\nBackground=2\n");
+        }
+        if (c.refused) {
+            ASSERT_EQ(::kill(otherCopy, SIGKILL), 0);
+        }
+        int status = 0;
+        ASSERT_EQ(waitpid(otherCopy, &status, 0), otherCopy);
+        EXPECT_TRUE(c.refused || (WIFEXITED(status) && WEXITSTATUS(status) == 0));
+    }
     // A save that would change nothing neither waits for the lock nor
     // replaces the file.
+    const SaveLock otherCopy(settingsFilePath().toStdString(), std::chrono::milliseconds(0));
+    ASSERT_EQ(otherCopy.state(), SaveLock::State::Held);
+    writeSettingsFile("[Settings]\nBackground=1\n");
     struct stat before {}, after {};
     ASSERT_EQ(stat(QFile::encodeName(settingsFilePath()).constData(), &before), 0);
     EXPECT_NO_THROW(writeBackground(1));

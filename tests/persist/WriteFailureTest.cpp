@@ -1,11 +1,11 @@
 #include "ConfigHome.h"
 #include "HighScores.h"
+#include "SaveLock.h"
 #include "Settings.h"
 #include "SettingsFile.h"
 
 #include <QDir>
 #include <QFileInfo>
-#include <QLockFile>
 
 #include <gtest/gtest.h>
 
@@ -18,7 +18,7 @@
 namespace quorvel::persist::testing {
 namespace {
 
-// Longer than any lock file, so that only the save itself hits the limit.
+// Shorter than the file, so that the save itself hits the limit.
 constexpr rlim_t FileSizeLimit = 256;
 
 const std::string OldFile = "; kept as it is" + std::string(300, '.') +
@@ -65,7 +65,7 @@ protected:
         return listing;
     }
 
-    std::unique_ptr<QLockFile> otherCopysLock_;
+    std::unique_ptr<SaveLock> otherCopysLock_;
 };
 
 struct Blocker {
@@ -109,8 +109,8 @@ TEST_F(WriteFailureTest, EveryActionThatCannotSaveChangesNothing)
         {"the lock held by another copy of the game",
             [this] {
                 writeSettingsFile(OldFile);
-                otherCopysLock_ = std::make_unique<QLockFile>(settingsFilePath() + ".lock");
-                ASSERT_TRUE(otherCopysLock_->tryLock(0));
+                otherCopysLock_ = std::make_unique<SaveLock>(settingsFilePath().toStdString(), std::chrono::milliseconds(0));
+                ASSERT_EQ(otherCopysLock_->state(), SaveLock::State::Held);
             },
             false},
         {"a disk that fills up during the save", [this] { writeSettingsFile(OldFile); }, true},
@@ -147,11 +147,11 @@ TEST_F(WriteFailureTest, EveryActionThatCannotSaveChangesNothing)
 TEST_F(WriteFailureTest, TheSameResultCanBeEnteredOnceTheCauseIsGone)
 {
     writeSettingsFile(OldFile);
-    otherCopysLock_ = std::make_unique<QLockFile>(settingsFilePath() + ".lock");
-    ASSERT_TRUE(otherCopysLock_->tryLock(0));
+    otherCopysLock_ = std::make_unique<SaveLock>(settingsFilePath().toStdString(), std::chrono::milliseconds(0));
+    ASSERT_EQ(otherCopysLock_->state(), SaveLock::State::Held);
     ScoreTable table = readStartup().table;
     EXPECT_THROW(InsertResult(table, "Ann", 9, 95), WriteError);
-    otherCopysLock_->unlock();
+    otherCopysLock_.reset();
     InsertResult(table, "Ann", 9, 95);
     EXPECT_EQ(table[1].name, "Ann");
     EXPECT_EQ(table[1].score, 95);
