@@ -104,6 +104,7 @@ TEST_P(EntryTest, GameEndsWhenRow19HasNoThreeAdjacentFreeCells)
 INSTANTIATE_TEST_SUITE_P(Row19, EntryTest,
                          ::testing::Values(EntryCase{"an empty row", "..........", false},
                                            EntryCase{"three free cells beside each other", "XXX...X...", false},
+                                           EntryCase{"the leftmost three cells free alone", "......XXXX", false},
                                            EntryCase{"two free cells at most", "XXX...XX..", true},
                                            EntryCase{"free pairs apart", "..X...X..X", true},
                                            EntryCase{"single free cells", "X.X...X.X.", true}),
