@@ -269,6 +269,7 @@ void WindowTest::keysCallTheirMoves_data()
     QTest::newRow("Right") << int(Qt::Key_Right) << none << "right";
     QTest::newRow("Alt+Right") << int(Qt::Key_Right) << Qt::KeyboardModifiers(Qt::AltModifier) << "right";
     QTest::newRow("keypad 6") << int(Qt::Key_6) << keypad << "right";
+    QTest::newRow("digit 6") << int(Qt::Key_6) << none << "nothing";
     QTest::newRow("Down") << int(Qt::Key_Down) << none << "cycle";
     QTest::newRow("keypad 5") << int(Qt::Key_5) << keypad << "cycle";
     QTest::newRow("digit 5") << int(Qt::Key_5) << none << "nothing";
