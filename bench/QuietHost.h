@@ -13,7 +13,7 @@ public:
     bool TimerRunning() const override { return running; }
     void NewGameBegan() override {}
     void BoardChanged() override {}
-    void BlocksCleared(const Clearing&) override {}
+    void BlocksCleared(int, int32_t) override {}
     void ScoreChanged(int32_t) override {}
     void GameEnded() override {}
 

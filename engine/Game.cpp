@@ -154,13 +154,11 @@ void Game::Boxupdate()
     }
     const int LandedCount = Rise();
     if (LandedCount == 3) {
-        clearing_.blocks.clear();
-        clearing_.rises.clear();
-        clearing_.boards.clear();
-        clearing_.points = 0;
-        score_ = AddPoints(score_, ResolveLanding(board_, markGrid_, kindCount_, clearing_));
-        if (!clearing_.blocks.empty())
-            host_.BlocksCleared(clearing_);
+        // Every cleared block scores alike, so the points tell how many.
+        const int32_t points = ResolveLanding(board_, markGrid_, kindCount_);
+        score_ = AddPoints(score_, points);
+        if (points > 0)
+            host_.BlocksCleared(points / PointsPerBlock(kindCount_), points);
         BringInNextPiece();
         if (EntryRowFull()) {
             EndGame();

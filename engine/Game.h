@@ -2,7 +2,6 @@
 
 #include "Board.h"
 #include "GameHost.h"
-#include "Grids.h"
 #include "Piece.h"
 #include "Random.h"
 
@@ -67,11 +66,8 @@ private:
 
     GameHost& host_;
     std::unique_ptr<RandomSource> random_;
-    Grids grids_;
-    quorvel::Board& board_ = grids_.board();
-    MarkGrid& markGrid_ = grids_.marks();
-    // Kept between landings so that its storage is reused.
-    Clearing clearing_;
+    quorvel::Board board_{};
+    MarkGrid markGrid_{};
     quorvel::Piece piece_{};
     quorvel::NextPiece nextPiece_{};
     int kindCount_ = DefaultKindCount;

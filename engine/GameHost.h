@@ -1,7 +1,5 @@
 #pragma once
 
-#include "Clearing.h"
-
 #include <cstdint>
 
 namespace quorvel {
@@ -24,9 +22,9 @@ public:
     // The board or the preview has changed; the window shows them before
     // returning.
     virtual void BoardChanged() = 0;
-    // A landing has cleared blocks, told before the board that follows it is
-    // shown. The game goes on at once: nothing waits for the window.
-    virtual void BlocksCleared(const Clearing& clearing) = 0;
+    // A landing has cleared `blocks` blocks over its whole chain, for
+    // `points` points; told before the board that follows it is shown.
+    virtual void BlocksCleared(int blocks, int32_t points) = 0;
     // The score to show; told after every tick, changed or not.
     virtual void ScoreChanged(int32_t score) = 0;
     // The game has just ended with the timer stopped; the window chooses

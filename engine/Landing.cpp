@@ -42,13 +42,11 @@ int MarkRuns(const Board& board, MarkGrid& marks, int kindCount)
     return marked;
 }
 
-void ClearMarked(Board& board, MarkGrid& marks, Clearing* cleared, int step)
+void ClearMarked(Board& board, MarkGrid& marks)
 {
     for (int c = FirstColumn; c <= LastColumn; ++c) {
         for (int r = LaunchRow; r <= TopRow; ++r) {
             if (marks[c][r] != 0) {
-                if (cleared)
-                    cleared->blocks.push_back({c, r, board[c][r], step});
                 board[c][r] = Empty;
                 marks[c][r] = 0;
             }
@@ -56,19 +54,9 @@ void ClearMarked(Board& board, MarkGrid& marks, Clearing* cleared, int step)
     }
 }
 
-PlayArea PlayAreaOf(const Board& board)
-{
-    PlayArea area;
-    for (int c = FirstColumn; c <= LastColumn; ++c)
-        for (int r = LaunchRow; r <= TopRow; ++r)
-            area[c - FirstColumn][r - LaunchRow] = board[c][r];
-    return area;
-}
-
 // Blocks hang from the top row: each column becomes one unbroken stack under
-// the Floor row, keeping its order. Returns whether any block moved; when
-// `risen` is given, the blocks that moved are added to it.
-bool SettleColumns(Board& board, Clearing* risen, int step)
+// the Floor row, keeping its order. Returns whether any block moved.
+bool SettleColumns(Board& board)
 {
     bool moved = false;
     for (int c = FirstColumn; c <= LastColumn; ++c) {
@@ -78,8 +66,6 @@ bool SettleColumns(Board& board, Clearing* risen, int step)
             if (column[r] == Empty)
                 continue;
             if (r != target) {
-                if (risen)
-                    risen->rises.push_back({c, r, target, column[r], step});
                 column[target] = column[r];
                 column[r] = Empty;
                 moved = true;
@@ -90,44 +76,23 @@ bool SettleColumns(Board& board, Clearing* risen, int step)
     return moved;
 }
 
-// When `cleared` is given, the blocks that vanish are added to it.
-int32_t Resolve(Board& board, MarkGrid& marks, int kindCount, Clearing* cleared)
-{
-    // Once a pass neither marks nor moves anything, all the passes left would
-    // change nothing either.
-    int32_t points = 0;
-    int step = 0;
-    for (int pass = 0; pass < ResolutionPasses; ++pass) {
-        const int marked = MarkRuns(board, marks, kindCount);
-        points += marked * PointsPerBlock(kindCount);
-        // Only the settling after a clear belongs to a step of the chain.
-        Clearing* risen = nullptr;
-        if (marked != 0) {
-            if (cleared)
-                cleared->boards.push_back(PlayAreaOf(board));
-            ClearMarked(board, marks, cleared, step);
-            risen = cleared;
-        }
-        const bool moved = SettleColumns(board, risen, step);
-        step += marked != 0;
-        if (marked == 0 && !moved)
-            break;
-    }
-    if (cleared)
-        cleared->points += points;
-    return points;
-}
-
 } // namespace
 
 int32_t ResolveLanding(Board& board, MarkGrid& marks, int kindCount)
 {
-    return Resolve(board, marks, kindCount, nullptr);
-}
-
-int32_t ResolveLanding(Board& board, MarkGrid& marks, int kindCount, Clearing& cleared)
-{
-    return Resolve(board, marks, kindCount, &cleared);
+    // Once a pass neither marks nor moves anything, all the passes left would
+    // change nothing either.
+    int32_t points = 0;
+    for (int pass = 0; pass < ResolutionPasses; ++pass) {
+        const int marked = MarkRuns(board, marks, kindCount);
+        points += marked * PointsPerBlock(kindCount);
+        if (marked != 0)
+            ClearMarked(board, marks);
+        const bool moved = SettleColumns(board);
+        if (marked == 0 && !moved)
+            break;
+    }
+    return points;
 }
 
 } // namespace quorvel

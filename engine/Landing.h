@@ -1,7 +1,6 @@
 #pragma once
 
 #include "Board.h"
-#include "Clearing.h"
 
 #include <cstdint>
 
@@ -12,9 +11,5 @@ namespace quorvel {
 // chains that follow. Returns the points scored. `marks` must be clear in the
 // play area on entry and is left clear.
 int32_t ResolveLanding(Board& board, MarkGrid& marks, int kindCount);
-// The same, adding to `cleared`, step by step, the play area before the
-// step, the blocks that vanish and those that rise after them; and the
-// points to its points.
-int32_t ResolveLanding(Board& board, MarkGrid& marks, int kindCount, Clearing& cleared);
 
 } // namespace quorvel

@@ -16,7 +16,7 @@ ratios 1 and 2:
 - the same with the keys alone: as many presses of a key the game ignores,
   at the same pace, which is what the driving costs by itself;
 - the game's processor time while it waits for a key, before the play and
-  again once the last landing's replay is over.
+  again once the last piece has landed.
 
 Every start of a program gets a fresh, empty settings folder. Prints
 medians, ranges (lowest-highest) and ratios of medians.
@@ -44,14 +44,12 @@ DEFAULT_BASE = "ac8289d"  # the last commit whose every tick repainted the whole
 SETTLE_MS = 1000  # from the mapped window to the reading of the memory
 IDLE_SECONDS = 2
 # From the last key of the play to the idle reading after it: longer than
-# the last flight and the replay of its landing.
-REPLAY_OVER_SECONDS = 1.5
+# the last flight.
+LAST_FLIGHT_SECONDS = 1.5
 PLAY_PIECES = 16
 KEY_DELAY_MS = 15
-# A flight through the empty well; PAUSE_SECONDS in the environment waits
-# longer before the next piece's keys, so that the replay of each landing's
-# chain runs its whole length.
-FLIGHT_SECONDS = float(os.environ.get("PAUSE_SECONDS", "0.2"))
+# A flight through the empty well.
+FLIGHT_SECONDS = 0.2
 # The column each piece is steered to, by so many steps left (-) or right.
 SHIFTS = [-3, 0, 3, 4, -2, 1, 4, -3, 0, 3, -1, 2]
 
@@ -149,7 +147,7 @@ class Display:
             g0, x0, t0 = cpu_ns(game.pid), cpu_ns(self.server), time.monotonic_ns()
             subprocess.run(["xdotool", *keys], check=True)
             g1, x1, t1 = cpu_ns(game.pid), cpu_ns(self.server), time.monotonic_ns()
-            time.sleep(REPLAY_OVER_SECONDS)
+            time.sleep(LAST_FLIGHT_SECONDS)
             a0, s0 = cpu_ns(game.pid), time.monotonic_ns()
             time.sleep(IDLE_SECONDS)
             after = (cpu_ns(game.pid) - a0) / (time.monotonic_ns() - s0) * 1000
@@ -252,7 +250,7 @@ def print_table(readings, scale, base, what):
         less_keys(f"game CPU less the keys', game / {base}", "cpu")
         less_keys(f"X server CPU less the keys', game / {base}", "x")
         show("game CPU while waiting, ms per s", "game", "idle")
-        show("game CPU waiting after the replays, ms per s", "game", "after")
+        show("game CPU waiting after the play, ms per s", "game", "after")
     for figure, what_of in [("map", "start to mapped window, {}, ms"), ("mapcpu", "CPU up to the map, {}, ms"),
                             ("rss", "resident memory, {}, MiB")]:
         for name, label in [("game", "game"), ("bare", "bare window"), ("text", "text window"), ("base", base)]:

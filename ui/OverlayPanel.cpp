@@ -14,9 +14,7 @@ void OverlayPanel::setVisible(bool visible)
     QFrame::setVisible(visible);
     if (parentWidget())
         updateReach(*parentWidget());
-    if (visible)
-        emit shown();
-    else
+    if (!visible)
         emit hidden();
 }
 

@@ -26,8 +26,7 @@ public:
 signals:
     // The panel's "Ok", only while the panel shows.
     void okClicked();
-    // The panel was asked to show, or went out of sight.
-    void shown();
+    // The panel went out of sight.
     void hidden();
 
 private:

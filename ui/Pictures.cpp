@@ -64,14 +64,7 @@ const Pictures::Tile& Pictures::tile(int kind, int size) const
 
 const QPixmap& Pictures::background(int index) const
 {
-    if (index < 0 || index >= BackgroundTiles)
-        return none_;
-    // A photograph without transparency, kept at three bytes a pixel: the
-    // largest picture on screen, and drawn only where a repaint uncovers it.
-    QPixmap& picture = backgrounds_[index];
-    if (picture.isNull())
-        picture = QPixmap::fromImage(loadPicture(backgroundPath(index), ratio_).convertToFormat(QImage::Format_RGB888), Qt::NoFormatConversion);
-    return picture;
+    return index >= 0 && index < BackgroundTiles ? loaded(backgrounds_[index], backgroundPath(index)) : none_;
 }
 
 const QPixmap& Pictures::side(const char* path) const

@@ -152,7 +152,6 @@ void TForm1::keyprocess(const QKeyEvent& event)
 
 void TForm1::steer(void (Game::*move)())
 {
-    well->endReplay();
     (game_.*move)();
 }
 
@@ -329,9 +328,9 @@ void TForm1::BoardChanged()
     well->showBoard();
 }
 
-void TForm1::BlocksCleared(const Clearing& clearing)
+void TForm1::BlocksCleared(int blocks, int32_t points)
 {
-    well->showClearing(clearing);
+    well->showClearing(blocks, points);
 }
 
 } // namespace quorvel::ui

@@ -82,13 +82,13 @@ private:
     bool TimerRunning() const override;
     void NewGameBegan() override;
     void BoardChanged() override;
-    void BlocksCleared(const Clearing& clearing) override;
+    void BlocksCleared(int blocks, int32_t points) override;
     void ScoreChanged(int32_t score) override;
     void GameEnded() override;
 
     void keyprocess(const QKeyEvent& key);
     void centreInFrame();
-    // One of the four moves, by key or picture; it ends a replay on show.
+    // One of the four moves, by key or picture.
     void steer(void (Game::*move)());
     void createControls();
     void createMenu();

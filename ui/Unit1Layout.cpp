@@ -76,11 +76,8 @@ void TForm1::createControls()
     // At a fractional scale a panel's edge falls inside a row of device
     // pixels that the repaint of what the panel uncovers leaves out, and the
     // well may have changed under it: the well repaints whole.
-    // A panel coming up ends the replay of a clearing.
-    for (const OverlayPanel* panel : client->findChildren<OverlayPanel*>(Qt::FindDirectChildrenOnly)) {
+    for (const OverlayPanel* panel : client->findChildren<OverlayPanel*>(Qt::FindDirectChildrenOnly))
         connect(panel, &OverlayPanel::hidden, well, qOverload<>(&QWidget::update));
-        connect(panel, &OverlayPanel::shown, well, &Well::endReplay);
-    }
     resize(ClientSize.width(), ClientSize.height() + menuBar()->sizeHint().height());
     client->resize(ClientSize);
 }

@@ -23,8 +23,7 @@ QAccessibleInterface* wellAccessible(const QString& className, QObject* object)
 } // namespace
 
 Well::Well(const Game& game, const Pictures& pictures, ClientArea* client)
-    : QWidget(client), game_(game), client_(*client), pictures_(pictures), grid_(client->devicePixelRatioF()),
-      effect_(pictures, grid_, shown_, this)
+    : QWidget(client), game_(game), client_(*client), pictures_(pictures), grid_(client->devicePixelRatioF())
 {
     static const bool factoryInstalled = (QAccessible::installFactory(wellAccessible), true);
     Q_UNUSED(factoryInstalled);
@@ -34,7 +33,6 @@ Well::Well(const Game& game, const Pictures& pictures, ClientArea* client)
     setAttribute(Qt::WA_OpaquePaintEvent);
     setAccessibleName(tr("Well"));
     connect(client, &ClientArea::backgroundChanged, this, qOverload<>(&QWidget::update));
-    connect(&effect_, &ClearEffect::areaChanged, this, [this](const QRegion& dirty) { update(dirty.translated(-pos())); });
 }
 
 // While the window is still hidden its first picture will show every tile,
@@ -50,22 +48,14 @@ void Well::showBoard()
         describe();
 }
 
-void Well::showClearing(const Clearing& clearing)
+void Well::showClearing(int blocks, int32_t points)
 {
     //: A landing's total over every step of its chain.
-    cleared_ = tr("%n blocks vanished, %1 points", nullptr, int(clearing.blocks.size())).arg(clearing.points);
-    if (effectOn_)
-        effect_.start(clearing);
-}
-
-void Well::endReplay()
-{
-    effect_.stop();
+    cleared_ = tr("%n blocks vanished, %1 points", nullptr, blocks).arg(points);
 }
 
 void Well::endClearing()
 {
-    endReplay();
     cleared_.clear();
 }
 
@@ -81,7 +71,7 @@ void Well::paintEvent(QPaintEvent* event)
     painter.setWorldTransform(fromDevice);
     for (int spot = 0; spot < SpotCount; ++spot)
         if (region.intersects(grid_.cover(spot))) {
-            const Pictures::Tile& tile = pictures_.tile(effect_.tile(spot), grid_.tileSize());
+            const Pictures::Tile& tile = pictures_.tile(shown_.tile(spot), grid_.tileSize());
             if (tile.isNull())
                 continue;
             drawClipped(painter, grid_.deviceRect(spot), tile);
@@ -89,7 +79,6 @@ void Well::paintEvent(QPaintEvent* event)
         }
     painter.setClipping(false);
     paintGaps(painter, region, tiles);
-    effect_.paint(painter);
 }
 
 // The background wherever the region has no tile (the Floor row has none,

@@ -1,14 +1,9 @@
 #pragma once
 
-#include "ClearEffect.h"
 #include "Game.h"
 #include "TileSpots.h"
 
 #include <QWidget>
-
-namespace quorvel::testing {
-class WindowAccess;
-}
 
 namespace quorvel::ui {
 
@@ -20,8 +15,7 @@ class Pictures;
 // tiles, where the Floor row has no tile and under the side column it paints
 // the client area's background itself, so that a changed tile costs one
 // widget's painting, not its parent's as well.
-// Tiles stand on whole device pixels (TileGrid). For a moment after a
-// landing that cleared blocks it replays the landing's chain (ClearEffect).
+// Tiles stand on whole device pixels (TileGrid).
 // Assistive technology finds it as a picture named "Well", described by
 // what the last landing cleared, where the piece is and what comes next. It
 // takes no clicks.
@@ -34,25 +28,18 @@ public:
     // Shows the game's board and preview before returning, painting only the
     // tiles that changed.
     void showBoard();
-    // Replays the chain of a landing that has just cleared blocks; the next
-    // description tells of them.
-    void showClearing(const Clearing& clearing);
-    // Ends the replay at once: the well shows the game as it is.
-    void endReplay();
-    // A new game ends the replay, and the next description tells of no
-    // clearing.
+    // A landing has just cleared blocks: the next description tells of
+    // them. The board that follows shows nothing of them.
+    void showClearing(int blocks, int32_t points);
+    // A new game: the next description tells of no clearing.
     void endClearing();
 
     const TileGrid& grid() const { return grid_; }
-    const ClearEffect& clearEffect() const { return effect_; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    // Plays the same game with the replay off, to compare.
-    friend class quorvel::testing::WindowAccess;
-
     void describe();
 
     void paintGaps(QPainter& painter, const QRegion& region, const QRegion& tiles) const;
@@ -62,9 +49,7 @@ private:
     const Pictures& pictures_;
     TileGrid grid_;
     ShownTiles shown_;
-    ClearEffect effect_;
     QString cleared_;
-    bool effectOn_ = true;
 };
 
 } // namespace quorvel::ui

@@ -18,10 +18,9 @@ public:
     bool TimerRunning() const override { return timerRunning; }
     void NewGameBegan() override { log("new game"); }
     void BoardChanged() override { log("board"); }
-    void BlocksCleared(const Clearing& clearing) override
+    void BlocksCleared(int blocks, int32_t points) override
     {
-        log("cleared " + std::to_string(clearing.blocks.size()) + " for " + std::to_string(clearing.points));
-        lastClearing = clearing;
+        log("cleared " + std::to_string(blocks) + " for " + std::to_string(points));
     }
     void ScoreChanged(int32_t score) override { log("score " + std::to_string(score)), shownScore = score; }
     void GameEnded() override { log("end"); }
@@ -48,7 +47,6 @@ public:
 
     bool timerRunning = false;
     int32_t shownScore = -1;
-    Clearing lastClearing;
     std::vector<std::string> calls;
 
 private:

@@ -25,8 +25,6 @@ public:
     }
     // One tick of Timer1, as the timer gives it.
     static void tick(ui::TForm1& form) { form.Boxupdate(); }
-    // The burst over cleared blocks, on or off; the game plays the same.
-    static void showClearEffect(ui::TForm1& form, bool on) { form.well->effectOn_ = on; }
     // The engine's word that the game has ended, whatever the board.
     static void endGame(ui::TForm1& form) { static_cast<GameHost&>(form).GameEnded(); }
 };

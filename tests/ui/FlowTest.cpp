@@ -408,6 +408,10 @@ void FlowTest::typedNameIsEnteredAsTyped_data()
     // Longer in code points than a table line shows of a name from the file.
     const QString family = QStringLiteral("\U0001F468\u200D\U0001F469\u200D\U0001F467");
     QTest::newRow("12 families of three") << QStringList(12, family) << family.repeated(12);
+    // Twelve characters in all, but more code points than the file keeps of
+    // a value: the input method's commit is refused whole.
+    const QString heavy = QStringLiteral("e") + QString(204, QChar(0x0301));
+    QTest::newRow("more than the file keeps refused") << QStringList{"ab", heavy.repeated(10)} << "ab";
     QTest::newRow("half a pair refused") << QStringList{"ab", emoji.left(1), "c"} << "abc";
 }
 
