@@ -68,7 +68,7 @@ TForm1::TForm1(std::unique_ptr<RandomSource> random, QWidget* parent)
     Blocksgroup->setItemIndex(game_.KindCount() - MinKindCount);
     showLevelName(blockslbl, game_.KindCount());
     game_.PrepareStartUp();
-    well->showBoard();
+    well->showBoard(game_);
     ScoreChanged(game_.Score());
     // The desktop's Quit keys close the window from any control: Ctrl+Q, as
     // on every Linux desktop, also where the platform names none.
@@ -325,7 +325,7 @@ void TForm1::NewGameBegan()
 
 void TForm1::BoardChanged()
 {
-    well->showBoard();
+    well->showBoard(game_);
 }
 
 void TForm1::BlocksCleared(int blocks, int32_t points)

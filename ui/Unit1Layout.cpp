@@ -67,7 +67,7 @@ void TForm1::createControls()
     palette.setColor(QPalette::Window, WindowColour);
     client->setPalette(palette);
     setCentralWidget(client);
-    well = new Well(game_, *pictures_, client);
+    well = new Well(pictures_, client);
     createMenu();
     createSideColumn();
     createOptionsPanel();

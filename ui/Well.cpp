@@ -22,8 +22,8 @@ QAccessibleInterface* wellAccessible(const QString& className, QObject* object)
 
 } // namespace
 
-Well::Well(const Game& game, const Pictures& pictures, ClientArea* client)
-    : QWidget(client), game_(game), client_(*client), pictures_(pictures), grid_(client->devicePixelRatioF())
+Well::Well(std::shared_ptr<const Pictures> pictures, ClientArea* client)
+    : QWidget(client), client_(*client), pictures_(std::move(pictures)), grid_(client->devicePixelRatioF())
 {
     static const bool factoryInstalled = (QAccessible::installFactory(wellAccessible), true);
     Q_UNUSED(factoryInstalled);
@@ -37,15 +37,15 @@ Well::Well(const Game& game, const Pictures& pictures, ClientArea* client)
 
 // While the window is still hidden its first picture will show every tile,
 // so the tiles count as shown all the same.
-void Well::showBoard()
+void Well::showBoard(const Game& game)
 {
-    const QRegion changed = shown_.update(game_, grid_);
+    const QRegion changed = shown_.update(game, grid_);
     if (!changed.isEmpty())
         repaint(changed.translated(-pos()));
     // A rising piece would change the description fifty times a second; a
     // screen reader hears of the piece where it waits or lands.
-    if (!game_.InFlight())
-        describe();
+    if (!game.InFlight())
+        describe(game);
 }
 
 void Well::showClearing(int blocks, int32_t points)
@@ -71,7 +71,7 @@ void Well::paintEvent(QPaintEvent* event)
     painter.setWorldTransform(fromDevice);
     for (int spot = 0; spot < SpotCount; ++spot)
         if (region.intersects(grid_.cover(spot))) {
-            const Pictures::Tile& tile = pictures_.tile(shown_.tile(spot), grid_.tileSize());
+            const Pictures::Tile& tile = pictures_->tile(shown_.tile(spot), grid_.tileSize());
             if (tile.isNull())
                 continue;
             drawClipped(painter, grid_.deviceRect(spot), tile);
@@ -100,9 +100,9 @@ void Well::paintGaps(QPainter& painter, const QRegion& region, const QRegion& ti
     painter.restore();
 }
 
-void Well::describe()
+void Well::describe(const Game& game)
 {
-    QString description = boardDescription(game_);
+    QString description = boardDescription(game);
     if (!cleared_.isEmpty())
         description = cleared_ + QStringLiteral(". ") + description;
     cleared_.clear();

@@ -5,6 +5,8 @@
 
 #include <QWidget>
 
+#include <memory>
+
 namespace quorvel::ui {
 
 class ClientArea;
@@ -18,16 +20,17 @@ class Pictures;
 // Tiles stand on whole device pixels (TileGrid).
 // Assistive technology finds it as a picture named "Well", described by
 // what the last landing cleared, where the piece is and what comes next. It
-// takes no clicks.
+// takes no clicks. It keeps nothing of the game but the tiles it showed, and
+// its share of the pictures, so it can outlive neither.
 class Well final : public QWidget {
     Q_OBJECT
 
 public:
-    Well(const Game& game, const Pictures& pictures, ClientArea* client);
+    Well(std::shared_ptr<const Pictures> pictures, ClientArea* client);
 
     // Shows the game's board and preview before returning, painting only the
     // tiles that changed.
-    void showBoard();
+    void showBoard(const Game& game);
     // A landing has just cleared blocks: the next description tells of
     // them. The board that follows shows nothing of them.
     void showClearing(int blocks, int32_t points);
@@ -40,13 +43,12 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    void describe();
+    void describe(const Game& game);
 
     void paintGaps(QPainter& painter, const QRegion& region, const QRegion& tiles) const;
 
-    const Game& game_;
     const ClientArea& client_;
-    const Pictures& pictures_;
+    std::shared_ptr<const Pictures> pictures_;
     TileGrid grid_;
     ShownTiles shown_;
     QString cleared_;
