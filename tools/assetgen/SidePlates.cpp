@@ -23,7 +23,7 @@ constexpr double Frame = 1.0;
 constexpr double Bevel = 2.0;
 // Pale yellow-green, the mean of every plate round its symbol.
 constexpr uint32_t Face = 0xD6E68D;
-constexpr uint32_t lit = 0xF4FBCB;
+constexpr uint32_t Lit = 0xF4FBCB;
 constexpr uint32_t Shaded = 0x96A550;
 constexpr uint32_t Rim = 0x5E6A26;
 constexpr uint32_t SymbolTop = 0xF7FCDC;
@@ -64,7 +64,7 @@ QPainterPath symbolPath(PlateSymbol symbol)
     switch (symbol) {
     case PlateSymbol::None:
         break;
-    case PlateSymbol::leftChevron:
+    case PlateSymbol::LeftChevron:
         path.addPolygon(leftChevron());
         break;
     case PlateSymbol::RightChevron:
@@ -97,9 +97,9 @@ void drawFronds(QPainter& painter, Rng& rng, const QRectF& face, int scale)
     const double spacing = face.width() / count;
     for (int i = 0; i < count; ++i) {
         const bool fromTop = i % 2 == 1;
-        const double x = face.left() + (i + 0.5) * spacing + rng.Range(-0.15, 0.15) * spacing;
+        const double x = face.left() + (i + 0.5) * spacing + rng.range(-0.15, 0.15) * spacing;
         const QPointF root(x, fromTop ? face.top() : face.bottom());
-        const double angle = (fromTop ? 0.5 : -0.5) * std::numbers::pi + rng.Range(-0.3, 0.3);
+        const double angle = (fromTop ? 0.5 : -0.5) * std::numbers::pi + rng.range(-0.3, 0.3);
         drawBranches(strokes, rng, frond, root, angle, FrondReach * face.height(), FrondWidth, FrondDepth);
     }
     strokes.end();
@@ -114,7 +114,7 @@ void drawBevel(QPainter& painter, const QRectF& plate)
 {
     const QRectF face = plate.adjusted(Bevel, Bevel, -Bevel, -Bevel);
     painter.setPen(Qt::NoPen);
-    painter.setBrush(hexColour(lit, 0.9));
+    painter.setBrush(hexColour(Lit, 0.9));
     painter.drawPolygon(QPolygonF({plate.topLeft(), plate.topRight(), face.topRight(), face.topLeft(), face.bottomLeft(),
                                    plate.bottomLeft()}));
     painter.setBrush(hexColour(Shaded, 0.95));
