@@ -595,6 +595,10 @@ void WindowTest::frameStandsWhereItCanBeReached_data()
     QTest::newRow("1024x768, panel above") << framed << QRect(0, 27, 1024, 741) << QPoint(48, 49);
     QTest::newRow("second screen on the right") << framed << QRect(1920, 0, 1280, 1024) << QPoint(2096, 164);
     QTest::newRow("not framed yet") << QMargins() << QRect(0, 0, 1920, 1080) << QPoint(500, 208);
+    // As an X11 window manager announces the frame: left, right, top, bottom
+    // in device pixels.
+    QTest::newRow("announced") << announcedFrame({4, 4, 29, 4}, 1.0) << QRect(0, 0, 1920, 1080) << QPoint(496, 192);
+    QTest::newRow("announced at scale 2") << announcedFrame({8, 8, 58, 8}, 2.0) << QRect(0, 0, 1920, 1080) << QPoint(496, 192);
     // Too short or too narrow: the title bar's corner at the area's.
     QTest::newRow("1024x600") << framed << QRect(0, 0, 1024, 600) << QPoint(48, 0);
     QTest::newRow("1366x768 at 1.25, panel above") << framed << QRect(0, 26, 1093, 588) << QPoint(83, 26);
