@@ -6,6 +6,7 @@
 #include "Geometry.h"
 #include "LevelNames.h"
 #include "PictureControl.h"
+#include "Pictures.h"
 #include "Placement.h"
 #include "RadioGroup.h"
 #include "WindowUnderTest.h"
@@ -137,6 +138,12 @@ void WindowTest::menuBarHoldsTheFourCommands()
     QCOMPARE(captions, (QStringList{"New Game", "Options", "High Scores", "Help/About"}));
     QCOMPARE(window.form->windowTitle(), QStringLiteral("Quorvel"));
     QVERIFY(!(window.form->windowFlags() & Qt::WindowMaximizeButtonHint));
+    // The icon in each of the icon theme's sizes, so that a title bar finds
+    // one drawn for it.
+    QList<QSize> iconSizes;
+    for (int size : {16, 22, 24, 32, 48, 64, 128, 256, 512})
+        iconSizes << QSize(size, size);
+    QCOMPARE(Pictures::icon().availableSizes(), iconSizes);
 }
 
 // The difficulty group offers the same texts, in the same order.
