@@ -16,6 +16,8 @@
 #include <QLineEdit>
 #include <QMenuBar>
 
+#include <array>
+#include <cmath>
 #include <set>
 
 using namespace quorvel;
@@ -48,6 +50,35 @@ double meanGrey(const QImage& picture)
                 ++count;
             }
     return count > 0 ? sum / count : 0.0;
+}
+
+// How far a picture button's pale symbol stands out of its plate: the
+// distance between the mean colours of the light pixels of the face within
+// the box round the symbol's black outline and of those outside it.
+double symbolContrast(const QImage& look)
+{
+    const QImage image = look.convertToFormat(QImage::Format_ARGB32);
+    const QRect face = image.rect().adjusted(4, 4, -4, -4);
+    QRect symbol;
+    for (int y = face.top(); y <= face.bottom(); ++y)
+        for (int x = face.left(); x <= face.right(); ++x)
+            if (qGray(image.pixel(x, y)) < 80)
+                symbol |= QRect(x, y, 1, 1);
+    std::array<double, 6> sums{};
+    std::array<int, 2> counts{};
+    for (int y = face.top(); y <= face.bottom(); ++y)
+        for (int x = face.left(); x <= face.right(); ++x)
+            if (const QRgb p = image.pixel(x, y); qGray(p) >= 150) {
+                const int in = symbol.contains(x, y) ? 1 : 0;
+                sums[3 * in] += qRed(p);
+                sums[3 * in + 1] += qGreen(p);
+                sums[3 * in + 2] += qBlue(p);
+                ++counts[in];
+            }
+    double squares = 0.0;
+    for (int channel = 0; channel < 3; ++channel)
+        squares += std::pow(sums[channel + 3] / counts[1] - sums[channel] / counts[0], 2.0);
+    return std::sqrt(squares);
 }
 
 } // namespace
@@ -414,11 +445,15 @@ void WindowTest::picturesCallTheirMoves()
     const auto looks = [&] { return form.grab(QRect(target->mapTo(&form, QPoint()), target->size())).toImage(); };
     const QImage idle = looks();
     QTest::mouseMove(target, at);
-    // A picture button lights up under the pointer and sinks in while held,
-    // its clear frame still showing the background. Wayland lets no client
-    // place the pointer, so there only the pressed look is seen.
-    if (button && QGuiApplication::platformName() != QLatin1String("wayland"))
+    // A picture button lights up under the pointer, its symbol about as
+    // clear as before, and sinks in while held, its clear frame still showing the
+    // background. Wayland lets no client place the pointer, so there only the
+    // pressed look is seen.
+    if (button && QGuiApplication::platformName() != QLatin1String("wayland")) {
         QTRY_VERIFY(meanGrey(looks()) > meanGrey(idle) + 8.0);
+        QVERIFY2(symbolContrast(looks()) >= 0.9 * symbolContrast(idle),
+                 qPrintable(QStringLiteral("%1 lit, %2 idle").arg(symbolContrast(looks())).arg(symbolContrast(idle))));
+    }
     QTest::mousePress(target, Qt::LeftButton, {}, at);
     if (button) {
         const QImage pressed = looks();
