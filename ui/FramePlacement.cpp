@@ -135,13 +135,13 @@ bool FramePlacement::nativeEventFilter(const QByteArray& eventType, void* messag
     if ((event->response_type & 0x7f) != XCB_PROPERTY_NOTIFY)
         return false;
     const auto* change = static_cast<const xcb_property_notify_event_t*>(message);
-    if (change->window == nativeWindow_ && change->atom == extentsAtom_ && change->state == XCB_PROPERTY_NEW_VALUE)
-        if (const std::optional<QMargins> frame =
-                readFrame(x11Connection(), nativeWindow_, extentsAtom_, window_.devicePixelRatio())) {
-            announced_ = *frame;
-            wasAnnounced_ = true;
-            answered(*frame);
-        }
+    if (change->window != nativeWindow_ || change->atom != extentsAtom_ || change->state != XCB_PROPERTY_NEW_VALUE)
+        return false;
+    if (const std::optional<QMargins> frame =
+            readFrame(x11Connection(), nativeWindow_, extentsAtom_, window_.devicePixelRatio())) {
+        announced_ = frame;
+        answered(*frame);
+    }
     return false;
 }
 
@@ -168,7 +168,7 @@ void FramePlacement::placeIn(const QMargins& frame)
 
 QMargins FramePlacement::frame() const
 {
-    return wasAnnounced_ ? announced_ : frameMargins(window_);
+    return announced_.value_or(frameMargins(window_));
 }
 
 } // namespace quorvel::ui

@@ -7,6 +7,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <optional>
 
 class QWidget;
 
@@ -52,8 +53,7 @@ private:
     bool awaited_ = false;
     bool showingHeld_ = false;
     bool placed_ = false;
-    QMargins announced_;
-    bool wasAnnounced_ = false;
+    std::optional<QMargins> announced_;
     QPoint placedAt_;
     QMargins placedIn_;
 };
