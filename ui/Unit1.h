@@ -110,6 +110,7 @@ private:
     Pictures pictures_;
     persist::ScoreTable scoreTable_{};
     MessageBoxFunction messageBox_;
+    FramePlacement* placement_ = nullptr;
     // The results the open name entry is for: those of every game that
     // ended with a place in the table since it opened, whatever game runs
     // when the name is confirmed.
@@ -119,7 +120,6 @@ private:
 
     // The controls, by the names the game's layout gives them.
     QTimer* Timer1 = nullptr;
-    FramePlacement* placement_ = nullptr;
     TAboutBox* AboutBox = nullptr;
     // The client area holds every control that refers to the game or the
     // pictures. Declared after them, it is destroyed before them, and not
