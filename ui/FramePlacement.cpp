@@ -132,6 +132,8 @@ bool FramePlacement::nativeEventFilter(const QByteArray& eventType, void* messag
     if (eventType != "xcb_generic_event_t")
         return false;
     const auto* event = static_cast<const xcb_generic_event_t*>(message);
+    if ((event->response_type & 0x7f) == XCB_MAP_NOTIFY)
+        mapped_ = mapped_ || static_cast<const xcb_map_notify_event_t*>(message)->window == nativeWindow_;
     if ((event->response_type & 0x7f) != XCB_PROPERTY_NOTIFY)
         return false;
     const auto* change = static_cast<const xcb_property_notify_event_t*>(message);
@@ -145,15 +147,17 @@ bool FramePlacement::nativeEventFilter(const QByteArray& eventType, void* messag
     return false;
 }
 
-// The first answer lets the held showing go on; a later one puts the window
-// right if it still stands where it was put in another frame.
+// The first answer lets the held showing go on. The window manager
+// announces the frame again as it takes the window on, before it maps it:
+// if that frame is another, the window is put right. Once the window has been
+// on screen its place is the player's.
 void FramePlacement::answered(const QMargins& frame)
 {
     if (awaited_) {
         awaited_ = false;
         if (showingHeld_)
             window_.setVisible(true);
-    } else if (placed_ && frame != placedIn_ && window_.isVisible() && window_.geometry().topLeft() == placedAt_) {
+    } else if (placed_ && !mapped_ && frame != placedIn_) {
         placeIn(frame);
     }
 }
@@ -162,8 +166,7 @@ void FramePlacement::answered(const QMargins& frame)
 void FramePlacement::placeIn(const QMargins& frame)
 {
     placedIn_ = frame;
-    placedAt_ = frameAt_(frame) + QPoint(frame.left(), frame.top());
-    window_.setGeometry(QRect(placedAt_, window_.size()));
+    window_.setGeometry(QRect(frameAt_(frame) + QPoint(frame.left(), frame.top()), window_.size()));
 }
 
 QMargins FramePlacement::frame() const

@@ -21,8 +21,8 @@ namespace quorvel::ui {
 // window (_NET_FRAME_EXTENTS). The question goes out as soon as the window
 // exists, and the window is mapped only once the answer is in, already where
 // its frame belongs: nothing then depends on how quickly the window manager
-// frames it. Should it announce another frame later, the window is put right
-// while it still stands where it was put.
+// frames it. Should it announce another frame as it takes the window on, the
+// window is put right before it is first on screen.
 //
 // Elsewhere nothing is asked and the frame is taken as Qt knows it: a Wayland
 // compositor places windows itself, and a window without a window manager has
@@ -53,8 +53,8 @@ private:
     bool awaited_ = false;
     bool showingHeld_ = false;
     bool placed_ = false;
+    bool mapped_ = false;
     std::optional<QMargins> announced_;
-    QPoint placedAt_;
     QMargins placedIn_;
 };
 
