@@ -3,6 +3,8 @@
 #include <QImage>
 #include <QString>
 
+#include <array>
+
 namespace quorvel {
 
 // Resource paths of the pictures at scale 1. Each has a twin drawn at twice
@@ -18,7 +20,9 @@ inline constexpr const char* PlatePicture = ":/side/plate.png";
 // The help box's sphere: block tile 9 with its rim smoothed into
 // transparency, so it stands free on any colour.
 inline constexpr const char* AboutSpherePicture = ":/about/sphere.png";
-// The icon comes in sizes from ":/icon/quorvel-16.png" up to "-512.png".
+// The icon comes in the icon theme's standard sizes, ":/icon/quorvel-16.png"
+// up to "-512.png".
+inline constexpr std::array<int, 9> IconSizes{16, 22, 24, 32, 48, 64, 128, 256, 512};
 QString iconPath(int size);
 
 // Makes the pictures built into the program available under ":/". Call it

@@ -9,7 +9,8 @@ set -euo pipefail
 
 # Building, playing and packaging. qt6-wayland lets the game run natively on
 # a Wayland desktop, as the package recommends; libxkbcommon-dev is looked
-# for by Qt's own CMake files.
+# for by Qt's own CMake files; libxcb1-dev lets the game ask an X11 window
+# manager for its window's frame.
 play=(
   cmake
   dpkg-dev
@@ -17,6 +18,7 @@ play=(
   fonts-dejavu-core
   g++
   libgl-dev
+  libxcb1-dev
   libxkbcommon-dev
   make
   pkgconf

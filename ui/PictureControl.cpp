@@ -14,9 +14,11 @@ namespace {
 // The plate's clear frame and its bevel, in logical pixels: inside them lie
 // the face and the symbol, which move when the plate is pressed in.
 constexpr int PlateBorder = 3;
-// How much of the way to white a light pixel goes under the pointer; dark
-// ones, the symbol's outline, stay dark.
-constexpr double Lift = 0.45;
+// Under the pointer every channel is brightened by the same share, so the
+// colours keep their differences: the pale symbol stands out of the plate as
+// clearly as before instead of both fading towards cream, and the dark
+// outline stays dark.
+constexpr double LitGain = 1.1;
 constexpr int PressedShade = 18;
 constexpr int PressedShadowAlpha = 95;
 constexpr int PressedShadowDepth = 5;
@@ -28,8 +30,7 @@ QPixmap lit(const QPixmap& picture)
         QRgb* line = reinterpret_cast<QRgb*>(image.scanLine(y));
         for (int x = 0; x < image.width(); ++x) {
             const QRgb p = line[x];
-            const double lift = Lift * qGray(p) / 255.0;
-            const auto up = [lift](int channel) { return channel + static_cast<int>((255 - channel) * lift + 0.5); };
+            const auto up = [](int channel) { return std::min(255, static_cast<int>(channel * LitGain + 0.5)); };
             line[x] = qRgba(up(qRed(p)), up(qGreen(p)), up(qBlue(p)), qAlpha(p));
         }
     }

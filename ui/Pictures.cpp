@@ -72,13 +72,13 @@ const QPixmap& Pictures::side(const char* path) const
     return loaded(sides_[QLatin1String(path)], QLatin1String(path));
 }
 
-// The sizes a title bar and a task bar use, at scale 1 and 2. The window
-// system is handed every size of the window's icon, decoded, at start-up;
-// the larger ones reach the desktop through the installed icon theme.
+// Every size, so that whatever size a title bar, a task bar or a window
+// switcher shows it at, the window manager finds one drawn for it or close
+// to it rather than scaling a distant one.
 QIcon Pictures::icon()
 {
     QIcon icon;
-    for (const int size : {16, 32, 48, 64})
+    for (const int size : IconSizes)
         icon.addFile(iconPath(size), QSize(size, size));
     return icon;
 }

@@ -5,6 +5,8 @@
 #include <QWidget>
 
 #include <algorithm>
+#include <array>
+#include <cstdint>
 
 namespace quorvel::ui {
 
@@ -17,6 +19,14 @@ inline QMargins frameMargins(const QWidget& window)
             frame.bottom() - client.bottom()};
 }
 
+// The frame as an X11 window manager announces it: left, right, top and
+// bottom, in device pixels.
+inline QMargins announcedFrame(const std::array<uint32_t, 4>& extents, qreal ratio)
+{
+    const auto logical = [ratio](uint32_t pixels) { return qRound(pixels / ratio); };
+    return {logical(extents[0]), logical(extents[2]), logical(extents[1]), logical(extents[3])};
+}
+
 // Where the top left of a window's frame goes on `area`: the frame centred
 // where it fits; where it does not, its top left inside the area, so that
 // the title bar and the menu can always be reached.
@@ -27,24 +37,13 @@ inline QPoint framePlace(const QSize& window, const QMargins& frame, const QRect
     return {along(area.left(), area.width(), outer.width()), along(area.top(), area.height(), outer.height())};
 }
 
-// Moves a top-level window, whose position is its frame's, to framePlace.
-inline void centreWindow(QWidget& window, const QRect& area)
+// Where the top left of a window's frame goes for the frame to be centred
+// on the frame `over`.
+inline QPoint centredOver(const QSize& window, const QMargins& frame, const QRect& over)
 {
-    window.move(framePlace(window.size(), frameMargins(window), area));
-}
-
-// Moves a top-level window so that its frame is centred on the frame of
-// `over`. A window not yet framed by the window manager is taken to get the
-// same frame as `over`, so that it opens centred, not a title bar's height
-// off; once framed it is put right, if it must be.
-inline void centreOver(QWidget& window, const QWidget& over)
-{
-    QMargins margins = frameMargins(window);
-    if (margins.isNull())
-        margins = frameMargins(over);
-    QRect frame = window.geometry().marginsAdded(margins);
-    frame.moveCenter(over.frameGeometry().center());
-    window.move(frame.topLeft());
+    QRect outer(QPoint(), window.grownBy(frame));
+    outer.moveCenter(over.center());
+    return outer.topLeft();
 }
 
 } // namespace quorvel::ui

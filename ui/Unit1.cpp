@@ -1,6 +1,7 @@
 #include "Unit1.h"
 
 #include "ClientArea.h"
+#include "FramePlacement.h"
 #include "Labels.h"
 #include "LevelNames.h"
 #include "OverlayPanel.h"
@@ -83,6 +84,10 @@ TForm1::TForm1(std::unique_ptr<RandomSource> random, QWidget* parent)
     // it must exist for that, shown or not.
     winId();
     windowHandle()->installEventFilter(this);
+    // Centred on the screen's free area the first time it is shown.
+    placement_ = new FramePlacement(*this, [this](const QMargins& frame) {
+        return framePlace(size(), frame, screen()->availableGeometry());
+    });
     // The keys belong to the window until the player tabs into a panel. A
     // window without a focus of its own would hand it, whenever it is
     // activated, to the first control it finds, such as a difficulty item.
@@ -157,36 +162,25 @@ void TForm1::steer(void (Game::*move)())
 
 // Every key-down of the window passes here before the focused control gets
 // it, and goes on to that control unchanged. A modal box or dialog has a
-// window of its own, so its keys never come this way. The window's exposure
-// tells when its frame is known.
+// window of its own, so its keys never come this way.
 bool TForm1::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == windowHandle() && event->type() == QEvent::KeyPress) {
         keyprocess(*static_cast<QKeyEvent*>(event));
     }
-    if (watched == windowHandle() && event->type() == QEvent::Expose)
-        centreInFrame();
     return QMainWindow::eventFilter(watched, event);
+}
+
+void TForm1::setVisible(bool visible)
+{
+    if (!placement_->holdsShowing(visible))
+        QMainWindow::setVisible(visible);
 }
 
 void TForm1::showEvent(QShowEvent* event)
 {
     QMainWindow::showEvent(event);
-    if (!centred_ && screen()) {
-        centred_ = true;
-        centreWindow(*this, screen()->availableGeometry());
-    }
-}
-
-// The window manager frames the window only once it is on screen, and its
-// frame is known for sure when the framed window is first exposed: then the
-// window is placed again, once, frame and all.
-void TForm1::centreInFrame()
-{
-    if (centred_ && !centredInFrame_ && screen() && !frameMargins(*this).isNull()) {
-        centredInFrame_ = true;
-        centreWindow(*this, screen()->availableGeometry());
-    }
+    placement_->placeFirstTime();
 }
 
 void TForm1::NewGame1Click()

@@ -27,6 +27,7 @@ namespace quorvel::ui {
 
 class ClientArea;
 class DxButton;
+class FramePlacement;
 class OverlayPanel;
 class PictureButton;
 class PictureControl;
@@ -48,6 +49,8 @@ public:
     // The help/about box, made the first time it is asked for.
     TAboutBox& aboutBox();
     const Pictures& pictures() const { return *pictures_; }
+    // The first showing waits for the window manager's word on the frame.
+    void setVisible(bool visible) override;
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -87,7 +90,6 @@ private:
     void GameEnded() override;
 
     void keyprocess(const QKeyEvent& key);
-    void centreInFrame();
     // One of the four moves, by key or picture.
     void steer(void (Game::*move)());
     void createControls();
@@ -112,8 +114,7 @@ private:
     std::shared_ptr<const Pictures> pictures_;
     persist::ScoreTable scoreTable_{};
     MessageBoxFunction messageBox_;
-    bool centred_ = false;
-    bool centredInFrame_ = false;
+    FramePlacement* placement_ = nullptr;
     // The results the open name entry is for: those of every game that
     // ended with a place in the table since it opened, whatever game runs
     // when the name is confirmed.

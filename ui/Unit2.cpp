@@ -4,6 +4,7 @@
 #include "Assets.h"
 #include "DxButton.h"
 #include "Fonts.h"
+#include "FramePlacement.h"
 #include "Labels.h"
 #include "PictureControl.h"
 #include "Placement.h"
@@ -13,7 +14,6 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
-#include <QTimer>
 #include <QUrl>
 
 #include <algorithm>
@@ -25,8 +25,6 @@ const QColor DialogColour(0x3E, 0x37, 0x53);
 const QColor LinkColour(0xFF, 0xFF, 0x00);
 constexpr int CreditsWidth = 183;
 constexpr QSize ClientSize(341, 380);
-// Time enough for the window manager to frame a new window.
-constexpr int FramingMilliseconds = 100;
 
 // A label that runs a handler when clicked, shown as a link: yellow, with the
 // pointing hand.
@@ -112,6 +110,17 @@ TAboutBox::TAboutBox(const Pictures& pictures, QWidget* parent)
     dxButton1->setPalette(buttonPalette);
     dxButton1->setDefault(true);
     connect(dxButton1, &QPushButton::clicked, this, &QDialog::accept);
+    // Centred over the main window the first time; after that it opens where
+    // the player last left it.
+    placement_ = new FramePlacement(*this, [this](const QMargins& frame) {
+        return centredOver(size(), frame, parentWidget()->frameGeometry());
+    });
+}
+
+void TAboutBox::setVisible(bool visible)
+{
+    if (!placement_->holdsShowing(visible))
+        QDialog::setVisible(visible);
 }
 
 void TAboutBox::Label4Click()
@@ -124,20 +133,10 @@ void TAboutBox::Label5Click()
     QDesktopServices::openUrl(QUrl(QStringLiteral("mailto:") + Label5->text()));
 }
 
-// Centred over the main window the first time; after that it opens where
-// the player last left it. The window manager frames the box only once it is
-// on screen, so its place is checked again then.
 void TAboutBox::showEvent(QShowEvent* event)
 {
     QDialog::showEvent(event);
-    if (!placed_ && parentWidget()) {
-        placed_ = true;
-        centreOver(*this, *parentWidget());
-        QTimer::singleShot(FramingMilliseconds, this, [this] {
-            if (isVisible() && !frameMargins(*this).isNull())
-                centreOver(*this, *parentWidget());
-        });
-    }
+    placement_->placeFirstTime();
     dxButton1->setFocus();
 }
 

@@ -7,6 +7,7 @@ class QLabel;
 namespace quorvel::ui {
 
 class DxButton;
+class FramePlacement;
 class Pictures;
 
 // The help/about box: the game's name and version, the control keys and two
@@ -16,6 +17,8 @@ class TAboutBox final : public QDialog {
 
 public:
     TAboutBox(const Pictures& pictures, QWidget* parent);
+    // The first showing waits for the window manager's word on the frame.
+    void setVisible(bool visible) override;
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -29,7 +32,7 @@ private:
     QLabel* Label4 = nullptr;
     QLabel* Label5 = nullptr;
     DxButton* dxButton1 = nullptr;
-    bool placed_ = false;
+    FramePlacement* placement_ = nullptr;
 };
 
 } // namespace quorvel::ui

@@ -14,7 +14,7 @@ constexpr int Scales[] = {1, 2};
 constexpr std::array<unsigned, BlockKinds> SphereAverages{0x5180CB, 0x49AA63, 0xCA4572, 0x9744B6, 0xD3AC59,
                                                           0x9DC4CC, 0x4C6C6C, 0xB18E8D, 0x8E6087};
 constexpr std::array<unsigned, 5> BackgroundAverages{0x516024, 0x7B502E, 0x383218, 0x588EA4, 0x495F1C};
-constexpr std::array<int, 8> IconSizes{16, 24, 32, 48, 64, 128, 256, 512};
+constexpr std::array<int, 9> IconSizes{16, 22, 24, 32, 48, 64, 128, 256, 512};
 // The side column's plates: pale yellow-green round their symbols, with a
 // clear white frame one pixel wide at scale 1.
 constexpr unsigned PlateColour = 0xD6E68D;

@@ -18,7 +18,7 @@ while read -r file; do
 done < "$here/InstalledFiles.txt"
 [ -x "$prefix/games/quorvel" ] || { echo "games/quorvel is not executable"; status=1; }
 
-for size in 16 24 32 48 64 128 256 512; do
+for size in 16 22 24 32 48 64 128 256 512; do
   actual=$(file -b "$prefix/share/icons/hicolor/${size}x${size}/apps/io.quorvel.Quorvel.png")
   case "$actual" in
     *"$size x $size"*) ;;

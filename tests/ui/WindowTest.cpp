@@ -6,6 +6,7 @@
 #include "Geometry.h"
 #include "LevelNames.h"
 #include "PictureControl.h"
+#include "Pictures.h"
 #include "Placement.h"
 #include "RadioGroup.h"
 #include "WindowUnderTest.h"
@@ -15,6 +16,8 @@
 #include <QLineEdit>
 #include <QMenuBar>
 
+#include <array>
+#include <cmath>
 #include <memory>
 #include <set>
 #include <utility>
@@ -50,6 +53,35 @@ double meanGrey(const QImage& picture)
                 ++count;
             }
     return count > 0 ? sum / count : 0.0;
+}
+
+// How far a picture button's pale symbol stands out of its plate: the
+// distance between the mean colours of the light pixels of the face within
+// the box round the symbol's black outline and of those outside it.
+double symbolContrast(const QImage& look)
+{
+    const QImage image = look.convertToFormat(QImage::Format_ARGB32);
+    const QRect face = image.rect().adjusted(4, 4, -4, -4);
+    QRect symbol;
+    for (int y = face.top(); y <= face.bottom(); ++y)
+        for (int x = face.left(); x <= face.right(); ++x)
+            if (qGray(image.pixel(x, y)) < 80)
+                symbol |= QRect(x, y, 1, 1);
+    std::array<double, 6> sums{};
+    std::array<int, 2> counts{};
+    for (int y = face.top(); y <= face.bottom(); ++y)
+        for (int x = face.left(); x <= face.right(); ++x)
+            if (const QRgb p = image.pixel(x, y); qGray(p) >= 150) {
+                const int in = symbol.contains(x, y) ? 1 : 0;
+                sums[3 * in] += qRed(p);
+                sums[3 * in + 1] += qGreen(p);
+                sums[3 * in + 2] += qBlue(p);
+                ++counts[in];
+            }
+    double squares = 0.0;
+    for (int channel = 0; channel < 3; ++channel)
+        squares += std::pow(sums[channel + 3] / counts[1] - sums[channel] / counts[0], 2.0);
+    return std::sqrt(squares);
 }
 
 } // namespace
@@ -140,6 +172,12 @@ void WindowTest::menuBarHoldsTheFourCommands()
     QCOMPARE(captions, (QStringList{"New Game", "Options", "High Scores", "Help/About"}));
     QCOMPARE(window.form->windowTitle(), QStringLiteral("Quorvel"));
     QVERIFY(!(window.form->windowFlags() & Qt::WindowMaximizeButtonHint));
+    // The icon in each of the icon theme's sizes, so that a title bar finds
+    // one drawn for it.
+    QList<QSize> iconSizes;
+    for (int size : {16, 22, 24, 32, 48, 64, 128, 256, 512})
+        iconSizes << QSize(size, size);
+    QCOMPARE(Pictures::icon().availableSizes(), iconSizes);
 }
 
 // The difficulty group offers the same texts, in the same order.
@@ -370,11 +408,15 @@ void WindowTest::picturesCallTheirMoves()
     const auto looks = [&] { return form.grab(QRect(target->mapTo(&form, QPoint()), target->size())).toImage(); };
     const QImage idle = looks();
     QTest::mouseMove(target, at);
-    // A picture button lights up under the pointer and sinks in while held,
-    // its clear frame still showing the background. Wayland lets no client
-    // place the pointer, so there only the pressed look is seen.
-    if (button && QGuiApplication::platformName() != QLatin1String("wayland"))
+    // A picture button lights up under the pointer, its symbol about as
+    // clear as before, and sinks in while held, its clear frame still showing the
+    // background. Wayland lets no client place the pointer, so there only the
+    // pressed look is seen.
+    if (button && QGuiApplication::platformName() != QLatin1String("wayland")) {
         QTRY_VERIFY(meanGrey(looks()) > meanGrey(idle) + 8.0);
+        QVERIFY2(symbolContrast(looks()) >= 0.9 * symbolContrast(idle),
+                 qPrintable(QStringLiteral("%1 lit, %2 idle").arg(symbolContrast(looks())).arg(symbolContrast(idle))));
+    }
     QTest::mousePress(target, Qt::LeftButton, {}, at);
     if (button) {
         const QImage pressed = looks();
@@ -552,6 +594,10 @@ void WindowTest::frameStandsWhereItCanBeReached_data()
     QTest::newRow("1024x768, panel above") << framed << QRect(0, 27, 1024, 741) << QPoint(48, 49);
     QTest::newRow("second screen on the right") << framed << QRect(1920, 0, 1280, 1024) << QPoint(2096, 164);
     QTest::newRow("not framed yet") << QMargins() << QRect(0, 0, 1920, 1080) << QPoint(500, 208);
+    // As an X11 window manager announces the frame: left, right, top, bottom
+    // in device pixels.
+    QTest::newRow("announced") << announcedFrame({4, 4, 29, 4}, 1.0) << QRect(0, 0, 1920, 1080) << QPoint(496, 192);
+    QTest::newRow("announced at scale 2") << announcedFrame({8, 8, 58, 8}, 2.0) << QRect(0, 0, 1920, 1080) << QPoint(496, 192);
     // Too short or too narrow: the title bar's corner at the area's.
     QTest::newRow("1024x600") << framed << QRect(0, 0, 1024, 600) << QPoint(48, 0);
     QTest::newRow("1366x768 at 1.25, panel above") << framed << QRect(0, 26, 1093, 588) << QPoint(83, 26);

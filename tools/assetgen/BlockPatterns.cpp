@@ -32,7 +32,7 @@ QPainterPath zigzag(Rng& rng, QPointF from, QPointF to, int steps, double amplit
     const QPointF across(-step.y(), step.x());
     const double acrossLength = std::hypot(across.x(), across.y());
     for (int i = 1; i < steps; ++i) {
-        const double side = (i % 2 == 0 ? 1.0 : -1.0) * rng.Range(0.4, 1.0) * amplitude;
+        const double side = (i % 2 == 0 ? 1.0 : -1.0) * rng.range(0.4, 1.0) * amplitude;
         path.lineTo(from + step * i + across / acrossLength * side);
     }
     path.lineTo(to);
@@ -58,8 +58,8 @@ void bead(Surface& surface, QPointF centre, double radius, double heading, int d
         return;
     const int children = surface.rng.chance(0.35) ? 2 : 1;
     for (int i = 0; i < children; ++i) {
-        const double turn = children == 1 ? surface.rng.Range(-0.5, 0.5) : (i == 0 ? -1.0 : 1.0) * surface.rng.Range(0.5, 0.9);
-        const double childRadius = radius * surface.rng.Range(0.74, 0.86);
+        const double turn = children == 1 ? surface.rng.range(-0.5, 0.5) : (i == 0 ? -1.0 : 1.0) * surface.rng.range(0.5, 0.9);
+        const double childRadius = radius * surface.rng.range(0.74, 0.86);
         const QPointF next = centre + polar(radius + childRadius + surface.pixel * 0.35, heading + turn);
         bead(surface, next, childRadius, heading + turn, depth - 1);
     }
@@ -73,20 +73,20 @@ void starField(Surface& surface)
     Rng& rng = surface.rng;
     const double reach = rimDistance() * 1.04;
     for (int i = 0; i < 4; ++i) {
-        const double radius = rng.Range(0.45, 0.8);
+        const double radius = rng.range(0.45, 0.8);
         glow(painter, pointOnFace(rng, 1.2), radius, hexColour(0x7EA8EE, 0.22));
     }
     for (int i = 0; i < 150; ++i) {
-        const double size = surface.pixel * (0.5 + 1.2 * std::pow(rng.Unit(), 5.0));
+        const double size = surface.pixel * (0.5 + 1.2 * std::pow(rng.unit(), 5.0));
         painter.setPen(Qt::NoPen);
-        const double alpha = rng.Range(0.7, 1.0);
-        painter.setBrush(toColour(mix(fromHex(0x9CCBFF), fromHex(0xFFFFFF), rng.Unit()), alpha));
+        const double alpha = rng.range(0.7, 1.0);
+        painter.setBrush(toColour(mix(fromHex(0x9CCBFF), fromHex(0xFFFFFF), rng.unit()), alpha));
         painter.drawEllipse(pointOnFace(rng, reach), size, size);
     }
     for (int i = 0; i < 7; ++i) {
         const QPointF star = pointOnFace(rng, 1.35);
         glow(painter, star, surface.pixel * 4.0, hexColour(0xCFE6FF, 0.7));
-        const double arm = surface.pixel * rng.Range(2.6, 4.0);
+        const double arm = surface.pixel * rng.range(2.6, 4.0);
         twinkle(painter, star, arm, arm, surface.pixel * 0.55, hexColour(0xF4FAFF));
     }
 }
@@ -100,9 +100,9 @@ void spikesRoundRing(Surface& surface)
     painter.setPen(Qt::NoPen);
     painter.setBrush(dark);
     for (int i = 0; i < Spikes; ++i) {
-        const double angle = TwoPi * i / Spikes + rng.Range(-0.05, 0.05);
+        const double angle = TwoPi * i / Spikes + rng.range(-0.05, 0.05);
         const double inner = 0.34;
-        const double outer = (i % 2 == 0 ? 1.55 : 1.08) + rng.Range(-0.08, 0.08);
+        const double outer = (i % 2 == 0 ? 1.55 : 1.08) + rng.range(-0.08, 0.08);
         const double halfWidth = (i % 2 == 0 ? 0.045 : 0.036);
         QPainterPath spike(polar(inner, angle - halfWidth / inner));
         spike.lineTo(polar(outer, angle));
@@ -193,7 +193,7 @@ void branchingVeins(Surface& surface)
 
 void lichenClusters(Surface& surface)
 {
-    const uint32_t seed = static_cast<uint32_t>(surface.rng.Next());
+    const uint32_t seed = static_cast<uint32_t>(surface.rng.next());
     const Rgb tealDeep = fromHex(0x2A7088);
     const Rgb teal = fromHex(0x6EC8E0);
     const Rgb oliveDeep = fromHex(0x6E6A24);
@@ -219,8 +219,8 @@ void beadClusters(Surface& surface)
     Rng& rng = surface.rng;
     constexpr int Clusters = 5;
     for (int i = 0; i < Clusters; ++i) {
-        const double angle = TwoPi * i / Clusters + rng.Range(-0.3, 0.3);
-        const QPointF root = polar(i == 0 ? 0.05 : rng.Range(0.8, 1.2), angle);
+        const double angle = TwoPi * i / Clusters + rng.range(-0.3, 0.3);
+        const QPointF root = polar(i == 0 ? 0.05 : rng.range(0.8, 1.2), angle);
         for (int arm = 0; arm < 3; ++arm)
             bead(surface, root, surface.pixel * 3.4, TwoPi * arm / 3.0 + angle, 4);
     }

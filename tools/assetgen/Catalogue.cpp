@@ -24,7 +24,7 @@ std::vector<Picture> catalogue()
         return Picture{QStringLiteral("side/") + QLatin1String(name),
                        [=](int scale) { return sidePlate(symbol, size, seed, scale); }, true};
     };
-    pictures.push_back(plate("left", PlateSymbol::leftChevron, QSize(57, 47), 301));
+    pictures.push_back(plate("left", PlateSymbol::LeftChevron, QSize(57, 47), 301));
     pictures.push_back(plate("right", PlateSymbol::RightChevron, QSize(57, 47), 302));
     pictures.push_back(plate("cycle", PlateSymbol::Ring, QSize(57, 46), 303));
     pictures.push_back(plate("launch", PlateSymbol::Caret, QSize(106, 46), 304));

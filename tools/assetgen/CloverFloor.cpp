@@ -122,13 +122,13 @@ void drawDrop(QPainter& painter, const Drop& drop)
 Clover randomClover(Rng& rng, QPointF near)
 {
     const QPointF centre = near + randomPoint(rng, -20.0, 20.0, -20.0, 20.0);
-    Clover clover{centre, rng.Range(8.0, 15.0), rng.Range(0.0, 360.0), rng.Range(0.0, 6.28), rng.Range(12.0, 24.0), rng.Range(0.7, 1.05), {}};
+    Clover clover{centre, rng.range(8.0, 15.0), rng.range(0.0, 360.0), rng.range(0.0, 6.28), rng.range(12.0, 24.0), rng.range(0.7, 1.05), {}};
     for (int i = 0; i < Leaflets; ++i) {
         const QTransform frame = leafletFrame(clover, i);
         const int drops = 1 + rng.below(4);
         for (int d = 0; d < drops; ++d) {
             const QPointF local = randomPoint(rng, 0.3, 0.8, -0.26, 0.26) * clover.leafletLength;
-            clover.drops.push_back({frame.map(local), rng.Range(0.9, 2.4), fromHex(0x4CB030) * clover.light});
+            clover.drops.push_back({frame.map(local), rng.range(0.9, 2.4), fromHex(0x4CB030) * clover.light});
         }
     }
     return clover;
@@ -174,20 +174,20 @@ void paintCloverFloor(QImage& image, int scale, Rng& rng)
     beginLogical(painter, image, scale);
     for (int i = 0; i < Flakes; ++i) {
         const QPointF at = randomPoint(rng, 0.0, Size, 0.0, Size);
-        const double length = rng.Range(0.6, 2.2);
-        const double angle = rng.Range(0.0, 180.0);
-        const QColor colour = toColour(mix(fromHex(0x241A0C), fromHex(0x5A4626), rng.Unit()));
+        const double length = rng.range(0.6, 2.2);
+        const double angle = rng.range(0.0, 180.0);
+        const QColor colour = toColour(mix(fromHex(0x241A0C), fromHex(0x5A4626), rng.unit()));
         drawWrapped(painter, Size, QRectF(at - QPointF(3, 3), QSizeF(6, 6)), [&] { drawFlake(painter, at, length, angle, colour); });
     }
     for (int i = 0; i < Needles; ++i) {
         const QPointF from = randomPoint(rng, 0.0, Size, 0.0, Size);
-        const double angle = rng.Range(0.0, 6.28);
-        const QPointF to = from + QPointF(std::cos(angle), std::sin(angle)) * rng.Range(6.0, 16.0);
-        const QColor colour = toColour(mix(fromHex(0x4A3A22), fromHex(0x7A6038), rng.Unit()));
+        const double angle = rng.range(0.0, 6.28);
+        const QPointF to = from + QPointF(std::cos(angle), std::sin(angle)) * rng.range(6.0, 16.0);
+        const QColor colour = toColour(mix(fromHex(0x4A3A22), fromHex(0x7A6038), rng.unit()));
         drawWrapped(painter, Size, QRectF(from, to).normalized().adjusted(-2, -2, 2, 2), [&] { drawNeedle(painter, from, to, colour); });
     }
     for (int i = 0; i < LooseDrops; ++i) {
-        const Drop drop{randomPoint(rng, 0.0, Size, 0.0, Size), rng.Range(0.7, 1.6), fromHex(0x3A3420)};
+        const Drop drop{randomPoint(rng, 0.0, Size, 0.0, Size), rng.range(0.7, 1.6), fromHex(0x3A3420)};
         drawWrapped(painter, Size, QRectF(drop.centre - QPointF(3, 3), QSizeF(6, 6)), [&] { drawDrop(painter, drop); });
     }
     std::vector<Clover> clovers;

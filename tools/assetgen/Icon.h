@@ -7,7 +7,7 @@
 
 namespace quorvel::assetgen {
 
-constexpr std::array<int, 8> IconSizes{16, 24, 32, 48, 64, 128, 256, 512};
+constexpr std::array<int, 9> IconSizes{16, 22, 24, 32, 48, 64, 128, 256, 512};
 
 // The program icon drawn afresh for one pixel size: a black rounded-square
 // outline on yellow round a smaller black rectangle, its straight edges on

@@ -118,13 +118,13 @@ void drawLeaf(QPainter& painter, const Leaf& leaf)
 
 Leaf randomLeaf(Rng& rng, double shade)
 {
-    const double kind = rng.Unit();
+    const double kind = rng.unit();
     const LeafShape shape = kind < 0.5 ? LeafShape::Oval : kind < 0.8 ? LeafShape::Lobed : LeafShape::Narrow;
-    const double length = rng.Range(18.0, 36.0);
+    const double length = rng.range(18.0, 36.0);
     const double ratio = shape == LeafShape::Narrow ? 0.3 : shape == LeafShape::Lobed ? 0.62 : 0.55;
-    const double brightness = shade * rng.Range(0.85, 1.1);
+    const double brightness = shade * rng.range(0.85, 1.1);
     const Rgb colour = fromHex(AutumnColours[rng.below(AutumnColours.size())]) * brightness;
-    Leaf leaf{randomPoint(rng, 0.0, Size, 0.0, Size), length, length * ratio, rng.Range(0.0, 360.0), shape, colour, {}};
+    Leaf leaf{randomPoint(rng, 0.0, Size, 0.0, Size), length, length * ratio, rng.range(0.0, 360.0), shape, colour, {}};
     const int spots = rng.below(6);
     for (int i = 0; i < spots; ++i)
         leaf.spots.push_back(randomPoint(rng, -0.7, 0.7, -0.8, 0.8));
@@ -133,12 +133,12 @@ Leaf randomLeaf(Rng& rng, double shade)
 
 Twig randomTwig(Rng& rng)
 {
-    Twig twig{{randomPoint(rng, 0.0, Size, 0.0, Size)}, rng.Range(1.6, 2.8)};
-    double angle = rng.Range(0.0, 2.0 * std::numbers::pi);
+    Twig twig{{randomPoint(rng, 0.0, Size, 0.0, Size)}, rng.range(1.6, 2.8)};
+    double angle = rng.range(0.0, 2.0 * std::numbers::pi);
     const int segments = 6 + rng.below(4);
     for (int i = 0; i < segments; ++i) {
-        angle += rng.Range(-0.35, 0.35);
-        twig.points.push_back(twig.points.back() + QPointF(std::cos(angle), std::sin(angle)) * rng.Range(7.0, 13.0));
+        angle += rng.range(-0.35, 0.35);
+        twig.points.push_back(twig.points.back() + QPointF(std::cos(angle), std::sin(angle)) * rng.range(7.0, 13.0));
     }
     return twig;
 }

@@ -46,23 +46,23 @@ Rgb ground(double x, double y)
 
 Blade shortBlade(Rng& rng)
 {
-    const double y = rng.Range(-4.0, Size * (NearLine + 0.12));
+    const double y = rng.range(-4.0, Size * (NearLine + 0.12));
     const double nearness = std::clamp(y / Size / NearLine, 0.0, 1.0);
-    const double length = rng.Range(4.0, 8.0) + 6.0 * nearness;
-    const Rgb tip = mix(fromHex(0x8C9C3C), fromHex(0xB2B858), rng.Unit());
-    return {QPointF(rng.Range(0.0, Size), y), length, rng.Range(-2.5, 2.5), rng.Range(0.9, 1.4) + 0.4 * nearness,
+    const double length = rng.range(4.0, 8.0) + 6.0 * nearness;
+    const Rgb tip = mix(fromHex(0x8C9C3C), fromHex(0xB2B858), rng.unit());
+    return {QPointF(rng.range(0.0, Size), y), length, rng.range(-2.5, 2.5), rng.range(0.9, 1.4) + 0.4 * nearness,
             fromHex(0x3A4818), tip};
 }
 
 Blade tallBlade(Rng& rng)
 {
-    const double y = rng.Range(Size * NearLine, Size + 30.0);
-    const double length = rng.Range(18.0, 46.0);
-    const double kind = rng.Unit();
+    const double y = rng.range(Size * NearLine, Size + 30.0);
+    const double length = rng.range(18.0, 46.0);
+    const double kind = rng.unit();
     const Rgb tip = kind < 0.12   ? fromHex(0xB4A85C)
-                    : kind < 0.55 ? mix(fromHex(0x6E922A), fromHex(0x94B43C), rng.Unit())
-                                  : mix(fromHex(0x56782A), fromHex(0x7C9A34), rng.Unit());
-    return {QPointF(rng.Range(0.0, Size), y), length, rng.Range(-12.0, 12.0), rng.Range(1.6, 3.0), fromHex(0x22300C), tip};
+                    : kind < 0.55 ? mix(fromHex(0x6E922A), fromHex(0x94B43C), rng.unit())
+                                  : mix(fromHex(0x56782A), fromHex(0x7C9A34), rng.unit());
+    return {QPointF(rng.range(0.0, Size), y), length, rng.range(-12.0, 12.0), rng.range(1.6, 3.0), fromHex(0x22300C), tip};
 }
 
 void drawFlower(QPainter& painter, const Flower& flower)
@@ -103,8 +103,8 @@ void paintMeadow(QImage& image, int scale, Rng& rng)
     for (int i = 0; i < TallBlades; ++i)
         items.emplace_back(tallBlade(rng));
     for (int i = 0; i < Flowers; ++i) {
-        const double column = (i + rng.Range(0.15, 0.85)) * Size / Flowers;
-        items.emplace_back(Flower{QPointF(column, rng.Range(Size * 0.58, Size * 0.95)), rng.Range(4.4, 5.6), rng.Range(0.0, 1.2)});
+        const double column = (i + rng.range(0.15, 0.85)) * Size / Flowers;
+        items.emplace_back(Flower{QPointF(column, rng.range(Size * 0.58, Size * 0.95)), rng.range(4.4, 5.6), rng.range(0.0, 1.2)});
     }
     std::stable_sort(items.begin(), items.end(), [](const Item& a, const Item& b) { return depth(a) < depth(b); });
 

@@ -36,7 +36,7 @@ double fade(double t)
 
 } // namespace
 
-uint64_t Rng::Next()
+uint64_t Rng::next()
 {
     state_ += 0x9E3779B97F4A7C15ull;
     uint64_t z = state_;
@@ -45,24 +45,24 @@ uint64_t Rng::Next()
     return z ^ (z >> 31);
 }
 
-double Rng::Unit()
+double Rng::unit()
 {
-    return static_cast<double>(Next() >> 11) * 0x1.0p-53;
+    return static_cast<double>(next() >> 11) * 0x1.0p-53;
 }
 
-double Rng::Range(double low, double high)
+double Rng::range(double low, double high)
 {
-    return low + (high - low) * Unit();
+    return low + (high - low) * unit();
 }
 
 int Rng::below(int count)
 {
-    return static_cast<int>(Unit() * count);
+    return static_cast<int>(unit() * count);
 }
 
 bool Rng::chance(double probability)
 {
-    return Unit() < probability;
+    return unit() < probability;
 }
 
 double valueNoise(double x, double y, uint32_t seed, int period)

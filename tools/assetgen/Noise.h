@@ -11,10 +11,10 @@ namespace quorvel::assetgen {
 class Rng {
 public:
     explicit Rng(uint64_t seed) : state_(seed) {}
-    uint64_t Next();
+    uint64_t next();
     // Uniform in [0, 1).
-    double Unit();
-    double Range(double low, double high);
+    double unit();
+    double range(double low, double high);
     // Uniform in [0, count).
     int below(int count);
     // True with the given probability.

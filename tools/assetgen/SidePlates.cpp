@@ -23,7 +23,7 @@ constexpr double Frame = 1.0;
 constexpr double Bevel = 2.0;
 // Pale yellow-green, the mean of every plate round its symbol.
 constexpr uint32_t Face = 0xD6E68D;
-constexpr uint32_t lit = 0xF4FBCB;
+constexpr uint32_t Lit = 0xF4FBCB;
 constexpr uint32_t Shaded = 0x96A550;
 constexpr uint32_t Rim = 0x5E6A26;
 constexpr uint32_t SymbolTop = 0xF7FCDC;
@@ -39,6 +39,11 @@ constexpr double FrondWidth = 1.0;
 constexpr double FrondSpacing = 21.0;
 constexpr double FrondReach = 0.62;
 constexpr int FrondDepth = 2;
+// The room kept clear round a button's symbol: a frond rooted in it is left
+// out, and no frond reaches into it; one that comes near fades out over the
+// last part of the way, so it does not end in a cut.
+constexpr double SymbolClearance = 3.0;
+constexpr double ClearanceFade = 2.0;
 // How far the symbols lean, as for italic type, and their outline.
 constexpr double Slant = 0.22;
 constexpr double OutlineWidth = 1.25;
@@ -64,7 +69,7 @@ QPainterPath symbolPath(PlateSymbol symbol)
     switch (symbol) {
     case PlateSymbol::None:
         break;
-    case PlateSymbol::leftChevron:
+    case PlateSymbol::LeftChevron:
         path.addPolygon(leftChevron());
         break;
     case PlateSymbol::RightChevron:
@@ -83,9 +88,34 @@ QPainterPath symbolPath(PlateSymbol symbol)
     return path;
 }
 
+// The symbol's outline where it stands on the plate.
+QPainterPath placedSymbol(PlateSymbol symbol, QPointF centre)
+{
+    QTransform place;
+    place.translate(centre.x(), centre.y());
+    place.shear(-Slant, 0.0);
+    return place.map(symbolPath(symbol));
+}
+
+// Clears the fronds' layer round the symbol: wholly within the clearance,
+// partly over the fade beyond it.
+void clearRound(QPainter& strokes, const QPainterPath& symbol)
+{
+    strokes.setCompositionMode(QPainter::CompositionMode_DestinationOut);
+    strokes.setBrush(Qt::black);
+    const auto ring = [&](double reach, double strength) {
+        strokes.setPen(QPen(QColor(0, 0, 0, static_cast<int>(255 * strength)), 2.0 * reach, Qt::SolidLine, Qt::RoundCap,
+                            Qt::RoundJoin));
+        strokes.drawPath(symbol);
+    };
+    ring(SymbolClearance + ClearanceFade, 0.5);
+    ring(SymbolClearance + ClearanceFade / 2.0, 0.5);
+    ring(SymbolClearance, 1.0);
+}
+
 // The fronds are drawn opaque on a layer of their own and laid on at one
 // strength, so that where strokes cross or fork no darker knot shows.
-void drawFronds(QPainter& painter, Rng& rng, const QRectF& face, int scale)
+void drawFronds(QPainter& painter, Rng& rng, const QRectF& face, int scale, const QPainterPath& symbol)
 {
     QImage layer(painter.device()->width(), painter.device()->height(), QImage::Format_ARGB32_Premultiplied);
     layer.fill(Qt::transparent);
@@ -95,13 +125,18 @@ void drawFronds(QPainter& painter, Rng& rng, const QRectF& face, int scale)
     const BranchStyle frond{hexColour(Frond), 6, 0.22, 0.6};
     const int count = std::max(1, static_cast<int>(face.width() / FrondSpacing));
     const double spacing = face.width() / count;
+    const QRectF underSymbol = symbol.boundingRect().adjusted(-SymbolClearance, 0.0, SymbolClearance, 0.0);
     for (int i = 0; i < count; ++i) {
         const bool fromTop = i % 2 == 1;
-        const double x = face.left() + (i + 0.5) * spacing + rng.Range(-0.15, 0.15) * spacing;
+        const double x = face.left() + (i + 0.5) * spacing + rng.range(-0.15, 0.15) * spacing;
         const QPointF root(x, fromTop ? face.top() : face.bottom());
-        const double angle = (fromTop ? 0.5 : -0.5) * std::numbers::pi + rng.Range(-0.3, 0.3);
+        const double angle = (fromTop ? 0.5 : -0.5) * std::numbers::pi + rng.range(-0.3, 0.3);
+        if (!symbol.isEmpty() && x >= underSymbol.left() && x <= underSymbol.right())
+            continue;
         drawBranches(strokes, rng, frond, root, angle, FrondReach * face.height(), FrondWidth, FrondDepth);
     }
+    if (!symbol.isEmpty())
+        clearRound(strokes, symbol);
     strokes.end();
     painter.save();
     painter.resetTransform();
@@ -114,7 +149,7 @@ void drawBevel(QPainter& painter, const QRectF& plate)
 {
     const QRectF face = plate.adjusted(Bevel, Bevel, -Bevel, -Bevel);
     painter.setPen(Qt::NoPen);
-    painter.setBrush(hexColour(lit, 0.9));
+    painter.setBrush(hexColour(Lit, 0.9));
     painter.drawPolygon(QPolygonF({plate.topLeft(), plate.topRight(), face.topRight(), face.topLeft(), face.bottomLeft(),
                                    plate.bottomLeft()}));
     painter.setBrush(hexColour(Shaded, 0.95));
@@ -132,14 +167,10 @@ void drawBevel(QPainter& painter, const QRectF& plate)
     painter.drawRect(face);
 }
 
-void drawSymbol(QPainter& painter, PlateSymbol symbol, QPointF centre)
+void drawSymbol(QPainter& painter, const QPainterPath& shape)
 {
-    if (symbol == PlateSymbol::None)
+    if (shape.isEmpty())
         return;
-    QTransform place;
-    place.translate(centre.x(), centre.y());
-    place.shear(-Slant, 0.0);
-    const QPainterPath shape = place.map(symbolPath(symbol));
     painter.setPen(Qt::NoPen);
     painter.setBrush(QColor(60, 70, 20, 60));
     painter.drawPath(shape.translated(1.0, 1.0));
@@ -175,7 +206,8 @@ QImage sidePlate(PlateSymbol symbol, QSize size, uint64_t seed, int scale)
     painter.resetTransform();
     painter.drawImage(0, 0, faceImage);
     painter.restore();
-    drawFronds(painter, rng, face, scale);
+    const QPainterPath symbolShape = placedSymbol(symbol, QPointF(size.width() / 2.0, size.height() / 2.0));
+    drawFronds(painter, rng, face, scale, symbolShape);
     drawBevel(painter, plate);
     painter.end();
     const int edge = static_cast<int>(Frame) * scale;
@@ -184,7 +216,7 @@ QImage sidePlate(PlateSymbol symbol, QSize size, uint64_t seed, int scale)
     });
     beginLogical(painter, image, scale);
     painter.setClipRect(plate);
-    drawSymbol(painter, symbol, QPointF(size.width() / 2.0, size.height() / 2.0));
+    drawSymbol(painter, symbolShape);
     painter.end();
     return image;
 }

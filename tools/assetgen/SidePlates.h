@@ -7,7 +7,7 @@
 
 namespace quorvel::assetgen {
 
-enum class PlateSymbol { None, leftChevron, RightChevron, Ring, Caret };
+enum class PlateSymbol { None, LeftChevron, RightChevron, Ring, Caret };
 
 // A bevelled plate of the side column at its logical size. Its outermost
 // ring of pixels is left fully transparent white, so the window's background

@@ -13,8 +13,8 @@ QPointF polar(double radius, double angle)
 
 QPointF randomPoint(Rng& rng, double left, double right, double top, double bottom)
 {
-    const double y = rng.Range(top, bottom);
-    const double x = rng.Range(left, right);
+    const double y = rng.range(top, bottom);
+    const double x = rng.range(left, right);
     return {x, y};
 }
 
@@ -48,15 +48,15 @@ void drawBranches(QPainter& painter, Rng& rng, const BranchStyle& style, QPointF
     QPointF point = start;
     const double segment = length / style.segments;
     for (int i = 0; i < style.segments; ++i) {
-        angle += rng.Range(-style.wander, style.wander);
+        angle += rng.range(-style.wander, style.wander);
         const double taper = 1.0 - 0.5 * i / style.segments;
         const QPointF next = point + polar(segment, angle);
         painter.setPen(roundPen(style.colour, width * taper));
         painter.drawLine(point, next);
         if (depth > 0 && rng.chance(style.forking)) {
             const double side = rng.chance(0.5) ? 1.0 : -1.0;
-            const double shortening = rng.Range(0.3, 0.5);
-            const double turn = rng.Range(0.45, 0.95);
+            const double shortening = rng.range(0.3, 0.5);
+            const double turn = rng.range(0.45, 0.95);
             drawBranches(painter, rng, style, next, angle + side * turn, length * shortening, width * 0.6 * taper, depth - 1);
         }
         point = next;

@@ -45,9 +45,9 @@ void paintTallGrass(QImage& image, int scale, Rng& rng)
     for (const Layer& layer : Layers) {
         std::vector<Blade> blades;
         for (int i = 0; i < layer.blades; ++i) {
-            const Rgb tip = mix(fromHex(layer.tipLow), fromHex(layer.tipHigh), rng.Unit());
-            blades.push_back({randomPoint(rng, 0.0, Size, 0.0, Size), rng.Range(70.0, 150.0), rng.Range(-22.0, 22.0),
-                              rng.Range(layer.widthLow, layer.widthHigh), fromHex(layer.rootColour), tip});
+            const Rgb tip = mix(fromHex(layer.tipLow), fromHex(layer.tipHigh), rng.unit());
+            blades.push_back({randomPoint(rng, 0.0, Size, 0.0, Size), rng.range(70.0, 150.0), rng.range(-22.0, 22.0),
+                              rng.range(layer.widthLow, layer.widthHigh), fromHex(layer.rootColour), tip});
         }
         std::sort(blades.begin(), blades.end(), [](const Blade& a, const Blade& b) { return a.root.y() < b.root.y(); });
         for (const Blade& blade : blades)

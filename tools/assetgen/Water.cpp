@@ -96,12 +96,12 @@ struct Ripples {
 Ripples makeRipples(Rng& rng)
 {
     Ripples ripples{};
-    ripples.seed = static_cast<uint32_t>(rng.Next());
+    ripples.seed = static_cast<uint32_t>(rng.next());
     for (Wave& w : ripples.waves) {
         w.kx = rng.below(11) - 5;
         w.ky = 7 + rng.below(10);
         w.amplitude = 1.8 / std::hypot(w.kx, w.ky);
-        w.phase = rng.Range(0.0, 2.0 * std::numbers::pi);
+        w.phase = rng.range(0.0, 2.0 * std::numbers::pi);
     }
     return ripples;
 }
