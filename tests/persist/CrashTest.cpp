@@ -91,7 +91,7 @@ std::string fileAfterSaves(const std::string& start, int first, int last)
 
 // Saves as fast as it can and tells the parent of each one done, until it
 // is killed.
-[[noreturn]] void SaveUntilKilled(int first, int report)
+[[noreturn]] void saveUntilKilled(int first, int report)
 {
     for (int n = first;; ++n) {
         if (!succeeds([n] { childSave(n); }) || write(report, "+", 1) != 1)
@@ -118,7 +118,7 @@ TEST_F(CrashTest, ASaveKilledAtAnyMomentLeavesTheOldFileOrTheNewOne)
         const pid_t child = fork();
         ASSERT_GE(child, 0);
         if (child == 0)
-            SaveUntilKilled(next, report[1]);
+            saveUntilKilled(next, report[1]);
         ASSERT_EQ(close(report[1]), 0);
         usleep(static_cast<useconds_t>(std::uniform_int_distribution<int64_t>(0, longestWait)(random)));
         ASSERT_EQ(::kill(child, SIGKILL), 0);

@@ -37,7 +37,7 @@ bool endsWith(const char* text, const char* end)
 }
 
 template <typename Function>
-Function Next(const char* name)
+Function nextDefinition(const char* name)
 {
     return reinterpret_cast<Function>(dlsym(RTLD_NEXT, name));
 }
@@ -78,7 +78,7 @@ int open(const char* path, int flags, ...)
     va_start(rest, flags);
     const mode_t mode = modeOf(flags, rest);
     va_end(rest);
-    return guard(path, flags, [&] { return Next<int (*)(const char*, int, ...)>("open")(path, flags, mode); });
+    return guard(path, flags, [&] { return nextDefinition<int (*)(const char*, int, ...)>("open")(path, flags, mode); });
 }
 
 // The same call under the name Qt uses for it.
@@ -88,21 +88,21 @@ ssize_t write(int fd, const void* bytes, size_t count)
 {
     if (fd == tempFile && failing("write"))
         return refuse(ENOSPC);
-    return Next<ssize_t (*)(int, const void*, size_t)>("write")(fd, bytes, count);
+    return nextDefinition<ssize_t (*)(int, const void*, size_t)>("write")(fd, bytes, count);
 }
 
 int fdatasync(int fd)
 {
     if (fd == tempFile && failing("sync"))
         return refuse(EIO);
-    return Next<int (*)(int)>("fdatasync")(fd);
+    return nextDefinition<int (*)(int)>("fdatasync")(fd);
 }
 
 int rename(const char* from, const char* to)
 {
     if (endsWith(to, FileEnd) && failing("rename"))
         return refuse(EIO);
-    return Next<int (*)(const char*, const char*)>("rename")(from, to);
+    return nextDefinition<int (*)(const char*, const char*)>("rename")(from, to);
 }
 
 int flock(int fd, int operation)
@@ -111,14 +111,14 @@ int flock(int fd, int operation)
         return refuse(ENOLCK);
     if (failing("flock-eopnotsupp"))
         return refuse(EOPNOTSUPP);
-    return Next<int (*)(int, int)>("flock")(fd, operation);
+    return nextDefinition<int (*)(int, int)>("flock")(fd, operation);
 }
 
 int close(int fd)
 {
     if (fd == tempFile)
         tempFile = -1;
-    return Next<int (*)(int)>("close")(fd);
+    return nextDefinition<int (*)(int)>("close")(fd);
 }
 
 } // extern "C"

@@ -23,7 +23,7 @@ struct Row {
     int height = 0;
 };
 
-std::vector<Row> Rows(const std::vector<Picture>& pictures)
+std::vector<Row> rowsOf(const std::vector<Picture>& pictures)
 {
     std::vector<Row> rows;
     QString folder;
@@ -57,7 +57,7 @@ std::vector<Row> Rows(const std::vector<Picture>& pictures)
 
 QImage contactSheet(const std::vector<Picture>& pictures)
 {
-    const std::vector<Row> rows = Rows(pictures);
+    const std::vector<Row> rows = rowsOf(pictures);
     int width = 0;
     int height = Gap;
     for (const Row& row : rows) {

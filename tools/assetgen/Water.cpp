@@ -71,7 +71,7 @@ struct Ripples {
     }
 
     // The colour of a pixel of the given logical size centred at (x, y).
-    Rgb Colour(double x, double y, double pixel) const
+    Rgb colour(double x, double y, double pixel) const
     {
         Rgb sum;
         for (int j = 0; j < Subsamples; ++j)
@@ -146,7 +146,7 @@ void drawSparkle(QPainter& painter, const Sparkle& sparkle)
 void paintWater(QImage& image, int scale, Rng& rng)
 {
     const Ripples ripples = makeRipples(rng);
-    fillByPosition(image, scale, [&](double x, double y) { return ripples.Colour(x, y, 1.0 / scale); });
+    fillByPosition(image, scale, [&](double x, double y) { return ripples.colour(x, y, 1.0 / scale); });
     QPainter painter;
     beginLogical(painter, image, scale);
     for (const Sparkle& sparkle : brightestGlints(ripples)) {
