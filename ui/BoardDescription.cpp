@@ -8,13 +8,13 @@ namespace {
 
 QString colourName(BlockKind kind)
 {
-    static const char* const names[] = {
+    static const char* const Names[] = {
         QT_TRANSLATE_NOOP("BoardDescription", "blue"),      QT_TRANSLATE_NOOP("BoardDescription", "green"),
         QT_TRANSLATE_NOOP("BoardDescription", "crimson"),   QT_TRANSLATE_NOOP("BoardDescription", "violet"),
         QT_TRANSLATE_NOOP("BoardDescription", "gold"),      QT_TRANSLATE_NOOP("BoardDescription", "turquoise"),
         QT_TRANSLATE_NOOP("BoardDescription", "black"),     QT_TRANSLATE_NOOP("BoardDescription", "pink"),
         QT_TRANSLATE_NOOP("BoardDescription", "plum")};
-    return kind >= 1 && kind <= MaxKind ? QCoreApplication::translate("BoardDescription", names[kind - 1]) : QString();
+    return kind >= 1 && kind <= MaxKind ? QCoreApplication::translate("BoardDescription", Names[kind - 1]) : QString();
 }
 
 QString colours(const NextPiece& kinds)

@@ -169,9 +169,17 @@ void FramePlacement::placeIn(const QMargins& frame)
     window_.setGeometry(QRect(frameAt_(frame) + QPoint(frame.left(), frame.top()), window_.size()));
 }
 
+// A window the window manager has said nothing of, which it has not framed
+// either, is taken to get the frame of the window it belongs to, so that it
+// opens centred and not a title bar's height off.
 QMargins FramePlacement::frame() const
 {
-    return announced_.value_or(frameMargins(window_));
+    if (announced_)
+        return *announced_;
+    const QMargins known = frameMargins(window_);
+    if (known.isNull() && window_.parentWidget())
+        return frameMargins(*window_.parentWidget()->window());
+    return known;
 }
 
 } // namespace quorvel::ui

@@ -203,17 +203,16 @@ void TForm1::HighScores1Click()
     game_.FreezeFlight();
 }
 
-// Most games never open the box, so start-up does not pay for it.
-TAboutBox& TForm1::aboutBox()
+void TForm1::createAboutBox()
 {
     if (!AboutBox)
         AboutBox = new TAboutBox(*pictures_, this);
-    return *AboutBox;
 }
 
 void TForm1::About1Click()
 {
-    aboutBox().exec();
+    if (AboutBox)
+        AboutBox->exec();
 }
 
 // A game that ends while the question is open counts as over, whatever the

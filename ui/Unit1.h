@@ -46,8 +46,10 @@ public:
                     QWidget* parent = nullptr);
     ~TForm1() override;
 
-    // The help/about box, made the first time it is asked for.
-    TAboutBox& aboutBox();
+    // Makes the help/about box, hidden, once the window is made: it is then
+    // shown again at each request.
+    void createAboutBox();
+    TAboutBox& aboutBox() { return *AboutBox; }
     const Pictures& pictures() const { return *pictures_; }
     // The first showing waits for the window manager's word on the frame.
     void setVisible(bool visible) override;

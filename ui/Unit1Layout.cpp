@@ -151,12 +151,12 @@ void TForm1::createScorePanel()
     Scorepanel = makePanel<OverlayPanel>(client, "Scorepanel", QRect(56, 64, 489, 481), PanelColour, QFrame::Sunken);
     makeLabel(Scorepanel, "Label4", tr("High Scores"), {200, 24});
     QFrame* Panel6 = makePanel(Scorepanel, "Panel6", QRect(40, 56, 409, 353), PanelColour, QFrame::Sunken);
-    static const char* const rankNames[] = {"Label5", "Label6",  "Label7",  "Label8",  "Label9",
+    static const char* const RankNames[] = {"Label5", "Label6",  "Label7",  "Label8",  "Label9",
                                             "Label10", "Label11", "Label12", "Label14", "Label15"};
     for (int k = 0; k < persist::ScoreLineCount; ++k) {
         const int top = 24 + 32 * k;
         const QByteArray line = QByteArray::number(k + 1);
-        makeLabel(Panel6, rankNames[k], QString::number(k + 1), {16, top});
+        makeLabel(Panel6, RankNames[k], QString::number(k + 1), {16, top});
         name[k] = makeLabel(Panel6, ("name" + line).constData(), QString(), {56, top});
         name[k]->setMaximumWidth(NameColumnWidth);
         level[k] = makeLabel(Panel6, ("level" + line).constData(), QString(), {184, top});

@@ -23,7 +23,7 @@ QAccessibleInterface* wellAccessible(const QString& className, QObject* object)
 } // namespace
 
 Well::Well(std::shared_ptr<const Pictures> pictures, ClientArea* client)
-    : QWidget(client), client_(*client), pictures_(std::move(pictures)), grid_(client->devicePixelRatioF())
+    : QWidget(client), pictures_(std::move(pictures)), grid_(client->devicePixelRatioF())
 {
     static const bool factoryInstalled = (QAccessible::installFactory(wellAccessible), true);
     Q_UNUSED(factoryInstalled);
@@ -96,7 +96,8 @@ void Well::paintGaps(QPainter& painter, const QRegion& region, const QRegion& ti
     painter.save();
     painter.setClipRegion(gaps);
     painter.setWorldTransform(QTransform::fromTranslate(-x(), -y()));
-    client_.paintBackground(painter, region);
+    if (const auto* client = qobject_cast<const ClientArea*>(parentWidget()))
+        client->paintBackground(painter, region);
     painter.restore();
 }
 

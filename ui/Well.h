@@ -21,7 +21,8 @@ class Pictures;
 // Assistive technology finds it as a picture named "Well", described by
 // what the last landing cleared, where the piece is and what comes next. It
 // takes no clicks. It keeps nothing of the game but the tiles it showed, and
-// its share of the pictures, so it can outlive neither.
+// its share of the pictures, so it can outlive neither; the background in
+// its gaps is its parent's, the client area's, whenever it paints.
 class Well final : public QWidget {
     Q_OBJECT
 
@@ -47,7 +48,6 @@ private:
 
     void paintGaps(QPainter& painter, const QRegion& region, const QRegion& tiles) const;
 
-    const ClientArea& client_;
     std::shared_ptr<const Pictures> pictures_;
     TileGrid grid_;
     ShownTiles shown_;

@@ -111,6 +111,7 @@ int main(int argc, char* argv[])
     QGuiApplication::setWindowIcon(quorvel::ui::Pictures::icon());
     const quorvel::ui::Translations translations(quorvel::ui::desktopLanguages());
     quorvel::ui::TForm1 form;
+    form.createAboutBox();
     form.show();
     return application->exec();
 }

@@ -152,6 +152,7 @@ int main(int argc, char* argv[])
     // any other can be put in its place: read it and close it.
     auto catcher = std::make_unique<StandardBoxCatcher>(CloseBoxesEveryMs);
     TForm1 form(std::make_unique<FixedSeedRandom>(1));
+    form.createAboutBox();
     messages = catcher->texts;
     catcher.reset();
     // A system call made to fail from here on leaves the start-up alone.

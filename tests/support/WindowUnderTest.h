@@ -44,6 +44,7 @@ struct WindowUnderTest {
                 qFatal("cannot write the starting settings file");
         }
         form = std::make_unique<ui::TForm1>(std::make_unique<FixedSeedRandom>(seed));
+        form->createAboutBox();
         WindowAccess::answerBoxes(*form, [this](const QString& text, const QString& caption, ui::BoxButtons buttons) {
             boxes.push_back({text, caption, buttons});
             return answer;

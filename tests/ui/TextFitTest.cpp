@@ -300,8 +300,6 @@ void TextFitTest::languageFollowsTheDesktop()
     QFETCH(QStringList, desktop);
     QFETCH(QByteArrayList, environment);
     QFETCH(QString, chosen);
-    if (!chosen.isEmpty() && !Languages.contains(chosen))
-        QSKIP("the game does not speak this language yet");
     const QByteArrayList variables{"LANGUAGE", "LC_ALL", "LC_MESSAGES", "LANG"};
     QList<QByteArray> saved;
     for (const QByteArray& variable : variables) {

@@ -11,7 +11,7 @@ namespace {
 
 const std::array<SphereDesign, BlockTileCount - 1>& Designs()
 {
-    static const std::array<SphereDesign, BlockTileCount - 1> designs{{
+    static const std::array<SphereDesign, BlockTileCount - 1> Designs{{
         {0x5180CB, 101, starField},
         {0x49AA63, 102, spikesRoundRing},
         {0xCA4572, 103, thinDiagonalLine},
@@ -22,7 +22,7 @@ const std::array<SphereDesign, BlockTileCount - 1>& Designs()
         {0xB18E8D, 108, beadClusters},
         {0x8E6087, 109, goldenBand},
     }};
-    return designs;
+    return Designs;
 }
 
 } // namespace

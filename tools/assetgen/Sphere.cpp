@@ -83,11 +83,11 @@ double windowHighlight(double u, double v)
     constexpr double CentreU = -0.34;
     constexpr double CentreV = -0.40;
     constexpr double HalfLength = 0.36;
-    constexpr double halfWidth = 0.21;
+    constexpr double HalfWidth = 0.21;
     const double du = u - CentreU;
     const double dv = v - CentreV;
     const double along = (du - dv) * std::numbers::sqrt2 / 2.0 / HalfLength;
-    const double across = (du + dv) * std::numbers::sqrt2 / 2.0 / halfWidth;
+    const double across = (du + dv) * std::numbers::sqrt2 / 2.0 / HalfWidth;
     const double d = along * along + across * across;
     const double body = 1.0 - smoothStep(0.55, 1.0, d);
     // Brightest at the top, fading towards the middle of the ball.
@@ -97,18 +97,18 @@ double windowHighlight(double u, double v)
 
 Rgb shade(Rgb albedo, double u, double v)
 {
-    static const Vector3 light = normalised({LightX, LightY, LightZ});
-    static const Vector3 half = normalised({LightX, LightY, LightZ + 1.0});
+    static const Vector3 Light = normalised({LightX, LightY, LightZ});
+    static const Vector3 Half = normalised({LightX, LightY, LightZ + 1.0});
     const double z = std::sqrt(std::max(0.0, 1.0 - u * u - v * v));
     const Vector3 normal{u, v, z};
-    const double facing = dot(normal, light);
+    const double facing = dot(normal, Light);
     const double diffuse = std::clamp((facing + 0.35) / 1.35, 0.0, 1.0);
     Rgb colour = albedo * (0.50 + 0.74 * diffuse);
     // Light thrown back from below lifts the lower right rim.
     const double bounce = std::pow(1.0 - z, 1.6) * std::clamp(0.55 * u + 0.85 * v, 0.0, 1.0);
     colour = colour + albedo * (0.45 * bounce);
     const Rgb white{1.0, 1.0, 1.0};
-    const double sheen = 0.40 * std::pow(std::max(0.0, dot(normal, half)), 28.0);
+    const double sheen = 0.40 * std::pow(std::max(0.0, dot(normal, Half)), 28.0);
     colour = colour + white * sheen;
     colour = colour * (0.66 + 0.34 * smoothStep(0.0, 0.22, z));
     return mix(clamped(colour), white, windowHighlight(u, v));

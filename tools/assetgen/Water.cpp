@@ -64,10 +64,10 @@ struct Ripples {
 
     static double glintFor(Vector3 n)
     {
-        static const Vector3 sun = normalised({-0.30, -0.42, 0.86});
+        static const Vector3 Sun = normalised({-0.30, -0.42, 0.86});
         // The line of sight mirrored in the surface.
         const Vector3 mirrored{2.0 * n.z * n.x, 2.0 * n.z * n.y, 2.0 * n.z * n.z - 1.0};
-        return std::pow(std::max(0.0, dot(mirrored, sun)), GlintSharpness);
+        return std::pow(std::max(0.0, dot(mirrored, Sun)), GlintSharpness);
     }
 
     // The colour of a pixel of the given logical size centred at (x, y).
