@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
-# Builds the Debian package, unpacks it into a temporary folder and checks its
-# files, its dependencies, that lintian finds nothing wrong with it, that it
-# is hardened as Debian's packages are, that the packaged game starts and
-# keeps running, and that it ends at once where no display can be reached.
+# Builds the Debian package under a umask that lets the group write, checks
+# that its folders are rwxr-xr-x all the same, unpacks it into a temporary
+# folder and checks its files, its dependencies, that lintian finds nothing
+# wrong with it, that it is hardened as Debian's packages are, that the
+# packaged game starts and keeps running, and that it ends at once where no
+# display can be reached.
 #   check-deb.sh BUILD_DIR
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
@@ -15,7 +17,10 @@ cleanup() {
 }
 trap cleanup EXIT
 
-(cd "$work" && umask 022 && cpack -G DEB --config "$build/CPackConfig.cmake" > cpack.log 2>&1) || { cat "$work/cpack.log"; exit 1; }
+# cpack makes the package's folders in its own install, under its umask; one
+# that lets the group write, as many users' does, must not reach them. (The
+# package's three members take their modes from it, which nothing here reads.)
+(cd "$work" && umask 0002 && cpack -G DEB --config "$build/CPackConfig.cmake" > cpack.log 2>&1) || { cat "$work/cpack.log"; exit 1; }
 package=$(ls "$work"/quorvel_*_*.deb)
 case "$(basename "$package")" in
   quorvel_1.0.0_amd64.deb | quorvel_1.0.0_*.deb) ;;
@@ -23,6 +28,8 @@ case "$(basename "$package")" in
 esac
 
 status=0
+loose=$(dpkg-deb -c "$package" | awk '$1 ~ /^d/ && $1 != "drwxr-xr-x" { print $1, $NF }')
+[ -z "$loose" ] || { echo "folders of the package not rwxr-xr-x:"; echo "$loose"; status=1; }
 dpkg-deb -x "$package" "$work/root"
 while read -r file; do
   [ -s "$work/root/usr/$file" ] || { echo "missing from the package: usr/$file"; status=1; }

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Installs the game into a temporary prefix and checks that every file a
-# desktop needs is there and passes the distributions' own validators.
+# Installs the game into a temporary prefix and checks that every folder is
+# rwxr-xr-x whatever the umask, and that every file a desktop needs is there
+# and passes the distributions' own validators.
 #   check-install.sh BUILD_DIR
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
@@ -8,8 +9,12 @@ build=$1
 prefix=$(mktemp -d)
 trap 'rm -rf "$prefix"' EXIT
 
-cmake --install "$build" --prefix "$prefix" > /dev/null
+# Under a umask that lets the group write, as many users' does: every folder
+# the install makes is rwxr-xr-x all the same.
+(umask 0002 && cmake --install "$build" --prefix "$prefix" > /dev/null)
 status=0
+loose=$(find "$prefix" -mindepth 1 -type d ! -perm 0755 -printf '%M %P\n')
+[ -z "$loose" ] || { echo "folders of the install tree not rwxr-xr-x:"; echo "$loose"; status=1; }
 while read -r file; do
   if [ ! -s "$prefix/$file" ]; then
     echo "missing from the install tree: $file"
