@@ -2,12 +2,14 @@
 
 #include "SettingsLocation.h"
 
+#include <atomic>
 #include <cerrno>
+#include <csignal>
 #include <condition_variable>
 #include <fcntl.h>
-#include <memory>
 #include <mutex>
 #include <optional>
+#include <pthread.h>
 #include <sys/file.h>
 #include <sys/stat.h>
 #include <system_error>
@@ -31,12 +33,6 @@ SaveLock::State stateAfter(int error)
     return lockNotAvailable(error) ? SaveLock::State::NotAvailable : SaveLock::State::Refused;
 }
 
-struct Wait {
-    std::mutex mutex;
-    std::condition_variable done;
-    std::optional<int> error;
-};
-
 // What tells one save from the next: every save puts a new file in the old
 // one's place.
 struct FileVersion {
@@ -56,40 +52,98 @@ FileVersion versionOf(const std::string& file)
     return {0, info.st_dev, info.st_ino, info.st_ctim.tv_sec, info.st_ctim.tv_nsec};
 }
 
-// flock has no deadline of its own, and a signal to cut it short would
-// touch the whole program; so a thread of its own waits in the kernel's
-// queue, on a second descriptor of the same open folder, and this one waits
-// for that thread. The lock belongs to the open folder, not to a
-// descriptor: once both are closed, it is let go. A wait given up thus lets
-// go of the lock the moment it gets it.
+// flock has no deadline of its own, so a thread of its own waits in the
+// kernel's queue while the save watches the file. A wait given up is cut
+// short by a signal to that thread alone, and the thread is always joined:
+// a thread left behind in flock would hold its place in the queue until the
+// other copy lets go, then take the lock for a moment and refuse a save made
+// just then. This real-time signal is the game's own: neither Qt nor the
+// game uses it for anything else.
+int interruption()
+{
+    return SIGRTMIN + 4;
+}
+
+// Its handler does nothing; installed without SA_RESTART, it only makes a
+// waiting flock return EINTR. Installed once, for the whole program.
+bool interruptionInstalled()
+{
+    static const bool installed = [] {
+        struct sigaction action {};
+        action.sa_handler = [](int) {};
+        sigemptyset(&action.sa_mask);
+        return sigaction(interruption(), &action, nullptr) == 0;
+    }();
+    return installed;
+}
+
+struct Turn {
+    std::mutex mutex;
+    std::condition_variable done;
+    std::optional<int> error;
+    // Checked around flock: the signal may come before the thread is in it.
+    std::atomic<bool> givenUp = false;
+};
+
+void waitForTurn(int folder, Turn& turn)
+{
+    // The thread takes the signal mask of the one that made it.
+    sigset_t signals;
+    sigemptyset(&signals);
+    sigaddset(&signals, interruption());
+    pthread_sigmask(SIG_UNBLOCK, &signals, nullptr);
+    int error = EINTR;
+    while (error == EINTR && !turn.givenUp)
+        error = flock(folder, LOCK_EX) == 0 ? 0 : errno;
+    const std::lock_guard lock(turn.mutex);
+    turn.error = error;
+    turn.done.notify_one();
+}
+
+// Whether the turn came before `file` went unchanged for `patience`.
+bool turnCame(Turn& turn, const std::string& file, std::chrono::milliseconds patience)
+{
+    std::unique_lock lock(turn.mutex);
+    for (FileVersion seen = versionOf(file); !turn.done.wait_for(lock, patience, [&] { return turn.error.has_value(); });) {
+        const FileVersion now = versionOf(file);
+        if (now == seen)
+            return false;
+        seen = now;
+    }
+    return true;
+}
+
+// The signal is sent again until the thread has finished, since one sent
+// just before it entered flock is lost.
+void interruptUntilDone(std::thread& waiter, Turn& turn)
+{
+    constexpr std::chrono::milliseconds SignalEvery(1);
+    turn.givenUp = true;
+    std::unique_lock lock(turn.mutex);
+    do
+        pthread_kill(waiter.native_handle(), interruption());
+    while (!turn.done.wait_for(lock, SignalEvery, [&] { return turn.error.has_value(); }));
+}
+
+// Takes the lock of `folder` in the kernel's queue. A wait given up leaves
+// the lock as the thread left it, perhaps taken at the last moment: the
+// caller closes the folder to let go of it.
 int waitInQueue(int folder, const std::string& file, std::chrono::milliseconds patience)
 {
-    const auto second = std::make_shared<FileDescriptor>(fcntl(folder, F_DUPFD_CLOEXEC, 0));
-    if (!second->valid())
-        return errno;
-    const auto state = std::make_shared<Wait>();
+    if (!interruptionInstalled())
+        return EAGAIN;
+    Turn turn;
+    std::thread waiter;
     try {
-        std::thread([second, state] {
-            int result = 0;
-            while ((result = flock(second->get(), LOCK_EX)) != 0 && errno == EINTR) {
-            }
-            const int error = result == 0 ? 0 : errno;
-            second->close();
-            const std::lock_guard lock(state->mutex);
-            state->error = error;
-            state->done.notify_one();
-        }).detach();
+        waiter = std::thread(waitForTurn, folder, std::ref(turn));
     } catch (const std::system_error&) {
         return EAGAIN;
     }
-    std::unique_lock lock(state->mutex);
-    for (FileVersion seen = versionOf(file); !state->done.wait_for(lock, patience, [&] { return state->error.has_value(); });) {
-        const FileVersion now = versionOf(file);
-        if (now == seen)
-            return ETIMEDOUT;
-        seen = now;
-    }
-    return *state->error;
+    const bool came = turnCame(turn, file, patience);
+    if (!came)
+        interruptUntilDone(waiter, turn);
+    waiter.join();
+    return came ? *turn.error : ETIMEDOUT;
 }
 
 } // namespace
@@ -103,6 +157,10 @@ SaveLock::SaveLock(const std::string& file, std::chrono::milliseconds patience)
     if (error == EWOULDBLOCK || error == EINTR)
         error = waitInQueue(folder_.get(), file, patience);
     state_ = stateAfter(error);
+    // The waiting thread may have taken the lock just as the wait was given
+    // up; the folder is open only here, so closing it lets go of the lock.
+    if (error == ETIMEDOUT)
+        folder_.close();
 }
 
 } // namespace quorvel::persist

@@ -28,7 +28,8 @@ public:
     // Takes the lock of the folder that holds `file`, waiting in the
     // kernel's queue while other copies hold it. A copy that waits gives up
     // only when no other has saved `file` for `patience`: while others save
-    // in turn, its own turn is coming.
+    // in turn, its own turn is coming. A wait given up keeps nothing: no
+    // thread, no descriptor and no lock outlive the constructor.
     SaveLock(const std::string& file, std::chrono::milliseconds patience);
     SaveLock(const SaveLock&) = delete;
     SaveLock& operator=(const SaveLock&) = delete;

@@ -15,12 +15,14 @@ namespace {
 
 constexpr char FolderName[] = "quorvel";
 // Another copy of the game holds the lock only for the few milliseconds of
-// a save, and waiting copies get it in turn as the kernel wakes them. A save
-// waits as long as other copies keep saving, however many and however
-// loaded the machine; only a copy that holds the lock and saves nothing for
-// this long (a stopped program, a stalled disk) makes it give up, and its
-// player then learns that the save failed. Longer would only freeze the
-// window longer.
+// a save. When it lets go, the kernel wakes every waiting copy and they race
+// for the lock: no queue gives them turns. Their turns come from this rule:
+// a save waits as long as other copies keep saving, however many and however
+// loaded the machine, so a copy that loses the race again and again still
+// gets its turn. Only a copy that holds the lock and saves nothing for this
+// long (a stopped program, a stalled disk) makes it give up, and its player
+// then learns that the save failed. Longer would only freeze the window
+// longer.
 constexpr std::chrono::milliseconds LockWait(5000);
 
 // A save that would leave the file byte for byte as it is needs neither the

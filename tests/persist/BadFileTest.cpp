@@ -124,6 +124,13 @@ TEST_F(BadFileTest, StartUpShowsDefaultsAndLeavesWhatIsThereAlone)
                 }
             },
             false, "Medium", "0 0", "Anonymous", DefaultLine1, Afterwards::Tidied},
+        {"old lock of a copy that died, with the helpers of takeovers killed midway",
+            [](const QString& file, const QString&) {
+                makeFile(file + ".lock", "4242\nquorvel\nsomehost\n");
+                makeFile(file + ".lock.rmlock", "");
+                makeFile(file + ".lock.rmlock.rmlock", "garbage\n");
+            },
+            false, "Medium", "0 0", "Anonymous", DefaultLine1, Afterwards::Tidied},
         {"link to a regular file",
             [](const QString& file, const QString& home) {
                 makeFile(home + "/kept.ini", "[Settings]\nBlocks=8\nName=Ann\n");

@@ -3,9 +3,14 @@
 #include "SettingsFile.h"
 
 #include <QDir>
+#include <QFileInfo>
+#include <QProcess>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
+
+#include <csignal>
+#include <sys/resource.h>
 
 namespace quorvel::persist::testing {
 namespace {
@@ -103,6 +108,51 @@ TEST_F(InjectedFailureTest, DifficultyChoice)
 TEST_F(InjectedFailureTest, NameEntry)
 {
     expectEveryFailureHandled("name", "nameentry open", "line10 Grace|Wicked|0|0");
+}
+
+// The game itself, started as a shell leaves it after `ulimit -f`: the
+// signal that enforces the limit at its default, the standard error
+// appended to a log already past the limit, and Qt warning at start-up as it
+// does where XDG_RUNTIME_DIR is not set. Its first save makes the settings
+// folder, after those warnings went out; then it shows its window (or the
+// box saying it cannot save) and lives on until it is told to end.
+TEST_F(InjectedFailureTest, TheGameOutlivesAFileSizeLimitSetBeforeItStarts)
+{
+    constexpr int LongestStartMs = 20000;
+    constexpr int LookEveryMs = 50;
+    constexpr int ShowWindowMs = 1000;
+    for (const rlim_t limit : {0, 1024}) {
+        SCOPED_TRACE(limit);
+        ASSERT_TRUE(QDir(homePath()).removeRecursively());
+        QTemporaryDir logFolder;
+        writeFileBytes(logFolder.filePath("errors.log"), std::string(2048, '.') + "\n");
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.remove("XDG_RUNTIME_DIR");
+        environment.insert("XDG_CONFIG_HOME", homePath());
+        environment.insert("QT_QPA_PLATFORM", "offscreen");
+        QProcess game;
+        game.setProcessEnvironment(environment);
+        game.setStandardErrorFile(logFolder.filePath("errors.log"), QIODevice::Append);
+        // Where the limit cannot be set, the game ends at once and the row fails.
+        game.setChildProcessModifier([limit] {
+            const rlimit limited{limit, limit};
+            if (std::signal(SIGXFSZ, SIG_DFL) == SIG_ERR || setrlimit(RLIMIT_FSIZE, &limited) != 0)
+                _exit(EXIT_FAILURE);
+        });
+        game.start(QUORVEL_GAME, {});
+        ASSERT_TRUE(game.waitForStarted());
+        for (int waited = 0; waited < LongestStartMs && !QFileInfo::exists(folderPath()); waited += LookEveryMs)
+            if (game.waitForFinished(LookEveryMs))
+                break;
+        game.waitForFinished(ShowWindowMs);
+        game.terminate();
+        if (!game.waitForFinished(LongestStartMs)) {
+            game.kill();
+            game.waitForFinished();
+        }
+        EXPECT_EQ(game.exitStatus(), QProcess::CrashExit);
+        EXPECT_EQ(game.exitCode(), SIGTERM) << "ended by signal " << game.exitCode() << ", not by the test's SIGTERM";
+    }
 }
 
 } // namespace
