@@ -72,14 +72,17 @@ const QPixmap& Pictures::side(const char* path) const
     return loaded(sides_[QLatin1String(path)], QLatin1String(path));
 }
 
-// Every size, so that whatever size a title bar, a task bar or a window
-// switcher shows it at, the window manager finds one drawn for it or close
-// to it rather than scaling a distant one.
+// Every size a title bar or a task bar shows at scales 1 and 2, so that the
+// window manager finds one drawn for it or close to it rather than scaling a
+// distant one. The window system is handed each of them, decoded, at
+// start-up; the larger ones, for window switchers and docks, reach the
+// desktop through the installed icon theme.
 QIcon Pictures::icon()
 {
     QIcon icon;
     for (const int size : IconSizes)
-        icon.addFile(iconPath(size), QSize(size, size));
+        if (size <= LargestWindowIcon)
+            icon.addFile(iconPath(size), QSize(size, size));
     return icon;
 }
 

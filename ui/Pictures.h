@@ -40,11 +40,13 @@ public:
     // paths in Assets.h; what lies round the plate or the sphere is
     // transparent, so the background shows through.
     const QPixmap& side(const char* path) const;
+    // The program's icon in the sizes a window shows it at.
     static QIcon icon();
 
     static constexpr int BlockTiles = 10;
     static constexpr int BackgroundTiles = 5;
     static constexpr int BackgroundTileSize = 190;
+    static constexpr int LargestWindowIcon = 64;
 
 private:
     const QPixmap& loaded(QPixmap& picture, const QString& path) const;
