@@ -9,12 +9,13 @@ namespace quorvel::persist {
 
 // Every save of a file runs under this lock, so that copies of the game
 // saving at once take turns. It is a kernel lock (flock) on the folder that
-// holds the file: every account that may replace the file writes in that
-// folder and can as a rule open it (one that may not read it is refused the
-// save); the folder stays the same while
-// each save puts a new file in the old one's place; the kernel lets go of the
-// lock when its holder dies, however it dies; and no lock file is made, so
-// none is left behind or goes stale.
+// holds the file, because:
+// - every account that may replace the file writes in that folder, and can
+//   open it if it may also read it (one that may not is refused the save);
+// - the folder stays the same while each save puts a new file in the old
+//   one's place;
+// - the kernel lets go of the lock when its holder dies, however it dies;
+// - no lock file is made, so none is left behind or goes stale.
 class SaveLock {
 public:
     enum class State {

@@ -150,14 +150,9 @@ void TForm1::keyprocess(const QKeyEvent& event)
 {
     for (const KeyBinding& binding : KeyBindings)
         if (event.key() == binding.key && (!binding.keypadOnly || event.modifiers().testFlag(Qt::KeypadModifier))) {
-            steer(binding.move);
+            (game_.*binding.move)();
             return;
         }
-}
-
-void TForm1::steer(void (Game::*move)())
-{
-    (game_.*move)();
 }
 
 // Every key-down of the window passes here before the focused control gets

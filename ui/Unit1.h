@@ -59,10 +59,10 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private slots:
-    void Panel7Click() { steer(&Game::MoveLeft); }
-    void Panel8Click() { steer(&Game::MoveRight); }
-    void ChangeClick() { steer(&Game::CycleColours); }
-    void GoClick() { steer(&Game::Launch); }
+    void Panel7Click() { game_.MoveLeft(); }
+    void Panel8Click() { game_.MoveRight(); }
+    void ChangeClick() { game_.CycleColours(); }
+    void GoClick() { game_.Launch(); }
 
     void NewGame1Click();
     void Options1Click();
@@ -92,8 +92,6 @@ private:
     void GameEnded() override;
 
     void keyprocess(const QKeyEvent& key);
-    // One of the four moves, by key or picture.
-    void steer(void (Game::*move)());
     void createControls();
     void createMenu();
     void createSideColumn();
