@@ -20,9 +20,7 @@
 #include <QtTest>
 
 #include <csignal>
-#include <fcntl.h>
 #include <sys/resource.h>
-#include <unistd.h>
 #include <vector>
 
 using namespace quorvel;
@@ -121,28 +119,14 @@ void limitFileSize(const char* name)
         qFatal("the file-size limit could not be set");
 }
 
-// The standard error appended to the file named by the variable `name`,
-// when it is set, as a desktop session sends it to its log.
-void sendErrorsTo(const char* name)
-{
-    if (!qEnvironmentVariableIsSet(name))
-        return;
-    const int log = open(qgetenv(name).constData(), O_WRONLY | O_APPEND | O_CLOEXEC);
-    if (log < 0 || dup2(log, STDERR_FILENO) < 0 || close(log) != 0)
-        qFatal("the standard error could not be sent to the log");
-}
-
 } // namespace
 
 int main(int argc, char* argv[])
 {
     // As a shell leaves the program: the signal that enforces a file-size
     // limit at its default, whatever the process that started the probe did
-    // with it, and perhaps a limit set and the standard error sent to a log
-    // before it starts. Then the game's own first step.
+    // with it. Then the game's own first step.
     std::signal(SIGXFSZ, SIG_DFL);
-    limitFileSize("FILE_SIZE_LIMIT_AT_EXEC");
-    sendErrorsTo("ERROR_LOG");
     persist::surviveFileSizeLimit();
     QApplication application(argc, argv);
     limitFileSize("FILE_SIZE_LIMIT");

@@ -7,6 +7,7 @@
 #include "LevelNames.h"
 #include "PictureControl.h"
 #include "Pictures.h"
+#include "PictureMeasures.h"
 #include "Placement.h"
 #include "RadioGroup.h"
 #include "WindowUnderTest.h"
@@ -16,8 +17,6 @@
 #include <QLineEdit>
 #include <QMenuBar>
 
-#include <array>
-#include <cmath>
 #include <memory>
 #include <set>
 #include <utility>
@@ -67,21 +66,12 @@ double symbolContrast(const QImage& look)
         for (int x = face.left(); x <= face.right(); ++x)
             if (qGray(image.pixel(x, y)) < 80)
                 symbol |= QRect(x, y, 1, 1);
-    std::array<double, 6> sums{};
-    std::array<int, 2> counts{};
-    for (int y = face.top(); y <= face.bottom(); ++y)
-        for (int x = face.left(); x <= face.right(); ++x)
-            if (const QRgb p = image.pixel(x, y); qGray(p) >= 150) {
-                const int in = symbol.contains(x, y) ? 1 : 0;
-                sums[3 * in] += qRed(p);
-                sums[3 * in + 1] += qGreen(p);
-                sums[3 * in + 2] += qBlue(p);
-                ++counts[in];
-            }
-    double squares = 0.0;
-    for (int channel = 0; channel < 3; ++channel)
-        squares += std::pow(sums[channel + 3] / counts[1] - sums[channel] / counts[0], 2.0);
-    return std::sqrt(squares);
+    const auto light = [&](bool inSymbol) {
+        return [&, inSymbol](int x, int y) {
+            return face.contains(x, y) && qGray(image.pixel(x, y)) >= 150 && symbol.contains(x, y) == inSymbol;
+        };
+    };
+    return distance(meanColour(image, light(true)), meanColour(image, light(false)));
 }
 
 } // namespace
